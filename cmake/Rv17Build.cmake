@@ -1,0 +1,43 @@
+# Shared build settings: one warnings target, floating-point settings that keep
+# Linux and Windows results identical, and one function that registers a test.
+
+add_library(rv17_warnings INTERFACE)
+target_compile_options(rv17_warnings INTERFACE -Wall -Wextra -Wpedantic
+  $<$<BOOL:${RV17_WERROR}>:-Werror>)
+
+# Geometry decides which crossings a hatch line finds; contraction into fused
+# multiply-add or fast-math would change results between compilers.
+add_compile_options(-ffp-contract=off -fno-fast-math)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "i686|x86$" OR CMAKE_CXX_COMPILER MATCHES "i686")
+  # x87 extended precision would round differently from the 64-bit build.
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()
+
+if(WIN32)
+  # Self-contained executables: nothing beside rv17.exe.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# Test data folders are passed as compile definitions so no test depends on
+# the working directory. Under Wine a Linux path is reached through drive Z:.
+set(RV17_SOURCE_ROOT_FOR_TESTS "${PROJECT_SOURCE_DIR}")
+if(CMAKE_CROSSCOMPILING AND WIN32)
+  set(RV17_SOURCE_ROOT_FOR_TESTS "Z:${PROJECT_SOURCE_DIR}")
+endif()
+
+# Tests see neither the user's locale nor the user's Wine prefix. Wine needs a UTF-8
+# locale to give files Japanese names on the Linux side.
+set(RV17_TEST_ENVIRONMENT "LC_ALL=C.UTF-8;WINEDEBUG=-all;WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
+
+# rv17_add_test(NAME name SOURCES ... LIBS ...)
+function(rv17_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main rv17_warnings)
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  target_compile_definitions(${T_NAME} PRIVATE
+    RV17_TEST_DATA_DIR="${RV17_SOURCE_ROOT_FOR_TESTS}/tests/data"
+    RV17_EXAMPLES_DIR="${RV17_SOURCE_ROOT_FOR_TESTS}/examples")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${RV17_TEST_ENVIRONMENT}")
+endfunction()

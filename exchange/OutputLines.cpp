@@ -1,0 +1,32 @@
+// Compact storage of output lines.
+#include "OutputLines.h"
+
+#include <cstring>
+
+#include "TextConversions.h"
+
+void OutputLines::Append(std::string_view line) {
+    line = CutToWholeCharacters(line, kMaxLineBytes);
+    if (usedInLastChunk_ + 1 + line.size() > kChunkBytes) {
+        chunks_.push_back(std::make_unique_for_overwrite<unsigned char[]>(kChunkBytes));
+        usedInLastChunk_ = 0;
+    }
+    unsigned char* slot = chunks_.back().get() + usedInLastChunk_;
+    slot[0] = static_cast<unsigned char>(line.size());
+    if (!line.empty()) std::memcpy(slot + 1, line.data(), line.size());
+    positions_.Append() = (static_cast<std::uint64_t>(chunks_.size() - 1) << 20) | usedInLastChunk_;
+    usedInLastChunk_ += 1 + line.size();
+}
+
+std::string_view OutputLines::Line(std::size_t index) const noexcept {
+    const std::uint64_t position = positions_[index];
+    const unsigned char* slot = chunks_[position >> 20].get() + (position & (kChunkBytes - 1));
+    return {reinterpret_cast<const char*>(slot + 1), slot[0]};
+}
+
+void OutputLines::Release() noexcept {
+    chunks_.clear();
+    chunks_.shrink_to_fit();
+    usedInLastChunk_ = kChunkBytes;
+    positions_.Release();
+}

@@ -1,0 +1,36 @@
+// The lines a conversion writes, held compactly: the bytes of all lines in
+// large chunks, and one position per line in a block list.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "BlockList.h"
+
+class OutputLines {
+public:
+    static constexpr std::size_t kMaxLineBytes = 255;
+
+    // Appends one line, cut to 255 bytes without splitting a double-byte character.
+    void Append(std::string_view line);
+
+    std::size_t Count() const noexcept { return positions_.Count(); }
+    std::string_view Line(std::size_t index) const noexcept;
+
+    // Frees all storage; the list is empty afterwards.
+    void Release() noexcept;
+
+    // Bytes held for the lines' text (for memory measurements).
+    std::size_t ReservedBytes() const noexcept { return chunks_.size() * kChunkBytes; }
+
+private:
+    // A line never spans two chunks: 1 length byte plus at most 255 bytes.
+    static constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+
+    std::vector<std::unique_ptr<unsigned char[]>> chunks_;
+    std::size_t usedInLastChunk_ = kChunkBytes;
+    BlockList<std::uint64_t> positions_;  // chunk index << 20 | offset of the length byte
+};

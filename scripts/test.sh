@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds every configuration and runs every test: Linux (sanitizers), Windows
+# x64 under Wine, the Windows x86 build, the fuzzers for a fixed number of runs,
+# and the end-to-end test of the real dialog under Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+export RV17_WERROR=ON
+export WINEDEBUG=-all
+
+step() { printf '\n== %s ==\n' "$*"; }
+
+step "Linux debug build (AddressSanitizer, UndefinedBehaviorSanitizer)"
+cmake --preset linux-debug >/dev/null
+cmake --build --preset linux-debug
+ctest --preset linux-debug
+
+step "Linux release build (tools, benchmarks)"
+cmake --preset linux-release >/dev/null
+cmake --build --preset linux-release
+ctest --preset linux-release
+
+step "Windows x64 build, tests under Wine"
+cmake --preset mingw-x64 >/dev/null
+cmake --build --preset mingw-x64
+WINEPREFIX="$PWD/build/mingw-x64/wineprefix" wineboot -i >/dev/null 2>&1 || true
+ctest --preset mingw-x64
+
+step "Windows x86 build"
+cmake --preset mingw-x86 >/dev/null
+cmake --build --preset mingw-x86
+
+step "Fuzzers (fixed number of runs)"
+cmake --preset linux-fuzz >/dev/null
+cmake --build --preset linux-fuzz
+bash scripts/run-fuzzers.sh build/linux-fuzz
+
+for extra in scripts/test-*.sh; do
+  [ -e "$extra" ] || continue
+  step "$(basename "$extra")"
+  bash "$extra"
+done

@@ -1,0 +1,73 @@
+// Whole-file reading and atomic replacement.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "FileAccess.h"
+#include "TestFolder.h"
+
+namespace {
+
+std::string Slurp(const std::filesystem::path& path) { return ReadWholeFile(path).bytes; }
+
+TEST(FileAccess, ReadsMissingFileAsIncompleteAndEmpty) {
+    TestFolder folder;
+    const FileContents contents = ReadWholeFile(folder.Path() / "missing.txt");
+    EXPECT_FALSE(contents.complete);
+    EXPECT_TRUE(contents.bytes.empty());
+    EXPECT_FALSE(FileExists(folder.Path() / "missing.txt"));
+}
+
+TEST(FileAccess, CommitReplacesTheFileWhole) {
+    TestFolder folder;
+    const auto target = folder.Path() / "JWC_TEMP.TXT";
+    folder.Write("JWC_TEMP.TXT", "old contents");
+    {
+        AtomicFileWriter writer(target);
+        ASSERT_TRUE(writer.IsOpen());
+        writer.Write("hd\r\n");
+        writer.Write(std::string(200000, 'x'));
+        EXPECT_EQ(Slurp(target), "old contents");  // nothing visible before Commit
+        EXPECT_TRUE(writer.Commit());
+    }
+    const std::string written = Slurp(target);
+    EXPECT_EQ(written.size(), 4u + 200000u);
+    EXPECT_EQ(written.substr(0, 4), "hd\r\n");
+    EXPECT_EQ(folder.FileCount(), 1u);  // no temporary file left behind
+}
+
+TEST(FileAccess, AbandonedWriterLeavesThePreviousFile) {
+    TestFolder folder;
+    const auto target = folder.Path() / "settings.dat";
+    folder.Write("settings.dat", "keep me");
+    {
+        AtomicFileWriter writer(target);
+        writer.Write("half written");
+    }
+    EXPECT_EQ(Slurp(target), "keep me");
+    EXPECT_EQ(folder.FileCount(), 1u);
+}
+
+TEST(FileAccess, WriterIntoMissingFolderFailsAndCreatesNothing) {
+    TestFolder folder;
+    const auto target = folder.Path() / "no such folder" / "JWC_TEMP.TXT";
+    AtomicFileWriter writer(target);
+    writer.Write("hd");
+    EXPECT_FALSE(writer.Commit());
+    EXPECT_FALSE(FileExists(target));
+}
+
+TEST(FileAccess, HandlesJapaneseFolderNames) {
+    TestFolder folder;
+    // "外部変形 テスト" in UTF-8; on Windows the path is converted to UTF-16.
+    const std::filesystem::path sub = folder.Path() / std::filesystem::path(u8"外部変形 テスト");
+    std::filesystem::create_directories(sub);
+    AtomicFileWriter writer(sub / "JWC_TEMP.TXT");
+    writer.Write("hd");
+    ASSERT_TRUE(writer.Commit());
+    EXPECT_EQ(Slurp(sub / "JWC_TEMP.TXT"), "hd");
+}
+
+}  // namespace
