@@ -27,7 +27,12 @@ const OptionSpec* FindOption(std::string_view name) noexcept {
     return nullptr;
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted.append(text);
+    quoted += '\'';
+    return quoted;
+}
 
 }  // namespace
 

@@ -30,7 +30,7 @@ TEST_P(LineRulesKinds, CreateTheseEntities) {
     std::string listing;
     for (const std::string_view line : GetParam().lines) {
         ParseLine(*store, line);
-        listing += "\"" + std::string(line) + "\" ";
+        listing.append("\"").append(line).append("\" ");
     }
     EXPECT_EQ(Kinds(*store), GetParam().kinds) << listing;
 }
@@ -323,7 +323,7 @@ TEST(LineRules, PointsTakeThePointColour) {
 
 TEST(LineRules, HeaderValues) {
     std::string hrgb = "hrgb";
-    for (int i = 1; i <= 399; ++i) hrgb += " " + std::to_string(i);
+    for (int i = 1; i <= 399; ++i) hrgb.append(" ").append(std::to_string(i));
     const auto store = StoreFromLines({"hs 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", "hzs 420 297", "hk 1.5", "bz",
                                        "hn 1 2 3 4", hrgb, "file=C:\\jww\\a b.jww", "lg3", "lgnGroup three"});
     EXPECT_EQ(store->groupScale[0], 1.0);

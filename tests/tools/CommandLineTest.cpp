@@ -24,7 +24,7 @@ TEST_P(CommandLineParse, GivesActionFileOrError) {
     const ParseCase& c = GetParam();
     const CommandLineResult result = ParseCommandLine(c.arguments);
     std::string listing;
-    for (const auto& argument : c.arguments) listing += "\"" + argument + "\" ";
+    for (const auto& argument : c.arguments) listing.append("\"").append(argument).append("\" ");
     if (c.error.empty()) {
         EXPECT_TRUE(result.Ok()) << listing << result.error;
         EXPECT_EQ(result.commandLine.action, c.action) << listing;
