@@ -2,39 +2,15 @@
 // one million mixed entity lines, and the number of heap allocations it makes.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <random>
 #include <string>
 
+#include "AllocationCounter.h"
 #include "JwwGaibu.h"
-
-// Every allocation of the process is counted, so the benchmark can show that
-// reading costs no allocation per entity.
-namespace {
-std::atomic<std::size_t> allocationCount{0};
-}
-
-void* operator new(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -132,9 +108,9 @@ void BM_ReadExchangeFile(benchmark::State& state) {
     std::size_t entities = 0;
     for (auto _ : state) {
         InitialiseStore(store);
-        const std::size_t before = allocationCount.load();
+        const std::size_t before = AllocationCount();
         const bool read = ReadExchangeFile(store, path);
-        allocations += allocationCount.load() - before;
+        allocations += AllocationCount() - before;
         benchmark::DoNotOptimize(read);
         entities = store.EntityOrder.Count();
     }
@@ -150,9 +126,9 @@ void BM_ParseExchangeText(benchmark::State& state) {
     std::size_t entities = 0;
     for (auto _ : state) {
         InitialiseStore(store);
-        const std::size_t before = allocationCount.load();
+        const std::size_t before = AllocationCount();
         ParseExchangeText(store, text);
-        allocations += allocationCount.load() - before;
+        allocations += AllocationCount() - before;
         entities = store.EntityOrder.Count();
     }
     ReleaseStore(store);
