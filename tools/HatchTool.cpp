@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "CommandArguments.h"
 #include "CommandLine.h"
 #include "JwwGaibu.h"
 
@@ -22,7 +23,7 @@ int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
     EntityStore store;
     InitialiseStore(store);
     std::error_code error;
-    const bool read = ReadExchangeFile(store, std::filesystem::path(commandLine.inputFile), error);
+    const bool read = ReadExchangeFile(store, PathFromArgument(commandLine.inputFile), error);
     if (!read) {
         output.err += std::string(kToolName) + ": cannot read '" + commandLine.inputFile + "': " +
                       error.message() + "\n";

@@ -15,4 +15,5 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;
 
+// The arguments are those of CommandArguments (UTF-8 on Windows).
 int RunHatchTool(const std::vector<std::string>& arguments, ToolOutput& output);

@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "CommandArguments.h"
 #include "HatchTool.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> arguments = CommandArguments(argc, argv);
     ToolOutput output;
     const int exitCode = RunHatchTool(arguments, output);
     std::fwrite(output.out.data(), 1, output.out.size(), stdout);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,16 @@ TEST(HatchTool, CountOfAnEmptyFileIsZero) {
     const RunResult run = RunTool({"--count", folder.Write("empty.txt", "").string()});
     EXPECT_EQ(run.exitCode, kExitOk);
     EXPECT_EQ(run.output.out, "0\n");
+}
+
+TEST(HatchTool, ReadsAFileWithAJapaneseName) {
+    TestFolder folder;
+    const std::filesystem::path path = folder.Path() / std::filesystem::path(u8"\u56f3\u9762 1.txt");
+    std::ofstream(path, std::ios::binary) << "lc10 255\r\nsl 0 0 5 0 0 5\r\n";
+    const std::u8string utf8 = path.u8string();
+    const RunResult run = RunTool({"--count", std::string(utf8.begin(), utf8.end())});
+    EXPECT_EQ(run.exitCode, kExitOk) << run.output.err;
+    EXPECT_EQ(run.output.out, "1\n");
 }
 
 TEST(HatchTool, MissingFileNamesThePathAndTheReason) {
