@@ -57,8 +57,6 @@ void FinishEntity(EntityStore& store) noexcept {
     store.msgActive = false;
 }
 
-// ---- Header values (rules 1-13) -------------------------------------------
-
 // "lgn" and "lyn": the name after the key, then each further field after one blank.
 void AssignName(std::string& name, const LineFields& fields) {
     name.assign(From(fields[0], 3));
@@ -73,7 +71,8 @@ void ReadReals(std::array<double, N>& values, const LineFields& fields) noexcept
     for (std::size_t i = 0; i < N; ++i) values[i] = Real(fields, i + 1);
 }
 
-// Rules 2-11; returns false when no header key fits.
+// Header values of the drawing; returns false when no header key fits. The name
+// keys "lgn" and "lyn" are tried here, before "lg" and "ly", which they begin with.
 bool ApplyHeaderRule(EntityStore& store, const LineFields& fields) {
     const string_view key = fields[0];
     const std::size_t n = fields.count;
@@ -112,9 +111,7 @@ bool ApplyHeaderRule(EntityStore& store, const LineFields& fields) {
     return true;
 }
 
-// ---- Attribute lines (rules 14-26) ----------------------------------------
-
-// Rules 14-26; returns false when no attribute key fits.
+// Attribute, polyline and dimension state; returns false when no such key fits.
 bool ApplyAttributeRule(EntityStore& store, const LineFields& fields) {
     const string_view key = fields[0];
     const std::size_t n = fields.count;
@@ -196,8 +193,6 @@ bool ApplyAttributeRule(EntityStore& store, const LineFields& fields) {
     return true;
 }
 
-// ---- Indicated points and point references (rules 27, 28) -----------------
-
 // "hp<number>[-|ln|ci|ch] x y": the suffix gives the mark and ends the number.
 // Each suffix is looked for in the whole key; a later hit overrides an earlier.
 void ReadIndicatedPoint(EntityStore& store, const LineFields& fields) {
@@ -230,8 +225,6 @@ void ReadPointReference(EntityStore& store, string_view key) {
     }
     store.current.pointRef = TextToInteger(number);
 }
-
-// ---- Entities (rules 29-42) -------------------------------------------------
 
 // Fills a text record (kind 4, or the text of a dimension) whose header is stamped.
 void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind, const LineFields& fields) {
@@ -383,7 +376,7 @@ void ReadRingSolid(EntityStore& store, const LineFields& fields) {
     solid.radius2 = Real(fields, 8);
 }
 
-// Rules 29-41; returns false when no entity key fits.
+// Entities with a key; returns false when no entity key fits with its field count.
 bool ApplyEntityRule(EntityStore& store, const LineFields& fields) {
     const string_view key = fields[0];
     const std::size_t n = fields.count;
@@ -443,7 +436,7 @@ bool ApplyEntityRule(EntityStore& store, const LineFields& fields) {
     return true;
 }
 
-// Rule 42: four fields that no key claimed are a line segment, or the line
+// Four fields that no key claimed are a line segment, or the line
 // of the dimension that a "msg" line opened.
 void ReadLineOfFourFields(EntityStore& store, const LineFields& fields) {
     LineRecord* line = &store.pendingDimensionLine;
@@ -475,7 +468,7 @@ void ApplyLineRules(EntityStore& store, const LineFields& fields) {
         return;
     }
     // Every other key begins with a letter or is "#"; the most common lines,
-    // the line segments, begin with a number and go straight to rule 42.
+    // the line segments, begin with a number and go straight to the test for four fields.
     if (!key.empty() && (IsLetter(key[0]) || key[0] == '#')) {
         if (ApplyHeaderRule(store, fields) || ApplyAttributeRule(store, fields)) return;
         if (key.starts_with("hp") && fields.count >= 3) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;
     bool takesValue;
     void (*apply)(CommandLine& commandLine, std::string_view value);
@@ -14,14 +14,14 @@ struct OptionSpec {
 void SetAction(CommandLine& commandLine, ToolAction action) { commandLine.action = action; }
 
 // One row per option; an option with a value reads it into the CommandLine.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"--count", false, [](CommandLine& c, std::string_view) { SetAction(c, ToolAction::Count); }},
     {"--help", false, [](CommandLine& c, std::string_view) { SetAction(c, ToolAction::Help); }},
     {"--version", false, [](CommandLine& c, std::string_view) { SetAction(c, ToolAction::Version); }},
 };
 
-const OptionSpec* FindOption(std::string_view name) noexcept {
-    for (const OptionSpec& option : kOptions) {
+const OptionRow* FindOption(std::string_view name) noexcept {
+    for (const OptionRow& option : kOptions) {
         if (option.name == name) return &option;
     }
     return nullptr;
@@ -56,7 +56,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        const OptionSpec* option = FindOption(name);
+        const OptionRow* option = FindOption(name);
         if (option == nullptr) {
             if (result.error.empty()) result.error = "unknown option " + Quoted(name);
             continue;
