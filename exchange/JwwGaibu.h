@@ -3,3 +3,9 @@
 #pragma once
 
 #include "EntityStore.h"
+#include "NumberText.h"
+#include "ExchangeWriter.h"
+#include "ListIndexMaps.h"
+#include "AttributeEmitters.h"
+#include "EntityEmitters.h"
+#include "EntityWriteBack.h"
