@@ -93,11 +93,28 @@ bool ShiftRightWithRemainder(Wide value, int shift, std::uint64_t& quotient, int
     return true;
 }
 
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Four digits of a number below 10000, as two pairs.
+void WriteFourDigits(std::uint32_t number, char* digits) noexcept {
+    std::memcpy(digits, kDigitPairs + 2 * (number / 100), 2);
+    std::memcpy(digits + 2, kDigitPairs + 2 * (number % 100), 2);
+}
+
+// The number (below 10^15) split into independent parts, so that the digits
+// come from short chains of divisions rather than one chain of fifteen.
 void WriteFifteenDigits(std::uint64_t number, char* digits) noexcept {
-    for (int i = 14; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + number % 10);
-        number /= 10;
-    }
+    const auto high = static_cast<std::uint32_t>(number / 100000000);  // 7 digits
+    const auto low = static_cast<std::uint32_t>(number % 100000000);    // 8 digits
+    digits[0] = static_cast<char>('0' + high / 1000000);
+    const std::uint32_t highRest = high % 1000000;
+    std::memcpy(digits + 1, kDigitPairs + 2 * (highRest / 10000), 2);
+    WriteFourDigits(highRest % 10000, digits + 3);
+    WriteFourDigits(low / 10000, digits + 7);
+    WriteFourDigits(low % 10000, digits + 11);
 }
 
 // A positive normal value m * 2^k with k <= 0 and 1E-5 <= value < 1E15 is
