@@ -39,8 +39,29 @@ void AppendTextCommand(EntityStore& store, std::int32_t textKind, std::string_vi
 
 }  // namespace
 
+bool IsWritableSegment(double x1, double y1, double x2, double y2) noexcept { return !EndsCoincide(x1, y1, x2, y2); }
+
+bool IsWritableCircle(double radius) noexcept { return !(radius <= kWriterTolerance); }
+
+bool IsWritableArc(double radius, double arcValue6) noexcept {
+    return !(radius <= kWriterTolerance || std::fabs(arcValue6) <= kWriterTolerance);
+}
+
+bool IsWritableText(std::string_view text, double dx, double dy) {
+    return !DirectionIsZero(dx, dy) && !IsBlankText(text);
+}
+
+bool IsWritableDimension(double x1, double y1, double x2, double y2, double dx, double dy) noexcept {
+    return !EndsCoincide(x1, y1, x2, y2) && !DirectionIsZero(dx, dy);
+}
+
+bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatness) noexcept {
+    if (radius <= kWriterTolerance || std::fabs(flatness) <= kWriterTolerance) return false;
+    return solidMode == 0 || solidMode == 100;
+}
+
 void EmitLine(EntityStore& store, double x1, double y1, double x2, double y2) {
-    if (EndsCoincide(x1, y1, x2, y2)) return;
+    if (!IsWritableSegment(x1, y1, x2, y2)) return;
     LineBuilder line;
     line.Real(x1).BlankSeparatedReals(y1, x2, y2);
     AppendOutputLine(store, line.View());
@@ -60,13 +81,13 @@ void EmitParameterPoint(EntityStore& store, std::int32_t code, double x, double 
 }
 
 void EmitCircle(EntityStore& store, double cx, double cy, double radius) {
-    if (radius <= kWriterTolerance) return;
+    if (!IsWritableCircle(radius)) return;
     AppendOutputLine(store, LineBuilder().Text("ci").BlankSeparatedReals(cx, cy, radius).View());
 }
 
 void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4, double arcValue5,
              double arcValue6, double arcValue7) {
-    if (radius <= kWriterTolerance || std::fabs(arcValue6) <= kWriterTolerance) return;
+    if (!IsWritableArc(radius, arcValue6)) return;
     LineBuilder line;
     line.Text("ci").BlankSeparatedReals(cx, cy, radius, arcValue4, arcValue5, arcValue6, arcValue7);
     AppendOutputLine(store, line.View());
@@ -74,13 +95,13 @@ void EmitArc(EntityStore& store, double cx, double cy, double radius, double arc
 
 void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y, double dx,
               double dy) {
-    if (DirectionIsZero(dx, dy) || IsBlankText(text)) return;
+    if (!IsWritableText(text, dx, dy)) return;
     AppendTextCommand(store, textKind, text, x, y, dx, dy);
 }
 
 void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2, double y2,
                    double x, double y, double dx, double dy) {
-    if (EndsCoincide(x1, y1, x2, y2) || DirectionIsZero(dx, dy)) return;
+    if (!IsWritableDimension(x1, y1, x2, y2, dx, dy)) return;
     char measured[kMaxRealTextBytes];
     if (IsBlankText(text)) {
         text = std::string_view(measured, static_cast<std::size_t>(
@@ -94,14 +115,13 @@ void EmitDimension(EntityStore& store, std::string_view text, double x1, double 
 }
 
 void EmitSolidSegment(EntityStore& store, double x1, double y1, double x2, double y2) {
-    if (EndsCoincide(x1, y1, x2, y2)) return;
+    if (!IsWritableSegment(x1, y1, x2, y2)) return;
     AppendOutputLine(store, LineBuilder().Text("sl").BlankSeparatedReals(x1, y1, x2, y2).View());
 }
 
 void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy, double radius,
                      double flatness, double tilt, double startAngle, double arcAngle) {
-    if (radius <= kWriterTolerance || std::fabs(flatness) <= kWriterTolerance) return;
-    if (solidMode != 0 && solidMode != 100) return;
+    if (!IsWritableCircleSolid(solidMode, radius, flatness)) return;
     LineBuilder line;
     line.Text("se").BlankSeparatedReals(cx, cy, radius, flatness, tilt, startAngle, arcAngle);
     line.Blank().Integer(solidMode);

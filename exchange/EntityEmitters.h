@@ -42,6 +42,14 @@ void EmitSolidSegment(EntityStore& store, double x1, double y1, double x2, doubl
 void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy, double radius,
                      double flatness, double tilt, double startAngle, double arcAngle);
 
+// The geometry tests of the emitters above: true when the figure is written.
+bool IsWritableSegment(double x1, double y1, double x2, double y2) noexcept;  // lines, solid segments
+bool IsWritableCircle(double radius) noexcept;
+bool IsWritableArc(double radius, double arcValue6) noexcept;
+bool IsWritableText(std::string_view text, double dx, double dy);
+bool IsWritableDimension(double x1, double y1, double x2, double y2, double dx, double dy) noexcept;
+bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatness) noexcept;
+
 // The length of the line rounded to 8 decimal places, as a dimension writes it
 // when its text is blank.
 double MeasuredLength(double x1, double y1, double x2, double y2) noexcept;

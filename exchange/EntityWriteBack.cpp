@@ -33,10 +33,19 @@ void EmitPen(EntityStore& store, const EntityHeader& header, const ReemitOverrid
     EmitLineWidth(store, OverrideOrStored(overrides.lineWidth, header.lineWidth));
 }
 
-void EmitLineKindAttributes(EntityStore& store, const EntityHeader& header, const ReemitOverrides& overrides) {
+// The z flags belong to the one figure that follows them: the reader clears
+// them after every figure. A figure that its emitter drops therefore writes
+// none, or they would pass to the next figure written. Its other attribute
+// lines only set state and stay.
+void EmitZFlagsOfFigure(EntityStore& store, std::int32_t zFlags, bool figureWritten) {
+    if (figureWritten) EmitZFlags(store, zFlags);
+}
+
+void EmitLineKindAttributes(EntityStore& store, const EntityHeader& header, const ReemitOverrides& overrides,
+                            bool figureWritten) {
     EmitLayers(store, header, overrides);
     EmitPen(store, header, overrides);
-    EmitZFlags(store, header.zFlags);
+    EmitZFlagsOfFigure(store, header.zFlags, figureWritten);
 }
 
 // Size number, cc value and font of a text. A colour override cannot go with a
@@ -55,12 +64,12 @@ void EmitPointAttributes(EntityStore& store, const EntityHeader& header, const R
     EmitLayers(store, header, overrides);
     EmitPointColour(store, OverrideOrStored(overrides.pointColour, header.colour));
     EmitLineWidth(store, OverrideOrStored(overrides.lineWidth, header.lineWidth));
-    EmitZFlags(store, header.zFlags);
+    EmitZFlags(store, header.zFlags);  // a point is always written
 }
 
 // Solids of kinds 9 and 13 carry no line type.
 void EmitSolidAttributes(EntityStore& store, const EntityHeader& header, std::int32_t rgbColour,
-                         const ReemitOverrides& overrides) {
+                         const ReemitOverrides& overrides, bool figureWritten) {
     EmitLayers(store, header, overrides);
     if (overrides.colour == kAsStored) {
         if (header.colour == kRgbColour) {
@@ -74,7 +83,7 @@ void EmitSolidAttributes(EntityStore& store, const EntityHeader& header, std::in
         EmitColour(store, overrides.colour);
     }
     EmitLineWidth(store, OverrideOrStored(overrides.lineWidth, header.lineWidth));
-    EmitZFlags(store, header.zFlags);
+    EmitZFlagsOfFigure(store, header.zFlags, figureWritten);
 }
 
 // The record at index, or nullptr when the list is shorter.
@@ -89,21 +98,21 @@ const typename KindTraits<K>::RecordType* RecordAt(const EntityStore& store, std
 void ReemitLine(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
     const LineRecord* line = RecordAt<EntityKind::Line>(store, index);
     if (line == nullptr) return;
-    EmitLineKindAttributes(store, line->header, overrides);
+    EmitLineKindAttributes(store, line->header, overrides, IsWritableSegment(line->x1, line->y1, line->x2, line->y2));
     EmitLine(store, line->x1, line->y1, line->x2, line->y2);
 }
 
 void ReemitCircle(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
     const CircleRecord* circle = RecordAt<EntityKind::Circle>(store, index);
     if (circle == nullptr) return;
-    EmitLineKindAttributes(store, circle->header, overrides);
+    EmitLineKindAttributes(store, circle->header, overrides, IsWritableCircle(circle->radius));
     EmitCircle(store, circle->cx, circle->cy, circle->radius);
 }
 
 void ReemitArc(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
     const ArcRecord* arc = RecordAt<EntityKind::Arc>(store, index);
     if (arc == nullptr) return;
-    EmitLineKindAttributes(store, arc->header, overrides);
+    EmitLineKindAttributes(store, arc->header, overrides, IsWritableArc(arc->radius, arc->arcValue6));
     EmitArc(store, arc->cx, arc->cy, arc->radius, arc->arcValue4, arc->arcValue5, arc->arcValue6, arc->arcValue7);
 }
 
@@ -112,7 +121,7 @@ void ReemitText(EntityStore& store, std::size_t index, const ReemitOverrides& ov
     if (text == nullptr) return;
     EmitLayers(store, text->header, overrides);
     EmitTextAttributes(store, *text, overrides);
-    EmitZFlags(store, text->header.zFlags);
+    EmitZFlagsOfFigure(store, text->header.zFlags, IsWritableText(text->text.View(), text->dx, text->dy));
     EmitText(store, text->textKind, text->text.View(), text->x, text->y, text->dx, text->dy);
 }
 
@@ -138,21 +147,24 @@ void ReemitDimension(EntityStore& store, std::size_t index, const ReemitOverride
     EmitLayers(store, dimension->header, overrides);
     EmitPen(store, line.header, overrides);
     EmitTextAttributes(store, text, overrides);
-    EmitZFlags(store, dimension->header.zFlags);
+    EmitZFlagsOfFigure(store, dimension->header.zFlags,
+                       IsWritableDimension(line.x1, line.y1, line.x2, line.y2, text.dx, text.dy));
     EmitDimension(store, text.text.View(), line.x1, line.y1, line.x2, line.y2, text.x, text.y, text.dx, text.dy);
 }
 
 void ReemitSolidSegment(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
     const SolidSegmentRecord* solid = RecordAt<EntityKind::SolidSegment>(store, index);
     if (solid == nullptr) return;
-    EmitSolidAttributes(store, solid->header, solid->rgbColour, overrides);
+    EmitSolidAttributes(store, solid->header, solid->rgbColour, overrides,
+                        IsWritableSegment(solid->x1, solid->y1, solid->x2, solid->y2));
     EmitSolidSegment(store, solid->x1, solid->y1, solid->x2, solid->y2);
 }
 
 void ReemitCircleSolid(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
     const CircleSolidRecord* solid = RecordAt<EntityKind::SeCircleSolid>(store, index);
     if (solid == nullptr) return;
-    EmitSolidAttributes(store, solid->header, solid->rgbColour, overrides);
+    EmitSolidAttributes(store, solid->header, solid->rgbColour, overrides,
+                        IsWritableCircleSolid(solid->solidMode, solid->radius, solid->flatness));
     EmitCircleSolid(store, solid->solidMode, solid->cx, solid->cy, solid->radius, solid->flatness, solid->tilt,
                     solid->startAngle, solid->arcAngle);
 }

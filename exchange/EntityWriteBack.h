@@ -23,7 +23,9 @@ struct ReemitOverrides {
 };
 
 // Each writes the record at the 0-based index of its kind's list; an index
-// beyond the list writes nothing.
+// beyond the list writes nothing. A record whose figure emitter drops it
+// (degenerate geometry) still writes its attribute lines, but not its z flags,
+// which would otherwise pass to the next figure written.
 void ReemitLine(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
 void ReemitCircle(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
 void ReemitArc(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});

@@ -45,6 +45,8 @@ void WithWidths(EntityStore& s) {
     s.initial.initialLineWidth = 25;
 }
 
+void PrintTo(const TrackingCase& c, std::ostream* out) { *out << c.name; }
+
 class AttributeTracking : public ::testing::TestWithParam<TrackingCase> {};
 
 TEST_P(AttributeTracking, WritesOnlyWhatChanged) {

@@ -17,6 +17,8 @@ struct EmitCase {
     Lines expected;
 };
 
+void PrintTo(const EmitCase& c, std::ostream* out) { *out << c.name; }
+
 class EntityEmitters : public ::testing::TestWithParam<EmitCase> {};
 
 TEST_P(EntityEmitters, WriteExactLines) {

@@ -18,6 +18,8 @@ struct RealCase {
     const char* text;
 };
 
+void PrintTo(const RealCase& c, std::ostream* out) { *out << c.text; }
+
 class RealTextTable : public ::testing::TestWithParam<RealCase> {};
 
 TEST_P(RealTextTable, WritesExactText) {

@@ -13,6 +13,7 @@
 #include "FileAccess.h"
 #include "JwwGaibu.h"
 #include "TestFolder.h"
+#include "TextConversions.h"
 
 namespace {
 
@@ -305,6 +306,19 @@ void ExpectSameFigures(const EntityStore& a, const EntityStore& b, const Lines& 
     EXPECT_EQ(a.bzFlag, b.bzFlag);
 }
 
+// A font name that is empty or "<>" stands for the first font name of the
+// file it is read from, so its meaning moves when the first name does.
+bool HasRelativeFontNames(const EntityStore& s) {
+    const auto relative = [](const ShortText& font) { return font.View().empty() || font.View() == "<>"; };
+    for (std::size_t i = 0; i < s.texts.Count(); ++i) {
+        if (relative(s.texts[i].fontName)) return true;
+    }
+    for (std::size_t i = 0; i < s.dimensions.Count(); ++i) {
+        if (relative(s.dimensions[i].text.fontName)) return true;
+    }
+    return false;
+}
+
 // ---- Generated drawings ----
 
 class DrawingGenerator {
@@ -460,6 +474,7 @@ private:
 
 TEST(RoundTrip, GeneratedDrawingsKeepEveryWrittenFigure) {
     TestFolder folder;
+    int fixedPoints = 0;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         DrawingGenerator generator(seed);
         const Lines input = generator.Generate(static_cast<int>(seed % 40) + 1);
@@ -470,7 +485,10 @@ TEST(RoundTrip, GeneratedDrawingsKeepEveryWrittenFigure) {
         // Written once, a drawing is a fixed point of reading and writing.
         const std::string secondFile = WriteAndReread(second, folder, third);
         const std::string thirdFile = WriteAndReread(third, folder, first);
-        EXPECT_EQ(secondFile, thirdFile) << "seed " << seed << "; input " << AsLiteral(input);
+        if (!HasRelativeFontNames(second)) {
+            ++fixedPoints;
+            EXPECT_EQ(secondFile, thirdFile) << "seed " << seed << "; input " << AsLiteral(input);
+        }
         EXPECT_EQ(firstFile.substr(0, 4), "hd\r\n");
         ReleaseStore(first), ReleaseStore(second), ReleaseStore(third);
         if (HasFailure()) {
@@ -478,6 +496,7 @@ TEST(RoundTrip, GeneratedDrawingsKeepEveryWrittenFigure) {
             return;
         }
     }
+    EXPECT_GT(fixedPoints, 100);
 }
 
 struct HandwrittenCase {
@@ -485,6 +504,8 @@ struct HandwrittenCase {
     Lines input;
     std::string output;
 };
+
+void PrintTo(const HandwrittenCase& c, std::ostream* out) { *out << c.name; }
 
 class RoundTripCases : public ::testing::TestWithParam<HandwrittenCase> {};
 
@@ -509,19 +530,20 @@ INSTANTIATE_TEST_SUITE_P(
         HandwrittenCase{"polylines, point references and blocks dropped",
                         {"bz", "pl", "0 0 1 0", "hhp2", "1 0 1 1", "#", "BL 5 5 name", "sl 0 0 4 0 4 4 0 4"},
                         "hd\r\nbz\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\n0 0 1 0\r\n1 0 1 1\r\n"},
-        HandwrittenCase{"text with free size and font, ending the file",
+        HandwrittenCase{"text with free size and font",
                         {"cn0 2.5 2.5 0 3", "cn\"$MS Gothic", "ch 1 2 1 0 \"hello \"world\""},
-                        "hd\r\nlg0\r\nly0\r\ncn0 2.5 2.5 0 3\r\ncc0\r\ncn\"$MS Gothic\r\nch 1 2 1 0 \"hello \"world\""},
+                        "hd\r\nlg0\r\nly0\r\ncn0 2.5 2.5 0 3\r\ncc0\r\ncn\"$MS Gothic\r\nch 1 2 1 0 \"hello \"world\"\r\n"},
         HandwrittenCase{"dimension with measured text",
                         {"msg", "0 0 3 4", "cs 1 1 1 0 \""},
                         "hd\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\ncn1\r\ncc0\r\n" + kDefaultFontLine +
-                            "\r\nmsg\r\n0 0 3 4\r\ncs 1 1 1 0 \"5"},
+                            "\r\nmsg\r\n0 0 3 4\r\ncs 1 1 1 0 \"5\r\n"},
         HandwrittenCase{"se solid to layer 1, widths normalised",
                         {"lw25", "lg3", "ly7", "lc10 255", "se 1 2 3 1 0 0 6.28 100", "lw40000", "lc10 255",
                          "sl 0 0 1 1"},
                         "hd\r\nlg3\r\nly1\r\nlc10 255\r\nlw25\r\nse 1 2 3 1 0 0 6.28 100\r\nly7\r\nlw0\r\nsl 0 0 1 1\r\n"},
         HandwrittenCase{"degenerate figures keep their attribute lines",
-                        {"lc4", "5 5 5 5", "ci 1 1 0", "pt 1 2 0 7 12"},
-                        "hd\r\nlg0\r\nly0\r\nlc4\r\nlt1\r\npn1\r\npt 1 2 1 7 -3\r\n"}));
+                        {"lc4", "z2", "5 5 5 5", "ci 1 1 0", "pt 1 2 0 7 12"},
+                        "hd\r\nlg0\r\nly0\r\nlc4\r\nlt1\r\npn1\r\npt 1 2 1 7 -3\r\n"}),
+    [](const ::testing::TestParamInfo<HandwrittenCase>& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace

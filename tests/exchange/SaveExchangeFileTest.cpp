@@ -20,6 +20,8 @@ struct SaveCase {
     std::string file;
 };
 
+void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.name; }
+
 class SaveLayouts : public ::testing::TestWithParam<SaveCase> {};
 
 TEST_P(SaveLayouts, WritesExactBytes) {

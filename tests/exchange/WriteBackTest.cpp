@@ -128,12 +128,19 @@ TEST(WriteBack, FollowsFileOrderAcrossKinds) {
               (Lines{"lg0", "ly0", "lc1", "lt1", "0 0 1 0", "ci 0 0 1", "0 0 2 0", "pn4", "pt 7 0"}));
 }
 
-TEST(WriteBack, DegenerateFigureKeepsItsAttributeLines) {
+TEST(WriteBack, DegenerateFigureKeepsItsAttributeLinesButNotItsZFlags) {
     WriterStore writer;
     AddLine(writer.store, Header(1, 2, 3, 4, 0, 1), 5, 5, 5, 5);
-    AddCircle(writer.store, Header(1, 2, 6, 4), 5, 5, 0);
+    AddCircle(writer.store, Header(1, 2, 6, 4, 0, 2), 5, 5, 0);
+    SolidSegmentRecord& solid = AddSolidSegment(writer.store, Header(1, 2, 6, 4, 0, 4), 0);
+    solid.x2 = 0;
+    AddSeSolid(writer.store, Header(1, 2, 6, 4, 0, 8), 0).solidMode = 5;
+    writer.store.texts.Append() = MakeText(Header(1, 2, 6, 4, 0, 16), 1, " \x81\x40 ");
+    AppendOrder(writer.store, EntityKind::Text, 0);
+    AddCircle(writer.store, Header(1, 2, 6, 4), 5, 5, 1);  // has no z flags of its own
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"lg1", "ly2", "lc3", "lt4", "z1", "lc6"}));
+    EXPECT_EQ(writer.TakeLines(), (Lines{"lg1", "ly2", "lc3", "lt4", "lc6", "ly1", "ly2", "cn1", "cc2",
+                                         "cn\"$Gothic", "ci 5 5 1"}));
 }
 
 TEST(Reemit, TextWritesSizeCcFontAndJoinedText) {
@@ -206,6 +213,8 @@ struct OverrideCase {
     Lines expected;
 };
 
+void PrintTo(const OverrideCase& c, std::ostream* out) { *out << c.name; }
+
 class LineOverrides : public ::testing::TestWithParam<OverrideCase> {};
 
 // A line stored on group 4, layer 5, colour 6, line type 7, width 8, after a
@@ -247,6 +256,8 @@ struct SolidColourCase {
     int overrideRgb;
     Lines expected;
 };
+
+void PrintTo(const SolidColourCase& c, std::ostream* out) { *out << c.name; }
 
 class SolidColourRule : public ::testing::TestWithParam<SolidColourCase> {};
 
