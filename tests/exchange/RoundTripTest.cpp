@@ -373,7 +373,10 @@ private:
 
     std::string Reals(int count) {
         std::string text;
-        for (int i = 0; i < count; ++i) text += " " + Real();
+        for (int i = 0; i < count; ++i) {
+            text += ' ';
+            text += Real();
+        }
         return text;
     }
 
