@@ -22,7 +22,9 @@ void EmitLineType(EntityStore& store, std::int32_t lineType);
 void EmitLineWidth(EntityStore& store, std::int32_t lineWidth);
 // "cn" and a size number 1..10, or "cn0 w h s c" for a free size. A size
 // number outside 0..10 is replaced by the input's first one (and, when that is
-// 0, the sizes by the input's first free size).
+// 0, the sizes by the input's first free size); should that first one be
+// outside 0..10 as well, it is written as "cn" and the number, as the input had it.
+// Free sizes are compared exactly with the free size last written.
 void EmitTextSize(EntityStore& store, std::int32_t sizeNo, std::int32_t colour, double charWidth,
                   double charHeight, double charSpacing);
 // "cc" and the value; values outside 0..8 become 0.

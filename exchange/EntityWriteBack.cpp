@@ -13,12 +13,12 @@ constexpr std::int32_t kFreeSizeNo = 0;
 // "se" solids go back on this layer of their layer group.
 constexpr std::int32_t kSeCircleSolidLayer = 1;
 
-std::int32_t LayerOrStored(std::int32_t override, std::int32_t stored) noexcept {
-    return override >= 0 && override <= 15 ? override : stored;
+std::int32_t LayerOrStored(std::int32_t replacement, std::int32_t stored) noexcept {
+    return replacement >= 0 && replacement <= 15 ? replacement : stored;
 }
 
-std::int32_t OverrideOrStored(std::int32_t override, std::int32_t stored) noexcept {
-    return override != kAsStored ? override : stored;
+std::int32_t OverrideOrStored(std::int32_t replacement, std::int32_t stored) noexcept {
+    return replacement != kAsStored ? replacement : stored;
 }
 
 void EmitLayers(EntityStore& store, const EntityHeader& header, const ReemitOverrides& overrides) {

@@ -30,7 +30,7 @@ TEST_P(RealTextTable, WritesExactText) {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
-    Documented, RealTextTable,
+    Basics, RealTextTable,
     ::testing::Values(RealCase{0.3, "0.3"}, RealCase{100.0, "100"}, RealCase{-2.5, "-2.5"},
                       RealCase{1.0 / 3.0, "0.333333333333333"}, RealCase{0.0001, "0.0001"},
                       RealCase{0.00001, "1E-5"}, RealCase{2e16, "2E16"}, RealCase{-0.0, "0"},
@@ -167,7 +167,7 @@ TEST(RealText, AgreesWithCorrectRoundingAtExactTies) {
     }
 }
 
-TEST(RealText, FitsTheDocumentedRoom) {
+TEST(RealText, FitsTheRoomCallersReserve) {
     std::mt19937_64 random(11);
     std::size_t longest = 0;
     for (int i = 0; i < 100000; ++i) {

@@ -527,7 +527,7 @@ const std::string kDefaultFontLine = "cn\"$" + std::string(kDefaultFontName);
 INSTANTIATE_TEST_SUITE_P(
     Handwritten, RoundTripCases,
     ::testing::Values(
-        HandwrittenCase{"documented example",
+        HandwrittenCase{"line then circle on the same layer",
                         {"lg0", "ly2", "lc3", "lt1", "0 0 100 0", "z1", "ci 50 50 5"},
                         "hd\r\nlg0\r\nly2\r\nlc3\r\nlt1\r\n0 0 100 0\r\nz1\r\nci 50 50 5\r\n"},
         HandwrittenCase{"polylines, point references and blocks dropped",

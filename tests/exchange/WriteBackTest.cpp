@@ -56,7 +56,7 @@ TextRecord MakeText(EntityHeader header, int sizeNo, std::string_view content) {
     return text;
 }
 
-TEST(WriteBack, DocumentedExampleOutput) {
+TEST(WriteBack, LineThenCircleOnTheSameLayer) {
     WriterStore writer;
     AddLine(writer.store, Header(0, 2, 3, 1), 0, 0, 100, 0);
     AddCircle(writer.store, Header(0, 2, 3, 1, 0, 1), 50, 50, 5);
