@@ -1,0 +1,23 @@
+// Writes the sample drawing's preview, with hatch segments, to the path given
+// as the only argument; the xmllint check reads it.
+#include <cstdio>
+#include <system_error>
+
+#include "SampleDrawing.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: preview_sample PICTURE\n", stderr);
+        return 2;
+    }
+    auto drawing = SampleDrawing();
+    ConvertWith(*drawing, SampleHatch(500));
+    std::error_code error;
+    const bool written = WritePreviewSvg(argv[1], PreviewInput{*drawing, &drawing->outputLines, "S<&>.TXT", "1", "0"}, error);
+    if (!written) {
+        std::fprintf(stderr, "preview_sample: cannot write %s: %s\n", argv[1], error.message().c_str());
+        return 1;
+    }
+    ReleaseStore(*drawing);
+    return 0;
+}

@@ -1,0 +1,36 @@
+// The before/after preview of a conversion as one self-contained SVG picture.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "EntityStore.h"
+#include "OutputLines.h"
+#include "SvgWriter.h"
+
+struct PreviewInput {
+    // The drawing as read. A conversion leaves its records unchanged, so the
+    // store that was converted serves.
+    const EntityStore& drawing;
+    // The output lines of the conversion (the store's outputLines after
+    // ConversionRun); nullptr when nothing was converted (--count, or a
+    // conversion that was refused): the picture then shows the before panel
+    // alone.
+    const OutputLines* output = nullptr;
+    // Shown in the captions; UTF-8 (malformed bytes are shown as U+FFFD).
+    std::string_view fileName;
+    // The interval and angle as the user typed them; UTF-8.
+    std::string_view interval;
+    std::string_view angleDegrees;
+};
+
+// Writes the picture to the sink: two panels side by side at the same scale
+// in drawing units with y pointing up, "before" (every figure, solids filled
+// in their colours) and "after" (the figures written back and the hatch
+// segments, the hatched solids as faint outlines), and a caption under each.
+void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink);
+
+// Writes the picture to the file at path, atomically: on failure the file is
+// as it was, false is returned and error tells why.
+bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input, std::error_code& error);
