@@ -115,6 +115,20 @@ TEST(SvgPreview, FiguresWithoutDrawableCoordinatesAreLeftOut) {
     ReleaseStore(*drawing);
 }
 
+// Figures at the edge of the drawable range are drawn, and the view box around them is written in full.
+TEST(SvgPreview, FiguresAtTheEdgeOfTheDrawableRangeAreDrawn) {
+    auto drawing = DrawingFromText("-1E9 0 1E9 0\n");
+    const std::string svg = Picture(*drawing, nullptr);
+    EXPECT_EQ(CountOf(svg, "d=\"M-1000000000 0L1000000000 0\""), 1u);
+    const std::size_t viewBox = svg.find("viewBox=\"");
+    std::istringstream numbers(svg.substr(viewBox + 9, 80));
+    double left = 0, top = 0, width = 0, height = 0;
+    numbers >> left >> top >> width >> height;
+    EXPECT_LT(left, -1e9);
+    EXPECT_GT(width, 2e9);
+    ReleaseStore(*drawing);
+}
+
 TEST(SvgPreview, DrawingUnitsWithYPointingUp) {
     auto drawing = DrawingFromText("0 0 10 20\nsl 0 0 10 0 0 10\n");
     ConvertWith(*drawing, {{1, 1, 1, 3, 1}});

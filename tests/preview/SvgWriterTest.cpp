@@ -30,9 +30,10 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{0.00005, "0.0001"}, NumberCase{-0.00005, "-0.0001"}, NumberCase{0.0102, "0.0102"},
                     NumberCase{200.0, "200"}, NumberCase{123456789.12345678, "123456789.1235"},
                     NumberCase{1e9, "1000000000"}, NumberCase{-1e9, "-1000000000"},
-                    NumberCase{0.99999, "1"},
-                    // Not drawable: callers leave such figures out; the writer never prints them.
-                    NumberCase{1.1e9, "0"}, NumberCase{std::numeric_limits<double>::quiet_NaN(), "0"},
+                    NumberCase{0.99999, "1"}, NumberCase{4.5e9, "4500000000"},
+                    NumberCase{-12345678901.25, "-12345678901.25"},
+                    // Never printed: figures with such values are left out before.
+                    NumberCase{1.1e14, "0"}, NumberCase{std::numeric_limits<double>::quiet_NaN(), "0"},
                     NumberCase{-std::numeric_limits<double>::infinity(), "0"}));
 
 struct TextCase {

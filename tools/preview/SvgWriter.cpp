@@ -7,6 +7,8 @@
 namespace {
 
 constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
+// 1e14 in ten-thousandths still fits a 64-bit integer with room to spare.
+constexpr double kMaxWritableNumber = 1e14;
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 // Decodes one UTF-8 sequence at the start of text; returns its length, or 0
@@ -91,7 +93,7 @@ SvgWriter& SvgWriter::Char(char c) {
 // its integer part and up to four fraction digits: much faster than
 // formatting the double itself, and exact at this precision.
 void AppendNumber(std::string& out, double value) {
-    if (!IsDrawable(value)) value = 0.0;
+    if (!std::isfinite(value) || std::fabs(value) > kMaxWritableNumber) value = 0.0;
     const auto scaled = static_cast<std::int64_t>(std::llround(value * 1e4));
     char digits[32];
     char* end = digits;

@@ -34,8 +34,10 @@ inline constexpr double kMaxDrawableCoordinate = 1e9;
 bool IsDrawable(double value) noexcept;
 
 // Appends value rounded to four decimals, without trailing zeros ("-0"
-// becomes "0"). A value that is not drawable is written as "0"; callers leave
-// such figures out before they get here.
+// becomes "0"). Figures with coordinates that are not drawable are left out
+// before they get here; layout values (view box, offsets) may reach a few
+// times kMaxDrawableCoordinate. A non-finite value or one beyond 1e14 is
+// written as "0".
 void AppendNumber(std::string& out, double value);
 
 class SvgWriter {

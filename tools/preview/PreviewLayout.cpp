@@ -1,0 +1,74 @@
+// Bounds of the figures and the panel layout of the preview picture.
+#include "PreviewLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Drawings narrower than this (in drawing units) are shown at this width.
+constexpr double kMinimumExtent = 1.0;
+constexpr double kMarginShare = 0.04;
+
+}  // namespace
+
+void Bounds::Add(PlanePoint p) {
+    if (empty) {
+        minX = maxX = p.X;
+        minY = maxY = p.Y;
+        empty = false;
+        return;
+    }
+    minX = std::min(minX, p.X), maxX = std::max(maxX, p.X);
+    minY = std::min(minY, p.Y), maxY = std::max(maxY, p.Y);
+}
+
+void BoundsVisitor::AddAll(const PlanePoint* points, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) bounds_.Add(points[i]);
+}
+
+void BoundsVisitor::Fill(const PreviewShape& shape, RgbHex) { AddAll(shape.points.data(), shape.points.size()); }
+
+void BoundsVisitor::Outline(const PreviewShape& shape, RgbHex) { AddAll(shape.points.data(), shape.points.size()); }
+
+void BoundsVisitor::Stroke(const PlanePoint* points, std::size_t count, RgbHex) { AddAll(points, count); }
+
+void BoundsVisitor::Dot(PlanePoint at, RgbHex) { bounds_.Add(at); }
+
+// The corners of the text's box, turned by its angle.
+void BoundsVisitor::Label(const PlacedText& text, RgbHex) {
+    bounds_.Add(text.at);
+    if (text.height <= 0.0) return;
+    const double c = std::cos(text.angle), s = std::sin(text.angle);
+    const double w = text.width, h = text.height;
+    bounds_.Add({text.at.X + w * c, text.at.Y + w * s});
+    bounds_.Add({text.at.X - h * s, text.at.Y + h * c});
+    bounds_.Add({text.at.X + w * c - h * s, text.at.Y + w * s + h * c});
+}
+
+Layout MakeLayout(Bounds bounds, int panels) {
+    if (bounds.empty) bounds.Add({0.0, 0.0}), bounds.Add({100.0, 100.0});
+    double width = bounds.maxX - bounds.minX;
+    double height = bounds.maxY - bounds.minY;
+    // A drawing that is a single point or a line along one axis still gets a panel.
+    const double extent = std::max({width, height, kMinimumExtent});
+    const double thinnest = extent / 20.0;
+    const double centreX = (bounds.minX + bounds.maxX) / 2.0;
+    const double centreY = (bounds.minY + bounds.maxY) / 2.0;
+    width = std::max(width, thinnest);
+    height = std::max(height, thinnest);
+    const double margin = extent * kMarginShare;
+
+    Layout layout;
+    layout.panels = panels;
+    layout.panelWidth = width + 2.0 * margin;
+    layout.panelHeight = height + 2.0 * margin;
+    layout.left = centreX - layout.panelWidth / 2.0;
+    layout.bottom = centreY - layout.panelHeight / 2.0;
+    layout.unit = std::max(layout.panelWidth, layout.panelHeight) / kPanelPixels;
+    layout.gap = kGapPixels * layout.unit;
+    layout.outer = kOuterPixels * layout.unit;
+    layout.captionBand = kCaptionBandPixels * layout.unit;
+    return layout;
+}
+
