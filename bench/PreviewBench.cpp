@@ -86,7 +86,7 @@ void BM_ReadConvertedDrawing(benchmark::State& state) {
     const auto store = ConvertedDrawingWithHatch();
     for (auto _ : state) {
         ConvertedDrawing converted = ReadConvertedDrawing(*store, store->outputLines);
-        benchmark::DoNotOptimize(converted.hatchSegmentCount);
+        benchmark::DoNotOptimize(converted.hatch.Count());
         ReleaseStore(*converted.store);
     }
 }

@@ -228,7 +228,7 @@ constexpr std::string_view kEveryKind =
 TEST(VisitFigures, HandsOverEveryKind) {
     const auto store = DrawingFromText(kEveryKind);
     CountingVisitor all;
-    VisitFigures(*store, {}, all);
+    VisitFigures(*store, FigureSelection::All, all);
     EXPECT_EQ(all.fills, 6);    // triangle, quadrilateral, sc, se, so, sg
     EXPECT_EQ(all.strokes, 5);  // line, circle, arc, dimension line, solid segment
     EXPECT_EQ(all.dots, 3);     // two points and the block
@@ -236,23 +236,19 @@ TEST(VisitFigures, HandsOverEveryKind) {
     EXPECT_EQ(all.outlines, 0);
 
     CountingVisitor hatched;
-    FigureSelection outlines;
-    outlines.hatchedSolidOutlinesOnly = true;
-    VisitFigures(*store, outlines, hatched);
+    VisitFigures(*store, FigureSelection::HatchedSolidOutlines, hatched);
     EXPECT_EQ(hatched.outlines, 5);  // all solids but the se form
     EXPECT_EQ(hatched.fills + hatched.strokes + hatched.dots + hatched.labels, 0);
 }
 
-TEST(VisitFigures, LeavesOutHatchLinesAndFiguresThatCannotBeDrawn) {
+TEST(VisitFigures, LeavesOutFiguresThatCannotBeDrawn) {
     const auto store = DrawingFromText(
         "0 0 1E300 0\n"               // beyond the drawable range
-        "0 0 10 0\n1 1 2 2\n3 3 4 4\n"
+        "0 0 10 0\n"
         "ch 0 0 1 0 \"\x81\x40 \n"    // blanks only
         "cn0 0 0 0 1\nch 0 0 1 0 \"zero height\n");
     CountingVisitor counted;
-    FigureSelection selection;
-    selection.firstHatchLine = 2;
-    VisitFigures(*store, selection, counted);
+    VisitFigures(*store, FigureSelection::All, counted);
     EXPECT_EQ(counted.strokes, 1);
     EXPECT_EQ(counted.labels, 0);
 }

@@ -1,10 +1,12 @@
-// Reading a conversion's output lines back into a store of their own.
+// Reading a conversion's output lines back: the figures into a store of their
+// own, the hatch segments into a compact list.
 #include "ConvertedDrawing.h"
 
 #include <string>
 
 #include "EntityEmitters.h"
 #include "ExchangeReader.h"
+#include "TextConversions.h"
 
 namespace {
 
@@ -19,6 +21,36 @@ std::size_t WrittenLineSegments(const EntityStore& drawing) {
     return written;
 }
 
+bool StartsLikeANumber(char c) noexcept { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.'; }
+
+// A line of exactly four blank-separated fields, the first starting like a
+// number, with none of the bytes that make the reader cut fields differently
+// (quote, equals sign, double-byte and control characters): the reader would
+// take it as a line segment too.
+bool FourNumbers(std::string_view line, double (&values)[4]) {
+    std::string_view fields[4];
+    std::size_t count = 0;
+    std::size_t start = std::string_view::npos;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+        const char c = i < line.size() ? line[i] : ' ';
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == ' ' || c == '\t') {
+            if (start != std::string_view::npos) {
+                if (count == 4) return false;
+                fields[count++] = line.substr(start, i - start);
+                start = std::string_view::npos;
+            }
+        } else if (c == '"' || c == '=' || byte < 0x20 || byte >= 0x80) {
+            return false;
+        } else if (start == std::string_view::npos) {
+            start = i;
+        }
+    }
+    if (count != 4 || !StartsLikeANumber(fields[0][0])) return false;
+    for (std::size_t i = 0; i < 4; ++i) values[i] = TextToReal(fields[i]);
+    return true;
+}
+
 }  // namespace
 
 ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLines& output) {
@@ -27,23 +59,26 @@ ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLi
     EntityStore& store = *converted.store;
     InitialiseStore(store);
     store.TextSizeTable = drawing.TextSizeTable;
+    const std::size_t writtenBack = WrittenLineSegments(drawing);
 
     std::string joined;
     const std::size_t count = output.Count();
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string_view line = output.Line(i);
+        std::string_view line = output.Line(i);
         if (EndsInDoubleQuote(line) && i + 1 < count) {
             joined.assign(line);
             joined.append(output.Line(++i));
-            ParseLine(store, joined);
-        } else {
-            ParseLine(store, line);
+            line = joined;
         }
+        double values[4];
+        if (store.lines.Count() >= writtenBack && !store.msgActive && FourNumbers(line, values)) {
+            converted.hatch.Append() = HatchPiece{store.current.colour, values[0], values[1], values[2], values[3]};
+            // As after any line segment the reader takes.
+            store.current.zFlags = 0;
+            store.current.pointRef = 0;
+            continue;
+        }
+        ParseLine(store, line);
     }
-
-    const std::size_t lineRecords = store.lines.Count();
-    const std::size_t writtenBack = WrittenLineSegments(drawing);
-    converted.hatchSegmentCount = lineRecords > writtenBack ? lineRecords - writtenBack : 0;
-    converted.firstHatchLine = lineRecords - converted.hatchSegmentCount;
     return converted;
 }

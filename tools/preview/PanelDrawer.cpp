@@ -52,8 +52,8 @@ void WritePaths(SvgWriter& svg, const std::map<RgbHex, std::string>& paths, std:
     }
 }
 
-bool IsDrawableSegment(const LineRecord& line) noexcept {
-    return IsDrawable(line.x1) && IsDrawable(line.y1) && IsDrawable(line.x2) && IsDrawable(line.y2);
+bool IsDrawableSegment(const HatchPiece& piece) noexcept {
+    return IsDrawable(piece.x1) && IsDrawable(piece.y1) && IsDrawable(piece.x2) && IsDrawable(piece.y2);
 }
 
 }  // namespace
@@ -134,44 +134,40 @@ void PanelDrawer::WriteAboveHatch(SvgWriter& svg) {
 }
 
 // A counting sort by colour keeps each colour's segments in output order.
-void WriteHatchSegments(SvgWriter& svg, const ConvertedDrawing& converted, double unit) {
-    const EntityStore& store = *converted.store;
-    const std::size_t first = converted.firstHatchLine;
-    const std::size_t count = store.lines.Count();
-
-    std::map<RgbHex, std::size_t> bucketOf;
-    std::vector<std::uint32_t> bucket(count - first);
+void WriteHatchSegments(SvgWriter& svg, const BlockList<HatchPiece>& hatch, double unit) {
+    const std::size_t count = hatch.Count();
+    std::map<RgbHex, std::uint32_t> bucketOf;
+    std::vector<std::uint32_t> bucket(count);
     RgbHex lastColour = 0;
-    std::size_t lastBucket = 0;
-    bool haveLast = false;
-    for (std::size_t i = first; i < count; ++i) {
-        const RgbHex colour = PaletteColour(store.lines[i].header.colour);
-        if (!haveLast || colour != lastColour) {
-            lastBucket = bucketOf.emplace(colour, bucketOf.size()).first->second;
-            lastColour = colour, haveLast = true;
+    std::uint32_t lastBucket = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const RgbHex colour = PaletteColour(hatch[i].colour);
+        if (i == 0 || colour != lastColour) {
+            lastBucket = bucketOf.emplace(colour, static_cast<std::uint32_t>(bucketOf.size())).first->second;
+            lastColour = colour;
         }
-        bucket[i - first] = static_cast<std::uint32_t>(lastBucket);
+        bucket[i] = lastBucket;
     }
     std::vector<std::size_t> start(bucketOf.size() + 1, 0);
     for (const std::uint32_t b : bucket) ++start[b + 1];
     for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
-    std::vector<std::uint32_t> order(bucket.size());
-    std::vector<std::size_t> next(start.begin(), start.end() - 1);
-    for (std::size_t i = 0; i < bucket.size(); ++i) order[next[bucket[i]]++] = static_cast<std::uint32_t>(i);
+        std::vector<std::size_t> next(start.begin(), start.end() - 1);
+    std::vector<std::uint32_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[next[bucket[i]]++] = static_cast<std::uint32_t>(i);
 
     svg.Raw("<g fill=\"none\" stroke-width=\"").Number(kHatchStrokePixels * unit).Raw("\">\n");
     for (const auto& [colour, b] : bucketOf) {
         std::size_t inPath = 0;
         for (std::size_t k = start[b]; k < start[b + 1]; ++k) {
-            const LineRecord& line = store.lines[first + order[k]];
-            if (!IsDrawableSegment(line)) continue;
+            const HatchPiece& piece = hatch[order[k]];
+            if (!IsDrawableSegment(piece)) continue;
             if (inPath == kHatchSegmentsPerPath) {
                 svg.Raw("\"/>\n");
                 inPath = 0;
             }
             if (inPath == 0) svg.Raw("<path class=\"hatch\" stroke=\"").Colour(colour).Raw("\" d=\"");
-            svg.Char('M').Number(line.x1).Char(' ').Number(-line.y1);
-            svg.Char(' ').Number(line.x2).Char(' ').Number(-line.y2);
+            svg.Char('M').Number(piece.x1).Char(' ').Number(-piece.y1);
+            svg.Char(' ').Number(piece.x2).Char(' ').Number(-piece.y2);
             ++inPath;
         }
         if (inPath > 0) svg.Raw("\"/>\n");

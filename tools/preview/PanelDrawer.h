@@ -35,5 +35,6 @@ private:
     SvgWriter labelWriter_;
 };
 
-// The hatch segments of the converted drawing, grouped by colour.
-void WriteHatchSegments(SvgWriter& svg, const ConvertedDrawing& converted, double unit);
+// The hatch segments, one path per colour (longer runs split, see the .cpp);
+// segments that are not drawable are left out.
+void WriteHatchSegments(SvgWriter& svg, const BlockList<HatchPiece>& hatch, double unit);

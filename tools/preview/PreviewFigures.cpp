@@ -100,7 +100,7 @@ bool PlaceText(const TextRecord& text, PlacedText& placed) {
 
 class FigureWalker {
 public:
-    FigureWalker(const EntityStore& store, const FigureSelection& selection, FigureVisitor& visitor)
+    FigureWalker(const EntityStore& store, FigureSelection selection, FigureVisitor& visitor)
         : store_(store), selection_(selection), visitor_(visitor) {}
 
     void Walk() {
@@ -109,18 +109,17 @@ public:
             const EntityOrderEntry entry = order[i];
             if (entry.index < 0 || static_cast<std::size_t>(entry.index) >= EntityCount(store_, entry.kind)) continue;
             const auto index = static_cast<std::size_t>(entry.index);
-            if (selection_.hatchedSolidOutlinesOnly) {
-                if (IsHatchableKind(entry.kind)) Visit(entry.kind, index);
-            } else {
-                Visit(entry.kind, index);
-            }
+            if (selection_ == FigureSelection::All || IsHatchableKind(entry.kind)) Visit(entry.kind, index);
         }
     }
 
 private:
     void Visit(EntityKind kind, std::size_t index) {
         switch (kind) {
-            case EntityKind::Line: return VisitLine(index);
+            case EntityKind::Line: {
+                const LineRecord& line = store_.lines[index];
+                return Segment(line.header, 0, false, line.x1, line.y1, line.x2, line.y2);
+            }
             case EntityKind::Circle: return VisitCircle(store_.circles[index]);
             case EntityKind::Arc: return VisitArc(store_.arcs[index]);
             case EntityKind::Text: return VisitText(store_.texts[index]);
@@ -160,7 +159,7 @@ private:
 
     void Solid(const EntityHeader& header, std::int32_t rgbColour) {
         const RgbHex colour = FigureColour(header.colour, rgbColour, true);
-        if (selection_.hatchedSolidOutlinesOnly) {
+        if (selection_ == FigureSelection::HatchedSolidOutlines) {
             visitor_.Outline(shape_, colour);
         } else {
             visitor_.Fill(shape_, colour);
@@ -172,12 +171,6 @@ private:
         const PlanePoint ends[2] = {{x1, y1}, {x2, y2}};
         if (!IsDrawablePoint(ends[0]) || !IsDrawablePoint(ends[1])) return;
         visitor_.Stroke(ends, 2, FigureColour(header.colour, rgbColour, hasRgb));
-    }
-
-    void VisitLine(std::size_t index) {
-        if (index >= selection_.firstHatchLine) return;
-        const LineRecord& line = store_.lines[index];
-        Segment(line.header, 0, false, line.x1, line.y1, line.x2, line.y2);
     }
 
     void VisitCircle(const CircleRecord& circle) {
@@ -227,7 +220,7 @@ private:
     }
 
     const EntityStore& store_;
-    const FigureSelection& selection_;
+    FigureSelection selection_;
     FigureVisitor& visitor_;
     PreviewShape shape_;
     std::vector<PlanePoint> points_;
@@ -305,6 +298,6 @@ bool ArcPolyline(const ArcRecord& arc, std::vector<PlanePoint>& points) {
     return false;
 }
 
-void VisitFigures(const EntityStore& store, const FigureSelection& selection, FigureVisitor& visitor) {
+void VisitFigures(const EntityStore& store, FigureSelection selection, FigureVisitor& visitor) {
     FigureWalker(store, selection, visitor).Walk();
 }

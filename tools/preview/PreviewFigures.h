@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -49,15 +48,13 @@ public:
     virtual void Label(const PlacedText& text, RgbHex colour) = 0;
 };
 
-struct FigureSelection {
-    // Only the hatchable solids (kinds 10, 11, 12, 14, 15), as outlines.
-    bool hatchedSolidOutlinesOnly = false;
-    // Line records from this index on are hatch segments, drawn apart.
-    std::size_t firstHatchLine = std::numeric_limits<std::size_t>::max();
+enum class FigureSelection {
+    All,                  // solids filled
+    HatchedSolidOutlines  // only the hatchable solids (kinds 10, 11, 12, 14, 15), as outlines
 };
 
-// Hands every figure of the store to the visitor in the order of EntityOrder.
-void VisitFigures(const EntityStore& store, const FigureSelection& selection, FigureVisitor& visitor);
+// Hands the figures of the store to the visitor in the order of EntityOrder.
+void VisitFigures(const EntityStore& store, FigureSelection selection, FigureVisitor& visitor);
 
 // Outlines of the circular solids, exposed for the tests. Each returns false,
 // leaving shape empty, when the solid cannot be drawn: a radius of 0 or less,

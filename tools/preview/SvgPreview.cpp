@@ -82,7 +82,7 @@ void WriteBeforePanel(SvgWriter& svg, const Layout& layout, const PreviewInput& 
     svg.Raw("<g id=\"before\">\n");
     WriteFrame(svg, layout);
     PanelDrawer before(layout);
-    VisitFigures(input.drawing, {}, before);
+    VisitFigures(input.drawing, FigureSelection::All, before);
     svg.Raw("<g clip-path=\"url(#panel)\">\n");
     before.WriteBelowHatch(svg);
     before.WriteAboveHatch(svg);
@@ -97,19 +97,32 @@ void WriteAfterPanel(SvgWriter& svg, const Layout& layout, const PreviewInput& i
     svg.Raw("<g id=\"after\" transform=\"translate(").Number(layout.panelWidth + layout.gap).Raw(" 0)\">\n");
     WriteFrame(svg, layout);
     PanelDrawer after(layout);
-    FigureSelection outlines;
-    outlines.hatchedSolidOutlinesOnly = true;
-    VisitFigures(input.drawing, outlines, after);
-    FigureSelection written;
-    written.firstHatchLine = converted.firstHatchLine;
-    VisitFigures(*converted.store, written, after);
+    VisitFigures(input.drawing, FigureSelection::HatchedSolidOutlines, after);
+    VisitFigures(*converted.store, FigureSelection::All, after);
     svg.Raw("<g clip-path=\"url(#panel)\">\n");
     after.WriteBelowHatch(svg);
-    WriteHatchSegments(svg, converted, layout.unit);
+    WriteHatchSegments(svg, converted.hatch, layout.unit);
     after.WriteAboveHatch(svg);
     svg.Raw("</g>\n");
     WriteCaption(svg, layout, "After", caption);
     svg.Raw("</g>\n");
+}
+
+// Both panels share one scale: the bounds cover the figures before and after.
+Bounds PictureBounds(const PreviewInput& input, const ConvertedDrawing& converted) {
+    Bounds bounds;
+    BoundsVisitor boundsVisitor(bounds);
+    VisitFigures(input.drawing, FigureSelection::All, boundsVisitor);
+    if (converted.store == nullptr) return bounds;
+    VisitFigures(*converted.store, FigureSelection::All, boundsVisitor);
+    for (std::size_t i = 0; i < converted.hatch.Count(); ++i) {
+        const HatchPiece& piece = converted.hatch[i];
+        if (IsDrawable(piece.x1) && IsDrawable(piece.y1) && IsDrawable(piece.x2) && IsDrawable(piece.y2)) {
+            bounds.Add({piece.x1, piece.y1});
+            bounds.Add({piece.x2, piece.y2});
+        }
+    }
+    return bounds;
 }
 
 class FileSink final : public SvgSink {
@@ -133,19 +146,14 @@ void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink) {
     if (input.output != nullptr) converted = ReadConvertedDrawing(input.drawing, *input.output);
     const bool hasAfter = converted.store != nullptr;
 
-    // Both panels share one scale: the bounds cover the figures before and after.
-    Bounds bounds;
-    BoundsVisitor boundsVisitor(bounds);
-    VisitFigures(input.drawing, {}, boundsVisitor);
-    if (hasAfter) VisitFigures(*converted.store, {}, boundsVisitor);
-    const Layout layout = MakeLayout(bounds, hasAfter ? 2 : 1);
+    const Layout layout = MakeLayout(PictureBounds(input, converted), hasAfter ? 2 : 1);
 
     SvgWriter svg(sink);
     WriteHead(svg, layout);
     const std::string facts = Facts(input);
     if (hasAfter) {
         WriteBeforePanel(svg, layout, input, facts);
-        const std::string hatch = Counted(converted.hatchSegmentCount, "hatch segment", "hatch segments");
+        const std::string hatch = Counted(converted.hatch.Count(), "hatch segment", "hatch segments");
         WriteAfterPanel(svg, layout, input, converted, facts + std::string(kSeparator) + hatch);
         ReleaseStore(*converted.store);
     } else {
