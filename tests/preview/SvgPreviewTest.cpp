@@ -10,6 +10,7 @@
 
 #include "SampleDrawing.h"
 #include "TestFolder.h"
+#include "ToolPreview.h"
 
 namespace {
 
@@ -194,6 +195,20 @@ TEST(WritePreviewSvg, ReportsWhyAPathCannotBeWritten) {
     EXPECT_FALSE(WritePreviewSvg(folder.Path() / "folder.svg", input, error));
     EXPECT_EQ(error, std::errc::is_a_directory) << error.message();
     EXPECT_EQ(folder.FileCount(), 1u);
+    ReleaseStore(*drawing);
+}
+
+// The message rv17-hatch prints names the picture as given, the reason, and what became of the conversion.
+TEST(WriteToolPreview, ReportsPathReasonAndConversion) {
+    TestFolder folder;
+    auto drawing = SampleDrawing();
+    const PreviewInput input{*drawing, nullptr, "T.TXT", "1", "0"};
+    EXPECT_EQ(WriteToolPreview(folder.Path() / "ok.svg", "ok.svg", input, ToolConversion::NotConverted), "");
+    const std::string message = std::error_code(ENOENT, std::generic_category()).message();
+    EXPECT_EQ(WriteToolPreview(folder.Path() / "no" / "p.svg", "no/p.svg", input, ToolConversion::Saved),
+              "cannot write the picture 'no/p.svg': " + message + " (the conversion itself was saved)");
+    EXPECT_EQ(WriteToolPreview(folder.Path() / "no" / "p.svg", "no/p.svg", input, ToolConversion::NotConverted),
+              "cannot write the picture 'no/p.svg': " + message + " (nothing was converted)");
     ReleaseStore(*drawing);
 }
 

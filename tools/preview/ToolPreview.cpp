@@ -1,0 +1,15 @@
+// The picture of rv17-hatch --svg and its failure message.
+#include "ToolPreview.h"
+
+#include <system_error>
+
+std::string WriteToolPreview(const std::filesystem::path& path, std::string_view pathText, const PreviewInput& input,
+                             ToolConversion conversion) {
+    std::error_code error;
+    if (WritePreviewSvg(path, input, error)) return {};
+    std::string message = "cannot write the picture '";
+    message.append(pathText).append("': ").append(error.message());
+    message += conversion == ToolConversion::Saved ? " (the conversion itself was saved)"
+                                                   : " (nothing was converted)";
+    return message;
+}
