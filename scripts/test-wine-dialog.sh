@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# End-to-end test of the real rv17.exe under Wine in a virtual X display,
+# driven with xdotool like a user: OK with the defaults, OK with typed values,
+# Escape, OK without solids, and the preset list editor. The exchange file
+# rv17.exe writes must equal, byte for byte, what rv17-hatch.exe (the same
+# conversion from a command line, also under Wine) writes for the same values.
+# Screenshots of each dialog are kept in build/wine-dialog/screenshots.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine-display.sh
+export WINEDEBUG=-all LC_ALL=C.UTF-8
+
+build=build/mingw-x64
+out="$PWD/build/wine-dialog"
+shots="$out/screenshots"
+
+if [ ! -f "$build/build.ninja" ]; then cmake --preset mingw-x64 >/dev/null; fi
+cmake --build --preset mingw-x64 -j2 --target rv17 rv17-hatch >/dev/null 2>&1 ||
+  cmake --build --preset mingw-x64 -j2 --target rv17 >/dev/null 2>&1 || true
+exe="$build/app/rv17.exe"
+hatch="$build/tools/rv17-hatch.exe"
+if [ ! -f "$exe" ]; then
+  echo "SKIPPED: rv17.exe is not part of this build yet (it needs the dialogs and the hatch engine)"
+  exit 0
+fi
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() {  # check DESCRIPTION COMMAND...
+  local description=$1
+  shift
+  if "$@"; then pass "$description"; else fail "$description"; fi
+}
+
+rm -rf "$out"
+mkdir -p "$shots"
+start_display
+cleanup() {
+  [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  timeout 30 wineserver -k 2>/dev/null || true
+  stop_display
+}
+trap cleanup EXIT
+new_prefix "$out/prefix"
+
+# The program lies in a folder whose name has a blank and Japanese characters.
+folder="$out/作業 フォルダ（ハッチ）"
+reference="$out/reference"
+mkdir -p "$folder" "$reference"
+cp "$exe" "$folder/rv17.exe"
+
+# A selection of two polygon solids in two colours and a line that is written
+# back; and one with lines only.
+printf '%s\r\n' 'lg0' 'ly0' 'lc2' 'lt1' 'lw0' \
+  'sl 0 0 100 0 50 80' 'lc3' 'sl 120 0 220 0 220 60 120 60' 'lc1' '0 0 220 80' > "$reference/solids.txt"
+printf '%s\r\n' 'lg0' 'ly0' 'lc1' 'lt1' '0 0 100 100' '100 0 0 100' > "$reference/lines.txt"
+
+# Reference outputs from rv17-hatch.exe, when this build has its conversion.
+hatch_available=false
+if [ -f "$hatch" ]; then
+  cp "$hatch" "$reference/rv17-hatch.exe"
+  if (cd "$reference" && timeout 60 wine rv17-hatch.exe --help 2>&1 | grep -q -- '--interval'); then
+    hatch_available=true
+  fi
+fi
+reference_output() {  # reference_output OUTPUT OPTIONS...
+  local output=$1
+  shift
+  (cd "$reference" && timeout 120 wine rv17-hatch.exe "$@" -o "$output" solids.txt)
+}
+
+PROGRAM_PID=""
+MAIN=""
+start_program() {
+  (cd "$folder" && exec wine rv17.exe) &
+  PROGRAM_PID=$!
+  MAIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^rv17_' | head -1)
+  [ -n "$MAIN" ]
+  xdotool windowfocus --sync "$MAIN"
+}
+program_ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
+wait_for_end() {
+  wait_until 60 program_ended
+  wait "$PROGRAM_PID"
+  PROGRAM_PID=""
+}
+press() { xdotool key --clearmodifiers "$@"; }
+red_pixels() { convert "$1" txt:- | grep -c '#FF0000' || true; }
+status_is_red() {
+  import -window root "$out/poll.png"
+  [ "$(red_pixels "$out/poll.png")" -gt 50 ]
+}
+settings_line() { sed -n "${1}p" "$folder/rv17.dat" | tr -d '\r'; }
+settings_line_count() { [ "$(wc -l < "$folder/rv17.dat")" -eq 14 ]; }
+crlf_only() { [ "$(grep -c $'\r$' "$1")" -eq "$(wc -l < "$1")" ]; }
+equal_files() { cmp "$1" "$2"; }
+line_is() { [ "$(settings_line "$1")" = "$2" ]; }
+
+echo "== 1: OK with the defaults (no settings file yet)"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+stable_screenshot "$shots/1-main-defaults.png"
+check "no red status at start" [ "$(red_pixels "$shots/1-main-defaults.png")" -eq 0 ]
+press Return
+wait_for_end
+check "the settings file has 14 lines, CR LF" bash -c "[ \$(wc -l < '$folder/rv17.dat') -eq 14 ] && [ \$(grep -c \$'\\r\$' '$folder/rv17.dat') -eq 14 ]"
+check "the default interval list is stored bare" line_is 5 "0.3,0.5,1,1.5,2,2.5,3,4,5,10"
+check "the position stored is where the dialog stood" bash -c "[ \"\$(sed -n 1,2p '$folder/rv17.dat' | tr -d '\\r' | paste -sd,)\" = '100,100' ]"
+if $hatch_available; then
+  reference_output default.txt
+  check "OK with the defaults writes what rv17-hatch writes" equal_files "$reference/default.txt" "$folder/JWC_TEMP.TXT"
+  check "the written exchange file starts with hd" bash -c "head -1 '$folder/JWC_TEMP.TXT' | grep -q '^hd'"
+else
+  echo "SKIPPED: comparison with rv17-hatch (no conversion options in this build)"
+  check "OK with solids rewrote the exchange file" bash -c "! cmp -s '$reference/solids.txt' '$folder/JWC_TEMP.TXT'"
+fi
+
+echo "== 2: typed interval and angle, another colour, both boxes ticked, OK"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+# The focus starts in the interval box with its text selected; Tab follows the
+# designed order: interval, edit, angle, edit, colour, line type, width, edit,
+# the two check boxes.
+xdotool type --delay 50 "2.5"
+press Tab Tab
+xdotool type --delay 50 "30"
+press Tab Tab Down Down Down Tab Tab Tab Tab space Tab space
+stable_screenshot "$shots/2-main-values.png"
+press Return
+wait_for_end
+check "typed values are stored" bash -c "[ \"\$(sed -n 8,14p '$folder/rv17.dat' | tr -d '\\r' | paste -sd,)\" = '2.5,30,3,0,-1,1,1' ]"
+if $hatch_available; then
+  reference_output values.txt --interval 2.5 --angle 30 --colour 3 --recolour-numbered --recolour-sxf
+  check "OK with typed values writes what rv17-hatch writes" equal_files "$reference/values.txt" "$folder/JWC_TEMP.TXT"
+else
+  echo "SKIPPED: comparison with rv17-hatch for typed values"
+fi
+
+echo "== 3: Escape"
+cp "$folder/JWC_TEMP.TXT" "$out/before-escape.txt"
+start_program
+press Escape
+wait_for_end
+check "Escape leaves the exchange file as it was" equal_files "$out/before-escape.txt" "$folder/JWC_TEMP.TXT"
+check "the settings file still has 14 lines" settings_line_count
+check "the settings file holds the last values" bash -c "[ \"\$(sed -n 8,14p '$folder/rv17.dat' | tr -d '\\r' | paste -sd,)\" = '2.5,30,3,0,-1,1,1' ]"
+check "the settings file ends its lines with CR LF" crlf_only "$folder/rv17.dat"
+
+echo "== 4: OK without solids"
+cp "$reference/lines.txt" "$folder/JWC_TEMP.TXT"
+start_program
+press Return
+if wait_until 30 status_is_red; then pass "OK without solids shows the red refusal"; else fail "OK without solids shows the red refusal"; fi
+stable_screenshot "$shots/4-main-refusal.png"
+check "the dialog stays open after the refusal" bash -c "kill -0 $PROGRAM_PID"
+press Escape
+wait_for_end
+check "the refused run leaves the exchange file alone" equal_files "$reference/lines.txt" "$folder/JWC_TEMP.TXT"
+
+echo "== 5: the preset list editor"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+# Tab to the interval list's edit button and press it.
+press Tab space
+EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | head -1)
+check "the editor opens" [ -n "$EDITOR" ]
+xdotool windowfocus --sync "$EDITOR" || true
+stable_screenshot "$shots/5-editor.png"
+press End shift+Home
+xdotool type --delay 50 "7.5"
+press alt+a
+stable_screenshot "$shots/5-editor-added.png"
+press Return
+editor_hidden() { [ -z "$(xdotool search --onlyvisible --name '一覧編集' 2>/dev/null)" ]; }
+check "the editor closes with Enter" wait_until 30 editor_hidden
+xdotool windowfocus --sync "$MAIN"
+press alt+n
+wait_for_end
+check "the accepted list is stored" line_is 5 "0.3,0.5,1,1.5,2,2.5,3,4,5,10,7.5"
+check "Cancel by its access key leaves the exchange file alone" equal_files "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+
+echo "screenshots: $shots"
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all checks passed"
