@@ -95,25 +95,33 @@ settings_line() { sed -n "${1}p" "$folder/rv17.dat" | tr -d '\r'; }
 settings_line_count() { [ "$(wc -l < "$folder/rv17.dat")" -eq 14 ]; }
 crlf_only() { [ "$(grep -c $'\r$' "$1")" -eq "$(wc -l < "$1")" ]; }
 equal_files() { cmp "$1" "$2"; }
+differ() { ! cmp -s "$1" "$2"; }
 line_is() { [ "$(settings_line "$1")" = "$2" ]; }
+# settings_are FIRST LAST EXPECTED: lines FIRST to LAST, joined by commas.
+settings_are() { [ "$(sed -n "$1,$2p" "$folder/rv17.dat" | tr -d '\r' | paste -sd,)" = "$3" ]; }
+starts_with_hd() { [ "$(head -1 "$1" | tr -d '\r')" = "hd" ]; }
+no_red_in() { [ "$(red_pixels "$1")" -eq 0 ]; }
+program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
 
 echo "== 1: OK with the defaults (no settings file yet)"
 cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
 start_program
 stable_screenshot "$shots/1-main-defaults.png"
-check "no red status at start" [ "$(red_pixels "$shots/1-main-defaults.png")" -eq 0 ]
+check "no red status at start" no_red_in "$shots/1-main-defaults.png"
 press Return
 wait_for_end
-check "the settings file has 14 lines, CR LF" bash -c "[ \$(wc -l < '$folder/rv17.dat') -eq 14 ] && [ \$(grep -c \$'\\r\$' '$folder/rv17.dat') -eq 14 ]"
+check "the settings file has 14 lines" settings_line_count
+check "the settings file ends its lines with CR LF" crlf_only "$folder/rv17.dat"
 check "the default interval list is stored bare" line_is 5 "0.3,0.5,1,1.5,2,2.5,3,4,5,10"
-check "the position stored is where the dialog stood" bash -c "[ \"\$(sed -n 1,2p '$folder/rv17.dat' | tr -d '\\r' | paste -sd,)\" = '100,100' ]"
+check "the position stored is where the dialog stood" settings_are 1 2 "100,100"
+check "the default values are stored" settings_are 8 14 "1,0,0,0,-1,0,0"
 if $hatch_available; then
   reference_output default.txt
   check "OK with the defaults writes what rv17-hatch writes" equal_files "$reference/default.txt" "$folder/JWC_TEMP.TXT"
-  check "the written exchange file starts with hd" bash -c "head -1 '$folder/JWC_TEMP.TXT' | grep -q '^hd'"
+  check "the written exchange file starts with hd" starts_with_hd "$folder/JWC_TEMP.TXT"
 else
   echo "SKIPPED: comparison with rv17-hatch (no conversion options in this build)"
-  check "OK with solids rewrote the exchange file" bash -c "! cmp -s '$reference/solids.txt' '$folder/JWC_TEMP.TXT'"
+  check "OK with solids rewrote the exchange file" differ "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
 fi
 
 echo "== 2: typed interval and angle, another colour, both boxes ticked, OK"
@@ -129,7 +137,7 @@ press Tab Tab Down Down Down Tab Tab Tab Tab space Tab space
 stable_screenshot "$shots/2-main-values.png"
 press Return
 wait_for_end
-check "typed values are stored" bash -c "[ \"\$(sed -n 8,14p '$folder/rv17.dat' | tr -d '\\r' | paste -sd,)\" = '2.5,30,3,0,-1,1,1' ]"
+check "typed values are stored" settings_are 8 14 "2.5,30,3,0,-1,1,1"
 if $hatch_available; then
   reference_output values.txt --interval 2.5 --angle 30 --colour 3 --recolour-numbered --recolour-sxf
   check "OK with typed values writes what rv17-hatch writes" equal_files "$reference/values.txt" "$folder/JWC_TEMP.TXT"
@@ -144,7 +152,7 @@ press Escape
 wait_for_end
 check "Escape leaves the exchange file as it was" equal_files "$out/before-escape.txt" "$folder/JWC_TEMP.TXT"
 check "the settings file still has 14 lines" settings_line_count
-check "the settings file holds the last values" bash -c "[ \"\$(sed -n 8,14p '$folder/rv17.dat' | tr -d '\\r' | paste -sd,)\" = '2.5,30,3,0,-1,1,1' ]"
+check "the settings file holds the last values" settings_are 8 14 "2.5,30,3,0,-1,1,1"
 check "the settings file ends its lines with CR LF" crlf_only "$folder/rv17.dat"
 
 echo "== 4: OK without solids"
@@ -153,7 +161,7 @@ start_program
 press Return
 if wait_until 30 status_is_red; then pass "OK without solids shows the red refusal"; else fail "OK without solids shows the red refusal"; fi
 stable_screenshot "$shots/4-main-refusal.png"
-check "the dialog stays open after the refusal" bash -c "kill -0 $PROGRAM_PID"
+check "the dialog stays open after the refusal" program_running
 press Escape
 wait_for_end
 check "the refused run leaves the exchange file alone" equal_files "$reference/lines.txt" "$folder/JWC_TEMP.TXT"
