@@ -3,3 +3,4 @@
 #pragma once
 
 #include "EntityStore.h"
+#include "ExchangeReader.h"

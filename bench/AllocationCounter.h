@@ -1,0 +1,8 @@
+// Counts every heap allocation of the process through replaced global
+// operator new, so a benchmark can report allocations per entity.
+#pragma once
+
+#include <cstddef>
+
+// The number of allocations made through operator new since the program started.
+std::size_t AllocationCount() noexcept;

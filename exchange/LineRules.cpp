@@ -1,0 +1,485 @@
+// The rule table of the exchange-file reader, tried in order: the first rule
+// whose key and field count fit the line is carried out, all others are not.
+#include "LineRules.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "TextConversions.h"
+
+namespace {
+
+using std::string_view;
+
+// Two corners of an "sl" solid closer than this in x and in y are one corner.
+constexpr double kSameCornerTolerance = 1e-10;
+
+// The store has room for this many "hrgb" values; further values are dropped.
+constexpr std::size_t kHrgbCapacity = std::tuple_size_v<decltype(EntityStore::hrgbValues)>;
+
+double Real(const LineFields& fields, std::size_t index) noexcept { return TextToReal(fields[index]); }
+std::int32_t Integer(const LineFields& fields, std::size_t index) noexcept {
+    return TextToInteger(fields[index]);
+}
+
+// The text from the given 0-based position to the end; empty when the text is shorter.
+string_view From(string_view text, std::size_t position) noexcept {
+    return position < text.size() ? text.substr(position) : string_view{};
+}
+
+// The character at the given position read as one hexadecimal digit; 0 when
+// it is missing or not a hexadecimal digit.
+std::int32_t HexDigitAt(string_view text, std::size_t position) noexcept {
+    if (position >= text.size()) return 0;
+    const char c = text[position];
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return 0;
+}
+
+// True, once, for the first value of an attribute: the flag is cleared.
+bool TakeFirstValue(EntityStore& store, PendingFlag flag) noexcept {
+    if (!store.current.pendingFlags[flag]) return false;
+    store.current.pendingFlags[flag] = false;
+    return true;
+}
+
+// The per-entity attributes apply to one entity only, and an entity other
+// than a line segment ends a polyline and an open dimension.
+void FinishEntity(EntityStore& store) noexcept {
+    store.current.zFlags = 0;
+    store.current.pointRef = 0;
+    store.polylineActive = false;
+    store.msgActive = false;
+}
+
+// "lgn" and "lyn": the name after the key, then each further field after one blank.
+void AssignName(std::string& name, const LineFields& fields) {
+    name.assign(From(fields[0], 3));
+    for (std::size_t i = 1; i < fields.count; ++i) {
+        name += ' ';
+        name += fields[i];
+    }
+}
+
+template <std::size_t N>
+void ReadReals(std::array<double, N>& values, const LineFields& fields) noexcept {
+    for (std::size_t i = 0; i < N; ++i) values[i] = Real(fields, i + 1);
+}
+
+// Header values of the drawing; returns false when no header key fits. The name
+// keys "lgn" and "lyn" are tried here, before "lg" and "ly", which they begin with.
+bool ApplyHeaderRule(EntityStore& store, const LineFields& fields) {
+    const string_view key = fields[0];
+    const std::size_t n = fields.count;
+    if (key == "hk" && n >= 2) {
+        store.hkValue = Real(fields, 1);
+    } else if (key == "hs" && n >= 17) {
+        ReadReals(store.groupScale, fields);
+    } else if (key == "hzs" && n >= 3) {
+        store.sheetWidth = Real(fields, 1);
+        store.sheetHeight = Real(fields, 2);
+    } else if (key == "hcw" && n >= 11) {
+        for (std::size_t i = 1; i <= 10; ++i) store.TextSizeTable[i].charWidth = Real(fields, i);
+    } else if (key == "hch" && n >= 11) {
+        for (std::size_t i = 1; i <= 10; ++i) store.TextSizeTable[i].charHeight = Real(fields, i);
+    } else if (key == "hcd" && n >= 11) {
+        for (std::size_t i = 1; i <= 10; ++i) store.TextSizeTable[i].charSpacing = Real(fields, i);
+    } else if (key == "hcc" && n >= 11) {
+        for (std::size_t i = 1; i <= 10; ++i) store.TextSizeTable[i].colour = Integer(fields, i);
+    } else if (key == "bz") {
+        store.bzFlag = true;
+    } else if (key == "hn" && n >= 5) {
+        ReadReals(store.hnValues, fields);
+    } else if (key == "hrgb" && n >= 9) {
+        for (std::size_t i = 0; i + 1 < n && i < kHrgbCapacity; ++i) {
+            store.hrgbValues[i] = Integer(fields, i + 1);
+        }
+    } else if (key.starts_with("lgn")) {
+        AssignName(store.layerGroupNames[static_cast<std::size_t>(store.current.layerGroup)], fields);
+    } else if (key.starts_with("lyn")) {
+        AssignName(store.layerNames[static_cast<std::size_t>(store.current.layerGroup)]
+                                   [static_cast<std::size_t>(store.current.layer)],
+                   fields);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Attribute, polyline and dimension state; returns false when no such key fits.
+bool ApplyAttributeRule(EntityStore& store, const LineFields& fields) {
+    const string_view key = fields[0];
+    const std::size_t n = fields.count;
+    CurrentAttributes& current = store.current;
+    InitialAttributes& initial = store.initial;
+
+    if (key.starts_with("lg")) {
+        const std::int32_t group = HexDigitAt(key, 2);
+        if (TakeFirstValue(store, kPendingLayerGroup)) initial.initialLayerGroup = group;
+        current.layerGroup = group;
+        if (n >= 2) store.layerGroupValue[static_cast<std::size_t>(group)] = Integer(fields, 1);
+        store.polylineActive = false;
+    } else if (key.starts_with("ly")) {
+        const std::int32_t layer = HexDigitAt(key, 2);
+        if (TakeFirstValue(store, kPendingLayer)) initial.initialLayer = layer;
+        current.layer = layer;
+        if (n >= 2) {
+            store.layerValue[static_cast<std::size_t>(current.layerGroup)][static_cast<std::size_t>(layer)] =
+                Integer(fields, 1);
+        }
+        store.polylineActive = false;
+    } else if (key.starts_with("lc")) {
+        const std::int32_t colour = TextToInteger(From(key, 2));
+        if (TakeFirstValue(store, kPendingColour)) initial.initialColour = colour;
+        current.colour = colour;
+        if (colour == 10 && n >= 2) current.rgbColour = Integer(fields, 1);
+        store.polylineActive = false;
+    } else if (key.starts_with("lt")) {
+        const std::int32_t lineType = TextToInteger(From(key, 2));
+        if (TakeFirstValue(store, kPendingLineType)) initial.initialLineType = lineType;
+        current.lineType = lineType;
+        store.polylineActive = false;
+    } else if (key.starts_with("lw")) {
+        const std::int32_t lineWidth = TextToInteger(From(key, 2));
+        if (TakeFirstValue(store, kPendingLineWidth)) initial.initialLineWidth = lineWidth;
+        current.lineWidth = lineWidth;
+        store.lineWidthSeen = true;
+        store.polylineActive = false;
+    } else if (key.starts_with("cn$")) {
+        const string_view fontName = From(key, 3);
+        if (initial.initialFontName.empty()) initial.initialFontName.assign(fontName);
+        current.fontName.assign(fontName);
+        store.polylineActive = false;
+    } else if (key.starts_with("cn")) {
+        const std::int32_t sizeNo = TextToInteger(From(key, 2));
+        const bool withFreeSize = sizeNo == 0 && n >= 5;
+        const TextSize freeSize = withFreeSize ? TextSize{Real(fields, 1), Real(fields, 2), Real(fields, 3),
+                                                          Integer(fields, 4)}
+                                               : current.freeSize;
+        if (TakeFirstValue(store, kPendingSizeNo)) {
+            initial.initialSizeNo = sizeNo;
+            if (withFreeSize) initial.initialFreeSize = freeSize;
+        }
+        current.sizeNo = sizeNo;
+        current.freeSize = freeSize;
+        store.polylineActive = false;
+    } else if (key.starts_with("cc")) {
+        const std::int32_t value = TextToInteger(key.substr(2, 1));
+        current.ccValue = value >= 0 && value <= 8 ? value : 0;
+        store.polylineActive = false;
+    } else if (key.size() == 2 && key[0] == 'z' && key[1] >= '1' && key[1] <= '5') {
+        current.zFlags |= 1 << (key[1] - '1');
+    } else if (key.starts_with("pn")) {
+        current.pointColour = TextToInteger(From(key, 2));
+        store.polylineActive = false;
+    } else if (key == "pl") {
+        ++store.polylineCount;
+        store.polylineActive = true;
+        store.msgActive = false;
+    } else if (key == "msg") {
+        store.msgActive = true;
+        store.polylineActive = false;
+    } else if (key == "#") {
+        store.polylineActive = false;
+        store.msgActive = false;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// "hp<number>[-|ln|ci|ch] x y": the suffix gives the mark and ends the number.
+// Each suffix is looked for in the whole key; a later hit overrides an earlier.
+void ReadIndicatedPoint(EntityStore& store, const LineFields& fields) {
+    const string_view key = fields[0];
+    string_view number = key.substr(2);
+    std::int32_t mark = 0;
+    const auto cutAt = [&](string_view suffix, std::int32_t suffixMark) {
+        const std::size_t position = key.find(suffix);
+        if (position == string_view::npos) return;
+        number = key.substr(2, position - 2);  // the key begins "hp", so position >= 2
+        mark = suffixMark;
+    };
+    cutAt("-", 1);
+    cutAt("ln", 2);
+    cutAt("ci", 3);
+    cutAt("ch", 4);
+    const std::int32_t index = TextToInteger(number);
+    if (index < 1 || index > 99) return;
+    store.indicatedPoints[static_cast<std::size_t>(index)] =
+        IndicatedPoint{true, Real(fields, 1), Real(fields, 2), mark};
+    ++store.indicatedPointCount;
+}
+
+// "hhp<number>[ln|ci|ch]": the number of the point the next entity refers to.
+void ReadPointReference(EntityStore& store, string_view key) {
+    string_view number = key.substr(3);
+    for (const string_view suffix : {string_view("ln"), string_view("ci"), string_view("ch")}) {
+        const std::size_t position = key.find(suffix);
+        if (position != string_view::npos && position >= 4) number = key.substr(3, position - 3);
+    }
+    store.current.pointRef = TextToInteger(number);
+}
+
+// Fills a text record (kind 4, or the text of a dimension) whose header is stamped.
+void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind, const LineFields& fields) {
+    const CurrentAttributes& current = store.current;
+    text.textKind = textKind;
+    text.ccValue = current.ccValue;
+    text.sizeNo = current.sizeNo;
+    const TextSize& size = current.sizeNo >= 1 && current.sizeNo <= 10
+                               ? store.TextSizeTable[static_cast<std::size_t>(current.sizeNo)]
+                               : current.freeSize;
+    text.charWidth = size.charWidth;
+    text.charHeight = size.charHeight;
+    text.charSpacing = size.charSpacing;
+    text.header.colour = size.colour;
+    text.x = Real(fields, 1);
+    text.y = Real(fields, 2);
+    text.dx = Real(fields, 3);
+    text.dy = Real(fields, 4);
+    text.fontName.Assign(current.fontName);
+    text.text.Assign(fields[5]);
+}
+
+// The kind number of a text key, or -1.
+std::int32_t TextKindOf(string_view key) noexcept {
+    static constexpr string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"};
+    if (key.size() != 2 || key[0] != 'c') return -1;
+    for (std::int32_t i = 0; i < 10; ++i) {
+        if (key == kTextKeys[i]) return i;
+    }
+    return -1;
+}
+
+void ReadText(EntityStore& store, std::int32_t textKind, const LineFields& fields) {
+    if (store.msgActive && textKind == 2) {
+        DimensionRecord& dimension = AddEntity<EntityKind::Dimension>(store);
+        dimension.line = store.pendingDimensionLine;
+        dimension.line.polylineNo = 0;
+        StampHeader(store, dimension.text.header);
+        FillText(store, dimension.text, 2, fields);
+    } else {
+        FillText(store, AddEntity<EntityKind::Text>(store), textKind, fields);
+    }
+}
+
+struct Corner {
+    double x;
+    double y;
+};
+
+bool SameCorner(Corner a, Corner b) noexcept {
+    return std::fabs(a.x - b.x) <= kSameCornerTolerance && std::fabs(a.y - b.y) <= kSameCornerTolerance;
+}
+
+Corner CornerAt(const LineFields& fields, std::size_t xIndex) noexcept {
+    return {Real(fields, xIndex), Real(fields, xIndex + 1)};
+}
+
+void AddSolidSegment(EntityStore& store, Corner a, Corner b) {
+    SolidSegmentRecord& solid = AddEntity<EntityKind::SolidSegment>(store);
+    solid.rgbColour = store.current.rgbColour;
+    solid.x1 = a.x;
+    solid.y1 = a.y;
+    solid.x2 = b.x;
+    solid.y2 = b.y;
+}
+
+void AddTriangle(EntityStore& store, Corner a, Corner b, Corner c) {
+    TriangleSolidRecord& solid = AddEntity<EntityKind::TriangleSolid>(store);
+    solid.rgbColour = store.current.rgbColour;
+    solid.x1 = a.x;
+    solid.y1 = a.y;
+    solid.x2 = b.x;
+    solid.y2 = b.y;
+    solid.x3 = c.x;
+    solid.y3 = c.y;
+}
+
+void AddQuad(EntityStore& store, Corner a, Corner b, Corner c, Corner d) {
+    QuadSolidRecord& solid = AddEntity<EntityKind::QuadSolid>(store);
+    solid.rgbColour = store.current.rgbColour;
+    solid.x1 = a.x;
+    solid.y1 = a.y;
+    solid.x2 = b.x;
+    solid.y2 = b.y;
+    solid.x3 = c.x;
+    solid.y3 = c.y;
+    solid.x4 = d.x;
+    solid.y4 = d.y;
+}
+
+// "sl" with three corners: coinciding corners leave a solid segment.
+void ReadThreeCornerSolid(EntityStore& store, const LineFields& fields) {
+    const Corner p1 = CornerAt(fields, 1), p2 = CornerAt(fields, 3), p3 = CornerAt(fields, 5);
+    if (SameCorner(p1, p2)) {
+        AddSolidSegment(store, p1, p3);
+    } else if (SameCorner(p2, p3)) {
+        AddSolidSegment(store, p1, p2);
+    } else {
+        AddTriangle(store, p1, p2, p3);
+    }
+}
+
+// "sl" with four corners: reduced to a solid segment or a triangle when corners coincide.
+void ReadFourCornerSolid(EntityStore& store, const LineFields& fields) {
+    const Corner p1 = CornerAt(fields, 1), p2 = CornerAt(fields, 3);
+    const Corner p3 = CornerAt(fields, 5), p4 = CornerAt(fields, 7);
+    if (SameCorner(p1, p2) && SameCorner(p1, p3)) {
+        AddSolidSegment(store, p1, p4);
+    } else if (SameCorner(p2, p3) && SameCorner(p2, p4)) {
+        AddSolidSegment(store, p1, p2);
+    } else if (SameCorner(p1, p2) && SameCorner(p3, p4)) {
+        AddSolidSegment(store, p1, p3);
+    } else if (SameCorner(p4, p1) || SameCorner(p4, p2) || SameCorner(p4, p3)) {
+        AddTriangle(store, p1, p2, p3);
+    } else if (SameCorner(p3, p1) || SameCorner(p3, p2)) {
+        AddTriangle(store, p1, p2, p4);
+    } else if (SameCorner(p2, p1)) {
+        AddTriangle(store, p1, p3, p4);
+    } else {
+        AddQuad(store, p1, p2, p3, p4);
+    }
+}
+
+template <EntityKind K>
+void ReadCircleSolid(EntityStore& store, const LineFields& fields) {
+    CircleSolidRecord& solid = AddEntity<K>(store);
+    solid.rgbColour = store.current.rgbColour;
+    solid.cx = Real(fields, 1);
+    solid.cy = Real(fields, 2);
+    solid.radius = Real(fields, 3);
+    solid.flatness = Real(fields, 4);
+    solid.tilt = Real(fields, 5);
+    solid.startAngle = Real(fields, 6);
+    solid.arcAngle = Real(fields, 7);
+    solid.solidMode = Integer(fields, 8);
+}
+
+template <EntityKind K>
+void ReadRingSolid(EntityStore& store, const LineFields& fields) {
+    RingSolidRecord& solid = AddEntity<K>(store);
+    solid.rgbColour = store.current.rgbColour;
+    solid.cx = Real(fields, 1);
+    solid.cy = Real(fields, 2);
+    solid.radius = Real(fields, 3);
+    solid.flatness = Real(fields, 4);
+    solid.tilt = Real(fields, 5);
+    solid.startAngle = Real(fields, 6);
+    solid.arcAngle = Real(fields, 7);
+    solid.radius2 = Real(fields, 8);
+}
+
+// Entities with a key; returns false when no entity key fits with its field count.
+bool ApplyEntityRule(EntityStore& store, const LineFields& fields) {
+    const string_view key = fields[0];
+    const std::size_t n = fields.count;
+
+    if (key == "ci" && n == 4) {
+        CircleRecord& circle = AddEntity<EntityKind::Circle>(store);
+        circle.cx = Real(fields, 1);
+        circle.cy = Real(fields, 2);
+        circle.radius = Real(fields, 3);
+    } else if (key == "ci" && n >= 8) {
+        ArcRecord& arc = AddEntity<EntityKind::Arc>(store);
+        arc.cx = Real(fields, 1);
+        arc.cy = Real(fields, 2);
+        arc.radius = Real(fields, 3);
+        arc.arcValue4 = Real(fields, 4);
+        arc.arcValue5 = Real(fields, 5);
+        arc.arcValue6 = Real(fields, 6);
+        arc.arcValue7 = Real(fields, 7);
+    } else if (const std::int32_t textKind = TextKindOf(key); textKind >= 0 && n >= 6) {
+        ReadText(store, textKind, fields);
+    } else if (key == "pt" && n == 3) {
+        PointRecord& point = AddEntity<EntityKind::Point>(store);
+        point.header.colour = store.current.pointColour;
+        point.x = Real(fields, 1);
+        point.y = Real(fields, 2);
+    } else if (key == "pt" && n >= 6) {
+        PointExRecord& point = AddEntity<EntityKind::PointEx>(store);
+        point.header.colour = store.current.pointColour;
+        point.x = Real(fields, 1);
+        point.y = Real(fields, 2);
+        point.param3 = Real(fields, 3);
+        point.param4 = Real(fields, 4);
+        point.code = Integer(fields, 5);
+    } else if (key == "BL" && n >= 4) {
+        TJwwEntBlk& block = AddEntity<EntityKind::Block>(store);
+        block.x = Real(fields, 1);
+        block.y = Real(fields, 2);
+        block.name.assign(fields[3]);
+    } else if (key == "sl" && n == 5) {
+        AddSolidSegment(store, CornerAt(fields, 1), CornerAt(fields, 3));
+    } else if (key == "sl" && n == 7) {
+        ReadThreeCornerSolid(store, fields);
+    } else if (key == "sl" && n >= 9) {
+        ReadFourCornerSolid(store, fields);
+    } else if (key == "sc" && n >= 9) {
+        ReadCircleSolid<EntityKind::CircleSolid>(store, fields);
+    } else if (key == "se" && n >= 9) {
+        ReadCircleSolid<EntityKind::SeCircleSolid>(store, fields);
+    } else if (key == "so" && n >= 9) {
+        ReadRingSolid<EntityKind::RingSolid>(store, fields);
+    } else if (key == "sg" && n >= 9) {
+        ReadRingSolid<EntityKind::ConstantWidthRingSolid>(store, fields);
+    } else {
+        return false;
+    }
+    FinishEntity(store);
+    return true;
+}
+
+// Four fields that no key claimed are a line segment, or the line
+// of the dimension that a "msg" line opened.
+void ReadLineOfFourFields(EntityStore& store, const LineFields& fields) {
+    LineRecord* line = &store.pendingDimensionLine;
+    if (store.msgActive) {
+        StampHeader(store, line->header);
+        line->polylineNo = 0;
+    } else {
+        line = &AddEntity<EntityKind::Line>(store);
+        line->polylineNo = store.polylineActive ? store.polylineCount : 0;
+    }
+    line->x1 = Real(fields, 0);
+    line->y1 = Real(fields, 1);
+    line->x2 = Real(fields, 2);
+    line->y2 = Real(fields, 3);
+    store.current.zFlags = 0;
+    store.current.pointRef = 0;
+}
+
+bool IsLetter(char c) noexcept { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+}  // namespace
+
+void ApplyLineRules(EntityStore& store, const LineFields& fields) {
+    const string_view key = fields[0];
+    if (fields.count == 1 && key.empty()) return;
+
+    if (key.find("file=") != string_view::npos) {
+        store.fileName.assign(From(key, 5));
+        return;
+    }
+    // Every other key begins with a letter or is "#"; the most common lines,
+    // the line segments, begin with a number and go straight to the test for four fields.
+    if (!key.empty() && (IsLetter(key[0]) || key[0] == '#')) {
+        if (ApplyHeaderRule(store, fields) || ApplyAttributeRule(store, fields)) return;
+        if (key.starts_with("hp") && fields.count >= 3) {
+            ReadIndicatedPoint(store, fields);
+            return;
+        }
+        if (key.starts_with("hhp")) {
+            ReadPointReference(store, key);
+            return;
+        }
+        if (ApplyEntityRule(store, fields)) return;
+    }
+    if (fields.count == 4) ReadLineOfFourFields(store, fields);
+}

@@ -1,0 +1,120 @@
+// The command line of rv17-hatch: parsing, and the tool run in-process.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+#include "HatchTool.h"
+#include "TestFolder.h"
+
+namespace {
+
+struct ParseCase {
+    std::vector<std::string> arguments;
+    ToolAction action;
+    std::string inputFile;
+    std::string error;  // a part of the expected message; empty when none
+};
+
+class CommandLineParse : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(CommandLineParse, GivesActionFileOrError) {
+    const ParseCase& c = GetParam();
+    const CommandLineResult result = ParseCommandLine(c.arguments);
+    std::string listing;
+    for (const auto& argument : c.arguments) listing.append("\"").append(argument).append("\" ");
+    if (c.error.empty()) {
+        EXPECT_TRUE(result.Ok()) << listing << result.error;
+        EXPECT_EQ(result.commandLine.action, c.action) << listing;
+        EXPECT_EQ(result.commandLine.inputFile, c.inputFile) << listing;
+    } else {
+        EXPECT_NE(result.error.find(c.error), std::string::npos) << listing << "gave: " << result.error;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLineParse,
+    testing::Values(ParseCase{{"--count", "a.txt"}, ToolAction::Count, "a.txt", ""},
+                    ParseCase{{"a.txt", "--count"}, ToolAction::Count, "a.txt", ""},
+                    ParseCase{{"--count", "--", "--odd name"}, ToolAction::Count, "--odd name", ""},
+                    ParseCase{{"--count", "-"}, ToolAction::Count, "-", ""},
+                    ParseCase{{"--help"}, ToolAction::Help, "", ""},
+                    ParseCase{{"--bogus", "--help"}, ToolAction::Help, "", ""},
+                    ParseCase{{"--version", "x", "y"}, ToolAction::Version, "", ""},
+                    ParseCase{{}, ToolAction::None, "", "no action"},
+                    ParseCase{{"a.txt"}, ToolAction::None, "", "no action"},
+                    ParseCase{{"--count"}, ToolAction::None, "", "no exchange file"},
+                    ParseCase{{"--count", "a", "b"}, ToolAction::None, "", "more than one file"},
+                    ParseCase{{"--count", "--bogus", "a"}, ToolAction::None, "", "unknown option '--bogus'"},
+                    ParseCase{{"--count=yes", "a"}, ToolAction::None, "", "takes no value"},
+                    ParseCase{{"-c", "a"}, ToolAction::None, "", "unknown option '-c'"}));
+
+struct RunResult {
+    int exitCode;
+    ToolOutput output;
+};
+
+RunResult RunTool(std::vector<std::string> arguments) {
+    RunResult result{};
+    result.exitCode = RunHatchTool(arguments, result.output);
+    return result;
+}
+
+TEST(HatchTool, CountsTheSolidsOfTheExampleAndOfTheReductions) {
+    const std::filesystem::path examples(RV17_EXAMPLES_DIR);
+    const std::filesystem::path data(RV17_TEST_DATA_DIR);
+    const RunResult example = RunTool({"--count", (examples / "JWC_TEMP.TXT").string()});
+    EXPECT_EQ(example.exitCode, kExitOk);
+    EXPECT_EQ(example.output.out, "15\n");
+    EXPECT_EQ(example.output.err, "");
+    const RunResult reductions = RunTool({(data / "exchange" / "sl_reductions.txt").string(), "--count"});
+    EXPECT_EQ(reductions.output.out, "11\n");
+}
+
+TEST(HatchTool, CountOfAnEmptyFileIsZero) {
+    TestFolder folder;
+    const RunResult run = RunTool({"--count", folder.Write("empty.txt", "").string()});
+    EXPECT_EQ(run.exitCode, kExitOk);
+    EXPECT_EQ(run.output.out, "0\n");
+}
+
+TEST(HatchTool, ReadsAFileWithAJapaneseName) {
+    TestFolder folder;
+    const std::filesystem::path path = folder.Path() / std::filesystem::path(u8"\u56f3\u9762 1.txt");
+    std::ofstream(path, std::ios::binary) << "lc10 255\r\nsl 0 0 5 0 0 5\r\n";
+    const std::u8string utf8 = path.u8string();
+    const RunResult run = RunTool({"--count", std::string(utf8.begin(), utf8.end())});
+    EXPECT_EQ(run.exitCode, kExitOk) << run.output.err;
+    EXPECT_EQ(run.output.out, "1\n");
+}
+
+TEST(HatchTool, MissingFileNamesThePathAndTheReason) {
+    TestFolder folder;
+    const std::string path = (folder.Path() / "nothing here.txt").string();
+    const RunResult run = RunTool({"--count", path});
+    EXPECT_EQ(run.exitCode, kExitFileError);
+    EXPECT_EQ(run.output.out, "");
+    EXPECT_NE(run.output.err.find("'" + path + "'"), std::string::npos) << run.output.err;
+    const std::string reason = std::make_error_code(std::errc::no_such_file_or_directory).message();
+    EXPECT_NE(run.output.err.find(reason), std::string::npos) << run.output.err;
+}
+
+TEST(HatchTool, UsageErrorsExitWithTwoAndShowTheUsage) {
+    const RunResult run = RunTool({"--count"});
+    EXPECT_EQ(run.exitCode, kExitUsage);
+    EXPECT_EQ(run.output.out, "");
+    EXPECT_EQ(run.output.err.rfind("rv17-hatch: no exchange file given\n", 0), 0u) << run.output.err;
+    EXPECT_NE(run.output.err.find(UsageText()), std::string::npos);
+}
+
+TEST(HatchTool, HelpAndVersion) {
+    EXPECT_EQ(RunTool({"--help"}).output.out, UsageText());
+    const RunResult version = RunTool({"--version"});
+    EXPECT_EQ(version.exitCode, kExitOk);
+    EXPECT_EQ(version.output.out, std::string("rv17-hatch ") + RV17_VERSION + "\n");
+}
+
+}  // namespace

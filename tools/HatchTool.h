@@ -1,0 +1,19 @@
+// The work of rv17-hatch behind its main function: from the arguments to the
+// exit code and the texts for standard output and standard error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ToolOutput {
+    std::string out;
+    std::string err;
+};
+
+// Exit codes: 0 done, 1 the file could not be read, 2 the command line is unusable.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFileError = 1;
+inline constexpr int kExitUsage = 2;
+
+// The arguments are those of CommandArguments (UTF-8 on Windows).
+int RunHatchTool(const std::vector<std::string>& arguments, ToolOutput& output);
