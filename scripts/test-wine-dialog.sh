@@ -50,11 +50,11 @@ reference="$out/reference"
 mkdir -p "$folder" "$reference"
 cp "$exe" "$folder/rv17.exe"
 
-# A selection of two polygon solids in two colours and a line that is written
-# back; and one with lines only.
-printf '%s\r\n' 'lg0' 'ly0' 'lc2' 'lt1' 'lw0' \
-  'sl 0 0 100 0 50 80' 'lc3' 'sl 120 0 220 0 220 60 120 60' 'lc1' '0 0 220 80' > "$reference/solids.txt"
-printf '%s\r\n' 'lg0' 'ly0' 'lc1' 'lt1' '0 0 100 100' '100 0 0 100' > "$reference/lines.txt"
+# The bundled example is a selection as the host writes it (header values,
+# indicated points, texts, lines and solids of every kind); the second
+# selection has lines only.
+cp examples/JWC_TEMP.TXT "$reference/solids.txt"
+printf '%s\r\n' 'hq' 'lg0' 'ly0' 'lc1' 'lt1' '0 0 100 100' '100 0 0 100' > "$reference/lines.txt"
 
 # Reference outputs from rv17-hatch.exe, when this build has its conversion.
 hatch_available=false
