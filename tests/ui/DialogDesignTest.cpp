@@ -1,0 +1,77 @@
+// The two dialogs' designs: what the Win32 toolkit builds them from.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "InterfaceTexts.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+namespace {
+
+// "name left top width height taborder fontheight" for every control, in creation order.
+std::string Row(const ui::ControlDesign& c) {
+    return c.name + " " + std::to_string(c.bounds.left) + " " + std::to_string(c.bounds.top) + " " +
+           std::to_string(c.bounds.width) + " " + std::to_string(c.bounds.height) + " " +
+           (c.tabOrder == ui::kNoTabStop ? std::string("-") : std::to_string(c.tabOrder)) + " " +
+           std::to_string(c.fontHeight);
+}
+
+std::vector<std::string> Rows(const ui::WindowDesign& design) {
+    std::vector<std::string> rows;
+    for (const auto& control : design.controls) rows.push_back(Row(control));
+    return rows;
+}
+
+const ui::ControlDesign& Named(const ui::WindowDesign& design, std::string_view name) {
+    for (const auto& control : design.controls) {
+        if (control.name == name) return control;
+    }
+    throw std::logic_error("no control " + std::string(name));
+}
+
+TEST(DialogDesign, MainDialogLayout) {
+    const ui::WindowDesign d = TForm1::Design();
+    EXPECT_EQ(d.caption, Sjis(texts::kMainCaption));
+    EXPECT_EQ(d.clientWidth, 543);
+    EXPECT_EQ(d.clientHeight, 243);
+    EXPECT_TRUE(d.minimiseBox);
+    EXPECT_EQ(d.background, ui::WindowBackground::White);
+    EXPECT_EQ(d.fontName, "\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");
+    EXPECT_EQ(Rows(d), (std::vector<std::string>{
+                           "Label2 8 12 84 13 - 13",     "ComboBox1 96 8 113 21 0 13",  "Button3 216 7 57 22 1 12",
+                           "Label1 8 36 84 13 - 13",     "ComboBox2 96 32 113 21 2 13", "Button4 216 31 57 22 3 12",
+                           "Label5 8 60 42 13 - 13",     "ComboBox3 96 56 177 21 4 13", "Label6 8 84 42 13 - 13",
+                           "ComboBox4 96 80 177 21 5 13", "Label7 8 108 42 13 - 13",    "ComboBox5 96 104 113 21 6 13",
+                           "Button5 216 103 57 22 7 12", "CheckBox1 8 128 335 17 8 13", "CheckBox2 8 152 335 17 9 13",
+                           "Label3 8 176 42 13 - 13",    "Button1 24 200 137 33 10 13", "Button2 184 200 137 33 11 13",
+                           "Memo1 344 0 193 233 - 13"}));
+    EXPECT_TRUE(Named(d, "Button1").isDefault);
+    EXPECT_TRUE(Named(d, "Button2").isCancel);
+    EXPECT_EQ(Named(d, "Memo1").background, (ui::Colour{187, 235, 244}));
+    EXPECT_EQ(Named(d, "ComboBox3").kind, ui::ControlKind::DropDownList);
+    EXPECT_EQ(Named(d, "ComboBox5").kind, ui::ControlKind::EditableComboBox);
+    for (const char* box : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5"}) {
+        EXPECT_TRUE(Named(d, box).imeDisabled) << box;
+    }
+}
+
+TEST(DialogDesign, PresetEditorLayout) {
+    const ui::WindowDesign d = TForm2::Design();
+    EXPECT_EQ(d.caption, "Form2");
+    EXPECT_EQ(d.clientWidth, 266);
+    EXPECT_EQ(d.clientHeight, 257);
+    EXPECT_EQ(d.position, (ui::ScreenPosition{193, 132}));
+    EXPECT_FALSE(d.minimiseBox);
+    EXPECT_EQ(d.background, ui::WindowBackground::ButtonFace);
+    EXPECT_EQ(Rows(d), (std::vector<std::string>{"Edit1 8 8 169 21 0 13", "ListBox1 8 32 169 217 1 13",
+                                                 "Button1 184 8 75 25 2 13", "Button2 184 40 75 25 3 13",
+                                                 "Button3 184 72 75 25 4 13", "Button4 184 104 75 25 5 13",
+                                                 "Button5 184 136 75 25 6 13", "Button6 184 192 75 25 7 13",
+                                                 "Button7 184 224 75 25 8 13"}));
+    EXPECT_TRUE(Named(d, "Button6").isDefault);
+    EXPECT_TRUE(Named(d, "Button7").isCancel);
+    EXPECT_EQ(Named(d, "Button7").caption, "\xB7\xAC\xDD\xBE\xD9(&N)");
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+// The preset list editor (TForm2) driven through the headless toolkit.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "HeadlessToolkit.h"
+#include "Unit2.h"
+
+namespace {
+
+using ui::headless::HeadlessApplication;
+using ui::headless::HeadlessWindow;
+using Items = std::vector<std::string>;
+
+struct Editor {
+    HeadlessApplication app;
+    TForm2 form{app};
+
+    // One use of the editor, as the main dialog makes it.
+    void Use(std::string_view input, std::string_view listText, const HeadlessApplication::Script& moves) {
+        form.SetInputText(input);
+        form.SetListText(listText);
+        app.OnNextModal(moves);
+        form.ShowModal();
+    }
+};
+
+Items ListOf(HeadlessWindow& w) { return w.ListBoxNamed("ListBox1").Items(); }
+int Selected(HeadlessWindow& w) { return w.ListBoxNamed("ListBox1").ItemIndex(); }
+std::string Input(HeadlessWindow& w) { return w.EditNamed("Edit1").Text(); }
+
+TEST(PresetEditor, EachShowStartsAfreshFromTheCallersList) {
+    Editor e;
+    e.Use("1", "a,b", [](HeadlessWindow& w) { w.Click("Button6"); });
+    ASSERT_TRUE(e.form.Accepted());
+    e.Use("2.5", R"("x y",z)", [&](HeadlessWindow& w) {
+        EXPECT_FALSE(e.form.Accepted());
+        EXPECT_EQ(ListOf(w), (Items{"x y", "z"}));
+        EXPECT_EQ(Selected(w), -1);
+        EXPECT_EQ(w.FocusedControl(), "Edit1");
+        EXPECT_EQ(Input(w), "2.5");
+        w.PressCloseBox();
+    });
+    EXPECT_FALSE(e.form.Accepted());
+}
+
+TEST(PresetEditor, AddAppendsTheValueWithoutBlanksUnlessItIsThereInAnyLetterCase) {
+    Editor e;
+    e.Use("", "1,ab,\x83\x41", [](HeadlessWindow& w) {
+        w.Type("Edit1", " 2.5 ");
+        w.Click("Button1");
+        EXPECT_EQ(Input(w), " 2.5 ");  // the input field is left as typed
+        w.Click("Button1");
+        w.Type("Edit1", "AB");
+        w.PressAccessKey('A');
+        w.Type("Edit1", " \x81\x40\t");  // blanks only, the full-width blank among them
+        w.Click("Button1");
+        w.Type("Edit1", "\x83\x61");  // "ヂ": its second byte is a small a, yet it differs from "ア"
+        w.Click("Button1");
+        w.Type("Edit1", "2.5x");
+        w.Choose("ListBox1", 1);
+        w.Click("Button1");
+        EXPECT_EQ(Selected(w), 1);  // adding leaves the selection alone
+        w.Click("Button6");
+    });
+    EXPECT_TRUE(e.form.Accepted());
+    EXPECT_EQ(e.form.ListText(), "1,ab,\x83\x41,2.5,\x83\x61,2.5x");
+}
+
+TEST(PresetEditor, InsertPutsTheValueBeforeTheSelectedItemOrAtTheEnd) {
+    Editor e;
+    e.Use("", "a,b,c,d", [](HeadlessWindow& w) {
+        w.Type("Edit1", "x");
+        w.Click("Button2");  // nothing selected: appended
+        w.Choose("ListBox1", 2);
+        w.Type("Edit1", "y");
+        w.Click("Button2");
+        EXPECT_EQ(ListOf(w), (Items{"a", "b", "y", "c", "d", "x"}));
+        EXPECT_EQ(Selected(w), 3);  // still "c"
+        w.Type("Edit1", "C");
+        w.Click("Button2");  // a duplicate
+        w.Click("Button6");
+    });
+    EXPECT_EQ(e.form.ListText(), "a,b,y,c,d,x");
+    e.Use("first", "", [](HeadlessWindow& w) {
+        w.Click("Button2");
+        w.Click("Button6");
+    });
+    EXPECT_EQ(e.form.ListText(), "first");
+}
+
+TEST(PresetEditor, UpAndDownMoveTheSelectedItemByOnePlace) {
+    Editor e;
+    e.Use("", "a,b,c", [](HeadlessWindow& w) {
+        w.Click("Button3");  // nothing selected
+        w.Click("Button4");
+        w.Choose("ListBox1", 0);
+        w.Click("Button3");  // the first cannot go up
+        w.Click("Button4");
+        EXPECT_EQ(ListOf(w), (Items{"b", "a", "c"}));
+        EXPECT_EQ(Selected(w), 1);
+        w.Click("Button4");
+        w.Click("Button4");  // the last cannot go down
+        EXPECT_EQ(ListOf(w), (Items{"b", "c", "a"}));
+        EXPECT_EQ(Selected(w), 2);
+        w.Click("Button3");
+        EXPECT_EQ(ListOf(w), (Items{"b", "a", "c"}));
+        EXPECT_EQ(Selected(w), 1);
+        w.Click("Button6");
+    });
+    EXPECT_EQ(e.form.ListText(), "b,a,c");
+}
+
+TEST(PresetEditor, DeletingEveryItemHandsBackAnEmptyList) {
+    Editor e;
+    e.Use("", "a,b", [](HeadlessWindow& w) {
+        w.Click("Button5");  // nothing selected
+        EXPECT_EQ(ListOf(w).size(), 2u);
+        w.Choose("ListBox1", 1);
+        w.Click("Button5");
+        EXPECT_EQ(Selected(w), -1);
+        w.Click("Button5");
+        w.Choose("ListBox1", 0);
+        w.Click("Button5");
+        w.Click("Button5");  // an empty list
+        w.PressAccessKey('y');
+    });
+    EXPECT_TRUE(e.form.Accepted());
+    EXPECT_EQ(e.form.ListText(), "");
+}
+
+TEST(PresetEditor, DoubleClickCopiesTheItemIntoTheInputField) {
+    Editor e;
+    e.Use("typed", "10,20", [](HeadlessWindow& w) {
+        w.DoubleClick("ListBox1", -1);  // below the items, nothing selected
+        EXPECT_EQ(Input(w), "typed");
+        w.DoubleClick("ListBox1", 1);
+        EXPECT_EQ(Input(w), "20");
+        w.Click("Button7");
+    });
+}
+
+TEST(PresetEditor, EnterInTheInputFieldAcceptsTheListUnchanged) {
+    Editor e;
+    e.Use("", R"("0.3","0.5")", [](HeadlessWindow& w) {
+        w.Type("Edit1", "7");
+        w.PressEnter();
+    });
+    EXPECT_TRUE(e.form.Accepted());
+    EXPECT_EQ(e.form.ListText(), "0.3,0.5");
+}
+
+TEST(PresetEditor, EscapeCancelAndTheCloseBoxDiscardEveryChange) {
+    for (const auto close : {+[](HeadlessWindow& w) { w.PressEscape(); }, +[](HeadlessWindow& w) { w.Click("Button7"); },
+                             +[](HeadlessWindow& w) { w.PressAccessKey('n'); },
+                             +[](HeadlessWindow& w) { w.PressCloseBox(); }}) {
+        Editor e;
+        e.Use("9", "a,b", [&](HeadlessWindow& w) {
+            w.Click("Button1");
+            w.Choose("ListBox1", 0);
+            w.Click("Button5");
+            close(w);
+        });
+        EXPECT_FALSE(e.form.Accepted());
+        EXPECT_EQ(e.form.ListText(), "a,b");
+    }
+}
+
+TEST(PresetEditor, TabVisitsInputListThenTheButtons) {
+    Editor e;
+    e.Use("", "", [](HeadlessWindow& w) {
+        std::vector<std::string> order;
+        for (int i = 0; i < 9; ++i) {
+            order.push_back(w.FocusedControl());
+            w.PressTab();
+        }
+        EXPECT_EQ(order, (Items{"Edit1", "ListBox1", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6",
+                                "Button7"}));
+        EXPECT_EQ(w.FocusedControl(), "Edit1");
+        w.PressEscape();
+    });
+}
+
+}  // namespace

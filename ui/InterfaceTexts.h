@@ -1,0 +1,58 @@
+// The fixed texts of the two dialogs, written once here in UTF-8. They enter
+// the program through Sjis() or the list functions below, which give the
+// Shift-JIS bytes that the program holds and the toolkit shows.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace texts {
+
+// Main dialog.
+inline constexpr std::string_view kMainCaption = "rv17_ソリッド→ハッチ線";
+inline constexpr std::string_view kFontName = "ＭＳ ゴシック";
+inline constexpr std::string_view kIntervalLabel = "間隔(図寸)：";
+inline constexpr std::string_view kAngleLabel = "角度( ° )：";
+inline constexpr std::string_view kColourLabel = "線色：";
+inline constexpr std::string_view kLineTypeLabel = "線種：";
+inline constexpr std::string_view kWidthLabel = "線幅：";
+inline constexpr std::string_view kEditButton = "編集";
+inline constexpr std::string_view kRecolourNumbered = "線色1～8のソリッド図形も上記線色でハッチする";
+inline constexpr std::string_view kRecolourSxf = "SXF線色のソリッド図形も上記線色でハッチする";
+inline constexpr std::string_view kStatusDesignText = "Label3";
+inline constexpr std::string_view kOk = "ＯＫ(&Y)";
+inline constexpr std::string_view kCancel = "キャンセル(&N)";
+
+// Status line.
+inline constexpr std::string_view kSolidCountPrefix = "選択ソリッド図形数：";
+inline constexpr std::string_view kNoSolids = "ソリッド図形が選択されていません";
+inline constexpr std::string_view kSweepTooLarge = "ハッチ線が多すぎます。間隔を大きくして下さい";
+
+// Preset list editor.
+inline constexpr std::string_view kEditorDesignCaption = "Form2";
+inline constexpr std::string_view kIntervalEditorCaption = "間隔 一覧編集";
+inline constexpr std::string_view kAngleEditorCaption = "角度 一覧編集";
+inline constexpr std::string_view kWidthEditorCaption = "線幅 一覧編集";
+inline constexpr std::string_view kAdd = "追加(&A)";
+inline constexpr std::string_view kInsert = "挿入(&I)";
+inline constexpr std::string_view kUp = "上へ(&U)";
+inline constexpr std::string_view kDown = "下へ(&D)";
+inline constexpr std::string_view kDelete = "削除(&E)";
+inline constexpr std::string_view kEditorOk = "ＯＫ(&Y)";
+inline constexpr std::string_view kEditorCancel = "ｷｬﾝｾﾙ(&N)";
+
+}  // namespace texts
+
+inline constexpr int kColourEntryCount = 266;
+inline constexpr int kLineTypeEntryCount = 51;
+inline constexpr int kNotesLineCount = 79;
+
+// A fixed interface text in the program's Shift-JIS.
+std::string Sjis(std::string_view utf8);
+
+// The entries of the colour list (ComboBox3) and of the line-type list
+// (ComboBox4) in list order, and the lines of the notes panel, in Shift-JIS.
+std::vector<std::string> ColourListEntries();
+std::vector<std::string> LineTypeListEntries();
+std::vector<std::string> NotesLines();

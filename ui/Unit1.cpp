@@ -1,0 +1,132 @@
+// The main dialog's handlers: start-up, the OK decision, the preset list
+// editing and shut-down.
+#include "Unit1.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "CommaText.h"
+#include "InterfaceTexts.h"
+#include "Unit2.h"
+
+TForm1::TForm1(ui::Application& application, RunSequence& run)
+    : window_(application.CreateDialogWindow(Design())),
+      run_(run),
+      ComboBox1(window_->ComboBoxNamed("ComboBox1")),
+      ComboBox2(window_->ComboBoxNamed("ComboBox2")),
+      ComboBox3(window_->ComboBoxNamed("ComboBox3")),
+      ComboBox4(window_->ComboBoxNamed("ComboBox4")),
+      ComboBox5(window_->ComboBoxNamed("ComboBox5")),
+      CheckBox1(window_->CheckBoxNamed("CheckBox1")),
+      CheckBox2(window_->CheckBoxNamed("CheckBox2")),
+      Label3(window_->LabelNamed("Label3")),
+      Button2(window_->ButtonNamed("Button2")) {
+    window_->MemoNamed("Memo1").SetLines(NotesLines());
+    window_->SetOnShow([this] { FormShow(); });
+    window_->SetOnClose([this] { FormClose(); });
+    window_->ButtonNamed("Button1").SetOnClick([this] { Button1Click(); });
+    Button2.SetOnClick([this] { Button2Click(); });
+    window_->ButtonNamed("Button3").SetOnClick([this] { Button3Click(); });
+    window_->ButtonNamed("Button4").SetOnClick([this] { Button4Click(); });
+    window_->ButtonNamed("Button5").SetOnClick([this] { Button5Click(); });
+}
+
+TForm2& TForm1::Editor() const {
+    if (editor_ == nullptr) throw std::logic_error("TForm1 is shown without its preset list editor");
+    return *editor_;
+}
+
+void TForm1::FormShow() {
+    run_.BeginStartUp();  // the executable's folder is known from the program's start
+    FillFixedLists();
+    run_.ReadSelection();
+    SettingsFile loaded;
+    loaded.editorPosition = Editor().Window().Position();
+    LoadSettings(run_.SettingsPath(), loaded);
+    ApplySettings(loaded);
+    window_->SetPosition(stored_.mainPosition);
+    ComboBox1.SetItems(CommaTextToItems(stored_.intervalList));
+    ComboBox2.SetItems(CommaTextToItems(stored_.angleList));
+    ComboBox5.SetItems(CommaTextToItems(stored_.widthList));
+    Label3.SetText(Sjis(texts::kSolidCountPrefix) + std::to_string(run_.SolidCount()));
+}
+
+void TForm1::FillFixedLists() {
+    ComboBox3.SetItems(ColourListEntries());
+    ComboBox4.SetItems(LineTypeListEntries());
+}
+
+// The controls and the editor take their values at once; the main position
+// and the lists are kept until start-up applies them.
+void TForm1::ApplySettings(const SettingsFile& loaded) {
+    stored_ = loaded;
+    const HatchSettings& last = loaded.lastValues;
+    ComboBox1.SetText(last.interval);
+    ComboBox2.SetText(last.angleDegrees);
+    ComboBox3.SetItemIndex(last.colourIndex);
+    ComboBox4.SetItemIndex(last.lineTypeIndex);
+    ComboBox5.SetText(last.width);
+    CheckBox1.SetChecked(last.recolourNumberedSolids);
+    CheckBox2.SetChecked(last.recolourSxfSolids);
+    Editor().Window().SetPosition(loaded.editorPosition);
+}
+
+HatchSettings TForm1::ReadHatchSettings() const {
+    HatchSettings settings;
+    settings.interval = ComboBox1.Text();
+    settings.angleDegrees = ComboBox2.Text();
+    settings.colourIndex = ComboBox3.ItemIndex();
+    settings.lineTypeIndex = ComboBox4.ItemIndex();
+    settings.width = ComboBox5.Text();
+    settings.recolourNumberedSolids = CheckBox1.Checked();
+    settings.recolourSxfSolids = CheckBox2.Checked();
+    return settings;
+}
+
+void TForm1::Button1Click() {
+    switch (run_.DecideOk(ReadHatchSettings())) {
+        case OkDecision::Converted: window_->Close(); return;
+        case OkDecision::IntervalRefused: ComboBox1.SetFocus(); return;
+        case OkDecision::WidthRefused: ComboBox5.SetFocus(); return;
+        case OkDecision::NoSolidsRefused: Refuse(texts::kNoSolids, Button2); return;
+        case OkDecision::SweepTooLarge: Refuse(texts::kSweepTooLarge, ComboBox1); return;
+    }
+}
+
+void TForm1::Refuse(std::string_view message, ui::Control& focus) {
+    Label3.SetText(Sjis(message));
+    Label3.SetFontColour(ui::Colour{255, 0, 0});
+    focus.SetFocus();
+}
+
+void TForm1::Button2Click() { window_->Close(); }
+
+void TForm1::Button3Click() { EditPresetList(ComboBox1, texts::kIntervalEditorCaption); }
+void TForm1::Button4Click() { EditPresetList(ComboBox2, texts::kAngleEditorCaption); }
+void TForm1::Button5Click() { EditPresetList(ComboBox5, texts::kWidthEditorCaption); }
+
+void TForm1::EditPresetList(ui::ComboBox& box, std::string_view editorCaption) {
+    TForm2& editor = Editor();
+    editor.Window().SetCaption(Sjis(editorCaption));
+    editor.SetInputText(box.Text());
+    editor.SetListText(ItemsToCommaText(box.Items()));
+    editor.ShowModal();
+    if (editor.Accepted()) box.SetItems(CommaTextToItems(editor.ListText()));
+}
+
+SettingsFile TForm1::CollectSettings() const {
+    SettingsFile settings = stored_;
+    settings.lastValues = ReadHatchSettings();
+    settings.editorPosition = Editor().Window().Position();
+    return settings;
+}
+
+void TForm1::FormClose() {
+    stored_.mainPosition = window_->Position();
+    stored_.intervalList = ItemsToCommaText(ComboBox1.Items());
+    stored_.angleList = ItemsToCommaText(ComboBox2.Items());
+    stored_.widthList = ItemsToCommaText(ComboBox5.Items());
+    // A failed save leaves the previous file in place; the program ends normally either way.
+    SaveSettings(run_.SettingsPath(), CollectSettings());
+    run_.EndShutDown();
+}

@@ -1,0 +1,65 @@
+// The main dialog (TForm1): the number of selected solids, the hatch
+// settings, the three preset lists and the notes panel. Its show, OK, Cancel
+// and close events drive the run sequence.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "HatchSettings.h"
+#include "RunSequence.h"
+#include "SettingsFile.h"
+#include "Toolkit.h"
+
+class TForm2;
+
+class TForm1 {
+public:
+    // Creates the main window; it is shown by the application's Run.
+    TForm1(ui::Application& application, RunSequence& run);
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    static ui::WindowDesign Design();
+    ui::Window& Window() noexcept { return *window_; }
+    // The preset list editor, created after the main dialog; needed before the window is shown.
+    void UsePresetEditor(TForm2& editor) noexcept { editor_ = &editor; }
+
+    // Event handlers, named after the controls that raise them.
+    void FormShow();
+    void FormClose();
+    void Button1Click();  // OK
+    void Button2Click();  // Cancel
+    void Button3Click();  // edit the interval list
+    void Button4Click();  // edit the angle list
+    void Button5Click();  // edit the width list
+
+    // The values a conversion takes from the controls.
+    HatchSettings ReadHatchSettings() const;
+
+private:
+    TForm2& Editor() const;
+    void FillFixedLists();
+    void ApplySettings(const SettingsFile& loaded);
+    SettingsFile CollectSettings() const;
+    void EditPresetList(ui::ComboBox& box, std::string_view editorCaption);
+    // Shows a refusal in red in the status line and puts the focus where the user can act.
+    void Refuse(std::string_view message, ui::Control& focus);
+
+    std::unique_ptr<ui::Window> window_;
+    RunSequence& run_;
+    TForm2* editor_ = nullptr;
+    // The main position and the three lists between loading and applying
+    // them, and again between taking them from the dialog and saving them.
+    SettingsFile stored_;
+
+    ui::ComboBox& ComboBox1;  // interval
+    ui::ComboBox& ComboBox2;  // angle
+    ui::ComboBox& ComboBox3;  // colour list
+    ui::ComboBox& ComboBox4;  // line-type list
+    ui::ComboBox& ComboBox5;  // width
+    ui::CheckBox& CheckBox1;
+    ui::CheckBox& CheckBox2;
+    ui::Label& Label3;  // status line
+    ui::Button& Button2;
+};

@@ -1,0 +1,165 @@
+// The preset list editor's handlers.
+#include "Unit2.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "InterfaceTexts.h"
+#include "SettingsFile.h"
+#include "TextConversions.h"
+
+namespace {
+
+char FoldAscii(unsigned char byte) {
+    return static_cast<char>(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte);
+}
+
+// Equal apart from the letter case of single-byte letters. The two bytes of a
+// double-byte character are compared as they are: a second byte in the range
+// of the small letters ("ヂ" is 0x83 0x61) must not match its capital ("ア").
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto byteA = static_cast<unsigned char>(a[i]);
+        const auto byteB = static_cast<unsigned char>(b[i]);
+        if (IsLeadByte(byteA)) {
+            if (byteA != byteB || (i + 1 < a.size() && a[i + 1] != b[i + 1])) return false;
+            ++i;
+        } else if (FoldAscii(byteA) != FoldAscii(byteB)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+TForm2::TForm2(ui::Application& application)
+    : window_(application.CreateDialogWindow(Design())),
+      Edit1(window_->EditNamed("Edit1")),
+      ListBox1(window_->ListBoxNamed("ListBox1")) {
+    window_->SetOnShow([this] { FormShow(); });
+    window_->ButtonNamed("Button1").SetOnClick([this] { Button1Click(); });
+    window_->ButtonNamed("Button2").SetOnClick([this] { Button2Click(); });
+    window_->ButtonNamed("Button3").SetOnClick([this] { Button3Click(); });
+    window_->ButtonNamed("Button4").SetOnClick([this] { Button4Click(); });
+    window_->ButtonNamed("Button5").SetOnClick([this] { Button5Click(); });
+    window_->ButtonNamed("Button6").SetOnClick([this] { Button6Click(); });
+    window_->ButtonNamed("Button7").SetOnClick([this] { Button7Click(); });
+    ListBox1.SetOnDoubleClick([this] { ListBox1DblClick(); });
+}
+
+ui::WindowDesign TForm2::Design() {
+    using ui::ControlKind;
+    ui::WindowDesign design;
+    design.caption = Sjis(texts::kEditorDesignCaption);
+    design.clientWidth = 266;
+    design.clientHeight = 257;
+    design.position = kEditorDesignedPosition;
+    design.minimiseBox = false;
+    design.background = ui::WindowBackground::ButtonFace;
+    design.fontName = Sjis(texts::kFontName);
+    const auto button = [](const char* name, int top, int tabOrder, std::string_view caption) {
+        return ui::ControlDesign{.name = name,
+                                 .kind = ControlKind::Button,
+                                 .bounds = {184, top, 75, 25},
+                                 .tabOrder = tabOrder,
+                                 .caption = Sjis(caption)};
+    };
+    design.controls = {
+        {.name = "Edit1", .kind = ControlKind::Edit, .bounds = {8, 8, 169, 21}, .tabOrder = 0, .caption = {}},
+        {.name = "ListBox1", .kind = ControlKind::ListBox, .bounds = {8, 32, 169, 217}, .tabOrder = 1, .caption = {}},
+        button("Button1", 8, 2, texts::kAdd),
+        button("Button2", 40, 3, texts::kInsert),
+        button("Button3", 72, 4, texts::kUp),
+        button("Button4", 104, 5, texts::kDown),
+        button("Button5", 136, 6, texts::kDelete),
+        button("Button6", 192, 7, texts::kEditorOk),
+        button("Button7", 224, 8, texts::kEditorCancel),
+    };
+    design.controls[7].isDefault = true;  // Enter accepts
+    design.controls[8].isCancel = true;   // Escape discards
+    return design;
+}
+
+void TForm2::SetInputText(std::string_view text) { Edit1.SetText(text); }
+
+std::string TForm2::Value() const { return RemoveBlanks(Edit1.Text()); }
+
+bool TForm2::IsNewItem(const PresetList& items, std::string_view value) const {
+    if (value.empty()) return false;
+    return std::none_of(items.begin(), items.end(),
+                        [&](const std::string& item) { return SameTextIgnoringCase(item, value); });
+}
+
+void TForm2::FormShow() {
+    accepted_ = false;
+    ListBox1.SetItems(CommaTextToItems(listText_));
+    ListBox1.SetItemIndex(-1);
+    Edit1.SetFocus();
+}
+
+void TForm2::Button1Click() {
+    const std::string value = Value();
+    PresetList items = ListBox1.Items();
+    if (!IsNewItem(items, value)) return;
+    const int selected = ListBox1.ItemIndex();
+    items.push_back(value);
+    ListBox1.SetItems(items);
+    ListBox1.SetItemIndex(selected);
+}
+
+void TForm2::Button2Click() {
+    const std::string value = Value();
+    PresetList items = ListBox1.Items();
+    if (!IsNewItem(items, value)) return;
+    const int selected = ListBox1.ItemIndex();
+    if (items.empty() || selected < 0) {
+        items.push_back(value);
+        ListBox1.SetItems(items);
+        ListBox1.SetItemIndex(selected);
+        return;
+    }
+    items.insert(items.begin() + selected, value);
+    ListBox1.SetItems(items);
+    // The selection stays with the item that was selected, now one place lower,
+    // as a list box keeps it when an item is inserted above it.
+    ListBox1.SetItemIndex(selected + 1);
+}
+
+void TForm2::MoveSelected(int step) {
+    PresetList items = ListBox1.Items();
+    const int selected = ListBox1.ItemIndex();
+    const int target = selected + step;
+    if (items.empty() || selected < 0 || target < 0 || target >= static_cast<int>(items.size())) return;
+    std::swap(items[static_cast<std::size_t>(selected)], items[static_cast<std::size_t>(target)]);
+    ListBox1.SetItems(items);
+    ListBox1.SetItemIndex(target);
+}
+
+void TForm2::Button3Click() { MoveSelected(-1); }
+void TForm2::Button4Click() { MoveSelected(+1); }
+
+void TForm2::Button5Click() {
+    PresetList items = ListBox1.Items();
+    const int selected = ListBox1.ItemIndex();
+    if (items.empty() || selected < 0) return;
+    items.erase(items.begin() + selected);
+    // A list box has no selection after its selected item is deleted.
+    ListBox1.SetItems(items);
+}
+
+void TForm2::Button6Click() {
+    accepted_ = true;
+    listText_ = ItemsToCommaText(ListBox1.Items());
+    window_->Close();
+}
+
+void TForm2::Button7Click() { window_->Close(); }
+
+void TForm2::ListBox1DblClick() {
+    const PresetList items = ListBox1.Items();
+    const int selected = ListBox1.ItemIndex();
+    if (items.empty() || selected < 0) return;
+    Edit1.SetText(items[static_cast<std::size_t>(selected)]);
+}

@@ -1,0 +1,274 @@
+// The toolkit kept in memory: windows and controls as plain state, driven by
+// the moves a user makes and read back the way a user sees them.
+//
+// Nothing here blocks. Application::Run and Window::ShowModal play a script
+// that a test registered beforehand; the script makes the user's moves and
+// must leave the window closed, as a real user ends a modal loop.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Toolkit.h"
+
+namespace ui::headless {
+
+class HeadlessWindow;
+class HeadlessApplication;
+
+// State and design shared by every headless control.
+class HeadlessControl {
+public:
+    HeadlessControl(HeadlessWindow& window, ControlDesign design) : window_(window), design_(std::move(design)) {}
+    virtual ~HeadlessControl() = default;
+    HeadlessControl(const HeadlessControl&) = delete;
+    HeadlessControl& operator=(const HeadlessControl&) = delete;
+
+    const ControlDesign& Design() const noexcept { return design_; }
+    const std::string& Name() const noexcept { return design_.name; }
+
+protected:
+    void TakeFocus();
+
+    HeadlessWindow& window_;
+    ControlDesign design_;
+};
+
+class HeadlessLabel final : public Label, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override {}  // a label never takes the focus
+    void SetText(std::string_view text) override { text_ = text; }
+    std::string Text() const override { return text_; }
+    void SetFontColour(Colour colour) override { colour_ = colour; }
+    Colour FontColour() const override { return colour_; }
+
+private:
+    std::string text_ = design_.caption;
+    Colour colour_ = kWindowTextColour;
+};
+
+// Both the editable combo box and the drop-down list.
+class HeadlessComboBox final : public ComboBox, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetItems(const std::vector<std::string>& items) override;
+    std::vector<std::string> Items() const override { return items_; }
+    void SetItemIndex(int index) override;
+    int ItemIndex() const override { return index_; }
+    void SetText(std::string_view text) override;
+    std::string Text() const override;
+
+    bool IsEditable() const noexcept { return design_.kind == ControlKind::EditableComboBox; }
+
+private:
+    std::vector<std::string> items_;
+    int index_ = -1;
+    std::string text_ = design_.caption;  // the edit field of an editable box
+};
+
+class HeadlessButton final : public Button, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void Press() const {
+        if (onClick_) onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+class HeadlessCheckBox final : public CheckBox, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetChecked(bool checked) override { checked_ = checked; }
+    bool Checked() const override { return checked_; }
+
+private:
+    bool checked_ = false;
+};
+
+class HeadlessEdit final : public Edit, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetText(std::string_view text) override { text_ = text; }
+    std::string Text() const override { return text_; }
+
+private:
+    std::string text_ = design_.caption;
+};
+
+// Refilling the items clears the selection, as a real list box does.
+class HeadlessListBox final : public ListBox, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetItems(const std::vector<std::string>& items) override {
+        items_ = items;
+        index_ = -1;
+    }
+    std::vector<std::string> Items() const override { return items_; }
+    void SetItemIndex(int index) override { index_ = index >= 0 && index < Count() ? index : -1; }
+    int ItemIndex() const override { return index_; }
+    void SetOnDoubleClick(std::function<void()> handler) override { onDoubleClick_ = std::move(handler); }
+
+    int Count() const noexcept { return static_cast<int>(items_.size()); }
+    void FireDoubleClick() const {
+        if (onDoubleClick_) onDoubleClick_();
+    }
+
+private:
+    std::vector<std::string> items_;
+    int index_ = -1;
+    std::function<void()> onDoubleClick_;
+};
+
+class HeadlessMemo final : public Memo, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetLines(const std::vector<std::string>& lines) override { lines_ = lines; }
+    std::vector<std::string> Lines() const override { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// A window in memory. The moves below are the user's; each one refuses
+// (std::logic_error) what a user could not do: acting on a closed window, on a
+// window behind an open modal one, on a control the window lacks, or with a
+// move that does not fit the control (typing into a button).
+class HeadlessWindow final : public Window {
+public:
+    HeadlessWindow(HeadlessApplication& application, const WindowDesign& design);
+    ~HeadlessWindow() override;
+
+    // Toolkit interface, used by the dialogs.
+    Label& LabelNamed(std::string_view name) override { return Find<HeadlessLabel>(name); }
+    ComboBox& ComboBoxNamed(std::string_view name) override { return Find<HeadlessComboBox>(name); }
+    Button& ButtonNamed(std::string_view name) override { return Find<HeadlessButton>(name); }
+    CheckBox& CheckBoxNamed(std::string_view name) override { return Find<HeadlessCheckBox>(name); }
+    Edit& EditNamed(std::string_view name) override { return Find<HeadlessEdit>(name); }
+    ListBox& ListBoxNamed(std::string_view name) override { return Find<HeadlessListBox>(name); }
+    Memo& MemoNamed(std::string_view name) override { return Find<HeadlessMemo>(name); }
+    void SetCaption(std::string_view caption) override { caption_ = caption; }
+    std::string Caption() const override { return caption_; }
+    void SetPosition(ScreenPosition position) override { position_ = position; }
+    ScreenPosition Position() const override { return position_; }
+    void SetOnShow(std::function<void()> handler) override { onShow_ = std::move(handler); }
+    void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
+    void ShowModal() override;
+    void Close() override;
+
+    // What the user sees.
+    const WindowDesign& Design() const noexcept { return design_; }
+    bool IsOpen() const noexcept { return open_; }
+    bool IsModal() const noexcept { return modal_; }
+    // The name of the control that has the keyboard focus; empty when none has.
+    const std::string& FocusedControl() const noexcept { return focused_; }
+
+    // The user's moves.
+    // Replaces the text of an edit field or of an editable combo box's edit field.
+    void Type(std::string_view control, std::string_view text);
+    // Picks an item of a combo box (an editable box then shows its text) or of a list box.
+    void Choose(std::string_view control, int index);
+    // A click: presses a button, toggles a check box, or puts the focus into a
+    // field, list or the notes panel. Clicking a label does nothing.
+    void Click(std::string_view control);
+    // A double click on an item of a list box; index -1 is the empty area
+    // below the items, which leaves the selection as it is.
+    void DoubleClick(std::string_view listBox, int index);
+    // Enter presses the focused button, or else the default button.
+    void PressEnter();
+    // Escape presses the cancel button.
+    void PressEscape();
+    // Tab and Shift+Tab follow the designed tab order, skipping kNoTabStop controls.
+    void PressTab();
+    void PressShiftTab();
+    // Alt plus the letter marked with "&" in a button caption presses that button.
+    void PressAccessKey(char key);
+    // The close box of the title bar.
+    void PressCloseBox();
+    // Drags the window to a new place on the screen.
+    void DragTo(ScreenPosition position);
+
+    // Runs at the start of every close, before the close handler, so a test
+    // can look at the files as they are the moment the window begins to close.
+    void ObserveClosing(std::function<void()> observer) { closingObserver_ = std::move(observer); }
+
+    // Used by the application and the controls.
+    void Open(bool modal);
+    void FocusControl(const std::string& name) { focused_ = name; }
+
+private:
+    template <class T>
+    T& Find(std::string_view name) const;
+    HeadlessControl& FindAny(std::string_view name) const;
+    void RequireUsable() const;
+    void MoveFocus(bool forward);
+    std::vector<const HeadlessControl*> TabStops() const;
+
+    HeadlessApplication& application_;
+    WindowDesign design_;
+    std::vector<std::unique_ptr<HeadlessControl>> controls_;
+    std::string caption_;
+    ScreenPosition position_;
+    std::function<void()> onShow_;
+    std::function<void()> onClose_;
+    std::function<void()> closingObserver_;
+    std::string focused_;
+    bool open_ = false;
+    bool modal_ = false;
+};
+
+class HeadlessApplication final : public Application {
+public:
+    using Script = std::function<void(HeadlessWindow&)>;
+
+    HeadlessApplication() = default;
+    HeadlessApplication(const HeadlessApplication&) = delete;
+    HeadlessApplication& operator=(const HeadlessApplication&) = delete;
+
+    void SetTitle(std::string_view title) override { title_ = title; }
+    std::unique_ptr<Window> CreateDialogWindow(const WindowDesign& design) override;
+    // Shows the main window (its show handler runs first), plays the run
+    // script, and throws std::logic_error if the script left the window open.
+    void Run(Window& mainWindow) override;
+
+    // The user's moves for the whole life of the main window.
+    void OnRun(Script script) { runScript_ = std::move(script); }
+    // The user's moves for the next modal window; one script per ShowModal,
+    // used in the order they were registered. A ShowModal without a script
+    // waiting throws std::logic_error.
+    void OnNextModal(Script script) { modalScripts_.push_back(std::move(script)); }
+    std::size_t WaitingModalScripts() const noexcept { return modalScripts_.size(); }
+
+    const std::string& Title() const noexcept { return title_; }
+    // Windows in the order they were created, as long as they exist.
+    const std::vector<HeadlessWindow*>& Windows() const noexcept { return windows_; }
+    std::vector<HeadlessWindow*> OpenWindows() const;
+    // The innermost open modal window, or null.
+    HeadlessWindow* ActiveModal() const;
+
+    // Used by the windows.
+    void Forget(HeadlessWindow& window);
+    void PlayModal(HeadlessWindow& window);
+
+private:
+    std::string title_;
+    std::vector<HeadlessWindow*> windows_;
+    std::vector<HeadlessWindow*> modalStack_;
+    Script runScript_;
+    std::deque<Script> modalScripts_;
+};
+
+}  // namespace ui::headless
