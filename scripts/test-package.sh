@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if ! grep -q 'add_executable(rv17 ' app/CMakeLists.txt || [ ! -f exchange/ExchangeReader.cpp ] ||
-   [ ! -f hatch/ConversionRun.cpp ]; then
+cmake --preset mingw-x64 >/dev/null
+if ! ninja -C build/mingw-x64 -t query app/rv17.exe >/dev/null 2>&1; then
   echo "SKIPPED: rv17.exe is not part of this build yet (it needs the dialogs and the hatch engine)"
   exit 0
 fi

@@ -15,14 +15,14 @@ out="$PWD/build/wine-dialog"
 shots="$out/screenshots"
 
 if [ ! -f "$build/build.ninja" ]; then cmake --preset mingw-x64 >/dev/null; fi
-cmake --build --preset mingw-x64 -j2 --target rv17 rv17-hatch >/dev/null 2>&1 ||
-  cmake --build --preset mingw-x64 -j2 --target rv17 >/dev/null 2>&1 || true
-exe="$build/app/rv17.exe"
-hatch="$build/tools/rv17-hatch.exe"
-if [ ! -f "$exe" ]; then
+# rv17.exe joins the build once the dialogs and the hatch engine exist.
+if ! ninja -C "$build" -t query app/rv17.exe >/dev/null 2>&1; then
   echo "SKIPPED: rv17.exe is not part of this build yet (it needs the dialogs and the hatch engine)"
   exit 0
 fi
+cmake --build --preset mingw-x64 -j2 --target rv17 rv17-hatch >/dev/null
+exe="$build/app/rv17.exe"
+hatch="$build/tools/rv17-hatch.exe"
 
 failures=0
 pass() { echo "PASS: $*"; }
@@ -187,6 +187,24 @@ press alt+n
 wait_for_end
 check "the accepted list is stored" line_is 5 "0.3,0.5,1,1.5,2,2.5,3,4,5,10,7.5"
 check "Cancel by its access key leaves the exchange file alone" equal_files "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+
+echo "== 6: a stored position off every monitor"
+# As after a monitor was removed: the dialog must still open within reach,
+# and the settings keep the position the user had.
+{ printf '%s\r\n' -5000 -4000; tail -n +3 "$folder/rv17.dat"; } > "$out/rv17.dat" && mv "$out/rv17.dat" "$folder/rv17.dat"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+on_screen() {
+  local x y
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  x=$X y=$Y
+  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ "$x" -lt 1280 ] && [ "$y" -lt 1024 ]
+}
+check "the dialog opens on the screen" on_screen
+stable_screenshot "$shots/6-main-moved-into-reach.png"
+press Escape
+wait_for_end
+check "the settings keep the position the user had" settings_are 1 2 "-5000,-4000"
 
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then
