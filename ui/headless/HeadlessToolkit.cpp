@@ -83,6 +83,14 @@ T& HeadlessWindow::Find(std::string_view name) const {
     return *control;
 }
 
+Label& HeadlessWindow::LabelNamed(std::string_view name) { return Find<HeadlessLabel>(name); }
+ComboBox& HeadlessWindow::ComboBoxNamed(std::string_view name) { return Find<HeadlessComboBox>(name); }
+Button& HeadlessWindow::ButtonNamed(std::string_view name) { return Find<HeadlessButton>(name); }
+CheckBox& HeadlessWindow::CheckBoxNamed(std::string_view name) { return Find<HeadlessCheckBox>(name); }
+Edit& HeadlessWindow::EditNamed(std::string_view name) { return Find<HeadlessEdit>(name); }
+ListBox& HeadlessWindow::ListBoxNamed(std::string_view name) { return Find<HeadlessListBox>(name); }
+Memo& HeadlessWindow::MemoNamed(std::string_view name) { return Find<HeadlessMemo>(name); }
+
 HeadlessControl& HeadlessWindow::FindAny(std::string_view name) const {
     for (const auto& control : controls_) {
         if (control->Name() == name) return *control;

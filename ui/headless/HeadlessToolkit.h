@@ -153,13 +153,13 @@ public:
     ~HeadlessWindow() override;
 
     // Toolkit interface, used by the dialogs.
-    Label& LabelNamed(std::string_view name) override { return Find<HeadlessLabel>(name); }
-    ComboBox& ComboBoxNamed(std::string_view name) override { return Find<HeadlessComboBox>(name); }
-    Button& ButtonNamed(std::string_view name) override { return Find<HeadlessButton>(name); }
-    CheckBox& CheckBoxNamed(std::string_view name) override { return Find<HeadlessCheckBox>(name); }
-    Edit& EditNamed(std::string_view name) override { return Find<HeadlessEdit>(name); }
-    ListBox& ListBoxNamed(std::string_view name) override { return Find<HeadlessListBox>(name); }
-    Memo& MemoNamed(std::string_view name) override { return Find<HeadlessMemo>(name); }
+    Label& LabelNamed(std::string_view name) override;
+    ComboBox& ComboBoxNamed(std::string_view name) override;
+    Button& ButtonNamed(std::string_view name) override;
+    CheckBox& CheckBoxNamed(std::string_view name) override;
+    Edit& EditNamed(std::string_view name) override;
+    ListBox& ListBoxNamed(std::string_view name) override;
+    Memo& MemoNamed(std::string_view name) override;
     void SetCaption(std::string_view caption) override { caption_ = caption; }
     std::string Caption() const override { return caption_; }
     void SetPosition(ScreenPosition position) override { position_ = position; }
