@@ -10,10 +10,10 @@ if ! ninja -C build/mingw-x64 -t query app/rv17.exe >/dev/null 2>&1; then
   echo "SKIPPED: rv17.exe is not part of this build yet (it needs the dialogs and the hatch engine)"
   exit 0
 fi
-zip=$(bash scripts/package.sh | tail -1)
+zip=$(realpath "$(bash scripts/package.sh | tail -1)")
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-unzip -q "$zip" -d "$work"
+(cd "$work" && cmake -E tar xf "$zip")
 top="$work/$(basename "$zip" .zip)"
 
 failures=0
