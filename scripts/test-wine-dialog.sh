@@ -73,7 +73,7 @@ reference_output() {  # reference_output OUTPUT OPTIONS...
 PROGRAM_PID=""
 MAIN=""
 start_program() {
-  (cd "$folder" && exec wine rv17.exe) &
+  (cd "$folder" && exec wine rv17.exe) 2>>"$out/program.log" &
   PROGRAM_PID=$!
   MAIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^rv17_' | head -1)
   [ -n "$MAIN" ]
@@ -205,6 +205,20 @@ stable_screenshot "$shots/6-main-moved-into-reach.png"
 press Escape
 wait_for_end
 check "the settings keep the position the user had" settings_are 1 2 "-5000,-4000"
+
+echo "== 7: a folder path longer than 260 characters"
+long="$out"
+for part in $(seq 1 12); do long="$long/長いフォルダ名の階層 $part ハッチ線変換テスト"; done
+mkdir -p "$long"
+cp "$exe" "$long/rv17.exe"
+cp "$reference/lines.txt" "$long/JWC_TEMP.TXT"
+folder="$long"
+# Under Wine the folder is Z: followed by its Linux path, in characters.
+check "the Windows path of the program is longer than 260 characters" [ $(( 2 + ${#folder} + 9 )) -gt 260 ]
+start_program
+press Escape
+wait_for_end
+check "the settings file is written beside the program in the long folder" settings_line_count
 
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then
