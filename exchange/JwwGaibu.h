@@ -4,3 +4,9 @@
 
 #include "EntityStore.h"
 #include "ExchangeReader.h"
+#include "NumberText.h"
+#include "ExchangeWriter.h"
+#include "ListIndexMaps.h"
+#include "AttributeEmitters.h"
+#include "EntityEmitters.h"
+#include "EntityWriteBack.h"

@@ -25,6 +25,10 @@ public:
 
     // Bytes held for the lines' text (for memory measurements).
     std::size_t ReservedBytes() const noexcept { return chunks_.size() * kChunkBytes; }
+    // Bytes held for the text and the line positions together.
+    std::size_t HeldBytes() const noexcept {
+        return ReservedBytes() + positions_.Capacity() * sizeof(std::uint64_t);
+    }
 
 private:
     // A line never spans two chunks: 1 length byte plus at most 255 bytes.

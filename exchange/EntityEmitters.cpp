@@ -1,0 +1,136 @@
+// Figure lines with their geometry tests and value normalisations.
+#include "EntityEmitters.h"
+
+#include <cmath>
+
+#include "ExchangeWriter.h"
+#include "LineBuilder.h"
+#include "TextConversions.h"
+
+namespace {
+
+constexpr std::string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"};
+constexpr std::int32_t kDimensionTextKind = 2;
+
+// Strict: ends that differ by exactly the tolerance still make a figure.
+bool EndsCoincide(double x1, double y1, double x2, double y2) noexcept {
+    return std::fabs(x2 - x1) < kWriterTolerance && std::fabs(y2 - y1) < kWriterTolerance;
+}
+
+// Inclusive: a direction of exactly the tolerance counts as none.
+bool DirectionIsZero(double dx, double dy) noexcept {
+    return std::fabs(dx) <= kWriterTolerance && std::fabs(dy) <= kWriterTolerance;
+}
+
+bool IsBlankText(std::string_view text) { return RemoveBlanks(text).empty(); }
+
+std::string_view TextKey(std::int32_t textKind) noexcept {
+    return textKind >= 0 && textKind <= 9 ? kTextKeys[textKind] : kTextKeys[0];
+}
+
+// The text command ends in a blank and a double quote; the text follows as a line of its own.
+void AppendTextCommand(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y,
+                       double dx, double dy) {
+    LineBuilder command;
+    command.Text(TextKey(textKind)).BlankSeparatedReals(x, y, dx, dy).Text(" \"");
+    AppendOutputLine(store, command.View());
+    AppendOutputLine(store, text);
+}
+
+}  // namespace
+
+bool IsWritableSegment(double x1, double y1, double x2, double y2) noexcept { return !EndsCoincide(x1, y1, x2, y2); }
+
+bool IsWritableCircle(double radius) noexcept { return !(radius <= kWriterTolerance); }
+
+bool IsWritableArc(double radius, double arcValue6) noexcept {
+    return !(radius <= kWriterTolerance || std::fabs(arcValue6) <= kWriterTolerance);
+}
+
+bool IsWritableText(std::string_view text, double dx, double dy) {
+    return !DirectionIsZero(dx, dy) && !IsBlankText(text);
+}
+
+bool IsWritableDimension(double x1, double y1, double x2, double y2, double dx, double dy) noexcept {
+    return !EndsCoincide(x1, y1, x2, y2) && !DirectionIsZero(dx, dy);
+}
+
+bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatness) noexcept {
+    if (radius <= kWriterTolerance || std::fabs(flatness) <= kWriterTolerance) return false;
+    return solidMode == 0 || solidMode == 100;
+}
+
+void EmitLine(EntityStore& store, double x1, double y1, double x2, double y2) {
+    if (!IsWritableSegment(x1, y1, x2, y2)) return;
+    LineBuilder line;
+    line.Real(x1).BlankSeparatedReals(y1, x2, y2);
+    AppendOutputLine(store, line.View());
+}
+
+void EmitPoint(EntityStore& store, double x, double y) {
+    AppendOutputLine(store, LineBuilder().Text("pt").BlankSeparatedReals(x, y).View());
+}
+
+void EmitParameterPoint(EntityStore& store, std::int32_t code, double x, double y, double param3,
+                        double param4) {
+    if (code < -7 || code > 11) code = -3;
+    if (std::fabs(param3) <= kWriterTolerance) param3 = 1.0;
+    LineBuilder line;
+    line.Text("pt").BlankSeparatedReals(x, y, param3, param4).Blank().Integer(code);
+    AppendOutputLine(store, line.View());
+}
+
+void EmitCircle(EntityStore& store, double cx, double cy, double radius) {
+    if (!IsWritableCircle(radius)) return;
+    AppendOutputLine(store, LineBuilder().Text("ci").BlankSeparatedReals(cx, cy, radius).View());
+}
+
+void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4, double arcValue5,
+             double arcValue6, double arcValue7) {
+    if (!IsWritableArc(radius, arcValue6)) return;
+    LineBuilder line;
+    line.Text("ci").BlankSeparatedReals(cx, cy, radius, arcValue4, arcValue5, arcValue6, arcValue7);
+    AppendOutputLine(store, line.View());
+}
+
+void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y, double dx,
+              double dy) {
+    if (!IsWritableText(text, dx, dy)) return;
+    AppendTextCommand(store, textKind, text, x, y, dx, dy);
+}
+
+void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2, double y2,
+                   double x, double y, double dx, double dy) {
+    if (!IsWritableDimension(x1, y1, x2, y2, dx, dy)) return;
+    char measured[kMaxRealTextBytes];
+    if (IsBlankText(text)) {
+        text = std::string_view(measured, static_cast<std::size_t>(
+                                              AppendRealText(measured, MeasuredLength(x1, y1, x2, y2)) - measured));
+    }
+    AppendOutputLine(store, "msg");
+    LineBuilder line;
+    line.Real(x1).BlankSeparatedReals(y1, x2, y2);
+    AppendOutputLine(store, line.View());
+    AppendTextCommand(store, kDimensionTextKind, text, x, y, dx, dy);
+}
+
+void EmitSolidSegment(EntityStore& store, double x1, double y1, double x2, double y2) {
+    if (!IsWritableSegment(x1, y1, x2, y2)) return;
+    AppendOutputLine(store, LineBuilder().Text("sl").BlankSeparatedReals(x1, y1, x2, y2).View());
+}
+
+void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy, double radius,
+                     double flatness, double tilt, double startAngle, double arcAngle) {
+    if (!IsWritableCircleSolid(solidMode, radius, flatness)) return;
+    LineBuilder line;
+    line.Text("se").BlankSeparatedReals(cx, cy, radius, flatness, tilt, startAngle, arcAngle);
+    line.Blank().Integer(solidMode);
+    AppendOutputLine(store, line.View());
+}
+
+double MeasuredLength(double x1, double y1, double x2, double y2) noexcept {
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    return std::trunc(length / 1e-8 + 0.5) * 1e-8;
+}

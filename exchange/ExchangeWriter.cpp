@@ -1,0 +1,37 @@
+// Output lines and their atomic save to the exchange file.
+#include "ExchangeWriter.h"
+
+#include "FileAccess.h"
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool EndsInDoubleQuote(std::string_view line) noexcept { return !line.empty() && line.back() == '"'; }
+
+}  // namespace
+
+void AppendOutputLine(EntityStore& store, std::string_view line) { store.outputLines.Append(line); }
+
+bool SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path) {
+    AtomicFileWriter writer(path);
+    if (!writer.IsOpen()) return false;
+    const OutputLines& lines = store.outputLines;
+    const std::size_t count = lines.Count();
+    if (count == 0) {
+        writer.Write("hq");
+        writer.Write(kLineEnd);
+    }
+    // The lines go to the writer's buffer one by one; the whole output is never copied.
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view line = lines.Line(i);
+        writer.Write(line);
+        if (!EndsInDoubleQuote(line)) {
+            writer.Write(kLineEnd);
+        } else if (i + 1 < count) {
+            writer.Write(lines.Line(++i));
+            writer.Write(kLineEnd);
+        }
+    }
+    return writer.Commit();
+}

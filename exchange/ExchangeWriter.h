@@ -1,0 +1,21 @@
+// The output of a conversion: appending lines to the store's output list and
+// saving them as the new exchange file.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "EntityStore.h"
+
+// Appends one line, cut to 255 bytes without splitting a double-byte character.
+void AppendOutputLine(EntityStore& store, std::string_view line);
+
+// Writes the output lines to the file at path: "hq" alone when there are none;
+// otherwise every line with CR LF, except that a line ending in a double quote
+// is joined with the line after it (a text command and its text), and a last
+// line ending in a double quote gets no line end.
+// The new contents go to a temporary file beside the target, which then
+// replaces the target in one step: the host never finds a half-written file.
+// Returns false when anything fails; the file at path is then exactly as it
+// was before the call (or still absent) and no temporary file remains.
+bool SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path);

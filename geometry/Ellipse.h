@@ -1,0 +1,18 @@
+// Points of tilted ellipses. The ellipse with centre C, radius r along the tilt
+// t and flatness k has at parametric angle phi the point
+// C + Rot(t) (r cos phi, r k sin phi); a circle is the case k = 1.
+#pragma once
+
+#include "PlanePoint.h"
+
+PlanePoint EllipsePoint(double cx, double cy, double r, double k, double t, double phi) noexcept;
+
+// Parametric angle of P in [0, 2pi]. A flatness k <= 0 is taken as 1. r is not
+// needed and not used.
+double EllipseParameter(double px, double py, double cx, double cy, double r, double k,
+                        double t) noexcept;
+
+// The meeting point of the tangents at the two ends of the arc from start
+// turning by arc. Parallel tangents (an arc of pi, for example) give the centre.
+PlanePoint ArcTangentCorner(double cx, double cy, double r, double k, double t, double start,
+                            double arc) noexcept;

@@ -1,0 +1,31 @@
+// The fixed absolute tolerances of the plane geometry. Each one decides which
+// crossings a hatch line finds at corners, tangents and along edges, so each
+// is used exactly where its name says and nowhere else.
+#pragma once
+
+// An angle this close (radians) to an arc's start or end still lies on the arc.
+inline constexpr double kSweepTolerance = 1e-12;
+// Two vectors whose lengths multiply to no more than this have no angle between them.
+inline constexpr double kZeroLengthProduct = 1e-12;
+// Step of the grid to which RoundToGrid rounds.
+inline constexpr double kGridStep = 1e-10;
+// A vector shorter than this in both components has no direction (angle 0).
+inline constexpr double kNullVectorTolerance = 1e-10;
+// A normalised angle this close (degrees) to 0 or 360 becomes 0.
+inline constexpr double kDegreeSnapTolerance = 1e-10;
+// A circle crossing may lie this far beyond a segment's ends and still count.
+inline constexpr double kCircleExtentTolerance = 1e-10;
+// Reals and point coordinates this close are equal.
+inline constexpr double kCoincidenceTolerance = 1e-8;
+// Step of the quantiser that decides whether a difference counts as zero.
+inline constexpr double kQuantiserStep = 1e-8;
+// A segment crossing may lie this far outside either segment's extent in x or y.
+inline constexpr double kExtentWidening = 1e-8;
+// An ellipse with a radius below this has no crossings.
+inline constexpr double kZeroRadius = 1e-8;
+// Tolerance of PointOnSegment on components and on the segment parameter.
+inline constexpr double kOnSegmentTolerance = 1e-8;
+// An angle this close (degrees) to 180 counts as 0 in the winding sum.
+inline constexpr double kStraightAngleTolerance = 1e-8;
+// A winding sum this close (degrees) to +-360 means the point is inside.
+inline constexpr double kWindingTolerance = 1e-4;

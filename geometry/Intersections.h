@@ -1,0 +1,62 @@
+// Crossings of segments and lines with each other and with circles, arcs and
+// tilted ellipses. Every operation returns a small result and never fails;
+// non-finite input gives one of the documented codes with non-finite points.
+#pragma once
+
+#include "PlanePoint.h"
+
+// Result codes of SegmentIntersection.
+inline constexpr int kNoCrossing = 0;       // parallel lines, or both segments vertical
+inline constexpr int kCrossingOnBoth = 1;   // the lines meet on both (widened) segments
+inline constexpr int kCrossingOutside = 2;  // the lines meet outside a segment
+
+// The meeting point of two lines and where it lies. With code 0 there is no
+// meeting point and point stays (0, 0).
+struct SegmentCrossing {
+    int code = kNoCrossing;
+    PlanePoint point{};
+};
+
+// Up to two crossings with a curve. Outputs that carry no crossing are (0, 0),
+// except where an operation says otherwise.
+struct CurveCrossings {
+    int count = 0;
+    PlanePoint p1{};
+    PlanePoint p2{};
+};
+
+// Q(d) = Int(d / 1e-8 + 0.5) * 1e-8, used only to decide whether a difference
+// counts as zero. It is lopsided: Q(d) = 0 exactly for -1.5e-8 < d < 0.5e-8.
+double Quantise(double d) noexcept;
+
+// The lines through the segments (x1, y1)-(x2, y2) and (x3, y3)-(x4, y4) and
+// where they meet. A segment whose x extent quantises to zero counts as
+// vertical (a zero-length segment too). Code 1 when the point lies within both
+// segments' x and y extents widened by 1e-8, else 2; 0 when both segments are
+// vertical or their slopes quantise equal.
+SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2, double x3,
+                                    double y3, double x4, double y4) noexcept;
+
+// The unbounded line through A and B against the circle (cx, cy, r). A tangent
+// gives count 1 with the touching point in both outputs; count 2 puts in p1 the
+// crossing further along A->B. Count 0 leaves both outputs (0, 0).
+CurveCrossings LineCircleIntersection(double ax, double ay, double bx, double by, double cx,
+                                      double cy, double r) noexcept;
+
+// The crossings of LineCircleIntersection that lie on the segment A->B (within
+// 1e-10 of its ends along the segment), in the same order, packed from p1.
+CurveCrossings SegmentCircleIntersection(double ax, double ay, double bx, double by, double cx,
+                                         double cy, double r) noexcept;
+
+// The crossings of SegmentCircleIntersection whose polar angle about C lies on
+// the arc from start (measured from +X) turning by arc, packed from p1.
+CurveCrossings SegmentArcIntersection(double ax, double ay, double bx, double by, double cx,
+                                      double cy, double r, double start, double arc) noexcept;
+
+// The unbounded line through A and B against the ellipse with centre C, radius
+// r along the tilt t and flatness k. Solved as a line against a circle in the
+// ellipse's own frame. A radius below 1e-8 gives count 0 with A and B as the
+// outputs; a missing line gives count 0 with A and B mapped through the frame
+// and back (equal to A and B up to rounding).
+CurveCrossings LineEllipseIntersection(double ax, double ay, double bx, double by, double cx,
+                                       double cy, double r, double k, double t) noexcept;
