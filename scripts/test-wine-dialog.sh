@@ -86,6 +86,15 @@ wait_for_end() {
   PROGRAM_PID=""
 }
 press() { xdotool key --clearmodifiers "$@"; }
+# A click into the notes panel (right of the controls, below the title bar).
+click_notes_panel() { xdotool mousemove --window "$MAIN" 440 120 click 1; }
+# regions_differ A B: whether the notes panel looks different in two screenshots.
+regions_differ() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  local region="190x230+$((X + 350))+$((Y + 28))"
+  ! cmp -s <(convert "$1" -crop "$region" rgb:-) <(convert "$2" -crop "$region" rgb:-)
+}
 red_pixels() { convert "$1" txt:- | grep -c '#FF0000' || true; }
 status_is_red() {
   import -window root "$out/poll.png"
@@ -108,6 +117,12 @@ cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
 start_program
 stable_screenshot "$shots/1-main-defaults.png"
 check "no red status at start" no_red_in "$shots/1-main-defaults.png"
+# Enter presses OK even while the notes panel has the focus. The panel shows
+# its last lines after Ctrl+End only if the click gave it the focus.
+click_notes_panel
+press ctrl+End
+stable_screenshot "$shots/1-main-notes-end.png"
+check "a click gives the notes panel the focus" regions_differ "$shots/1-main-defaults.png" "$shots/1-main-notes-end.png"
 press Return
 wait_for_end
 check "the settings file has 14 lines" settings_line_count
@@ -148,6 +163,8 @@ fi
 echo "== 3: Escape"
 cp "$folder/JWC_TEMP.TXT" "$out/before-escape.txt"
 start_program
+# Escape presses Cancel even while the notes panel has the focus.
+click_notes_panel
 press Escape
 wait_for_end
 check "Escape leaves the exchange file as it was" equal_files "$out/before-escape.txt" "$folder/JWC_TEMP.TXT"
@@ -202,7 +219,8 @@ on_screen() {
 }
 check "the dialog opens on the screen" on_screen
 stable_screenshot "$shots/6-main-moved-into-reach.png"
-press Escape
+# Alt+F4 is the close box's command: it closes like Cancel.
+press alt+F4
 wait_for_end
 check "the settings keep the position the user had" settings_are 1 2 "-5000,-4000"
 
