@@ -67,7 +67,7 @@ fi
 reference_output() {  # reference_output OUTPUT OPTIONS...
   local output=$1
   shift
-  (cd "$reference" && timeout 120 wine rv17-hatch.exe "$@" -o "$output" solids.txt)
+  (cd "$reference" && timeout 120 wine rv17-hatch.exe "$@" -o "$output" solids.txt) >>"$out/hatch.log"
 }
 
 PROGRAM_PID=""
