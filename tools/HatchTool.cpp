@@ -24,7 +24,12 @@ std::string Decimal(Integer value) {
     return std::string(digits, static_cast<std::size_t>(end - digits));
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted.append(text);
+    quoted += '\'';
+    return quoted;
+}
 
 int Fail(ToolOutput& output, int exitCode, std::string_view message) {
     output.err += std::string(kToolName) + ": " + std::string(message) + "\n";
