@@ -28,12 +28,29 @@ struct CurvedEdge {
 // ellipse is cut as a whole and each crossing kept when its parametric angle
 // lies on the arc. The unbounded line serves because the hatch segment spans
 // every solid.
-void AddArcCrossings(CrossingList& crossings, const HatchLine& line, bool circular, double cx, double cy,
-                     CurvedEdge edge, double tilt, double start, double arc) noexcept {
+// SegmentArcIntersection, with the circle crossing from the line's frame when
+// it is known.
+CurveCrossings SegmentArc(const HatchLine& line, const LineFrame* frame, double cx, double cy, double r,
+                          double start, double arc) noexcept {
+    if (frame == nullptr) return SegmentArcIntersection(line.ax, line.ay, line.bx, line.by, cx, cy, r, start, arc);
+    const CurveCrossings circle = frame->SegmentCircle(cx, cy, r);
+    CurveCrossings result;
+    const auto take = [&](PlanePoint p) noexcept {
+        if (AngleInSweep(DirectionAngle(p.X - cx, p.Y - cy), start, arc)) {
+            (result.count == 0 ? result.p1 : result.p2) = p;
+            ++result.count;
+        }
+    };
+    if (circle.count >= 1) take(circle.p1);
+    if (circle.count == 2) take(circle.p2);
+    return result;
+}
+
+void AddArcCrossings(CrossingList& crossings, const HatchLine& line, const LineFrame* frame, bool circular,
+                     double cx, double cy, CurvedEdge edge, double tilt, double start, double arc) noexcept {
     if (circular) {
         const double polarStart = NormalizedRadians(start + tilt);
-        const CurveCrossings found = SegmentArcIntersection(line.ax, line.ay, line.bx, line.by, cx, cy,
-                                                            edge.radius, polarStart, arc);
+        const CurveCrossings found = SegmentArc(line, frame, cx, cy, edge.radius, polarStart, arc);
         if (found.count >= 1) crossings.AddCrossing(found.p1.X, found.p1.Y);
         if (found.count == 2) crossings.AddCrossing(found.p2.X, found.p2.Y);
         return;
@@ -48,18 +65,30 @@ void AddArcCrossings(CrossingList& crossings, const HatchLine& line, bool circul
     if (found.count == 2) keepOnArc(found.p2);  // a tangent point is taken once
 }
 
-void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, PlanePoint from, PlanePoint to) noexcept {
-    const SegmentCrossing crossing =
-        SegmentIntersection(line.ax, line.ay, line.bx, line.by, from.X, from.Y, to.X, to.Y);
+void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, const LineFrame* frame, PlanePoint from,
+                        PlanePoint to) noexcept {
+    SegmentCrossing crossing;
+    if (frame == nullptr) {
+        crossing = SegmentIntersection(line.ax, line.ay, line.bx, line.by, from.X, from.Y, to.X, to.Y);
+    } else if (!frame->EdgeMissesLine(from.X, from.Y, to.X, to.Y)) {
+        crossing = frame->EdgeCrossing(from.X, from.Y, to.X, to.Y);
+    }
     if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
 }
 
-// 73 points from the angle from, each angle reached by adding step to the last.
+// 73 points from the angle from, each angle reached by adding step to the
+// last. The points are those of EllipsePoint, the tilt's cosine and sine
+// taken once: the same operations in the same order.
 void AppendCurvePoints(OutlinePolygon& outline, double cx, double cy, CurvedEdge edge, double tilt, double from,
                        double step) noexcept {
+    const double c = std::cos(tilt);
+    const double s = std::sin(tilt);
+    const double across = edge.radius * edge.flatness;
     double phi = from;
     for (int i = 0; i <= kChords; ++i) {
-        outline.Append(EllipsePoint(cx, cy, edge.radius, edge.flatness, tilt, phi));
+        const double u = std::cos(phi) * edge.radius;
+        const double v = std::sin(phi) * across;
+        outline.Append({(0.0 + c * (u - 0.0) - s * (v - 0.0)) + cx, (0.0 + s * (u - 0.0) + c * (v - 0.0)) + cy});
         phi += step;
     }
 }
@@ -105,37 +134,43 @@ void FillCircleOutline(OutlinePolygon& outline, const CircleFigure& figure) noex
     outline.Close();
 }
 
-void AddCircleCrossings(CrossingList& crossings, const HatchLine& line, const CircleFigure& figure) noexcept {
+void AddCircleCrossings(CrossingList& crossings, const HatchLine& line, const LineFrame* frame,
+                        const CircleFigure& figure) noexcept {
     const bool circular = IsCircular(figure.flatness);
     switch (figure.solidMode) {
         case kBetweenArcAndChord:
-            AddArcCrossings(crossings, line, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
+            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
                             figure.start, figure.arc);
-            AddSegmentCrossing(crossings, line, figure.Point(figure.start), figure.Point(figure.start + figure.arc));
+            AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start), figure.Point(figure.start + figure.arc));
             return;
         case kSector: {
-            AddArcCrossings(crossings, line, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
+            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
                             figure.start, figure.arc);
             const PlanePoint centre{figure.cx, figure.cy};
-            AddSegmentCrossing(crossings, line, centre, figure.Point(figure.start));
-            AddSegmentCrossing(crossings, line, centre, figure.Point(figure.start + figure.arc));
+            AddSegmentCrossing(crossings, line, frame, centre, figure.Point(figure.start));
+            AddSegmentCrossing(crossings, line, frame, centre, figure.Point(figure.start + figure.arc));
             return;
         }
         case kTangentCornerMode: {
-            AddArcCrossings(crossings, line, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
+            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
                             figure.start, figure.arc);
             const PlanePoint corner = figure.TangentCorner();
-            AddSegmentCrossing(crossings, line, figure.Point(figure.start), corner);
-            AddSegmentCrossing(crossings, line, figure.Point(figure.start + figure.arc), corner);
+            AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start), corner);
+            AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start + figure.arc), corner);
             return;
         }
         default: {
             // The whole curve, without regard to the arc.
-            const CurveCrossings found =
-                circular ? SegmentCircleIntersection(line.ax, line.ay, line.bx, line.by, figure.cx, figure.cy,
-                                                     figure.radius)
-                         : LineEllipseIntersection(line.ax, line.ay, line.bx, line.by, figure.cx, figure.cy,
-                                                   figure.radius, figure.flatness, figure.tilt);
+            CurveCrossings found;
+            if (!circular) {
+                found = LineEllipseIntersection(line.ax, line.ay, line.bx, line.by, figure.cx, figure.cy,
+                                                figure.radius, figure.flatness, figure.tilt);
+            } else if (frame != nullptr) {
+                found = frame->SegmentCircle(figure.cx, figure.cy, figure.radius);
+            } else {
+                found = SegmentCircleIntersection(line.ax, line.ay, line.bx, line.by, figure.cx, figure.cy,
+                                                  figure.radius);
+            }
             if (found.count >= 1) crossings.AddCrossing(found.p1.X, found.p1.Y);
             if (found.count == 2) crossings.AddCrossing(found.p2.X, found.p2.Y);
             return;
@@ -143,17 +178,21 @@ void AddCircleCrossings(CrossingList& crossings, const HatchLine& line, const Ci
     }
 }
 
-// Cuts the line once the crossings are collected: the outline is built (or
-// kept from an earlier line) and the inside pieces are written.
-void FinishClip(ClipContext& context, std::int32_t hatchColour, auto&& fillOutline) {
+// Cuts the line once the crossings are collected: the inside pieces are
+// written, the outline built (or kept from an earlier line) when needed.
+void FinishClip(ClipContext& context, std::int32_t hatchColour, auto&& fillOutline,
+                auto&& certainInside) {
     if (context.crossings.Count() < 2) return;
     context.crossings.SortCrossings();
-    if (!context.outline.built) {
-        fillOutline(context.outline.polygon);
-        context.outline.built = true;
+    OutlineSlot& slot = context.outline;
+    if (!slot.certainKnown) {
+        slot.certain = context.frame != nullptr ? certainInside() : CertainInside{};
+        slot.certainKnown = true;
     }
-    EmitInsidePieces(context, hatchColour);
+    EmitInsidePieces(context, hatchColour, fillOutline);
 }
+
+CertainInside NothingCertain() noexcept { return {}; }
 
 }  // namespace
 
@@ -190,8 +229,16 @@ void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const Hatch
                               NormalizedRadians(solid.startAngle), solid.arcAngle, solid.solidMode};
     CrossingList& crossings = context.crossings;
     crossings.Clear();
-    AddCircleCrossings(crossings, line, figure);
-    FinishClip(context, hatchColour, [&](OutlinePolygon& outline) { FillCircleOutline(outline, figure); });
+    AddCircleCrossings(crossings, line, context.frame, figure);
+    const bool wholeCurve = figure.solidMode != kBetweenArcAndChord && figure.solidMode != kSector &&
+                            figure.solidMode != kTangentCornerMode;
+    FinishClip(
+        context, hatchColour, [&](OutlinePolygon& outline) { FillCircleOutline(outline, figure); },
+        [&] {
+            return wholeCurve && IsCircular(figure.flatness)
+                       ? CertainInside::WholeCircle(figure.cx, figure.cy, figure.radius)
+                       : CertainInside{};
+        });
 }
 
 void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant, const HatchLine& line,
@@ -205,13 +252,14 @@ void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVaria
     // Both edges are cut as circles when the ring's own flatness is 1.
     const bool circular = IsCircular(ring.flatness);
 
+    const LineFrame* frame = context.frame;
     CrossingList& crossings = context.crossings;
     crossings.Clear();
-    AddArcCrossings(crossings, line, circular, ring.cx, ring.cy, first, ring.tilt, start, arc);
-    AddArcCrossings(crossings, line, circular, ring.cx, ring.cy, second, ring.tilt, start, arc);
+    AddArcCrossings(crossings, line, frame, circular, ring.cx, ring.cy, first, ring.tilt, start, arc);
+    AddArcCrossings(crossings, line, frame, circular, ring.cx, ring.cy, second, ring.tilt, start, arc);
     if (!whole) {
         for (const double end : {start, start + arc}) {
-            AddSegmentCrossing(crossings, line, EllipsePoint(ring.cx, ring.cy, first.radius, first.flatness, ring.tilt, end),
+            AddSegmentCrossing(crossings, line, frame, EllipsePoint(ring.cx, ring.cy, first.radius, first.flatness, ring.tilt, end),
                                EllipsePoint(ring.cx, ring.cy, second.radius, second.flatness, ring.tilt, end));
         }
     }
@@ -221,5 +269,5 @@ void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVaria
         AppendCurvePoints(outline, ring.cx, ring.cy, first, ring.tilt, start, arc / kChords);
         AppendCurvePoints(outline, ring.cx, ring.cy, second, ring.tilt, start + arc, -arc / kChords);
         outline.Close();
-    });
+    }, NothingCertain);
 }

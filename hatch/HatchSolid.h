@@ -16,9 +16,3 @@ struct HatchSolid {
 // Walks the EntityOrder from first to last and keeps the solids of kinds 10,
 // 11, 12, 14 and 15 (entries that name no stored record are passed over).
 std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store, const HatchParameters& parameters);
-
-// Whether the solid's kind needs an outline of curves (kept between lines).
-constexpr bool HasCurvedOutline(EntityKind kind) noexcept {
-    return kind == EntityKind::CircleSolid || kind == EntityKind::RingSolid ||
-           kind == EntityKind::ConstantWidthRingSolid;
-}

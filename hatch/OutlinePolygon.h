@@ -2,6 +2,7 @@
 // pieces of a hatch line: corners in order, the first repeated at the end.
 #pragma once
 
+#include "CertainInside.h"
 #include "PlanePoint.h"
 
 struct OutlinePolygon {
@@ -24,10 +25,17 @@ struct OutlinePolygon {
     }
 };
 
-// A solid's outline for the clipper that needs it. The outline depends on the
-// solid alone, so the sweep may keep it from one hatch line to the next;
-// built says whether it holds the outline of the solid being clipped.
+// A solid's outline for the clipper that needs it, and the region of its
+// inside that is certain without the inside test (when the sweep uses such
+// shortcuts). Both depend on the solid alone, so the indexed sweep keeps
+// them from one hatch line to the next. The flags say whether each belongs
+// to the solid being clipped; the outline is built only when a midpoint
+// needs the inside test.
 struct OutlineSlot {
     bool built = false;
+    bool certainKnown = false;
     OutlinePolygon polygon;
+    CertainInside certain;
+
+    void Forget() noexcept { built = certainKnown = false; }
 };

@@ -10,8 +10,7 @@ namespace {
 // line and lines that meet outside an edge add nothing.
 void AddEdgeCrossing(CrossingList& crossings, const HatchLine& line, double x1, double y1, double x2,
                      double y2) noexcept {
-    const SegmentCrossing crossing =
-        SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2);
+    const SegmentCrossing crossing = SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2);
     if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
 }
 
@@ -19,17 +18,36 @@ void ClipCorners(ClipContext& context, std::int32_t hatchColour, const HatchLine
                  const double* y, int corners) {
     CrossingList& crossings = context.crossings;
     crossings.Clear();
-    for (int i = 0; i < corners; ++i) {
-        const int next = i + 1 == corners ? 0 : i + 1;
-        AddEdgeCrossing(crossings, line, x[i], y[i], x[next], y[next]);
+    const LineFrame* frame = context.frame;
+    if (frame == nullptr) {
+        for (int i = 0; i < corners; ++i) {
+            const int next = i + 1 == corners ? 0 : i + 1;
+            AddEdgeCrossing(crossings, line, x[i], y[i], x[next], y[next]);
+        }
+    } else {
+        // Each corner's side of the line, once; an edge with both corners
+        // clearly on one side cannot meet the line.
+        int sides[4];
+        for (int i = 0; i < corners; ++i) sides[i] = frame->Side(x[i], y[i]);
+        for (int i = 0; i < corners; ++i) {
+            const int next = i + 1 == corners ? 0 : i + 1;
+            if (sides[i] != 0 && sides[i] == sides[next]) continue;
+            const SegmentCrossing crossing = frame->EdgeCrossing(x[i], y[i], x[next], y[next]);
+            if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
+        }
     }
     if (crossings.Count() < 2) return;
     crossings.SortCrossings();
-    OutlinePolygon& outline = context.outline.polygon;
-    outline.Clear();
-    for (int i = 0; i < corners; ++i) outline.Append({x[i], y[i]});
-    outline.Close();
-    EmitInsidePieces(context, hatchColour);
+    OutlineSlot& slot = context.outline;
+    if (!slot.certainKnown) {
+        slot.certain = context.frame != nullptr ? CertainInside::ConvexCorners(x, y, corners) : CertainInside{};
+        slot.certainKnown = true;
+    }
+    EmitInsidePieces(context, hatchColour, [&](OutlinePolygon& outline) {
+        outline.Clear();
+        for (int i = 0; i < corners; ++i) outline.Append({x[i], y[i]});
+        outline.Close();
+    });
 }
 
 }  // namespace

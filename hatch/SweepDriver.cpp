@@ -21,7 +21,7 @@ public:
 
     void Offer(const HatchLine& line) {
         for (const HatchSolid& solid : solids_) {
-            scratch_.built = false;
+            scratch_.Forget();
             ClipContext context{store_, crossings_, &PointInPolygon, scratch_};
             ClipSolid(context, solid, line);
         }
@@ -43,10 +43,12 @@ public:
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
 
     void Offer(const HatchLine& line, std::int64_t k) {
-        for (const ReachableSolid& reachable : index_.SolidsForLine(k)) {
-            OutlineSlot& slot = reachable.slot >= 0 ? index_.Slot(reachable.slot) : scratch_;
-            ClipContext context{store_, crossings_, &PointInPolygonFast, slot};
-            ClipSolid(context, solids_[reachable.ordinal], line);
+        const std::vector<ReachableSolid>& reachable = index_.SolidsForLine(k);
+        if (reachable.empty()) return;
+        const LineFrame frame(line);
+        for (const ReachableSolid& solid : reachable) {
+            ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot), &frame};
+            ClipSolid(context, solids_[solid.ordinal], line);
         }
     }
 
@@ -55,7 +57,6 @@ private:
     CrossingList& crossings_;
     const std::vector<HatchSolid>& solids_;
     SweepIndex index_;
-    OutlineSlot scratch_;
 };
 
 }  // namespace

@@ -17,11 +17,11 @@ namespace {
 // circle), an ellipse the same in its own frame, where distances across the
 // flat axis are divided by the flatness, and segment crossings are accepted
 // 1e-8 beyond their extents. The margin covers these with room to spare,
-// plus two whole lines, plus the rounding of the coordinates involved.
+// plus a whole line, plus the rounding of the coordinates involved.
 constexpr double kTangentReachSquared = 2e-8;
 constexpr double kAbsoluteMargin = 1e-3;
 constexpr double kRelativeMargin = 1e-9;
-constexpr double kLinesOfMargin = 2.0;
+constexpr double kLinesOfMargin = 1.0;
 
 struct ReachBox {
     double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
@@ -176,8 +176,7 @@ const std::vector<ReachableSolid>& SweepIndex::SolidsForLine(std::int64_t k) {
     while (nextToEnter_ < byFirstLine_.size() && ranges[byFirstLine_[nextToEnter_]].first <= k) {
         const std::uint32_t ordinal = byFirstLine_[nextToEnter_++];
         if (ranges[ordinal].last < k) continue;
-        const bool curved = HasCurvedOutline(solids_[ordinal].kind);
-        entering_.push_back({ordinal, curved ? TakeSlot() : -1});
+        entering_.push_back({ordinal, TakeSlot()});
     }
     // Solids entering at one line arrive in file order; only the first line
     // of a direction can take solids whose ranges began before it.
@@ -215,6 +214,6 @@ std::int32_t SweepIndex::TakeSlot() {
 
 void SweepIndex::ReleaseSlot(std::int32_t slot) {
     if (slot < 0) return;
-    slots_[static_cast<std::size_t>(slot)].built = false;
+    slots_[static_cast<std::size_t>(slot)].Forget();
     freeSlots_.push_back(slot);
 }

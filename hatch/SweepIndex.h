@@ -19,10 +19,10 @@ enum class SweepDirection {
 };
 
 // A solid that the current line can reach: its position in the run's solid
-// list, and the slot that keeps its curved outline while it stays in reach.
+// list, and the slot that keeps its outline while it stays in reach.
 struct ReachableSolid {
     std::uint32_t ordinal;
-    std::int32_t slot;  // -1: no outline kept (triangles and quadrilaterals)
+    std::int32_t slot;
 };
 
 // An inclusive range of line numbers; empty when first > last.
