@@ -1,6 +1,7 @@
 // The conversion that OK starts: checks, write-back, sweep and save.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 
@@ -32,3 +33,13 @@ enum class ConversionOutcome {
 // been reset after reading.
 ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& settings,
                                 const std::filesystem::path& savePath);
+
+// What a conversion wrote, for reports to the user.
+struct ConversionCounts {
+    std::int32_t solids = 0;          // hatchable solids replaced by hatch lines
+    std::size_t hatchSegments = 0;    // hatch pieces written
+};
+
+// As above, also counting what was written.
+ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& settings,
+                                const std::filesystem::path& savePath, ConversionCounts& counts);

@@ -1,23 +1,83 @@
 // Parsing the command line of rv17-hatch through a table of its options.
 #include "CommandLine.h"
 
-#include <optional>
+#include <charconv>
+
+#include "InterfaceTexts.h"
 
 namespace {
+
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted.append(text);
+    quoted += '\'';
+    return quoted;
+}
+
+// A list entry: a decimal whole number from -1 (no selection) to the last entry.
+std::string ReadListEntry(std::string_view option, std::string_view value, int entries,
+                          std::optional<std::int32_t>& entry) {
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (error != std::errc{} || end != value.data() + value.size() || number < -1 || number >= entries) {
+        return "option " + Quoted(option) + " takes a list entry from -1 to " + std::to_string(entries - 1) +
+               ", not " + Quoted(value);
+    }
+    entry = number;
+    return {};
+}
 
 struct OptionRow {
     std::string_view name;
     bool takesValue;
-    void (*apply)(CommandLine& commandLine, std::string_view value);
+    // Reads the option into the CommandLine; returns an error, or nothing.
+    std::string (*apply)(CommandLine& commandLine, std::string_view value);
 };
 
-void SetAction(CommandLine& commandLine, ToolAction action) { commandLine.action = action; }
+std::string SetAction(CommandLine& commandLine, ToolAction action) {
+    commandLine.action = action;
+    return {};
+}
 
-// One row per option; an option with a value reads it into the CommandLine.
+std::string SetText(std::optional<std::string>& field, std::string_view value) {
+    field = std::string(value);
+    return {};
+}
+
+std::string SetPath(std::string& field, std::string_view value) {
+    field = std::string(value);
+    return {};
+}
+
+// One row per option.
 constexpr OptionRow kOptions[] = {
-    {"--count", false, [](CommandLine& c, std::string_view) { SetAction(c, ToolAction::Count); }},
-    {"--help", false, [](CommandLine& c, std::string_view) { SetAction(c, ToolAction::Help); }},
-    {"--version", false, [](CommandLine& c, std::string_view) { SetAction(c, ToolAction::Version); }},
+    {"--count", false, [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Count); }},
+    {"--help", false, [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Help); }},
+    {"--version", false, [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Version); }},
+    {"--interval", true, [](CommandLine& c, std::string_view v) { return SetText(c.hatch.interval, v); }},
+    {"--angle", true, [](CommandLine& c, std::string_view v) { return SetText(c.hatch.angle, v); }},
+    {"--colour", true,
+     [](CommandLine& c, std::string_view v) {
+         return ReadListEntry("--colour", v, kColourEntryCount, c.hatch.colourIndex);
+     }},
+    {"--line-type", true,
+     [](CommandLine& c, std::string_view v) {
+         return ReadListEntry("--line-type", v, kLineTypeEntryCount, c.hatch.lineTypeIndex);
+     }},
+    {"--width", true, [](CommandLine& c, std::string_view v) { return SetText(c.hatch.width, v); }},
+    {"--recolour-numbered", false,
+     [](CommandLine& c, std::string_view) {
+         c.hatch.recolourNumbered = true;
+         return std::string();
+     }},
+    {"--recolour-sxf", false,
+     [](CommandLine& c, std::string_view) {
+         c.hatch.recolourSxf = true;
+         return std::string();
+     }},
+    {"--settings", true, [](CommandLine& c, std::string_view v) { return SetPath(c.settingsFile, v); }},
+    {"-o", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
+    {"--output", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
 };
 
 const OptionRow* FindOption(std::string_view name) noexcept {
@@ -25,13 +85,6 @@ const OptionRow* FindOption(std::string_view name) noexcept {
         if (option.name == name) return &option;
     }
     return nullptr;
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted.append(text);
-    quoted += '\'';
-    return quoted;
 }
 
 }  // namespace
@@ -43,6 +96,9 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
     bool help = false;
     bool version = false;
     bool optionsEnded = false;
+    const auto fail = [&](std::string error) {
+        if (result.error.empty()) result.error = std::move(error);
+    };
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -58,7 +114,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string_view name = argument.substr(0, equals);
         const OptionRow* option = FindOption(name);
         if (option == nullptr) {
-            if (result.error.empty()) result.error = "unknown option " + Quoted(name);
+            fail("unknown option " + Quoted(name));
             continue;
         }
         std::optional<std::string_view> value;
@@ -68,14 +124,16 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
             value = arguments[++i];
         }
         if (option->takesValue && !value) {
-            if (result.error.empty()) result.error = "option " + Quoted(name) + " needs a value";
+            fail("option " + Quoted(name) + " needs a value");
             continue;
         }
         if (!option->takesValue && value) {
-            if (result.error.empty()) result.error = "option " + Quoted(name) + " takes no value";
+            fail("option " + Quoted(name) + " takes no value");
             continue;
         }
-        option->apply(commandLine, value.value_or(std::string_view{}));
+        if (std::string error = option->apply(commandLine, value.value_or(std::string_view{})); !error.empty()) {
+            fail(std::move(error));
+        }
         help = help || commandLine.action == ToolAction::Help;
         version = version || commandLine.action == ToolAction::Version;
     }
@@ -86,25 +144,46 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
         return result;
     }
     if (!result.error.empty()) return result;
-    if (commandLine.action == ToolAction::None) {
-        result.error = "no action given (use --count)";
-    } else if (operands.empty()) {
+    if (operands.empty()) {
         result.error = "no exchange file given";
     } else if (operands.size() > 1) {
         result.error = "more than one file given: " + Quoted(operands[1]);
     } else {
         commandLine.inputFile = operands.front();
+        if (commandLine.action == ToolAction::None) commandLine.action = ToolAction::Convert;
     }
     return result;
 }
 
 std::string_view UsageText() noexcept {
-    return "usage: rv17-hatch --count FILE\n"
+    return "usage: rv17-hatch [OPTION]... FILE\n"
+           "       rv17-hatch --count FILE\n"
            "       rv17-hatch --help | --version\n"
            "\n"
-           "Reads FILE, an exchange file written by the CAD host (JWC_TEMP.TXT).\n"
+           "Replaces the solids of FILE, an exchange file written by the CAD host\n"
+           "(JWC_TEMP.TXT), with hatch lines, exactly as the dialog's OK does, and\n"
+           "writes the result over FILE (or to OUTPUT). Nothing is written on failure.\n"
            "\n"
-           "  --count     print the number of solids that the conversion hatches\n"
-           "  --help      show this text and end\n"
-           "  --version   show the version and end\n";
+           "  --interval TEXT      spacing in paper millimetres, 0.01 to 100 (default \"1\")\n"
+           "  --angle TEXT         angle in degrees (default \"0\"; not a number counts as 0)\n"
+           "  --colour INDEX       entry of the colour list, -1 to 265; 0 the current\n"
+           "                       colour, -1 no selection (default 0)\n"
+           "  --line-type INDEX    entry of the line-type list, -1 to 50 (default 0)\n"
+           "  --width TEXT         width in 1/100 mm, -1 (current width) to 30000\n"
+           "                       (default \"-1\"; not a number counts as 0)\n"
+           "  --recolour-numbered  solids of colours 1 to 8 take the hatch colour\n"
+           "  --recolour-sxf       solids of SXF colours take the hatch colour\n"
+           "  --settings FILE      take the dialog's last values from its settings file;\n"
+           "                       the options above win over them\n"
+           "  -o, --output OUTPUT  write the result to OUTPUT instead of over FILE\n"
+           "  --count              print the number of solids that the conversion hatches\n"
+           "  --help               show this text and end\n"
+           "  --version            show the version and end\n"
+           "\n"
+           "TEXT values are taken as typed into the dialog; INDEX values must be\n"
+           "decimal whole numbers.\n"
+           "\n"
+           "Exit status: 0 converted (or counted); 1 a file could not be read or\n"
+           "written; 2 an invalid value or usage, or so many hatch lines that the\n"
+           "interval must be larger; 3 no solid to hatch.\n";
 }

@@ -1,4 +1,5 @@
-// rv17-hatch: reads an exchange file into the entity store and reports on it.
+// rv17-hatch: reads an exchange file into the entity store, and converts it
+// or reports on it.
 #include "HatchTool.h"
 
 #include <charconv>
@@ -7,31 +8,135 @@
 
 #include "CommandArguments.h"
 #include "CommandLine.h"
+#include "ConversionRun.h"
 #include "JwwGaibu.h"
+#include "SaveFailure.h"
+#include "SettingsFile.h"
 
 namespace {
 
 constexpr std::string_view kToolName = "rv17-hatch";
 
-std::string Decimal(std::int32_t value) {
-    char digits[16];
+template <class Integer>
+std::string Decimal(Integer value) {
+    char digits[24];
     const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
     return std::string(digits, static_cast<std::size_t>(end - digits));
 }
 
-int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
-    EntityStore store;
-    InitialiseStore(store);
-    std::error_code error;
-    const bool read = ReadExchangeFile(store, PathFromArgument(commandLine.inputFile), error);
-    if (!read) {
-        output.err += std::string(kToolName) + ": cannot read '" + commandLine.inputFile + "': " +
-                      error.message() + "\n";
-        ReleaseStore(store);
-        return kExitFileError;
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted.append(text);
+    quoted += '\'';
+    return quoted;
+}
+
+int Fail(ToolOutput& output, int exitCode, std::string_view message) {
+    output.err += std::string(kToolName) + ": " + std::string(message) + "\n";
+    return exitCode;
+}
+
+// The store read from the file; released when the run ends.
+class LoadedDrawing {
+public:
+    LoadedDrawing() { InitialiseStore(store_); }
+    ~LoadedDrawing() { ReleaseStore(store_); }
+    LoadedDrawing(const LoadedDrawing&) = delete;
+    LoadedDrawing& operator=(const LoadedDrawing&) = delete;
+
+    bool Read(const std::string& file, std::error_code& error) {
+        return ReadExchangeFile(store_, PathFromArgument(file), error);
     }
-    output.out += Decimal(SolidCount(store)) + "\n";
-    ReleaseStore(store);
+    EntityStore& Store() noexcept { return store_; }
+
+private:
+    EntityStore store_;
+};
+
+int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
+    LoadedDrawing drawing;
+    std::error_code error;
+    if (!drawing.Read(commandLine.inputFile, error)) {
+        return Fail(output, kExitFileError, "cannot read " + Quoted(commandLine.inputFile) + ": " + error.message());
+    }
+    output.out += Decimal(SolidCount(drawing.Store())) + "\n";
+    return kExitOk;
+}
+
+// The dialog's values: its defaults, or the settings file's, with the command
+// line's options over them.
+bool GatherSettings(const CommandLine& commandLine, HatchSettings& settings, ToolOutput& output) {
+    if (!commandLine.settingsFile.empty()) {
+        const std::filesystem::path path = PathFromArgument(commandLine.settingsFile);
+        const std::optional<HatchSettings> saved = LoadHatchSettings(path);
+        if (!saved) {
+            Fail(output, kExitFileError,
+                 "cannot read settings " + Quoted(commandLine.settingsFile) + ": " +
+                     std::make_error_code(std::errc::no_such_file_or_directory).message());
+            return false;
+        }
+        settings = *saved;
+    }
+    const HatchOptions& given = commandLine.hatch;
+    if (given.interval) settings.interval = *given.interval;
+    if (given.angle) settings.angleDegrees = *given.angle;
+    if (given.colourIndex) settings.colourIndex = *given.colourIndex;
+    if (given.lineTypeIndex) settings.lineTypeIndex = *given.lineTypeIndex;
+    if (given.width) settings.width = *given.width;
+    if (given.recolourNumbered) settings.recolourNumberedSolids = true;
+    if (given.recolourSxf) settings.recolourSxfSolids = true;
+    return true;
+}
+
+// The checks of the dialog's OK, in its order; the exit code of a refusal, or 0.
+int Refusal(const CommandLine& commandLine, const EntityStore& store, const HatchSettings& settings,
+            ToolOutput& output) {
+    switch (CheckConversion(store, settings)) {
+        case ConversionCheck::Accepted: return kExitOk;
+        case ConversionCheck::IntervalOutOfRange:
+            return Fail(output, kExitUsage,
+                        "--interval " + Quoted(settings.interval) + " is not a number from 0.01 to 100");
+        case ConversionCheck::WidthOutOfRange:
+            return Fail(output, kExitUsage,
+                        "--width " + Quoted(settings.width) + " is not a whole number from -1 to 30000");
+        case ConversionCheck::NoSolids:
+            return Fail(output, kExitNoSolids,
+                        Quoted(commandLine.inputFile) +
+                            " holds no solid to hatch (triangle, quadrilateral, circular or ring solid); "
+                            "nothing written");
+        case ConversionCheck::SweepTooLarge:
+            return Fail(output, kExitUsage,
+                        "--interval " + Quoted(settings.interval) + " is too small for the drawing: more than " +
+                            Decimal(kMaxHatchLines) + " hatch lines would be needed; choose a larger interval");
+    }
+    return kExitUsage;
+}
+
+int Convert(const CommandLine& commandLine, ToolOutput& output) {
+    HatchSettings settings;
+    if (!GatherSettings(commandLine, settings, output)) return kExitFileError;
+    LoadedDrawing drawing;
+    std::error_code error;
+    if (!drawing.Read(commandLine.inputFile, error)) {
+        return Fail(output, kExitFileError, "cannot read " + Quoted(commandLine.inputFile) + ": " + error.message());
+    }
+    EntityStore& store = drawing.Store();
+    // The writer starts from its default state, as after the dialog's start-up.
+    ResetCurrentAttributes(store);
+    if (const int refused = Refusal(commandLine, store, settings, output); refused != kExitOk) return refused;
+
+    const std::string& target = commandLine.outputFile.empty() ? commandLine.inputFile : commandLine.outputFile;
+    const std::filesystem::path targetPath = PathFromArgument(target);
+    ConversionCounts counts;
+    switch (ConversionRun(store, settings, targetPath, counts)) {
+        case ConversionOutcome::Saved: break;
+        case ConversionOutcome::SaveFailed:
+            return Fail(output, kExitFileError,
+                        "cannot write " + Quoted(target) + ": " + SaveFailureReason(targetPath).message());
+        case ConversionOutcome::SweepTooLarge: return Refusal(commandLine, store, settings, output);
+    }
+    output.out += Decimal(counts.solids) + " solids, " + Decimal(counts.hatchSegments) +
+                  " hatch segments written to " + Quoted(target) + "\n";
     return kExitOk;
 }
 
@@ -40,7 +145,7 @@ int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
 int RunHatchTool(const std::vector<std::string>& arguments, ToolOutput& output) {
     const CommandLineResult parsed = ParseCommandLine(arguments);
     if (!parsed.Ok()) {
-        output.err += std::string(kToolName) + ": " + parsed.error + "\n";
+        Fail(output, kExitUsage, parsed.error);
         output.err += UsageText();
         return kExitUsage;
     }
@@ -53,6 +158,8 @@ int RunHatchTool(const std::vector<std::string>& arguments, ToolOutput& output) 
             return kExitOk;
         case ToolAction::Count:
             return CountSolids(parsed.commandLine, output);
+        case ToolAction::Convert:
+            return Convert(parsed.commandLine, output);
         case ToolAction::None:
             break;
     }

@@ -10,10 +10,13 @@ struct ToolOutput {
     std::string err;
 };
 
-// Exit codes: 0 done, 1 the file could not be read, 2 the command line is unusable.
+// Exit codes: 0 done; 1 a file could not be read or written; 2 the command
+// line or a value is unusable (an interval too small for the drawing too);
+// 3 the file holds no solid to hatch. Nothing is written unless the code is 0.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitNoSolids = 3;
 
 // The arguments are those of CommandArguments (UTF-8 on Windows).
 int RunHatchTool(const std::vector<std::string>& arguments, ToolOutput& output);

@@ -31,6 +31,7 @@ TEST_P(CommandLineParse, GivesActionFileOrError) {
         EXPECT_EQ(result.commandLine.action, c.action) << listing;
         EXPECT_EQ(result.commandLine.inputFile, c.inputFile) << listing;
     } else {
+        EXPECT_FALSE(result.Ok()) << listing;
         EXPECT_NE(result.error.find(c.error), std::string::npos) << listing << "gave: " << result.error;
     }
 }
@@ -41,16 +42,56 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{{"a.txt", "--count"}, ToolAction::Count, "a.txt", ""},
                     ParseCase{{"--count", "--", "--odd name"}, ToolAction::Count, "--odd name", ""},
                     ParseCase{{"--count", "-"}, ToolAction::Count, "-", ""},
+                    ParseCase{{"a.txt"}, ToolAction::Convert, "a.txt", ""},
+                    ParseCase{{"--interval", "0.5", "a.txt", "-o", "b.txt"}, ToolAction::Convert, "a.txt", ""},
+                    ParseCase{{"--angle=-30", "--colour", "-1", "a"}, ToolAction::Convert, "a", ""},
+                    ParseCase{{"--line-type=50", "--colour=265", "a"}, ToolAction::Convert, "a", ""},
                     ParseCase{{"--help"}, ToolAction::Help, "", ""},
                     ParseCase{{"--bogus", "--help"}, ToolAction::Help, "", ""},
                     ParseCase{{"--version", "x", "y"}, ToolAction::Version, "", ""},
-                    ParseCase{{}, ToolAction::None, "", "no action"},
-                    ParseCase{{"a.txt"}, ToolAction::None, "", "no action"},
+                    ParseCase{{}, ToolAction::None, "", "no exchange file"},
                     ParseCase{{"--count"}, ToolAction::None, "", "no exchange file"},
+                    ParseCase{{"--interval", "2"}, ToolAction::None, "", "no exchange file"},
                     ParseCase{{"--count", "a", "b"}, ToolAction::None, "", "more than one file"},
                     ParseCase{{"--count", "--bogus", "a"}, ToolAction::None, "", "unknown option '--bogus'"},
                     ParseCase{{"--count=yes", "a"}, ToolAction::None, "", "takes no value"},
-                    ParseCase{{"-c", "a"}, ToolAction::None, "", "unknown option '-c'"}));
+                    ParseCase{{"--recolour-sxf=1", "a"}, ToolAction::None, "", "takes no value"},
+                    ParseCase{{"-c", "a"}, ToolAction::None, "", "unknown option '-c'"},
+                    ParseCase{{"a", "--interval"}, ToolAction::None, "", "option '--interval' needs a value"},
+                    ParseCase{{"a", "-o"}, ToolAction::None, "", "option '-o' needs a value"},
+                    ParseCase{{"--colour", "red", "a"}, ToolAction::None, "",
+                              "option '--colour' takes a list entry from -1 to 265, not 'red'"},
+                    ParseCase{{"--colour", "266", "a"}, ToolAction::None, "", "from -1 to 265, not '266'"},
+                    ParseCase{{"--colour", "-2", "a"}, ToolAction::None, "", "not '-2'"},
+                    ParseCase{{"--colour", "$1A", "a"}, ToolAction::None, "", "not '$1A'"},
+                    ParseCase{{"--colour", " 3", "a"}, ToolAction::None, "", "not ' 3'"},
+                    ParseCase{{"--line-type=51", "a"}, ToolAction::None, "",
+                              "option '--line-type' takes a list entry from -1 to 50, not '51'"},
+                    ParseCase{{"--line-type=", "a"}, ToolAction::None, "", "not ''"}));
+
+TEST(CommandLineParse, ConversionOptionsAreKeptAsGiven) {
+    const CommandLineResult result =
+        ParseCommandLine({"--interval", " 0.5", "--angle=abc", "--colour", "12", "--line-type", "-1", "--width",
+                          "0x10", "--recolour-sxf", "--settings", "rv17.dat", "-o", "out.txt", "in.txt"});
+    ASSERT_TRUE(result.Ok()) << result.error;
+    const CommandLine& c = result.commandLine;
+    EXPECT_EQ(c.action, ToolAction::Convert);
+    EXPECT_EQ(c.inputFile, "in.txt");
+    EXPECT_EQ(c.outputFile, "out.txt");
+    EXPECT_EQ(c.settingsFile, "rv17.dat");
+    EXPECT_EQ(c.hatch.interval, " 0.5");
+    EXPECT_EQ(c.hatch.angle, "abc");
+    EXPECT_EQ(c.hatch.colourIndex, 12);
+    EXPECT_EQ(c.hatch.lineTypeIndex, -1);
+    EXPECT_EQ(c.hatch.width, "0x10");
+    EXPECT_FALSE(c.hatch.recolourNumbered);
+    EXPECT_TRUE(c.hatch.recolourSxf);
+
+    const CommandLine plain = ParseCommandLine({"in.txt"}).commandLine;
+    EXPECT_FALSE(plain.hatch.interval || plain.hatch.angle || plain.hatch.width || plain.hatch.colourIndex ||
+                 plain.hatch.lineTypeIndex);
+    EXPECT_TRUE(plain.outputFile.empty());
+}
 
 struct RunResult {
     int exitCode;

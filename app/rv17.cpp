@@ -1,0 +1,49 @@
+// The Windows program's entry: finds the executable's own path and runs the
+// application on real Win32 windows until the main dialog has closed.
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "ApplicationStart.h"
+#include "Win32Toolkit.h"
+
+namespace {
+
+// Longest path Windows can hand back, in UTF-16 units.
+constexpr std::size_t kLongestPath = 32768;
+
+// The executable's full path. The buffer grows until the path fits, so long
+// paths and folders with Japanese names come back whole.
+std::filesystem::path ExecutablePath() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return std::filesystem::path(buffer);
+        }
+        if (buffer.size() >= kLongestPath) return {};
+        buffer.resize(std::min(buffer.size() * 2, kLongestPath));
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Nothing may escape into the system; the program shows no message boxes,
+    // and the exchange file is only ever replaced whole, so a failure leaves
+    // the host's file as it was.
+    try {
+        const std::filesystem::path executable = ExecutablePath();
+        if (executable.empty()) return 1;
+        const std::unique_ptr<ui::Application> application = ui::win32::CreateWin32Application();
+        RunApplication(*application, executable);
+        return 0;
+    } catch (...) {
+        return 1;
+    }
+}

@@ -1,0 +1,120 @@
+// The whole conversion of a large drawing (read, convert, save) and the two
+// sweeps compared on it: 10,000 solids hatched at 0.5 mm and 30 degrees.
+// Run with --write-drawing PATH to write the drawing for measurements of the
+// real tool.
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "ConversionBuild.h"
+#include "ConversionRun.h"
+#include "HatchDrawing.h"
+#include "JwwGaibu.h"
+
+namespace {
+
+HatchSettings BenchSettings() {
+    HatchSettings settings;
+    settings.interval = "0.5";
+    settings.angleDegrees = "30";
+    return settings;
+}
+
+// The drawing as a file in a folder of its own, written once.
+const std::filesystem::path& DrawingFile() {
+    static const std::filesystem::path path = [] {
+        const auto folder = std::filesystem::temp_directory_path() / "rv17-hatch-bench";
+        std::filesystem::create_directories(folder);
+        const auto file = folder / "JWC_TEMP.TXT";
+        std::ofstream(file, std::ios::binary) << GenerateHatchDrawing();
+        return file;
+    }();
+    return path;
+}
+
+double PeakResidentBytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) * 1024.0;
+}
+
+std::size_t SegmentsWritten(const EntityStore& store, std::size_t from) {
+    std::size_t segments = 0;
+    for (std::size_t i = from; i < store.outputLines.Count(); ++i) {
+        const std::string_view line = store.outputLines.Line(i);
+        segments += !line.empty() && line[0] != 'z' && line[0] != 'l';
+    }
+    return segments;
+}
+
+// Read, convert, save: what one OK costs.
+void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
+    const auto input = DrawingFile();
+    const auto output = input.parent_path() / "hatched.txt";
+    const HatchSettings settings = BenchSettings();
+    ConversionCounts counts;
+    std::size_t outputLines = 0;
+    std::size_t heldBytes = 0;
+    for (auto _ : state) {
+        EntityStore store;
+        InitialiseStore(store);
+        ReadExchangeFile(store, input);
+        ResetCurrentAttributes(store);
+        if (ConversionRun(store, settings, output, counts) != ConversionOutcome::Saved) {
+            state.SkipWithError("the conversion was not saved");
+            break;
+        }
+        outputLines = store.outputLines.Count();
+        heldBytes = store.outputLines.HeldBytes();
+        ReleaseStore(store);
+    }
+    state.counters["segments"] = static_cast<double>(counts.hatchSegments);
+    state.counters["outputLines"] = static_cast<double>(outputLines);
+    state.counters["heldBytesPerLine"] = static_cast<double>(heldBytes) / static_cast<double>(outputLines);
+    state.counters["peakRssBytesPerLine"] = PeakResidentBytes() / static_cast<double>(outputLines);
+}
+BENCHMARK(BM_ConvertDrawingEndToEnd)->Unit(benchmark::kMillisecond);
+
+// The conversion without reading and saving, with the sweep chosen by the argument.
+void BM_BuildOutput(benchmark::State& state) {
+    const SweepMode mode = state.range(0) == 0 ? SweepMode::Literal : SweepMode::Indexed;
+    EntityStore store;
+    InitialiseStore(store);
+    ReadExchangeFile(store, DrawingFile());
+    std::size_t segments = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        store.outputLines.Release();
+        ResetCurrentAttributes(store);
+        state.ResumeTiming();
+        const ConversionBuild build = BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr});
+        state.PauseTiming();
+        segments = SegmentsWritten(store, build.firstSweepLine);
+        state.ResumeTiming();
+    }
+    state.counters["segments"] = static_cast<double>(segments);
+    ReleaseStore(store);
+}
+BENCHMARK(BM_BuildOutput)->ArgName("indexed")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildOutput)->ArgName("indexed")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--write-drawing") == 0) {
+        std::ofstream out(argv[2], std::ios::binary);
+        out << GenerateHatchDrawing();
+        return out ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,43 @@
+// Cutting one hatch line to a circular solid (circle or ellipse, whole, as a
+// segment, a sector or a tangent corner) or to a ring solid.
+#pragma once
+
+#include <cstdint>
+
+#include "ClipContext.h"
+#include "EntityStore.h"
+#include "HatchLine.h"
+#include "PlanePoint.h"
+
+// Ring variants: a ring ("so") whose second edge has the same flatness, and a
+// constant-width ring ("sg") whose two edges are equally far apart on both axes.
+inline constexpr int kRingVariantSameFlatness = 1;
+inline constexpr int kRingVariantConstantWidth = 2;
+
+// solidMode of a circular solid cut between its arc and the end tangents.
+inline constexpr std::int32_t kTangentCornerMode = -1;
+
+// A start angle (radians) brought into [0, 2pi) through the degree normalisation.
+double NormalizedRadians(double angle) noexcept;
+
+// The corner where the tangents at the ends of a circular solid's arc meet.
+PlanePoint TangentCornerOf(const CircleSolidRecord& solid) noexcept;
+
+// The flatness of a ring's second edge.
+double InnerFlatness(int ringVariant, const RingSolidRecord& ring) noexcept;
+
+// Solids whose figure is undefined are not hatched: a flatness of zero or
+// less, and for a constant-width ring a second radius of zero or a second
+// edge whose flatness is not a number or, where the edge is cut as an
+// ellipse, zero. Cutting them would divide by zero.
+bool IsClippableCircleSolid(const CircleSolidRecord& solid) noexcept;
+bool IsClippableRingSolid(int ringVariant, const RingSolidRecord& ring) noexcept;
+
+// solidMode 5: between the arc and its chord; 0: the sector; -1: between the
+// arc and the tangents at its ends; any other value: the whole curve.
+void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
+                     const CircleSolidRecord& solid);
+
+// The band between the two edges, closed by end edges when the arc is not whole.
+void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant, const HatchLine& line,
+                   const RingSolidRecord& ring);

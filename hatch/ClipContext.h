@@ -1,0 +1,57 @@
+// What a clipper works with besides the hatch line and the solid: the store
+// whose output receives the pieces, the crossing list, the inside test and
+// the slot for the solid's outline.
+#pragma once
+
+#include <cstdint>
+
+#include "CertainInside.h"
+#include "CrossingList.h"
+#include "EntityStore.h"
+#include "HatchLine.h"
+#include "LineFrame.h"
+#include "OutlinePolygon.h"
+
+// The inside test of midpoints: 0 outside, 1 on the outline, 2 inside.
+using InsideTest = int (*)(int n, const double* x, const double* y, double px, double py) noexcept;
+
+// frame: the line's shared facts, given by the indexed sweep. With them the
+// clippers take shortcuts that give the same results to the last bit;
+// without them (the literal sweep) every step is computed as documented.
+struct ClipContext {
+    EntityStore& store;
+    CrossingList& crossings;
+    InsideTest insideTest;
+    OutlineSlot& outline;
+    const LineFrame* frame = nullptr;
+};
+
+// Writes one piece: the hatch colour (when it changed), "z1" and the piece.
+void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2, double y2);
+
+// Writes every piece between consecutive crossings whose midpoint is inside:
+// certainly inside by the slot's knowledge, or by the inside test against the
+// outline, which fillOutline(OutlinePolygon&) builds when first needed.
+// Each piece runs from the earlier crossing to the later one.
+template <class FillOutline>
+void EmitInsidePieces(ClipContext& context, std::int32_t hatchColour, FillOutline&& fillOutline) {
+    const CrossingList& crossings = context.crossings;
+    OutlineSlot& slot = context.outline;
+    const double* x = crossings.X();
+    const double* y = crossings.Y();
+    for (int i = 0; i + 1 < crossings.Count(); ++i) {
+        // Every consecutive pair is judged on its own: in a bow-tie both lobes
+        // are inside and the stretch between them is not.
+        const double midX = (x[i] + x[i + 1]) / 2.0;
+        const double midY = (y[i] + y[i + 1]) / 2.0;
+        if (!slot.certain.Holds(midX, midY)) {
+            if (!slot.built) {
+                fillOutline(slot.polygon);
+                slot.built = true;
+            }
+            const OutlinePolygon& outline = slot.polygon;
+            if (context.insideTest(outline.count, outline.x, outline.y, midX, midY) != 2) continue;
+        }
+        EmitPiece(context, hatchColour, x[i], y[i], x[i + 1], y[i + 1]);
+    }
+}

@@ -1,0 +1,36 @@
+// Collecting the solids that the sweep offers each line to.
+#include "HatchSolid.h"
+
+#include "SolidColourRule.h"
+
+namespace {
+
+std::int32_t SolidColour(const EntityStore& store, EntityKind kind, std::size_t index) noexcept {
+    switch (kind) {
+        case EntityKind::TriangleSolid: return store.triangleSolids[index].header.colour;
+        case EntityKind::QuadSolid: return store.quadSolids[index].header.colour;
+        case EntityKind::CircleSolid: return store.circleSolids[index].header.colour;
+        case EntityKind::RingSolid: return store.ringSolids[index].header.colour;
+        case EntityKind::ConstantWidthRingSolid: return store.constantWidthRingSolids[index].header.colour;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store, const HatchParameters& parameters) {
+    std::vector<HatchSolid> solids;
+    solids.reserve(static_cast<std::size_t>(SolidCount(store)));
+    const std::size_t count = store.EntityOrder.Count();
+    for (std::size_t i = 0; i < count; ++i) {
+        const EntityOrderEntry entry = store.EntityOrder[i];
+        if (!IsHatchableKind(entry.kind) || entry.index < 0) continue;
+        const auto index = static_cast<std::size_t>(entry.index);
+        if (index >= EntityCount(store, entry.kind)) continue;
+        const std::int32_t colour =
+            SolidColourRule(SolidColour(store, entry.kind, index), parameters.hatchColour,
+                            parameters.recolourNumberedSolids, parameters.recolourSxfSolids);
+        solids.push_back({entry.kind, static_cast<std::uint32_t>(index), colour});
+    }
+    return solids;
+}

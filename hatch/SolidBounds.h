@@ -1,0 +1,27 @@
+// The box that the hatch lines are swept across: it covers every hatchable
+// solid of the store.
+#pragma once
+
+#include "EntityStore.h"
+
+struct SolidBounds {
+    double minX = 0.0;
+    double minY = 0.0;
+    double maxX = 0.0;
+    double maxY = 0.0;
+    bool started = false;  // whether the first point has been taken
+
+    // The first point sets all four bounds; later points only widen them.
+    void Take(double x, double y) noexcept;
+    // The four corners of the square (cx +- h, cy +- h).
+    void TakeSquare(double cx, double cy, double h) noexcept;
+};
+
+// Visits the solids kind by kind (triangles, quadrilaterals, circular solids,
+// rings, constant-width rings), each kind in its list order: corners of the
+// polygons, and the square of the radius (or of radius times flatness, when
+// larger) around each circular and ring solid. Then, so that no solid that is
+// hatched reaches beyond the box: the tangent corner of every circular solid
+// cut between its arc and the end tangents, the square of each ring's second
+// edge, and squares that hold curves given with a negative radius.
+SolidBounds BuildSolidBounds(const EntityStore& store);

@@ -1,0 +1,23 @@
+// Which solids take the selected hatch colour.
+#include "SolidColourRule.h"
+
+namespace {
+
+constexpr std::int32_t kRgbColour = 10;         // a solid of an arbitrary RGB colour
+constexpr std::int32_t kFirstNumbered = 1;      // the numbered pen colours 1..8
+constexpr std::int32_t kLastNumbered = 8;
+constexpr std::int32_t kFirstSxfColour = 101;   // the SXF colours upward
+
+}  // namespace
+
+std::int32_t SolidColourRule(std::int32_t solidColour, std::int32_t hatchColour,
+                             bool recolourNumberedSolids, bool recolourSxfSolids) noexcept {
+    // An RGB colour has no pen colour of its own to keep; colour 9 (the
+    // auxiliary colour) is always kept.
+    if (solidColour == kRgbColour) return hatchColour;
+    if (recolourNumberedSolids && solidColour >= kFirstNumbered && solidColour <= kLastNumbered) {
+        return hatchColour;
+    }
+    if (recolourSxfSolids && solidColour >= kFirstSxfColour) return hatchColour;
+    return solidColour;
+}

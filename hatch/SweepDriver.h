@@ -1,0 +1,43 @@
+// The sweep: hatch lines through S, then forward and backward until a line
+// misses the bounds, each line handed to the solids it can cut.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "ClipContext.h"
+#include "EntityStore.h"
+#include "HatchLine.h"
+#include "HatchSolid.h"
+#include "SweepPlan.h"
+
+enum class SweepMode {
+    // Every line is offered to every solid in file order, each outline built
+    // afresh and the inside test by the angle sum: the plain algorithm, kept
+    // as the reference the indexed sweep is checked against.
+    Literal,
+    // Each line is offered only to the solids within its reach (SweepIndex),
+    // curved outlines are kept while their solid stays in reach, and the inside
+    // test takes its exact fast path. Writes the same bytes as Literal.
+    Indexed,
+};
+
+// Told of every line the sweep dispatches, in order, and whether it met the bounds.
+using LineObserver = std::function<void(const HatchLine& line, bool metBounds)>;
+
+struct SweepOptions {
+    SweepMode mode = SweepMode::Indexed;
+    const LineObserver* observer = nullptr;
+};
+
+// Whether the segment A-B crosses an edge of the bounds (bottom, left, top,
+// right), a crossing counting when it lies on both segments.
+bool LineMeetsBounds(const HatchLine& line, const SolidBounds& bounds) noexcept;
+
+// Hands one solid to its clipper.
+void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line);
+
+// Runs the whole sweep of the plan over the solids, writing the pieces to the
+// store's output. The plan must not be tooLarge.
+void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
+              const SweepOptions& options);

@@ -1,0 +1,219 @@
+// Line ranges of the solids and the walk over the lines with the solids in reach.
+#include "SweepIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "CircularClipper.h"
+
+namespace {
+
+// A piece is written only when its midpoint, a point of the line, lies inside
+// the solid's outline, so a line that writes anything passes through the box
+// of the outline. The reach is wider all the same, in case a crossing beyond
+// the figure ever counted: a circle reports a tangent point for a line that
+// misses it by up to sqrt(r^2 + 1.5e-8) - r (about 1.2e-4 around a tiny
+// circle), an ellipse the same in its own frame, where distances across the
+// flat axis are divided by the flatness, and segment crossings are accepted
+// 1e-8 beyond their extents. The margin covers these with room to spare,
+// plus a whole line, plus the rounding of the coordinates involved.
+constexpr double kTangentReachSquared = 2e-8;
+constexpr double kAbsoluteMargin = 1e-3;
+constexpr double kRelativeMargin = 1e-9;
+constexpr double kLinesOfMargin = 1.0;
+
+struct ReachBox {
+    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+    bool hatched = true;   // false: no line can cut the solid
+    bool bounded = true;   // false: every line must be offered
+
+    void Take(double x, double y) noexcept {
+        minX = std::min(minX, x);
+        minY = std::min(minY, y);
+        maxX = std::max(maxX, x);
+        maxY = std::max(maxY, y);
+    }
+    void TakeDisc(double cx, double cy, double radius) noexcept {
+        Take(cx - radius, cy - radius);
+        Take(cx + radius, cy + radius);
+    }
+    void StartAt(double x, double y) noexcept { minX = maxX = x, minY = maxY = y; }
+};
+
+// The radius around the centre within which a curved edge can yield crossings.
+double CurveReach(double radius, double largestFlatness) noexcept {
+    return std::max(1.0, largestFlatness) * std::sqrt(radius * radius + kTangentReachSquared);
+}
+
+ReachBox PolygonReach(const double* x, const double* y, int corners) noexcept {
+    ReachBox box;
+    box.StartAt(x[0], y[0]);
+    for (int i = 1; i < corners; ++i) box.Take(x[i], y[i]);
+    return box;
+}
+
+ReachBox CircleReach(const CircleSolidRecord& s) noexcept {
+    ReachBox box;
+    if (!IsClippableCircleSolid(s)) {
+        box.hatched = false;
+        return box;
+    }
+    box.StartAt(s.cx, s.cy);
+    box.TakeDisc(s.cx, s.cy, CurveReach(s.radius, std::fabs(s.flatness)));
+    if (s.solidMode == kTangentCornerMode) {
+        const PlanePoint corner = TangentCornerOf(s);
+        box.Take(corner.X, corner.Y);
+        box.bounded = std::isfinite(corner.X) && std::isfinite(corner.Y);
+    }
+    return box;
+}
+
+ReachBox RingReach(int ringVariant, const RingSolidRecord& s) noexcept {
+    ReachBox box;
+    if (!IsClippableRingSolid(ringVariant, s)) {
+        box.hatched = false;
+        return box;
+    }
+    const double flatness = std::max(std::fabs(s.flatness), std::fabs(InnerFlatness(ringVariant, s)));
+    box.StartAt(s.cx, s.cy);
+    box.TakeDisc(s.cx, s.cy, CurveReach(std::max(std::fabs(s.radius), std::fabs(s.radius2)), flatness));
+    return box;
+}
+
+ReachBox SolidReach(const EntityStore& store, const HatchSolid& solid) noexcept {
+    const std::size_t i = solid.index;
+    switch (solid.kind) {
+        case EntityKind::TriangleSolid: {
+            const TriangleSolidRecord& s = store.triangleSolids[i];
+            const double x[] = {s.x1, s.x2, s.x3};
+            const double y[] = {s.y1, s.y2, s.y3};
+            return PolygonReach(x, y, 3);
+        }
+        case EntityKind::QuadSolid: {
+            const QuadSolidRecord& s = store.quadSolids[i];
+            const double x[] = {s.x1, s.x2, s.x3, s.x4};
+            const double y[] = {s.y1, s.y2, s.y3, s.y4};
+            return PolygonReach(x, y, 4);
+        }
+        case EntityKind::CircleSolid: return CircleReach(store.circleSolids[i]);
+        case EntityKind::RingSolid: return RingReach(kRingVariantSameFlatness, store.ringSolids[i]);
+        case EntityKind::ConstantWidthRingSolid:
+            return RingReach(kRingVariantConstantWidth, store.constantWidthRingSolids[i]);
+        default: {
+            ReachBox none;
+            none.hatched = false;
+            return none;
+        }
+    }
+}
+
+// Whole line numbers n with n * progress within [low, high], kept within [least, most].
+LineRange StepsWithin(double low, double high, double progress, std::int64_t least, std::int64_t most) noexcept {
+    double first = progress > 0.0 ? std::ceil(low / progress) : std::ceil(high / progress);
+    double last = progress > 0.0 ? std::floor(high / progress) : std::floor(low / progress);
+    if (std::isnan(first)) first = static_cast<double>(least);
+    if (std::isnan(last)) last = static_cast<double>(most);
+    first = std::clamp(first, static_cast<double>(least), static_cast<double>(most) + 1.0);
+    last = std::clamp(last, static_cast<double>(least) - 1.0, static_cast<double>(most));
+    return {static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
+}
+
+}  // namespace
+
+SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid, const SweepPlan& plan) {
+    const ReachBox box = SolidReach(store, solid);
+    if (!box.hatched) return {{0, -1}, {1, 0}};
+    const bool finite = std::isfinite(box.minX) && std::isfinite(box.minY) && std::isfinite(box.maxX) &&
+                        std::isfinite(box.maxY);
+    if (!box.bounded || !finite) return {{0, plan.forwardLines}, {1, plan.backwardLines}};
+
+    // Offsets of the box's corners from S across the lines.
+    const PlanePoint n = plan.normal;
+    const PlanePoint s = plan.start;
+    const double across[] = {(box.minX - s.X) * n.X + (box.minY - s.Y) * n.Y,
+                             (box.maxX - s.X) * n.X + (box.minY - s.Y) * n.Y,
+                             (box.minX - s.X) * n.X + (box.maxY - s.Y) * n.Y,
+                             (box.maxX - s.X) * n.X + (box.maxY - s.Y) * n.Y};
+    const double low = *std::min_element(std::begin(across), std::end(across));
+    const double high = *std::max_element(std::begin(across), std::end(across));
+    const double size = std::max({std::fabs(box.minX), std::fabs(box.minY), std::fabs(box.maxX),
+                                  std::fabs(box.maxY), plan.magnitude, plan.halfLength});
+    const double margin = kLinesOfMargin * plan.interval + kAbsoluteMargin + kRelativeMargin * size +
+                          plan.positionSlack;
+    return {StepsWithin(low - margin, high + margin, plan.forwardProgress, 0, plan.forwardLines),
+            StepsWithin(low - margin, high + margin, plan.backwardProgress, 1, plan.backwardLines)};
+}
+
+SweepIndex::SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan)
+    : solids_(solids) {
+    forward_.reserve(solids.size());
+    backward_.reserve(solids.size());
+    for (const HatchSolid& solid : solids) {
+        const SolidLineRanges ranges = LineRangesOfSolid(store, solid, plan);
+        forward_.push_back(ranges.forward);
+        backward_.push_back(ranges.backward);
+    }
+}
+
+void SweepIndex::BeginDirection(SweepDirection direction) {
+    ranges_ = direction == SweepDirection::Forward ? &forward_ : &backward_;
+    for (const ReachableSolid& solid : reachable_) ReleaseSlot(solid.slot);
+    reachable_.clear();
+    byFirstLine_.clear();
+    const std::vector<LineRange>& ranges = *ranges_;
+    for (std::uint32_t i = 0; i < ranges.size(); ++i) {
+        if (ranges[i].first <= ranges[i].last) byFirstLine_.push_back(i);
+    }
+    std::stable_sort(byFirstLine_.begin(), byFirstLine_.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return ranges[a].first < ranges[b].first; });
+    nextToEnter_ = 0;
+}
+
+const std::vector<ReachableSolid>& SweepIndex::SolidsForLine(std::int64_t k) {
+    const std::vector<LineRange>& ranges = *ranges_;
+    entering_.clear();
+    while (nextToEnter_ < byFirstLine_.size() && ranges[byFirstLine_[nextToEnter_]].first <= k) {
+        const std::uint32_t ordinal = byFirstLine_[nextToEnter_++];
+        if (ranges[ordinal].last < k) continue;
+        entering_.push_back({ordinal, TakeSlot()});
+    }
+    // Solids entering at one line arrive in file order; only the first line
+    // of a direction can take solids whose ranges began before it.
+    if (!std::is_sorted(entering_.begin(), entering_.end(),
+                        [](const ReachableSolid& a, const ReachableSolid& b) { return a.ordinal < b.ordinal; })) {
+        std::sort(entering_.begin(), entering_.end(),
+                  [](const ReachableSolid& a, const ReachableSolid& b) { return a.ordinal < b.ordinal; });
+    }
+
+    // Merge the solids still in reach with the entering ones, in file order.
+    merged_.clear();
+    std::size_t e = 0;
+    for (const ReachableSolid& solid : reachable_) {
+        if (ranges[solid.ordinal].last < k) {
+            ReleaseSlot(solid.slot);
+            continue;
+        }
+        while (e < entering_.size() && entering_[e].ordinal < solid.ordinal) merged_.push_back(entering_[e++]);
+        merged_.push_back(solid);
+    }
+    while (e < entering_.size()) merged_.push_back(entering_[e++]);
+    reachable_.swap(merged_);
+    return reachable_;
+}
+
+std::int32_t SweepIndex::TakeSlot() {
+    if (!freeSlots_.empty()) {
+        const std::int32_t slot = freeSlots_.back();
+        freeSlots_.pop_back();
+        return slot;
+    }
+    slots_.emplace_back();
+    return static_cast<std::int32_t>(slots_.size() - 1);
+}
+
+void SweepIndex::ReleaseSlot(std::int32_t slot) {
+    if (slot < 0) return;
+    slots_[static_cast<std::size_t>(slot)].Forget();
+    freeSlots_.push_back(slot);
+}

@@ -1,0 +1,70 @@
+// Which solids each hatch line can reach, so that a line is offered only to
+// those (in file order) instead of to every solid. Each solid gets the range
+// of line numbers, in each direction of the sweep, whose lines pass near its
+// bounding box; the lines are then walked in order with the set of solids
+// whose range holds the current line.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "EntityStore.h"
+#include "HatchSolid.h"
+#include "OutlinePolygon.h"
+#include "SweepPlan.h"
+
+enum class SweepDirection {
+    Forward,   // the line through S is number 0, then 1, 2, ... forward
+    Backward,  // 1, 2, ... backward
+};
+
+// A solid that the current line can reach: its position in the run's solid
+// list, and the slot that keeps its outline while it stays in reach.
+struct ReachableSolid {
+    std::uint32_t ordinal;
+    std::int32_t slot;
+};
+
+// An inclusive range of line numbers; empty when first > last.
+struct LineRange {
+    std::int64_t first;
+    std::int64_t last;
+};
+
+// The line ranges of one solid in both directions. A solid that no line can
+// cut (an undefined circular figure) gets empty ranges.
+struct SolidLineRanges {
+    LineRange forward;
+    LineRange backward;
+};
+SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid, const SweepPlan& plan);
+
+class SweepIndex {
+public:
+    SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan);
+
+    void BeginDirection(SweepDirection direction);
+
+    // The solids that line number k of the current direction can reach, in
+    // file order. The numbers must rise by one from call to call, from 0
+    // forward and from 1 backward.
+    const std::vector<ReachableSolid>& SolidsForLine(std::int64_t k);
+
+    OutlineSlot& Slot(std::int32_t slot) noexcept { return slots_[static_cast<std::size_t>(slot)]; }
+
+private:
+    void ReleaseSlot(std::int32_t slot);
+    std::int32_t TakeSlot();
+
+    const std::vector<HatchSolid>& solids_;
+    std::vector<LineRange> forward_;
+    std::vector<LineRange> backward_;
+    const std::vector<LineRange>* ranges_ = nullptr;
+    std::vector<std::uint32_t> byFirstLine_;  // solids with a range, by first line, then file order
+    std::size_t nextToEnter_ = 0;
+    std::vector<ReachableSolid> reachable_;
+    std::vector<ReachableSolid> entering_;
+    std::vector<ReachableSolid> merged_;
+    std::vector<OutlineSlot> slots_;
+    std::vector<std::int32_t> freeSlots_;
+};

@@ -1,0 +1,246 @@
+#!/usr/bin/env bash
+# End-to-end test of the real rv17.exe under Wine in a virtual X display,
+# driven with xdotool like a user: OK with the defaults, OK with typed values,
+# Escape, OK without solids, and the preset list editor. The exchange file
+# rv17.exe writes must equal, byte for byte, what rv17-hatch.exe (the same
+# conversion from a command line, also under Wine) writes for the same values.
+# Screenshots of each dialog are kept in build/wine-dialog/screenshots.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine-display.sh
+export WINEDEBUG=-all LC_ALL=C.UTF-8
+
+build=build/mingw-x64
+out="$PWD/build/wine-dialog"
+shots="$out/screenshots"
+
+if [ ! -f "$build/build.ninja" ]; then cmake --preset mingw-x64 >/dev/null; fi
+# rv17.exe joins the build once the dialogs and the hatch engine exist.
+if ! ninja -C "$build" -t query app/rv17.exe >/dev/null 2>&1; then
+  echo "SKIPPED: rv17.exe is not part of this build yet (it needs the dialogs and the hatch engine)"
+  exit 0
+fi
+cmake --build --preset mingw-x64 -j2 --target rv17 rv17-hatch >/dev/null
+exe="$build/app/rv17.exe"
+hatch="$build/tools/rv17-hatch.exe"
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() {  # check DESCRIPTION COMMAND...
+  local description=$1
+  shift
+  if "$@"; then pass "$description"; else fail "$description"; fi
+}
+
+rm -rf "$out"
+mkdir -p "$shots"
+start_display
+cleanup() {
+  [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  timeout 30 wineserver -k 2>/dev/null || true
+  stop_display
+}
+trap cleanup EXIT
+new_prefix "$out/prefix"
+
+# The program lies in a folder whose name has a blank and Japanese characters.
+folder="$out/作業 フォルダ（ハッチ）"
+reference="$out/reference"
+mkdir -p "$folder" "$reference"
+cp "$exe" "$folder/rv17.exe"
+
+# The bundled example is a selection as the host writes it (header values,
+# indicated points, texts, lines and solids of every kind); the second
+# selection has lines only.
+cp examples/JWC_TEMP.TXT "$reference/solids.txt"
+printf '%s\r\n' 'hq' 'lg0' 'ly0' 'lc1' 'lt1' '0 0 100 100' '100 0 0 100' > "$reference/lines.txt"
+
+# Reference outputs from rv17-hatch.exe, when this build has its conversion.
+hatch_available=false
+if [ -f "$hatch" ]; then
+  cp "$hatch" "$reference/rv17-hatch.exe"
+  if (cd "$reference" && timeout 60 wine rv17-hatch.exe --help 2>&1 | grep -q -- '--interval'); then
+    hatch_available=true
+  fi
+fi
+reference_output() {  # reference_output OUTPUT OPTIONS...
+  local output=$1
+  shift
+  (cd "$reference" && timeout 120 wine rv17-hatch.exe "$@" -o "$output" solids.txt) >>"$out/hatch.log"
+}
+
+PROGRAM_PID=""
+MAIN=""
+start_program() {
+  (cd "$folder" && exec wine rv17.exe) 2>>"$out/program.log" &
+  PROGRAM_PID=$!
+  MAIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^rv17_' | head -1)
+  [ -n "$MAIN" ]
+  xdotool windowfocus --sync "$MAIN"
+}
+program_ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
+wait_for_end() {
+  wait_until 60 program_ended
+  wait "$PROGRAM_PID"
+  PROGRAM_PID=""
+}
+press() { xdotool key --clearmodifiers "$@"; }
+# A click into the notes panel (right of the controls, below the title bar).
+click_notes_panel() { xdotool mousemove --window "$MAIN" 440 120 click 1; }
+# regions_differ A B: whether the notes panel looks different in two screenshots.
+regions_differ() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  local region="190x230+$((X + 350))+$((Y + 28))"
+  ! cmp -s <(convert "$1" -crop "$region" rgb:-) <(convert "$2" -crop "$region" rgb:-)
+}
+red_pixels() { convert "$1" txt:- | grep -c '#FF0000' || true; }
+status_is_red() {
+  import -window root "$out/poll.png"
+  [ "$(red_pixels "$out/poll.png")" -gt 50 ]
+}
+settings_line() { sed -n "${1}p" "$folder/rv17.dat" | tr -d '\r'; }
+settings_line_count() { [ "$(wc -l < "$folder/rv17.dat")" -eq 14 ]; }
+crlf_only() { [ "$(grep -c $'\r$' "$1")" -eq "$(wc -l < "$1")" ]; }
+equal_files() { cmp "$1" "$2"; }
+differ() { ! cmp -s "$1" "$2"; }
+line_is() { [ "$(settings_line "$1")" = "$2" ]; }
+# settings_are FIRST LAST EXPECTED: lines FIRST to LAST, joined by commas.
+settings_are() { [ "$(sed -n "$1,$2p" "$folder/rv17.dat" | tr -d '\r' | paste -sd,)" = "$3" ]; }
+starts_with_hd() { [ "$(head -1 "$1" | tr -d '\r')" = "hd" ]; }
+no_red_in() { [ "$(red_pixels "$1")" -eq 0 ]; }
+program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
+
+echo "== 1: OK with the defaults (no settings file yet)"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+stable_screenshot "$shots/1-main-defaults.png"
+check "no red status at start" no_red_in "$shots/1-main-defaults.png"
+# Enter presses OK even while the notes panel has the focus. The panel shows
+# its last lines after Ctrl+End only if the click gave it the focus.
+click_notes_panel
+press ctrl+End
+stable_screenshot "$shots/1-main-notes-end.png"
+check "a click gives the notes panel the focus" regions_differ "$shots/1-main-defaults.png" "$shots/1-main-notes-end.png"
+press Return
+wait_for_end
+check "the settings file has 14 lines" settings_line_count
+check "the settings file ends its lines with CR LF" crlf_only "$folder/rv17.dat"
+check "the default interval list is stored bare" line_is 5 "0.3,0.5,1,1.5,2,2.5,3,4,5,10"
+check "the position stored is where the dialog stood" settings_are 1 2 "100,100"
+check "the default values are stored" settings_are 8 14 "1,0,0,0,-1,0,0"
+if $hatch_available; then
+  reference_output default.txt
+  check "OK with the defaults writes what rv17-hatch writes" equal_files "$reference/default.txt" "$folder/JWC_TEMP.TXT"
+  check "the written exchange file starts with hd" starts_with_hd "$folder/JWC_TEMP.TXT"
+else
+  echo "SKIPPED: comparison with rv17-hatch (no conversion options in this build)"
+  check "OK with solids rewrote the exchange file" differ "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+fi
+
+echo "== 2: typed interval and angle, another colour, both boxes ticked, OK"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+# The focus starts in the interval box with its text selected; Tab follows the
+# designed order: interval, edit, angle, edit, colour, line type, width, edit,
+# the two check boxes.
+xdotool type --delay 50 "2.5"
+press Tab Tab
+xdotool type --delay 50 "30"
+press Tab Tab Down Down Down Tab Tab Tab Tab space Tab space
+stable_screenshot "$shots/2-main-values.png"
+press Return
+wait_for_end
+check "typed values are stored" settings_are 8 14 "2.5,30,3,0,-1,1,1"
+if $hatch_available; then
+  reference_output values.txt --interval 2.5 --angle 30 --colour 3 --recolour-numbered --recolour-sxf
+  check "OK with typed values writes what rv17-hatch writes" equal_files "$reference/values.txt" "$folder/JWC_TEMP.TXT"
+else
+  echo "SKIPPED: comparison with rv17-hatch for typed values"
+fi
+
+echo "== 3: Escape"
+cp "$folder/JWC_TEMP.TXT" "$out/before-escape.txt"
+start_program
+# Escape presses Cancel even while the notes panel has the focus.
+click_notes_panel
+press Escape
+wait_for_end
+check "Escape leaves the exchange file as it was" equal_files "$out/before-escape.txt" "$folder/JWC_TEMP.TXT"
+check "the settings file still has 14 lines" settings_line_count
+check "the settings file holds the last values" settings_are 8 14 "2.5,30,3,0,-1,1,1"
+check "the settings file ends its lines with CR LF" crlf_only "$folder/rv17.dat"
+
+echo "== 4: OK without solids"
+cp "$reference/lines.txt" "$folder/JWC_TEMP.TXT"
+start_program
+press Return
+if wait_until 30 status_is_red; then pass "OK without solids shows the red refusal"; else fail "OK without solids shows the red refusal"; fi
+stable_screenshot "$shots/4-main-refusal.png"
+check "the dialog stays open after the refusal" program_running
+press Escape
+wait_for_end
+check "the refused run leaves the exchange file alone" equal_files "$reference/lines.txt" "$folder/JWC_TEMP.TXT"
+
+echo "== 5: the preset list editor"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+# Tab to the interval list's edit button and press it.
+press Tab space
+EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | head -1)
+check "the editor opens" [ -n "$EDITOR" ]
+xdotool windowfocus --sync "$EDITOR" || true
+stable_screenshot "$shots/5-editor.png"
+press End shift+Home
+xdotool type --delay 50 "7.5"
+press alt+a
+stable_screenshot "$shots/5-editor-added.png"
+press Return
+editor_hidden() { [ -z "$(xdotool search --onlyvisible --name '一覧編集' 2>/dev/null)" ]; }
+check "the editor closes with Enter" wait_until 30 editor_hidden
+xdotool windowfocus --sync "$MAIN"
+press alt+n
+wait_for_end
+check "the accepted list is stored" line_is 5 "0.3,0.5,1,1.5,2,2.5,3,4,5,10,7.5"
+check "Cancel by its access key leaves the exchange file alone" equal_files "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+
+echo "== 6: a stored position off every monitor"
+# As after a monitor was removed: the dialog must still open within reach,
+# and the settings keep the position the user had.
+{ printf '%s\r\n' -5000 -4000; tail -n +3 "$folder/rv17.dat"; } > "$out/rv17.dat" && mv "$out/rv17.dat" "$folder/rv17.dat"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+on_screen() {
+  local x y
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  x=$X y=$Y
+  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ "$x" -lt 1280 ] && [ "$y" -lt 1024 ]
+}
+check "the dialog opens on the screen" on_screen
+stable_screenshot "$shots/6-main-moved-into-reach.png"
+# Alt+F4 is the close box's command: it closes like Cancel.
+press alt+F4
+wait_for_end
+check "the settings keep the position the user had" settings_are 1 2 "-5000,-4000"
+
+echo "== 7: a folder path longer than 260 characters"
+long="$out"
+for part in $(seq 1 12); do long="$long/長いフォルダ名の階層 $part ハッチ線変換テスト"; done
+mkdir -p "$long"
+cp "$exe" "$long/rv17.exe"
+cp "$reference/lines.txt" "$long/JWC_TEMP.TXT"
+folder="$long"
+# Under Wine the folder is Z: followed by its Linux path, in characters.
+check "the Windows path of the program is longer than 260 characters" [ $(( 2 + ${#folder} + 9 )) -gt 260 ]
+start_program
+press Escape
+wait_for_end
+check "the settings file is written beside the program in the long folder" settings_line_count
+
+echo "screenshots: $shots"
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all checks passed"

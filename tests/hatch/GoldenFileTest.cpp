@@ -1,0 +1,73 @@
+// Whole conversions of small drawings against their complete expected output,
+// checked in beside them (each reviewed line by line once): the file's bytes
+// as the host reads them, with both sweeps.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "ConversionRun.h"
+#include "ExchangeReader.h"
+#include "FileAccess.h"
+#include "HatchTestSupport.h"
+#include "TestFolder.h"
+
+namespace {
+
+struct GoldenCase {
+    const char* name;  // tests/data/hatch/<name>.txt and <name>.expected
+    HatchSettings settings;
+};
+
+std::filesystem::path DataFile(const std::string& name) {
+    return std::filesystem::path(RV17_TEST_DATA_DIR) / "hatch" / name;
+}
+
+// The lines of a saved file, for a readable difference.
+std::vector<std::string> SplitLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) end = bytes.size();
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+class GoldenFiles : public testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GoldenFiles, SavedBytesAreTheExpectedOnes) {
+    const GoldenCase& c = GetParam();
+    const FileContents input = ReadWholeFile(DataFile(std::string(c.name) + ".txt"));
+    const FileContents expected = ReadWholeFile(DataFile(std::string(c.name) + ".expected"));
+    ASSERT_TRUE(input.complete && expected.complete) << c.name;
+
+    TestFolder folder;
+    const auto path = folder.Write("JWC_TEMP.TXT", input.bytes);
+    EntityStore store;
+    InitialiseStore(store);
+    ASSERT_TRUE(ReadExchangeFile(store, path));
+    ResetCurrentAttributes(store);
+    EXPECT_EQ(ConversionRun(store, c.settings, path), ConversionOutcome::Saved);
+    ReleaseStore(store);
+    const std::string saved = ReadWholeFile(path).bytes;
+    EXPECT_EQ(SplitLines(saved), SplitLines(expected.bytes)) << c.name;
+    EXPECT_EQ(saved, expected.bytes) << c.name;
+
+    // The literal sweep writes the same lines.
+    const auto literal = ConvertText(input.bytes, c.settings, SweepMode::Literal);
+    EXPECT_EQ(literal, SplitLines(expected.bytes)) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawings, GoldenFiles,
+    testing::Values(GoldenCase{"triangle", HatchSettings{"2", "0", 0, 0, "-1", false, false}},
+                    GoldenCase{"polygons", HatchSettings{"1", "45", 3, 2, "35", true, false}},
+                    GoldenCase{"circles", HatchSettings{"2", "90", 0, 0, "-1", false, false}},
+                    GoldenCase{"rings", HatchSettings{"2", "30", 12, 0, "-1", true, true}},
+                    GoldenCase{"writeback", HatchSettings{"4", "0", 0, -1, "-1", false, false}}),
+    [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
+
+}  // namespace

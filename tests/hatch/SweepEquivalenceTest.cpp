@@ -1,0 +1,59 @@
+// The indexed sweep against the literal one: on thousands of generated
+// drawings both must write the same lines, byte for byte, and neither may
+// write a number that is not finite.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FileAccess.h"
+#include "HatchTestSupport.h"
+#include "RandomDrawing.h"
+
+namespace {
+
+std::string SettingsText(const HatchSettings& s) {
+    return "HatchSettings{\"" + s.interval + "\", \"" + s.angleDegrees + "\", " + std::to_string(s.colourIndex) +
+           ", " + std::to_string(s.lineTypeIndex) + ", \"" + s.width + "\", " +
+           (s.recolourNumberedSolids ? "true" : "false") + ", " + (s.recolourSxfSolids ? "true" : "false") + "}";
+}
+
+bool HoldsNonFinite(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (line.find("NAN") != std::string::npos || line.find("INF") != std::string::npos) return true;
+    }
+    return false;
+}
+
+class SweepEquivalence : public testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
+    RandomDrawing generator(GetParam());
+    std::size_t pieces = 0;
+    for (int drawing = 0; drawing < 600; ++drawing) {
+        const RandomDrawing::Sample sample = generator.Next();
+        const auto literal = ConvertText(sample.text, sample.settings, SweepMode::Literal);
+        const auto indexed = ConvertText(sample.text, sample.settings, SweepMode::Indexed);
+        ASSERT_EQ(literal, indexed) << "drawing:\n" << sample.text << "settings: " << SettingsText(sample.settings);
+        ASSERT_FALSE(HoldsNonFinite(indexed)) << "drawing:\n" << sample.text << SettingsText(sample.settings);
+        pieces += PiecesOf(indexed).size();
+    }
+    // The drawings must actually be hatched, or the comparison proves nothing.
+    EXPECT_GT(pieces, 12000u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SweepEquivalence, testing::Values(1u, 2u, 3u, 4u, 5u));
+
+TEST(SweepEquivalence, TheExampleDrawingAtManyAngles) {
+    const std::string text = ReadWholeFile(std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT").bytes;
+    ASSERT_FALSE(text.empty());
+    for (const char* angle : {"0", "30", "45", "90", "-17.5", "400"}) {
+        HatchSettings settings;
+        settings.interval = "2";
+        settings.angleDegrees = angle;
+        EXPECT_EQ(ConvertText(text, settings, SweepMode::Literal), ConvertText(text, settings, SweepMode::Indexed))
+            << "angle " << angle;
+    }
+}
+
+}  // namespace

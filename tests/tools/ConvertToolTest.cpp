@@ -1,0 +1,224 @@
+// rv17-hatch converting: the same bytes as the dialog's OK for the same
+// values, the settings file under the options, and every refusal with its
+// exit status and message, leaving the files as they were.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ConversionRun.h"
+#include "ExchangeReader.h"
+#include "FileAccess.h"
+#include "HatchTool.h"
+#include "TestFolder.h"
+
+namespace {
+
+constexpr std::string_view kThreeSolids =
+    "lg0\r\nly0\r\nlc2\r\nlt1\r\nlw0\r\n"
+    "sl 0 0 10 0 5 8\r\n"
+    "sl 20 0 30 0 30 10 20 10\r\n"
+    "lc3\r\n"
+    "sc 45 5 5 1 0 0 0 1\r\n"
+    "0 20 50 20\r\n"
+    "sl 0 30 10 30\r\n";
+
+// What the conversion writes for this file and these values, run as the
+// dialog runs it.
+std::string DialogConversion(std::string_view hostFile, const HatchSettings& settings) {
+    TestFolder folder;
+    const auto path = folder.Write("JWC_TEMP.TXT", hostFile);
+    EntityStore store;
+    InitialiseStore(store);
+    ReadExchangeFile(store, path);
+    ResetCurrentAttributes(store);
+    EXPECT_EQ(ConversionRun(store, settings, path), ConversionOutcome::Saved);
+    ReleaseStore(store);
+    return ReadWholeFile(path).bytes;
+}
+
+struct ToolRun {
+    int exitCode;
+    ToolOutput output;
+};
+
+ToolRun Tool(std::vector<std::string> arguments) {
+    ToolRun run{};
+    run.exitCode = RunHatchTool(arguments, run.output);
+    return run;
+}
+
+std::string Text(const std::filesystem::path& path) { return path.string(); }
+
+struct ValuesCase {
+    const char* name;
+    std::vector<std::string> options;
+    HatchSettings settings;
+};
+
+class ToolValues : public testing::TestWithParam<ValuesCase> {};
+
+TEST_P(ToolValues, WritesWhatTheDialogWrites) {
+    const ValuesCase& c = GetParam();
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
+    std::vector<std::string> arguments = c.options;
+    arguments.push_back(Text(input));
+    const ToolRun run = Tool(arguments);
+    ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
+    EXPECT_EQ(run.output.err, "");
+    EXPECT_NE(run.output.out.find("3 solids, "), std::string::npos) << run.output.out;
+    EXPECT_NE(run.output.out.find("'" + Text(input) + "'"), std::string::npos) << run.output.out;
+    EXPECT_EQ(ReadWholeFile(input).bytes, DialogConversion(kThreeSolids, c.settings));
+    EXPECT_EQ(folder.FileCount(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ToolValues,
+    testing::Values(ValuesCase{"Defaults", {}, HatchSettings{}},
+                    ValuesCase{"AllValues",
+                               {"--interval", "0.5", "--angle", "30", "--colour", "3", "--line-type", "2",
+                                "--width", "25", "--recolour-numbered", "--recolour-sxf"},
+                               HatchSettings{"0.5", "30", 3, 2, "25", true, true}},
+                    ValuesCase{"NoSelections", {"--colour=-1", "--line-type=-1", "--angle=-405"},
+                               HatchSettings{"1", "-405", -1, -1, "-1", false, false}},
+                    ValuesCase{"TextsAsTyped", {"--interval", " 2.5", "--angle", "north", "--width", "thin"},
+                               HatchSettings{" 2.5", "north", 0, 0, "thin", false, false}},
+                    ValuesCase{"SxfEntries", {"--colour", "265", "--line-type", "50", "--recolour-sxf"},
+                               HatchSettings{"1", "0", 265, 50, "-1", false, true}}),
+    [](const testing::TestParamInfo<ValuesCase>& info) { return std::string(info.param.name); });
+
+TEST(ToolOutputFile, OutputLeavesTheInputAlone) {
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
+    const auto output = folder.Path() / "hatched.txt";
+    const ToolRun run = Tool({Text(input), "-o", Text(output), "--interval=2"});
+    ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
+    EXPECT_EQ(ReadWholeFile(input).bytes, kThreeSolids);
+    HatchSettings settings;
+    settings.interval = "2";
+    EXPECT_EQ(ReadWholeFile(output).bytes, DialogConversion(kThreeSolids, settings));
+    EXPECT_EQ(folder.FileCount(), 2u);
+}
+
+// The settings file of the dialog: 14 lines, the last values from the eighth.
+std::string SettingsFileText(const char* interval, const char* angle, const char* colour, const char* lineType,
+                             const char* width, const char* numbered, const char* sxf) {
+    return std::string("100\r\n100\r\n193\r\n132\r\n\"1\"\r\n\"0\"\r\n\"-1\"\r\n") + interval + "\r\n" + angle + "\r\n" +
+           colour + "\r\n" + lineType + "\r\n" + width + "\r\n" + numbered + "\r\n" + sxf + "\r\n";
+}
+
+TEST(ToolSettingsFile, GivesTheDialogsLastValuesAndTheOptionsWin) {
+    struct SettingsCase {
+        const char* name;
+        std::vector<std::string> options;
+        HatchSettings expected;
+    };
+    const SettingsCase cases[] = {
+        {"FromTheFile", {}, HatchSettings{"0.5", "30", 3, 2, "25", true, true}},
+        {"IntervalGiven", {"--interval", "2"}, HatchSettings{"2", "30", 3, 2, "25", true, true}},
+        {"AllGiven",
+         {"--interval", "3", "--angle", "45", "--colour", "0", "--line-type", "0", "--width", "-1"},
+         HatchSettings{"3", "45", 0, 0, "-1", true, true}},
+    };
+    for (const SettingsCase& c : cases) {
+        TestFolder folder;
+        const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
+        const auto settings = folder.Write("rv17.dat", SettingsFileText("0.5", "30", "3", "2", "25", "1", "TRUE"));
+        std::vector<std::string> arguments = c.options;
+        arguments.insert(arguments.end(), {"--settings", Text(settings), Text(input)});
+        const ToolRun run = Tool(arguments);
+        ASSERT_EQ(run.exitCode, kExitOk) << c.name << ": " << run.output.err;
+        EXPECT_EQ(ReadWholeFile(input).bytes, DialogConversion(kThreeSolids, c.expected)) << c.name;
+    }
+}
+
+TEST(ToolSettingsFile, ListEntriesBeyondTheListsAreNoSelection) {
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
+    const auto settings = folder.Write("rv17.dat", SettingsFileText("1", "0", "999", "51", "-1", "0", "0"));
+    const ToolRun run = Tool({"--settings", Text(settings), Text(input)});
+    ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
+    EXPECT_EQ(ReadWholeFile(input).bytes, DialogConversion(kThreeSolids, HatchSettings{"1", "0", -1, -1, "-1", false, false}));
+}
+
+struct FailureCase {
+    const char* name;
+    std::string_view hostFile;
+    std::vector<std::string> options;  // before the file; an "@" stands for the test's folder
+    int exitCode;
+    std::vector<std::string> messageParts;
+};
+
+class ToolFailures : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(ToolFailures, ExitWithTheStatusAndWriteNothing) {
+    const FailureCase& c = GetParam();
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", c.hostFile);
+    const auto inFolder = [&](std::string text) {
+        if (const auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, Text(folder.Path()));
+        return text;
+    };
+    std::vector<std::string> arguments;
+    for (const std::string& option : c.options) arguments.push_back(inFolder(option));
+    arguments.push_back(Text(input));
+    const ToolRun run = Tool(arguments);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.output.err;
+    EXPECT_EQ(run.output.out, "") << c.name;
+    EXPECT_EQ(run.output.err.rfind("rv17-hatch: ", 0), 0u) << c.name << ": " << run.output.err;
+    for (const std::string& part : c.messageParts) {
+        EXPECT_NE(run.output.err.find(inFolder(part)), std::string::npos) << c.name << ": " << run.output.err;
+    }
+    EXPECT_EQ(ReadWholeFile(input).bytes, c.hostFile) << c.name;
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) files += entry.is_regular_file();
+    EXPECT_EQ(files, 1u) << c.name;
+}
+
+const std::string kMissingReason = std::make_error_code(std::errc::no_such_file_or_directory).message();
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ToolFailures,
+    testing::Values(
+        FailureCase{"IntervalTooSmall", kThreeSolids, {"--interval", "0.001"}, kExitUsage,
+                    {"--interval '0.001'", "0.01 to 100"}},
+        FailureCase{"IntervalNotANumber", kThreeSolids, {"--interval=1 mm"}, kExitUsage, {"'1 mm'", "0.01 to 100"}},
+        FailureCase{"WidthTooLarge", kThreeSolids, {"--width", "30001"}, kExitUsage,
+                    {"--width '30001'", "-1 to 30000"}},
+        FailureCase{"IntervalBeforeSolids", "0 0 10 10\r\n", {"--interval", "200"}, kExitUsage, {"--interval"}},
+        FailureCase{"WidthBeforeSolids", "0 0 10 10\r\n", {"--width", "-2"}, kExitUsage, {"--width '-2'"}},
+        FailureCase{"NoSolids", "0 0 10 10\r\nsl 0 0 5 5\r\nse 0 0 5 1 0 0 0 0\r\n", {}, kExitNoSolids,
+                    {"no solid"}},
+        FailureCase{"EmptyFile", "", {}, kExitNoSolids, {"no solid"}},
+        FailureCase{"SweepTooLarge", "sl 0 0 1e15 0 0 1e15\r\n", {"--interval", "0.01"}, kExitUsage,
+                    {"--interval '0.01'", "larger interval"}},
+        FailureCase{"ColourNotAnIndex", kThreeSolids, {"--colour", "blue"}, kExitUsage, {"--colour", "'blue'"}},
+        FailureCase{"OutputInAMissingFolder", kThreeSolids, {"-o", "@/no such folder/out.txt"}, kExitFileError,
+                    {"cannot write '@/no such folder/out.txt': "}},
+        FailureCase{"OutputIsAFolder", kThreeSolids, {"-o", "@"}, kExitFileError, {"cannot write '@': "}},
+        FailureCase{"SettingsFileMissing", kThreeSolids, {"--settings", "@/none.dat"}, kExitFileError,
+                    {"cannot read settings '@/none.dat': ", kMissingReason}}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST(ToolFailures, AnUnreadableFileNamesThePathAndTheReason) {
+    TestFolder folder;
+    const std::string path = Text(folder.Path() / "JWC_TEMP.TXT");
+    const ToolRun run = Tool({"--interval", "2", path});
+    EXPECT_EQ(run.exitCode, kExitFileError);
+    EXPECT_NE(run.output.err.find("cannot read '" + path + "': " + kMissingReason), std::string::npos)
+        << run.output.err;
+    EXPECT_EQ(folder.FileCount(), 0u);
+}
+
+TEST(ToolFailures, TheSaveFailureGivesTheSystemsReason) {
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
+    const std::string output = Text(folder.Path() / "missing" / "out.txt");
+    const ToolRun run = Tool({Text(input), "-o", output});
+    EXPECT_EQ(run.exitCode, kExitFileError);
+    EXPECT_NE(run.output.err.find(kMissingReason), std::string::npos) << run.output.err;
+}
+
+}  // namespace
