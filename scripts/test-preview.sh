@@ -2,7 +2,7 @@
 # The preview picture of the bundled example, end to end: rv17-hatch of the
 # linux-release build converts a copy of examples/JWC_TEMP.TXT with --svg, the
 # picture must be well-formed XML, hold as many hatch segments as its caption
-# states, and render with rsvg-convert to a PNG of plausible size.
+# and the tool's summary state, and render with rsvg-convert to a PNG of plausible size.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,11 +19,14 @@ cp examples/JWC_TEMP.TXT "$work/JWC_TEMP.TXT"
 "$tool" --svg "$work/preview.svg" "$work/JWC_TEMP.TXT" >"$work/tool.out"
 xmllint --noout "$work/preview.svg"
 
-# The caption's count against the segments drawn (one "M" per segment in the hatch paths).
+# The tool's count and the caption's against the segments drawn (one "M" per
+# segment in the hatch paths).
+written=$(grep -o '[0-9]* hatch segments written' "$work/tool.out" | grep -o '^[0-9]*')
 stated=$(grep -o '[0-9]* hatch segments<' "$work/preview.svg" | grep -o '^[0-9]*')
 drawn=$(grep -o '<path class="hatch"[^>]*' "$work/preview.svg" | grep -o 'M' | wc -l)
-if [ -z "$stated" ] || [ "$stated" -eq 0 ] || [ "$stated" -ne "$drawn" ]; then
-  echo "test-preview: caption states '${stated}' hatch segments, the picture draws $drawn" >&2
+if [ -z "$written" ] || [ "$written" -eq 0 ] || [ "$stated" != "$written" ] || [ "$drawn" -ne "$written" ]; then
+  echo "test-preview: the tool wrote '${written}' hatch segments, the caption states '${stated}'," \
+       "the picture draws $drawn" >&2
   exit 1
 fi
 

@@ -78,6 +78,7 @@ constexpr OptionRow kOptions[] = {
     {"--settings", true, [](CommandLine& c, std::string_view v) { return SetPath(c.settingsFile, v); }},
     {"-o", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
     {"--output", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
+    {"--svg", true, [](CommandLine& c, std::string_view v) { return SetPath(c.pictureFile, v); }},
 };
 
 const OptionRow* FindOption(std::string_view name) noexcept {
@@ -176,6 +177,9 @@ std::string_view UsageText() noexcept {
            "  --settings FILE      take the dialog's last values from its settings file;\n"
            "                       the options above win over them\n"
            "  -o, --output OUTPUT  write the result to OUTPUT instead of over FILE\n"
+           "  --svg PICTURE        also draw the drawing before and after the conversion\n"
+           "                       side by side into the SVG file PICTURE (before only\n"
+           "                       with --count or when the conversion is refused)\n"
            "  --count              print the number of solids that the conversion hatches\n"
            "  --help               show this text and end\n"
            "  --version            show the version and end\n"

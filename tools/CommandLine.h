@@ -33,6 +33,7 @@ struct CommandLine {
     std::string inputFile;     // the exchange file, as given
     std::string outputFile;    // empty: the conversion replaces the input file
     std::string settingsFile;  // empty: none
+    std::string pictureFile;   // --svg: the preview picture; empty: none
     HatchOptions hatch;
 };
 

@@ -12,6 +12,7 @@
 #include "JwwGaibu.h"
 #include "SaveFailure.h"
 #include "SettingsFile.h"
+#include "ToolPreview.h"
 
 namespace {
 
@@ -53,6 +54,38 @@ private:
     EntityStore store_;
 };
 
+// The command line's options over the values in settings.
+void ApplyOptions(const HatchOptions& given, HatchSettings& settings) {
+    if (given.interval) settings.interval = *given.interval;
+    if (given.angle) settings.angleDegrees = *given.angle;
+    if (given.colourIndex) settings.colourIndex = *given.colourIndex;
+    if (given.lineTypeIndex) settings.lineTypeIndex = *given.lineTypeIndex;
+    if (given.width) settings.width = *given.width;
+    if (given.recolourNumbered) settings.recolourNumberedSolids = true;
+    if (given.recolourSxf) settings.recolourSxfSolids = true;
+}
+
+// The file's name without its folders, for the picture's captions.
+std::string_view BaseName(std::string_view path) noexcept {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// Draws the picture that --svg asks for, if any: both panels when output holds
+// the saved conversion, the drawing before alone when it is nullptr. The exit
+// code 1 when the picture cannot be written, otherwise 0.
+int DrawPicture(const CommandLine& commandLine, const EntityStore& store, const HatchSettings& settings,
+                const OutputLines* output, ToolOutput& toolOutput) {
+    if (commandLine.pictureFile.empty()) return kExitOk;
+    const PreviewInput input{store, output, BaseName(commandLine.inputFile), settings.interval, settings.angleDegrees};
+    const std::string failure =
+        WriteToolPreview(PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
+                         output != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+    if (!failure.empty()) return Fail(toolOutput, kExitFileError, failure);
+    toolOutput.out += "picture drawn to " + Quoted(commandLine.pictureFile) + "\n";
+    return kExitOk;
+}
+
 int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
     LoadedDrawing drawing;
     std::error_code error;
@@ -60,7 +93,10 @@ int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
         return Fail(output, kExitFileError, "cannot read " + Quoted(commandLine.inputFile) + ": " + error.message());
     }
     output.out += Decimal(SolidCount(drawing.Store())) + "\n";
-    return kExitOk;
+    // The captions show the options as given; --count reads no settings file.
+    HatchSettings settings;
+    ApplyOptions(commandLine.hatch, settings);
+    return DrawPicture(commandLine, drawing.Store(), settings, nullptr, output);
 }
 
 // The dialog's values: its defaults, or the settings file's, with the command
@@ -77,14 +113,7 @@ bool GatherSettings(const CommandLine& commandLine, HatchSettings& settings, Too
         }
         settings = *saved;
     }
-    const HatchOptions& given = commandLine.hatch;
-    if (given.interval) settings.interval = *given.interval;
-    if (given.angle) settings.angleDegrees = *given.angle;
-    if (given.colourIndex) settings.colourIndex = *given.colourIndex;
-    if (given.lineTypeIndex) settings.lineTypeIndex = *given.lineTypeIndex;
-    if (given.width) settings.width = *given.width;
-    if (given.recolourNumbered) settings.recolourNumberedSolids = true;
-    if (given.recolourSxf) settings.recolourSxfSolids = true;
+    ApplyOptions(commandLine.hatch, settings);
     return true;
 }
 
@@ -123,7 +152,11 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     EntityStore& store = drawing.Store();
     // The writer starts from its default state, as after the dialog's start-up.
     ResetCurrentAttributes(store);
-    if (const int refused = Refusal(commandLine, store, settings, output); refused != kExitOk) return refused;
+    // A refused or failed conversion still draws the drawing as it is.
+    if (const int refused = Refusal(commandLine, store, settings, output); refused != kExitOk) {
+        DrawPicture(commandLine, store, settings, nullptr, output);
+        return refused;
+    }
 
     const std::string& target = commandLine.outputFile.empty() ? commandLine.inputFile : commandLine.outputFile;
     const std::filesystem::path targetPath = PathFromArgument(target);
@@ -131,13 +164,19 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     switch (ConversionRun(store, settings, targetPath, counts)) {
         case ConversionOutcome::Saved: break;
         case ConversionOutcome::SaveFailed:
-            return Fail(output, kExitFileError,
-                        "cannot write " + Quoted(target) + ": " + SaveFailureReason(targetPath).message());
-        case ConversionOutcome::SweepTooLarge: return Refusal(commandLine, store, settings, output);
+            Fail(output, kExitFileError,
+                 "cannot write " + Quoted(target) + ": " + SaveFailureReason(targetPath).message());
+            DrawPicture(commandLine, store, settings, nullptr, output);
+            return kExitFileError;
+        case ConversionOutcome::SweepTooLarge: {
+            const int refused = Refusal(commandLine, store, settings, output);
+            DrawPicture(commandLine, store, settings, nullptr, output);
+            return refused;
+        }
     }
     output.out += Decimal(counts.solids) + " solids, " + Decimal(counts.hatchSegments) +
                   " hatch segments written to " + Quoted(target) + "\n";
-    return kExitOk;
+    return DrawPicture(commandLine, store, settings, &store.outputLines, output);
 }
 
 }  // namespace

@@ -12,7 +12,9 @@ struct ToolOutput {
 
 // Exit codes: 0 done; 1 a file could not be read or written; 2 the command
 // line or a value is unusable (an interval too small for the drawing too);
-// 3 the file holds no solid to hatch. Nothing is written unless the code is 0.
+// 3 the file holds no solid to hatch. The exchange file is written only with
+// code 0; a picture asked for with --svg is drawn whenever the file was read
+// (a picture that cannot be written gives 1, the conversion being saved).
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;
