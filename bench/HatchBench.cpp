@@ -3,7 +3,6 @@
 // Run with --write-drawing PATH to write the drawing for measurements of the
 // real tool.
 #include <benchmark/benchmark.h>
-
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -77,7 +76,8 @@ void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
     }
     state.counters["segments"] = static_cast<double>(counts.hatchSegments);
     state.counters["outputLines"] = static_cast<double>(outputLines);
-    state.counters["heldBytesPerLine"] = static_cast<double>(heldBytes) / static_cast<double>(outputLines);
+    state.counters["heldBytesPerLine"] =
+        static_cast<double>(heldBytes) / static_cast<double>(outputLines);
     state.counters["peakRssBytesPerLine"] = PeakResidentBytes() / static_cast<double>(outputLines);
 }
 BENCHMARK(BM_ConvertDrawingEndToEnd)->Unit(benchmark::kMillisecond);
@@ -94,7 +94,8 @@ void BM_BuildOutput(benchmark::State& state) {
         store.outputLines.Release();
         ResetCurrentAttributes(store);
         state.ResumeTiming();
-        const ConversionBuild build = BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr});
+        const ConversionBuild build =
+            BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr});
         state.PauseTiming();
         segments = SegmentsWritten(store, build.firstSweepLine);
         state.ResumeTiming();

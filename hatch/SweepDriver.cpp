@@ -10,13 +10,15 @@
 namespace {
 
 bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double y2) noexcept {
-    return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code == kCrossingOnBoth;
+    return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code ==
+           kCrossingOnBoth;
 }
 
 // The solids a line is offered to, and the clip context that goes with each.
 class LiteralOffers {
 public:
-    LiteralOffers(EntityStore& store, CrossingList& crossings, const std::vector<HatchSolid>& solids)
+    LiteralOffers(EntityStore& store, CrossingList& crossings,
+                  const std::vector<HatchSolid>& solids)
         : store_(store), crossings_(crossings), solids_(solids) {}
 
     void Offer(const HatchLine& line) {
@@ -36,8 +38,8 @@ private:
 
 class IndexedOffers {
 public:
-    IndexedOffers(EntityStore& store, CrossingList& crossings, const std::vector<HatchSolid>& solids,
-                  const SweepPlan& plan)
+    IndexedOffers(EntityStore& store, CrossingList& crossings,
+                  const std::vector<HatchSolid>& solids, const SweepPlan& plan)
         : store_(store), crossings_(crossings), solids_(solids), index_(store, solids, plan) {}
 
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
@@ -47,7 +49,8 @@ public:
         if (reachable.empty()) return;
         const LineFrame frame(line);
         for (const ReachableSolid& solid : reachable) {
-            ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot), &frame};
+            ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot),
+                                &frame};
             ClipSolid(context, solids_[solid.ordinal], line);
         }
     }
@@ -62,8 +65,10 @@ private:
 }  // namespace
 
 bool LineMeetsBounds(const HatchLine& line, const SolidBounds& b) noexcept {
-    return CrossesEdge(line, b.minX, b.minY, b.maxX, b.minY) || CrossesEdge(line, b.minX, b.minY, b.minX, b.maxY) ||
-           CrossesEdge(line, b.minX, b.maxY, b.maxX, b.maxY) || CrossesEdge(line, b.maxX, b.minY, b.maxX, b.maxY);
+    return CrossesEdge(line, b.minX, b.minY, b.maxX, b.minY) ||
+           CrossesEdge(line, b.minX, b.minY, b.minX, b.maxY) ||
+           CrossesEdge(line, b.minX, b.maxY, b.maxX, b.maxY) ||
+           CrossesEdge(line, b.maxX, b.minY, b.maxX, b.maxY);
 }
 
 void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line) {
@@ -80,13 +85,15 @@ void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& l
             ClipCircleSolid(context, solid.hatchColour, line, store.circleSolids[i]);
             break;
         case EntityKind::RingSolid:
-            ClipRingSolid(context, solid.hatchColour, kRingVariantSameFlatness, line, store.ringSolids[i]);
+            ClipRingSolid(context, solid.hatchColour, kRingVariantSameFlatness, line,
+                          store.ringSolids[i]);
             break;
         case EntityKind::ConstantWidthRingSolid:
             ClipRingSolid(context, solid.hatchColour, kRingVariantConstantWidth, line,
                           store.constantWidthRingSolids[i]);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -37,11 +37,13 @@ struct SolidLineRanges {
     LineRange forward;
     LineRange backward;
 };
-SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid, const SweepPlan& plan);
+SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid,
+                                  const SweepPlan& plan);
 
 class SweepIndex {
 public:
-    SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan);
+    SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids,
+               const SweepPlan& plan);
 
     void BeginDirection(SweepDirection direction);
 
