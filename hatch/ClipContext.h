@@ -17,7 +17,7 @@ using InsideTest = int (*)(int n, const double* x, const double* y, double px, d
 
 // frame: the line's shared facts, given by the indexed sweep. With them the
 // clippers take shortcuts that give the same results to the last bit;
-// without them (the literal sweep) every step is computed as documented.
+// without them (the literal sweep) every step is computed in full.
 struct ClipContext {
     EntityStore& store;
     CrossingList& crossings;

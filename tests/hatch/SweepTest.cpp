@@ -230,6 +230,26 @@ TEST(Bounds, TheTangentCornerBeyondTheSquareIsHatched) {
     EXPECT_GT(pieces.back().y1, 16.5);
 }
 
+TEST(Bounds, TheLargerSecondEdgeOfARingIsHatched) {
+    // The first edge's square reaches only to 5; the band between 5 and 10
+    // must be hatched all round.
+    const auto pieces = SortedPieces("so 0 0 5 1 0 0 0 10\n", Settings("1", "0"));
+    ASSERT_FALSE(pieces.empty());
+    EXPECT_LT(pieces.front().y1, -8.5);
+    EXPECT_GT(pieces.back().y1, 8.5);
+}
+
+TEST(HatchColour, TheCurrentColourEntryGivesTheDrawingsFirstColour) {
+    // An RGB solid takes the hatch colour; with the entry "current colour"
+    // that is the first colour of the file (4), not the solid's.
+    Drawing drawing("lc4\nsl 20 0 30 0 25 8\nlc10 255\nsl 0 0 10 0 5 8\n");
+    drawing.Convert(Settings("1", "0"));
+    const std::vector<std::string> lines = drawing.SweepLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "lc4");
+    for (const std::string& line : lines) EXPECT_TRUE(line.rfind("lc", 0) != 0 || line == "lc4") << line;
+}
+
 struct RefusalCase {
     const char* name;
     const char* drawing;
