@@ -1,6 +1,8 @@
 // The sweep over all hatch lines and the dispatch of each line to the solids.
 #include "SweepDriver.h"
 
+#include <optional>
+
 #include "CircularClipper.h"
 #include "Intersections.h"
 #include "PolygonClipper.h"
@@ -100,9 +102,16 @@ void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& l
 void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
               const SweepOptions& options) {
     CrossingList crossings(plan.angle);
-    LiteralOffers literal(store, crossings, solids);
-    IndexedOffers indexed(store, crossings, solids, plan);
-    const bool useIndex = options.mode == SweepMode::Indexed;
+    std::optional<LiteralOffers> literal;
+    std::optional<IndexedOffers> indexed;
+    if (options.mode == SweepMode::Indexed) {
+        indexed.emplace(store, crossings, solids, plan);
+    } else {
+        literal.emplace(store, crossings, solids);
+    }
+    const auto begin = [&](SweepDirection direction) {
+        if (indexed) indexed->BeginDirection(direction);
+    };
 
     // Line number k of a direction: offered to the solids when it meets the
     // bounds; the result tells whether the direction goes on.
@@ -111,10 +120,10 @@ void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const S
         const bool met = LineMeetsBounds(line, plan.bounds);
         if (options.observer != nullptr) (*options.observer)(line, met);
         if (met) {
-            if (useIndex) {
-                indexed.Offer(line, k);
+            if (indexed) {
+                indexed->Offer(line, k);
             } else {
-                literal.Offer(line);
+                literal->Offer(line);
             }
         }
         return met;
@@ -122,14 +131,14 @@ void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const S
 
     // The line through S, whether or not it meets the bounds, then the lines
     // forward. Each position adds one step to the last.
-    indexed.BeginDirection(SweepDirection::Forward);
+    begin(SweepDirection::Forward);
     dispatch(plan.start, 0);
     PlanePoint p = plan.start;
     for (std::int64_t k = 1;; ++k) {
         p = {p.X + plan.forwardStep.X, p.Y + plan.forwardStep.Y};
         if (!dispatch(p, k)) break;
     }
-    indexed.BeginDirection(SweepDirection::Backward);
+    begin(SweepDirection::Backward);
     p = plan.start;
     for (std::int64_t k = 1;; ++k) {
         p = {p.X + plan.backwardStep.X, p.Y + plan.backwardStep.Y};
