@@ -3,15 +3,16 @@
 // Run with --write-drawing PATH to write the drawing for measurements of the
 // real tool.
 #include <benchmark/benchmark.h>
-
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "ConversionBuild.h"
 #include "ConversionRun.h"
@@ -77,7 +78,8 @@ void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
     }
     state.counters["segments"] = static_cast<double>(counts.hatchSegments);
     state.counters["outputLines"] = static_cast<double>(outputLines);
-    state.counters["heldBytesPerLine"] = static_cast<double>(heldBytes) / static_cast<double>(outputLines);
+    state.counters["heldBytesPerLine"] =
+        static_cast<double>(heldBytes) / static_cast<double>(outputLines);
     state.counters["peakRssBytesPerLine"] = PeakResidentBytes() / static_cast<double>(outputLines);
 }
 BENCHMARK(BM_ConvertDrawingEndToEnd)->Unit(benchmark::kMillisecond);
@@ -94,7 +96,8 @@ void BM_BuildOutput(benchmark::State& state) {
         store.outputLines.Release();
         ResetCurrentAttributes(store);
         state.ResumeTiming();
-        const ConversionBuild build = BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr});
+        const ConversionBuild build =
+            BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr});
         state.PauseTiming();
         segments = SegmentsWritten(store, build.firstSweepLine);
         state.ResumeTiming();
@@ -104,6 +107,49 @@ void BM_BuildOutput(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildOutput)->ArgName("indexed")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildOutput)->ArgName("indexed")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The writer's share of a conversion: the same colours, "z1" lines and
+// pieces written without any sweep, for comparing the sweeps' own costs.
+void BM_WritePiecesOnly(benchmark::State& state) {
+    struct Piece {
+        std::int32_t colour;
+        double x1, y1, x2, y2;
+    };
+    std::vector<Piece> pieces;
+    {
+        EntityStore store;
+        InitialiseStore(store);
+        ReadExchangeFile(store, DrawingFile());
+        ResetCurrentAttributes(store);
+        const ConversionBuild build = BuildConversionOutput(store, BenchSettings());
+        std::int32_t colour = 0;
+        for (std::size_t i = build.firstSweepLine; i < store.outputLines.Count(); ++i) {
+            const std::string line(store.outputLines.Line(i));
+            if (line.rfind("lc", 0) == 0) {
+                colour = std::atoi(line.c_str() + 2);
+            } else if (line != "z1") {
+                Piece piece{colour, 0, 0, 0, 0};
+                std::sscanf(line.c_str(), "%lf %lf %lf %lf", &piece.x1, &piece.y1, &piece.x2, &piece.y2);
+                pieces.push_back(piece);
+            }
+        }
+        ReleaseStore(store);
+    }
+    for (auto _ : state) {
+        EntityStore store;
+        InitialiseStore(store);
+        ResetCurrentAttributes(store);
+        for (const Piece& p : pieces) {
+            EmitColour(store, p.colour);
+            EmitZFlags(store, 1);
+            EmitLine(store, p.x1, p.y1, p.x2, p.y2);
+        }
+        benchmark::DoNotOptimize(store.outputLines.Count());
+        ReleaseStore(store);
+    }
+    state.counters["segments"] = static_cast<double>(pieces.size());
+}
+BENCHMARK(BM_WritePiecesOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -18,7 +18,9 @@ inline std::string GenerateHatchDrawing(int solids = 10'000, std::uint64_t seed 
     char buffer[32];
     const auto number = [&](double value) {
         text += ' ';
-        text.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, std::round(value * 1e4) / 1e4).ptr);
+        text.append(
+            buffer,
+            std::to_chars(buffer, buffer + sizeof buffer, std::round(value * 1e4) / 1e4).ptr);
     };
     for (int i = 0; i < solids; ++i) {
         const double cx = position(random);

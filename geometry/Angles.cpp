@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "Trigonometry.h"
+
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
@@ -17,7 +19,7 @@ double RoundToGrid(double x) noexcept {
 
 double DirectionAngle(double dx, double dy) noexcept {
     if (std::fabs(dx) < kNullVectorTolerance && std::fabs(dy) < kNullVectorTolerance) return 0.0;
-    double angle = std::atan2(dy, dx);
+    double angle = ArcTangent2(dy, dx);
     if (angle < 0.0) angle += kTwoPi;
     return angle;
 }
@@ -57,8 +59,9 @@ bool AngleInSweep(double test, double start, double arc) noexcept {
 }
 
 PlanePoint RotatePoint(double x, double y, double cx, double cy, double a) noexcept {
-    const double c = std::cos(a);
-    const double s = std::sin(a);
+    double s = 0.0;
+    double c = 0.0;
+    SineCosine(a, s, c);
     const double dx = x - cx;
     const double dy = y - cy;
     return {cx + c * dx - s * dy, cy + s * dx + c * dy};
@@ -81,7 +84,7 @@ double AngleBetweenVectors(PlanePoint a, PlanePoint b) noexcept {
     // Rounding can push the cosine of nearly parallel vectors just past +-1.
     if (c < -1.0) c = -1.0;
     if (c > 1.0) c = 1.0;
-    return std::acos(c);
+    return ArcCosine(c);
 }
 
 double AngleBetweenVectorsDegrees(PlanePoint a, PlanePoint b) noexcept {

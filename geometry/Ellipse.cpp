@@ -6,6 +6,7 @@
 
 #include "Angles.h"
 #include "Intersections.h"
+#include "Trigonometry.h"
 
 namespace {
 
@@ -18,8 +19,11 @@ constexpr double kTangentLength = 10.0;
 }  // namespace
 
 PlanePoint EllipsePoint(double cx, double cy, double r, double k, double t, double phi) noexcept {
-    const double u = std::cos(phi) * r;
-    const double v = std::sin(phi) * (r * k);
+    double sine = 0.0;
+    double cosine = 0.0;
+    SineCosine(phi, sine, cosine);
+    const double u = cosine * r;
+    const double v = sine * (r * k);
     const PlanePoint turned = RotatePoint(u, v, 0.0, 0.0, t);
     return {turned.X + cx, turned.Y + cy};
 }
@@ -36,14 +40,14 @@ PlanePoint ArcTangentCorner(double cx, double cy, double r, double k, double t, 
     // Worked in the ellipse's own frame: centre at the origin, no tilt. The
     // tangent at parametric angle phi runs along (cos(phi + pi/2), k sin(phi + pi/2)).
     const double end = start + arc;
-    const double sx = std::cos(start) * r;
-    const double sy = std::sin(start) * r * k;
-    const double sx2 = sx + kTangentLength * std::cos(start + kHalfPi);
-    const double sy2 = sy + kTangentLength * k * std::sin(start + kHalfPi);
-    const double ex = std::cos(end) * r;
-    const double ey = std::sin(end) * r * k;
-    const double ex2 = ex + kTangentLength * std::cos(end - kHalfPi);
-    const double ey2 = ey + kTangentLength * k * std::sin(end - kHalfPi);
+    const double sx = Cosine(start) * r;
+    const double sy = Sine(start) * r * k;
+    const double sx2 = sx + kTangentLength * Cosine(start + kHalfPi);
+    const double sy2 = sy + kTangentLength * k * Sine(start + kHalfPi);
+    const double ex = Cosine(end) * r;
+    const double ey = Sine(end) * r * k;
+    const double ex2 = ex + kTangentLength * Cosine(end - kHalfPi);
+    const double ey2 = ey + kTangentLength * k * Sine(end - kHalfPi);
 
     const SegmentCrossing crossing = SegmentIntersection(sx, sy, sx2, sy2, ex, ey, ex2, ey2);
     const PlanePoint corner = crossing.code == kNoCrossing ? PlanePoint{} : crossing.point;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Angles.h"
+#include "Trigonometry.h"
 
 double Quantise(double d) noexcept { return std::trunc(d / kQuantiserStep + 0.5) * kQuantiserStep; }
 
@@ -70,8 +71,9 @@ CurveCrossings LineCircleIntersection(double ax, double ay, double bx, double by
         t = std::sqrt(o);
         result.count = 2;
     }
-    const double c = std::cos(h);
-    const double s = std::sin(h);
+    double s = 0.0;
+    double c = 0.0;
+    SineCosine(h, s, c);
     result.p1 = {cx + c * t - s * off, cy + s * t + c * off};
     result.p2 = {cx + c * -t - s * off, cy + s * -t + c * off};
     return result;

@@ -8,3 +8,4 @@
 #include "PlanePoint.h"
 #include "PolygonTest.h"
 #include "TextConversions.h"
+#include "Trigonometry.h"

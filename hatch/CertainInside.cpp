@@ -69,8 +69,10 @@ CertainInside CertainInside::ConvexCorners(const double* x, const double* y, int
         certain.y_[i] = y[i];
         certain.ex_[i] = x[next] - x[i];
         certain.ey_[i] = y[next] - y[i];
-        certain.lengthSquared_[i] = certain.ex_[i] * certain.ex_[i] + certain.ey_[i] * certain.ey_[i];
-        shortest = i == 0 ? certain.lengthSquared_[i] : std::min(shortest, certain.lengthSquared_[i]);
+        certain.lengthSquared_[i] =
+            certain.ex_[i] * certain.ex_[i] + certain.ey_[i] * certain.ey_[i];
+        shortest =
+            i == 0 ? certain.lengthSquared_[i] : std::min(shortest, certain.lengthSquared_[i]);
         minX = std::min(minX, x[i]);
         maxX = std::max(maxX, x[i]);
         minY = std::min(minY, y[i]);

@@ -8,6 +8,7 @@
 #include "Angles.h"
 #include "Ellipse.h"
 #include "Intersections.h"
+#include "Trigonometry.h"
 
 namespace {
 
@@ -30,9 +31,10 @@ struct CurvedEdge {
 // every solid.
 // SegmentArcIntersection, with the circle crossing from the line's frame when
 // it is known.
-CurveCrossings SegmentArc(const HatchLine& line, const LineFrame* frame, double cx, double cy, double r,
-                          double start, double arc) noexcept {
-    if (frame == nullptr) return SegmentArcIntersection(line.ax, line.ay, line.bx, line.by, cx, cy, r, start, arc);
+CurveCrossings SegmentArc(const HatchLine& line, const LineFrame* frame, double cx, double cy,
+                          double r, double start, double arc) noexcept {
+    if (frame == nullptr)
+        return SegmentArcIntersection(line.ax, line.ay, line.bx, line.by, cx, cy, r, start, arc);
     const CurveCrossings circle = frame->SegmentCircle(cx, cy, r);
     CurveCrossings result;
     const auto take = [&](PlanePoint p) noexcept {
@@ -46,8 +48,9 @@ CurveCrossings SegmentArc(const HatchLine& line, const LineFrame* frame, double 
     return result;
 }
 
-void AddArcCrossings(CrossingList& crossings, const HatchLine& line, const LineFrame* frame, bool circular,
-                     double cx, double cy, CurvedEdge edge, double tilt, double start, double arc) noexcept {
+void AddArcCrossings(CrossingList& crossings, const HatchLine& line, const LineFrame* frame,
+                     bool circular, double cx, double cy, CurvedEdge edge, double tilt,
+                     double start, double arc) noexcept {
     if (circular) {
         const double polarStart = NormalizedRadians(start + tilt);
         const CurveCrossings found = SegmentArc(line, frame, cx, cy, edge.radius, polarStart, arc);
@@ -65,11 +68,12 @@ void AddArcCrossings(CrossingList& crossings, const HatchLine& line, const LineF
     if (found.count == 2) keepOnArc(found.p2);  // a tangent point is taken once
 }
 
-void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, const LineFrame* frame, PlanePoint from,
-                        PlanePoint to) noexcept {
+void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, const LineFrame* frame,
+                        PlanePoint from, PlanePoint to) noexcept {
     SegmentCrossing crossing;
     if (frame == nullptr) {
-        crossing = SegmentIntersection(line.ax, line.ay, line.bx, line.by, from.X, from.Y, to.X, to.Y);
+        crossing =
+            SegmentIntersection(line.ax, line.ay, line.bx, line.by, from.X, from.Y, to.X, to.Y);
     } else if (!frame->EdgeMissesLine(from.X, from.Y, to.X, to.Y)) {
         crossing = frame->EdgeCrossing(from.X, from.Y, to.X, to.Y);
     }
@@ -79,16 +83,21 @@ void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, const Li
 // 73 points from the angle from, each angle reached by adding step to the
 // last. The points are those of EllipsePoint, the tilt's cosine and sine
 // taken once: the same operations in the same order.
-void AppendCurvePoints(OutlinePolygon& outline, double cx, double cy, CurvedEdge edge, double tilt, double from,
-                       double step) noexcept {
-    const double c = std::cos(tilt);
-    const double s = std::sin(tilt);
+void AppendCurvePoints(OutlinePolygon& outline, double cx, double cy, CurvedEdge edge, double tilt,
+                       double from, double step) noexcept {
+    double s = 0.0;
+    double c = 0.0;
+    SineCosine(tilt, s, c);
     const double across = edge.radius * edge.flatness;
     double phi = from;
     for (int i = 0; i <= kChords; ++i) {
-        const double u = std::cos(phi) * edge.radius;
-        const double v = std::sin(phi) * across;
-        outline.Append({(0.0 + c * (u - 0.0) - s * (v - 0.0)) + cx, (0.0 + s * (u - 0.0) + c * (v - 0.0)) + cy});
+        double sine = 0.0;
+        double cosine = 0.0;
+        SineCosine(phi, sine, cosine);
+        const double u = cosine * edge.radius;
+        const double v = sine * across;
+        outline.Append({(0.0 + c * (u - 0.0) - s * (v - 0.0)) + cx,
+                        (0.0 + s * (u - 0.0) + c * (v - 0.0)) + cy});
         phi += step;
     }
 }
@@ -99,7 +108,9 @@ struct CircleFigure {
     std::int32_t solidMode;
 
     CurvedEdge Edge() const noexcept { return {radius, flatness}; }
-    PlanePoint Point(double phi) const noexcept { return EllipsePoint(cx, cy, radius, flatness, tilt, phi); }
+    PlanePoint Point(double phi) const noexcept {
+        return EllipsePoint(cx, cy, radius, flatness, tilt, phi);
+    }
     PlanePoint TangentCorner() const noexcept {
         return ArcTangentCorner(cx, cy, radius, flatness, tilt, start, arc);
     }
@@ -112,23 +123,24 @@ void FillCircleOutline(OutlinePolygon& outline, const CircleFigure& figure) noex
     outline.Clear();
     switch (figure.solidMode) {
         case kBetweenArcAndChord:
-            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt, figure.start,
-                              figure.arc / kChords);
+            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt,
+                              figure.start, figure.arc / kChords);
             break;
         case kSector:
-            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt, figure.start,
-                              figure.arc / kChords);
+            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt,
+                              figure.start, figure.arc / kChords);
             outline.Append({figure.cx, figure.cy});
             break;
         case kTangentCornerMode:
-            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt, figure.start,
-                              figure.arc / kChords);
+            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt,
+                              figure.start, figure.arc / kChords);
             outline.Append(figure.TangentCorner());
             break;
         default:
             // The whole curve: its 73rd point only nearly repeats the first, and
             // no closing point follows.
-            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt, 0.0, kTwoPi / kChords);
+            AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt, 0.0,
+                              kTwoPi / kChords);
             return;
     }
     outline.Close();
@@ -139,37 +151,41 @@ void AddCircleCrossings(CrossingList& crossings, const HatchLine& line, const Li
     const bool circular = IsCircular(figure.flatness);
     switch (figure.solidMode) {
         case kBetweenArcAndChord:
-            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
-                            figure.start, figure.arc);
-            AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start), figure.Point(figure.start + figure.arc));
+            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(),
+                            figure.tilt, figure.start, figure.arc);
+            AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start),
+                               figure.Point(figure.start + figure.arc));
             return;
         case kSector: {
-            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
-                            figure.start, figure.arc);
+            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(),
+                            figure.tilt, figure.start, figure.arc);
             const PlanePoint centre{figure.cx, figure.cy};
             AddSegmentCrossing(crossings, line, frame, centre, figure.Point(figure.start));
-            AddSegmentCrossing(crossings, line, frame, centre, figure.Point(figure.start + figure.arc));
+            AddSegmentCrossing(crossings, line, frame, centre,
+                               figure.Point(figure.start + figure.arc));
             return;
         }
         case kTangentCornerMode: {
-            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(), figure.tilt,
-                            figure.start, figure.arc);
+            AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(),
+                            figure.tilt, figure.start, figure.arc);
             const PlanePoint corner = figure.TangentCorner();
             AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start), corner);
-            AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start + figure.arc), corner);
+            AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start + figure.arc),
+                               corner);
             return;
         }
         default: {
             // The whole curve, without regard to the arc.
             CurveCrossings found;
             if (!circular) {
-                found = LineEllipseIntersection(line.ax, line.ay, line.bx, line.by, figure.cx, figure.cy,
-                                                figure.radius, figure.flatness, figure.tilt);
+                found =
+                    LineEllipseIntersection(line.ax, line.ay, line.bx, line.by, figure.cx,
+                                            figure.cy, figure.radius, figure.flatness, figure.tilt);
             } else if (frame != nullptr) {
                 found = frame->SegmentCircle(figure.cx, figure.cy, figure.radius);
             } else {
-                found = SegmentCircleIntersection(line.ax, line.ay, line.bx, line.by, figure.cx, figure.cy,
-                                                  figure.radius);
+                found = SegmentCircleIntersection(line.ax, line.ay, line.bx, line.by, figure.cx,
+                                                  figure.cy, figure.radius);
             }
             if (found.count >= 1) crossings.AddCrossing(found.p1.X, found.p1.Y);
             if (found.count == 2) crossings.AddCrossing(found.p2.X, found.p2.Y);
@@ -196,7 +212,9 @@ CertainInside NothingCertain() noexcept { return {}; }
 
 }  // namespace
 
-double NormalizedRadians(double angle) noexcept { return NormalizeDegrees(angle * 180.0 / kPi) * kPi / 180.0; }
+double NormalizedRadians(double angle) noexcept {
+    return NormalizeDegrees(angle * 180.0 / kPi) * kPi / 180.0;
+}
 
 PlanePoint TangentCornerOf(const CircleSolidRecord& solid) noexcept {
     return ArcTangentCorner(solid.cx, solid.cy, solid.radius, solid.flatness, solid.tilt,
@@ -211,7 +229,9 @@ double InnerFlatness(int ringVariant, const RingSolidRecord& ring) noexcept {
     return ring.flatness;
 }
 
-bool IsClippableCircleSolid(const CircleSolidRecord& solid) noexcept { return solid.flatness > 0.0; }
+bool IsClippableCircleSolid(const CircleSolidRecord& solid) noexcept {
+    return solid.flatness > 0.0;
+}
 
 bool IsClippableRingSolid(int ringVariant, const RingSolidRecord& ring) noexcept {
     if (!(ring.flatness > 0.0)) return false;
@@ -225,13 +245,14 @@ bool IsClippableRingSolid(int ringVariant, const RingSolidRecord& ring) noexcept
 void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
                      const CircleSolidRecord& solid) {
     if (!IsClippableCircleSolid(solid)) return;
-    const CircleFigure figure{solid.cx,   solid.cy,    solid.radius,   solid.flatness, solid.tilt,
-                              NormalizedRadians(solid.startAngle), solid.arcAngle, solid.solidMode};
+    const CircleFigure figure{solid.cx,       solid.cy,       solid.radius,
+                              solid.flatness, solid.tilt,     NormalizedRadians(solid.startAngle),
+                              solid.arcAngle, solid.solidMode};
     CrossingList& crossings = context.crossings;
     crossings.Clear();
     AddCircleCrossings(crossings, line, context.frame, figure);
-    const bool wholeCurve = figure.solidMode != kBetweenArcAndChord && figure.solidMode != kSector &&
-                            figure.solidMode != kTangentCornerMode;
+    const bool wholeCurve = figure.solidMode != kBetweenArcAndChord &&
+                            figure.solidMode != kSector && figure.solidMode != kTangentCornerMode;
     FinishClip(
         context, hatchColour, [&](OutlinePolygon& outline) { FillCircleOutline(outline, figure); },
         [&] {
@@ -241,13 +262,14 @@ void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const Hatch
         });
 }
 
-void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant, const HatchLine& line,
-                   const RingSolidRecord& ring) {
+void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant,
+                   const HatchLine& line, const RingSolidRecord& ring) {
     if (!IsClippableRingSolid(ringVariant, ring)) return;
     const double start = NormalizedRadians(ring.startAngle);
     const CurvedEdge first{ring.radius, ring.flatness};
     const CurvedEdge second{ring.radius2, InnerFlatness(ringVariant, ring)};
-    const bool whole = NearlyEqual(0.0, std::fabs(ring.arcAngle)) || NearlyEqual(kTwoPi, std::fabs(ring.arcAngle));
+    const bool whole =
+        NearlyEqual(0.0, std::fabs(ring.arcAngle)) || NearlyEqual(kTwoPi, std::fabs(ring.arcAngle));
     const double arc = whole ? kTwoPi : ring.arcAngle;
     // Both edges are cut as circles when the ring's own flatness is 1.
     const bool circular = IsCircular(ring.flatness);
@@ -255,19 +277,27 @@ void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVaria
     const LineFrame* frame = context.frame;
     CrossingList& crossings = context.crossings;
     crossings.Clear();
-    AddArcCrossings(crossings, line, frame, circular, ring.cx, ring.cy, first, ring.tilt, start, arc);
-    AddArcCrossings(crossings, line, frame, circular, ring.cx, ring.cy, second, ring.tilt, start, arc);
+    AddArcCrossings(crossings, line, frame, circular, ring.cx, ring.cy, first, ring.tilt, start,
+                    arc);
+    AddArcCrossings(crossings, line, frame, circular, ring.cx, ring.cy, second, ring.tilt, start,
+                    arc);
     if (!whole) {
         for (const double end : {start, start + arc}) {
-            AddSegmentCrossing(crossings, line, frame, EllipsePoint(ring.cx, ring.cy, first.radius, first.flatness, ring.tilt, end),
-                               EllipsePoint(ring.cx, ring.cy, second.radius, second.flatness, ring.tilt, end));
+            AddSegmentCrossing(
+                crossings, line, frame,
+                EllipsePoint(ring.cx, ring.cy, first.radius, first.flatness, ring.tilt, end),
+                EllipsePoint(ring.cx, ring.cy, second.radius, second.flatness, ring.tilt, end));
         }
     }
-    FinishClip(context, hatchColour, [&](OutlinePolygon& outline) {
-        // Around the first edge, across, back around the second, and across again.
-        outline.Clear();
-        AppendCurvePoints(outline, ring.cx, ring.cy, first, ring.tilt, start, arc / kChords);
-        AppendCurvePoints(outline, ring.cx, ring.cy, second, ring.tilt, start + arc, -arc / kChords);
-        outline.Close();
-    }, NothingCertain);
+    FinishClip(
+        context, hatchColour,
+        [&](OutlinePolygon& outline) {
+            // Around the first edge, across, back around the second, and across again.
+            outline.Clear();
+            AppendCurvePoints(outline, ring.cx, ring.cy, first, ring.tilt, start, arc / kChords);
+            AppendCurvePoints(outline, ring.cx, ring.cy, second, ring.tilt, start + arc,
+                              -arc / kChords);
+            outline.Close();
+        },
+        NothingCertain);
 }

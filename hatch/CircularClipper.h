@@ -39,5 +39,5 @@ void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const Hatch
                      const CircleSolidRecord& solid);
 
 // The band between the two edges, closed by end edges when the arc is not whole.
-void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant, const HatchLine& line,
-                   const RingSolidRecord& ring);
+void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant,
+                   const HatchLine& line, const RingSolidRecord& ring);

@@ -6,9 +6,11 @@
 #include "AttributeEmitters.h"
 #include "EntityEmitters.h"
 
-void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2, double y2) {
+void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2,
+               double y2) {
     // A piece must never reach the host with an end written as "NAN" or "INF".
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
     EmitColour(context.store, hatchColour);
     EmitZFlags(context.store, 1);
     EmitLine(context.store, x1, y1, x2, y2);

@@ -17,7 +17,7 @@ using InsideTest = int (*)(int n, const double* x, const double* y, double px, d
 
 // frame: the line's shared facts, given by the indexed sweep. With them the
 // clippers take shortcuts that give the same results to the last bit;
-// without them (the literal sweep) every step is computed as documented.
+// without them (the literal sweep) every step is computed in full.
 struct ClipContext {
     EntityStore& store;
     CrossingList& crossings;
@@ -27,7 +27,8 @@ struct ClipContext {
 };
 
 // Writes one piece: the hatch colour (when it changed), "z1" and the piece.
-void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2, double y2);
+void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2,
+               double y2);
 
 // Writes every piece between consecutive crossings whose midpoint is inside:
 // certainly inside by the slot's knowledge, or by the inside test against the

@@ -2,14 +2,14 @@
 // and benchmarks that compare the two sweeps or watch the lines go by.
 #pragma once
 
+#include <cstddef>
+
 #include "EntityStore.h"
 #include "HatchSettings.h"
 #include "SweepDriver.h"
 
-#include <cstddef>
-
 struct ConversionBuild {
-    bool built = false;            // false: the sweep is too large; nothing was appended
+    bool built = false;              // false: the sweep is too large; nothing was appended
     std::size_t firstSweepLine = 0;  // the first output line written by the sweep
 };
 

@@ -20,11 +20,13 @@ SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
 
 ConversionCheck CheckConversion(const EntityStore& store, const HatchSettings& settings) {
     const double interval = TextToReal(settings.interval);
-    if (interval < kMinInterval || interval > kMaxInterval) return ConversionCheck::IntervalOutOfRange;
+    if (interval < kMinInterval || interval > kMaxInterval)
+        return ConversionCheck::IntervalOutOfRange;
     const std::int32_t width = TextToInteger(settings.width);
     if (width < kMinWidth || width > kMaxWidth) return ConversionCheck::WidthOutOfRange;
     if (SolidCount(store) == 0) return ConversionCheck::NoSolids;
-    if (PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge) return ConversionCheck::SweepTooLarge;
+    if (PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
+        return ConversionCheck::SweepTooLarge;
     return ConversionCheck::Accepted;
 }
 
@@ -61,7 +63,8 @@ ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& setting
         const std::string_view line = store.outputLines.Line(i);
         if (!line.empty() && line[0] != 'l' && line[0] != 'z') ++counts.hatchSegments;
     }
-    return SaveExchangeFile(store, savePath) ? ConversionOutcome::Saved : ConversionOutcome::SaveFailed;
+    return SaveExchangeFile(store, savePath) ? ConversionOutcome::Saved
+                                             : ConversionOutcome::SaveFailed;
 }
 
 ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& settings,

@@ -36,8 +36,8 @@ ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& setting
 
 // What a conversion wrote, for reports to the user.
 struct ConversionCounts {
-    std::int32_t solids = 0;          // hatchable solids replaced by hatch lines
-    std::size_t hatchSegments = 0;    // hatch pieces written
+    std::int32_t solids = 0;        // hatchable solids replaced by hatch lines
+    std::size_t hatchSegments = 0;  // hatch pieces written
 };
 
 // As above, also counting what was written.

@@ -1,7 +1,7 @@
 // Collecting and ordering the crossings of a hatch line.
 #include "CrossingList.h"
 
-#include <cmath>
+#include "Trigonometry.h"
 
 namespace {
 
@@ -15,11 +15,10 @@ PlanePoint RotateAboutOrigin(double x, double y, double c, double s) noexcept {
 
 }  // namespace
 
-CrossingList::CrossingList(double angle) noexcept
-    : cosToFrame_(std::cos(-angle)),
-      sinToFrame_(std::sin(-angle)),
-      cosToDrawing_(std::cos(angle)),
-      sinToDrawing_(std::sin(angle)) {}
+CrossingList::CrossingList(double angle) noexcept {
+    SineCosine(-angle, sinToFrame_, cosToFrame_);
+    SineCosine(angle, sinToDrawing_, cosToDrawing_);
+}
 
 void CrossingList::AddCrossing(double x, double y) noexcept {
     const PlanePoint p = RotateAboutOrigin(x, y, cosToFrame_, sinToFrame_);

@@ -9,14 +9,14 @@
 #include "PlanePoint.h"
 
 struct HatchParameters {
-    double interval = 1.0;            // p: drawing units, within 0.01..100
-    double angle = 0.0;               // a: radians
-    std::int32_t hatchColour = 1;     // c: a colour code, not a list entry
-    std::int32_t lineType = 1;        // t: a line-type code, not a list entry
-    std::int32_t lineWidth = -1;      // w: 1/100 mm; -1 the drawing's first width
+    double interval = 1.0;         // p: drawing units, within 0.01..100
+    double angle = 0.0;            // a: radians
+    std::int32_t hatchColour = 1;  // c: a colour code, not a list entry
+    std::int32_t lineType = 1;     // t: a line-type code, not a list entry
+    std::int32_t lineWidth = -1;   // w: 1/100 mm; -1 the drawing's first width
     bool recolourNumberedSolids = false;
     bool recolourSxfSolids = false;
-    PlanePoint reference{};           // R: the host's indicated point 1, else the origin
+    PlanePoint reference{};  // R: the host's indicated point 1, else the origin
 };
 
 HatchParameters DeriveHatchParameters(const EntityStore& store, const HatchSettings& settings);

@@ -7,18 +7,25 @@ namespace {
 
 std::int32_t SolidColour(const EntityStore& store, EntityKind kind, std::size_t index) noexcept {
     switch (kind) {
-        case EntityKind::TriangleSolid: return store.triangleSolids[index].header.colour;
-        case EntityKind::QuadSolid: return store.quadSolids[index].header.colour;
-        case EntityKind::CircleSolid: return store.circleSolids[index].header.colour;
-        case EntityKind::RingSolid: return store.ringSolids[index].header.colour;
-        case EntityKind::ConstantWidthRingSolid: return store.constantWidthRingSolids[index].header.colour;
-        default: return 0;
+        case EntityKind::TriangleSolid:
+            return store.triangleSolids[index].header.colour;
+        case EntityKind::QuadSolid:
+            return store.quadSolids[index].header.colour;
+        case EntityKind::CircleSolid:
+            return store.circleSolids[index].header.colour;
+        case EntityKind::RingSolid:
+            return store.ringSolids[index].header.colour;
+        case EntityKind::ConstantWidthRingSolid:
+            return store.constantWidthRingSolids[index].header.colour;
+        default:
+            return 0;
     }
 }
 
 }  // namespace
 
-std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store, const HatchParameters& parameters) {
+std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store,
+                                           const HatchParameters& parameters) {
     std::vector<HatchSolid> solids;
     solids.reserve(static_cast<std::size_t>(SolidCount(store)));
     const std::size_t count = store.EntityOrder.Count();

@@ -9,10 +9,11 @@
 
 struct HatchSolid {
     EntityKind kind;
-    std::uint32_t index;      // in its kind's list
-    std::int32_t hatchColour; // from SolidColourRule
+    std::uint32_t index;       // in its kind's list
+    std::int32_t hatchColour;  // from SolidColourRule
 };
 
 // Walks the EntityOrder from first to last and keeps the solids of kinds 10,
 // 11, 12, 14 and 15 (entries that name no stored record are passed over).
-std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store, const HatchParameters& parameters);
+std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store,
+                                           const HatchParameters& parameters);

@@ -7,6 +7,7 @@
 
 #include "Angles.h"
 #include "GeometryTolerance.h"
+#include "Trigonometry.h"
 
 namespace {
 
@@ -15,18 +16,18 @@ namespace {
 constexpr double kSideMargin = 1e-6;
 
 // Quantise(d) == 0, decided by the same operations as Quantise.
-inline bool QuantisesToZero(double d) noexcept { return std::trunc(d / kQuantiserStep + 0.5) == 0.0; }
+inline bool QuantisesToZero(double d) noexcept {
+    return std::trunc(d / kQuantiserStep + 0.5) == 0.0;
+}
 constexpr double kSideRelativeMargin = 1e-9;
 
 }  // namespace
 
 LineFrame::LineFrame(const HatchLine& line) noexcept
     : line_(line),
-      direction_(DirectionAngle(line.bx - line.ax, line.by - line.ay)),
-      cosBack_(std::cos(-direction_)),
-      sinBack_(std::sin(-direction_)),
-      cosOut_(std::cos(direction_)),
-      sinOut_(std::sin(direction_)) {
+      direction_(DirectionAngle(line.bx - line.ax, line.by - line.ay)) {
+    SineCosine(-direction_, sinBack_, cosBack_);
+    SineCosine(direction_, sinOut_, cosOut_);
     lineVertical_ = QuantisesToZero(line.ax - line.bx);
     slope_ = (line.by - line.ay) / (line.bx - line.ax);
     intercept_ = line.ay - slope_ * line.ax;
@@ -40,9 +41,11 @@ LineFrame::LineFrame(const HatchLine& line) noexcept
     const double length = std::sqrt(dx * dx + dy * dy);
     normalX_ = -dy / length;
     normalY_ = dx / length;
-    const double size = std::fabs(line.ax) + std::fabs(line.ay) + std::fabs(line.bx) + std::fabs(line.by);
+    const double size =
+        std::fabs(line.ax) + std::fabs(line.ay) + std::fabs(line.bx) + std::fabs(line.by);
     sideMargin_ = kSideMargin + kSideRelativeMargin * size;
-    if (!(length > 0.0) || !std::isfinite(sideMargin_) || !std::isfinite(normalX_) || !std::isfinite(normalY_)) {
+    if (!(length > 0.0) || !std::isfinite(sideMargin_) || !std::isfinite(normalX_) ||
+        !std::isfinite(normalY_)) {
         sideMargin_ = std::numeric_limits<double>::infinity();
         normalX_ = normalY_ = 0.0;
     }
@@ -67,10 +70,12 @@ SegmentCrossing LineFrame::EdgeCrossing(double x3, double y3, double x4, double 
         crossing.point = {x, slope_ * x + intercept_};
     }
     const auto within = [](double value, double end1, double end2) noexcept {
-        return std::min(end1, end2) - kExtentWidening <= value && value <= std::max(end1, end2) + kExtentWidening;
+        return std::min(end1, end2) - kExtentWidening <= value &&
+               value <= std::max(end1, end2) + kExtentWidening;
     };
     const PlanePoint p = crossing.point;
-    const bool onBoth = within(p.X, x1, x2) && within(p.Y, y1, y2) && within(p.X, x3, x4) && within(p.Y, y3, y4);
+    const bool onBoth =
+        within(p.X, x1, x2) && within(p.Y, y1, y2) && within(p.X, x3, x4) && within(p.Y, y3, y4);
     crossing.code = onBoth ? kCrossingOnBoth : kCrossingOutside;
     return crossing;
 }

@@ -8,14 +8,15 @@ namespace {
 
 // Only a crossing on both segments counts: parallel edges, an edge along the
 // line and lines that meet outside an edge add nothing.
-void AddEdgeCrossing(CrossingList& crossings, const HatchLine& line, double x1, double y1, double x2,
-                     double y2) noexcept {
-    const SegmentCrossing crossing = SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2);
+void AddEdgeCrossing(CrossingList& crossings, const HatchLine& line, double x1, double y1,
+                     double x2, double y2) noexcept {
+    const SegmentCrossing crossing =
+        SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2);
     if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
 }
 
-void ClipCorners(ClipContext& context, std::int32_t hatchColour, const HatchLine& line, const double* x,
-                 const double* y, int corners) {
+void ClipCorners(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
+                 const double* x, const double* y, int corners) {
     CrossingList& crossings = context.crossings;
     crossings.Clear();
     const LineFrame* frame = context.frame;
@@ -33,14 +34,16 @@ void ClipCorners(ClipContext& context, std::int32_t hatchColour, const HatchLine
             const int next = i + 1 == corners ? 0 : i + 1;
             if (sides[i] != 0 && sides[i] == sides[next]) continue;
             const SegmentCrossing crossing = frame->EdgeCrossing(x[i], y[i], x[next], y[next]);
-            if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
+            if (crossing.code == kCrossingOnBoth)
+                crossings.AddCrossing(crossing.point.X, crossing.point.Y);
         }
     }
     if (crossings.Count() < 2) return;
     crossings.SortCrossings();
     OutlineSlot& slot = context.outline;
     if (!slot.certainKnown) {
-        slot.certain = context.frame != nullptr ? CertainInside::ConvexCorners(x, y, corners) : CertainInside{};
+        slot.certain = context.frame != nullptr ? CertainInside::ConvexCorners(x, y, corners)
+                                                : CertainInside{};
         slot.certainKnown = true;
     }
     EmitInsidePieces(context, hatchColour, [&](OutlinePolygon& outline) {

@@ -24,7 +24,8 @@ double CoveringHalfSide(double radius, double flatness) noexcept {
 void TakeRingEdges(SolidBounds& bounds, int ringVariant, const RingSolidRecord& ring) noexcept {
     if (!IsClippableRingSolid(ringVariant, ring)) return;
     bounds.TakeSquare(ring.cx, ring.cy, CoveringHalfSide(ring.radius, ring.flatness));
-    bounds.TakeSquare(ring.cx, ring.cy, CoveringHalfSide(ring.radius2, InnerFlatness(ringVariant, ring)));
+    bounds.TakeSquare(ring.cx, ring.cy,
+                      CoveringHalfSide(ring.radius2, InnerFlatness(ringVariant, ring)));
 }
 
 }  // namespace

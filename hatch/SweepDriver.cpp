@@ -1,6 +1,8 @@
 // The sweep over all hatch lines and the dispatch of each line to the solids.
 #include "SweepDriver.h"
 
+#include <optional>
+
 #include "CircularClipper.h"
 #include "Intersections.h"
 #include "PolygonClipper.h"
@@ -10,13 +12,15 @@
 namespace {
 
 bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double y2) noexcept {
-    return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code == kCrossingOnBoth;
+    return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code ==
+           kCrossingOnBoth;
 }
 
 // The solids a line is offered to, and the clip context that goes with each.
 class LiteralOffers {
 public:
-    LiteralOffers(EntityStore& store, CrossingList& crossings, const std::vector<HatchSolid>& solids)
+    LiteralOffers(EntityStore& store, CrossingList& crossings,
+                  const std::vector<HatchSolid>& solids)
         : store_(store), crossings_(crossings), solids_(solids) {}
 
     void Offer(const HatchLine& line) {
@@ -36,8 +40,8 @@ private:
 
 class IndexedOffers {
 public:
-    IndexedOffers(EntityStore& store, CrossingList& crossings, const std::vector<HatchSolid>& solids,
-                  const SweepPlan& plan)
+    IndexedOffers(EntityStore& store, CrossingList& crossings,
+                  const std::vector<HatchSolid>& solids, const SweepPlan& plan)
         : store_(store), crossings_(crossings), solids_(solids), index_(store, solids, plan) {}
 
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
@@ -47,7 +51,8 @@ public:
         if (reachable.empty()) return;
         const LineFrame frame(line);
         for (const ReachableSolid& solid : reachable) {
-            ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot), &frame};
+            ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot),
+                                &frame};
             ClipSolid(context, solids_[solid.ordinal], line);
         }
     }
@@ -62,8 +67,10 @@ private:
 }  // namespace
 
 bool LineMeetsBounds(const HatchLine& line, const SolidBounds& b) noexcept {
-    return CrossesEdge(line, b.minX, b.minY, b.maxX, b.minY) || CrossesEdge(line, b.minX, b.minY, b.minX, b.maxY) ||
-           CrossesEdge(line, b.minX, b.maxY, b.maxX, b.maxY) || CrossesEdge(line, b.maxX, b.minY, b.maxX, b.maxY);
+    return CrossesEdge(line, b.minX, b.minY, b.maxX, b.minY) ||
+           CrossesEdge(line, b.minX, b.minY, b.minX, b.maxY) ||
+           CrossesEdge(line, b.minX, b.maxY, b.maxX, b.maxY) ||
+           CrossesEdge(line, b.maxX, b.minY, b.maxX, b.maxY);
 }
 
 void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line) {
@@ -80,22 +87,31 @@ void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& l
             ClipCircleSolid(context, solid.hatchColour, line, store.circleSolids[i]);
             break;
         case EntityKind::RingSolid:
-            ClipRingSolid(context, solid.hatchColour, kRingVariantSameFlatness, line, store.ringSolids[i]);
+            ClipRingSolid(context, solid.hatchColour, kRingVariantSameFlatness, line,
+                          store.ringSolids[i]);
             break;
         case EntityKind::ConstantWidthRingSolid:
             ClipRingSolid(context, solid.hatchColour, kRingVariantConstantWidth, line,
                           store.constantWidthRingSolids[i]);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
               const SweepOptions& options) {
     CrossingList crossings(plan.angle);
-    LiteralOffers literal(store, crossings, solids);
-    IndexedOffers indexed(store, crossings, solids, plan);
-    const bool useIndex = options.mode == SweepMode::Indexed;
+    std::optional<LiteralOffers> literal;
+    std::optional<IndexedOffers> indexed;
+    if (options.mode == SweepMode::Indexed) {
+        indexed.emplace(store, crossings, solids, plan);
+    } else {
+        literal.emplace(store, crossings, solids);
+    }
+    const auto begin = [&](SweepDirection direction) {
+        if (indexed) indexed->BeginDirection(direction);
+    };
 
     // Line number k of a direction: offered to the solids when it meets the
     // bounds; the result tells whether the direction goes on.
@@ -104,10 +120,10 @@ void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const S
         const bool met = LineMeetsBounds(line, plan.bounds);
         if (options.observer != nullptr) (*options.observer)(line, met);
         if (met) {
-            if (useIndex) {
-                indexed.Offer(line, k);
+            if (indexed) {
+                indexed->Offer(line, k);
             } else {
-                literal.Offer(line);
+                literal->Offer(line);
             }
         }
         return met;
@@ -115,14 +131,14 @@ void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const S
 
     // The line through S, whether or not it meets the bounds, then the lines
     // forward. Each position adds one step to the last.
-    indexed.BeginDirection(SweepDirection::Forward);
+    begin(SweepDirection::Forward);
     dispatch(plan.start, 0);
     PlanePoint p = plan.start;
     for (std::int64_t k = 1;; ++k) {
         p = {p.X + plan.forwardStep.X, p.Y + plan.forwardStep.Y};
         if (!dispatch(p, k)) break;
     }
-    indexed.BeginDirection(SweepDirection::Backward);
+    begin(SweepDirection::Backward);
     p = plan.start;
     for (std::int64_t k = 1;; ++k) {
         p = {p.X + plan.backwardStep.X, p.Y + plan.backwardStep.Y};

@@ -25,8 +25,8 @@ constexpr double kLinesOfMargin = 1.0;
 
 struct ReachBox {
     double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
-    bool hatched = true;   // false: no line can cut the solid
-    bool bounded = true;   // false: every line must be offered
+    bool hatched = true;  // false: no line can cut the solid
+    bool bounded = true;  // false: every line must be offered
 
     void Take(double x, double y) noexcept {
         minX = std::min(minX, x);
@@ -75,9 +75,11 @@ ReachBox RingReach(int ringVariant, const RingSolidRecord& s) noexcept {
         box.hatched = false;
         return box;
     }
-    const double flatness = std::max(std::fabs(s.flatness), std::fabs(InnerFlatness(ringVariant, s)));
+    const double flatness =
+        std::max(std::fabs(s.flatness), std::fabs(InnerFlatness(ringVariant, s)));
     box.StartAt(s.cx, s.cy);
-    box.TakeDisc(s.cx, s.cy, CurveReach(std::max(std::fabs(s.radius), std::fabs(s.radius2)), flatness));
+    box.TakeDisc(s.cx, s.cy,
+                 CurveReach(std::max(std::fabs(s.radius), std::fabs(s.radius2)), flatness));
     return box;
 }
 
@@ -96,8 +98,10 @@ ReachBox SolidReach(const EntityStore& store, const HatchSolid& solid) noexcept 
             const double y[] = {s.y1, s.y2, s.y3, s.y4};
             return PolygonReach(x, y, 4);
         }
-        case EntityKind::CircleSolid: return CircleReach(store.circleSolids[i]);
-        case EntityKind::RingSolid: return RingReach(kRingVariantSameFlatness, store.ringSolids[i]);
+        case EntityKind::CircleSolid:
+            return CircleReach(store.circleSolids[i]);
+        case EntityKind::RingSolid:
+            return RingReach(kRingVariantSameFlatness, store.ringSolids[i]);
         case EntityKind::ConstantWidthRingSolid:
             return RingReach(kRingVariantConstantWidth, store.constantWidthRingSolids[i]);
         default: {
@@ -109,7 +113,8 @@ ReachBox SolidReach(const EntityStore& store, const HatchSolid& solid) noexcept 
 }
 
 // Whole line numbers n with n * progress within [low, high], kept within [least, most].
-LineRange StepsWithin(double low, double high, double progress, std::int64_t least, std::int64_t most) noexcept {
+LineRange StepsWithin(double low, double high, double progress, std::int64_t least,
+                      std::int64_t most) noexcept {
     double first = progress > 0.0 ? std::ceil(low / progress) : std::ceil(high / progress);
     double last = progress > 0.0 ? std::floor(high / progress) : std::floor(low / progress);
     if (std::isnan(first)) first = static_cast<double>(least);
@@ -121,11 +126,12 @@ LineRange StepsWithin(double low, double high, double progress, std::int64_t lea
 
 }  // namespace
 
-SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid, const SweepPlan& plan) {
+SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid,
+                                  const SweepPlan& plan) {
     const ReachBox box = SolidReach(store, solid);
     if (!box.hatched) return {{0, -1}, {1, 0}};
-    const bool finite = std::isfinite(box.minX) && std::isfinite(box.minY) && std::isfinite(box.maxX) &&
-                        std::isfinite(box.maxY);
+    const bool finite = std::isfinite(box.minX) && std::isfinite(box.minY) &&
+                        std::isfinite(box.maxX) && std::isfinite(box.maxY);
     if (!box.bounded || !finite) return {{0, plan.forwardLines}, {1, plan.backwardLines}};
 
     // Offsets of the box's corners from S across the lines.
@@ -139,13 +145,14 @@ SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& so
     const double high = *std::max_element(std::begin(across), std::end(across));
     const double size = std::max({std::fabs(box.minX), std::fabs(box.minY), std::fabs(box.maxX),
                                   std::fabs(box.maxY), plan.magnitude, plan.halfLength});
-    const double margin = kLinesOfMargin * plan.interval + kAbsoluteMargin + kRelativeMargin * size +
-                          plan.positionSlack;
+    const double margin = kLinesOfMargin * plan.interval + kAbsoluteMargin +
+                          kRelativeMargin * size + plan.positionSlack;
     return {StepsWithin(low - margin, high + margin, plan.forwardProgress, 0, plan.forwardLines),
             StepsWithin(low - margin, high + margin, plan.backwardProgress, 1, plan.backwardLines)};
 }
 
-SweepIndex::SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan)
+SweepIndex::SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids,
+                       const SweepPlan& plan)
     : solids_(solids) {
     forward_.reserve(solids.size());
     backward_.reserve(solids.size());
@@ -165,8 +172,9 @@ void SweepIndex::BeginDirection(SweepDirection direction) {
     for (std::uint32_t i = 0; i < ranges.size(); ++i) {
         if (ranges[i].first <= ranges[i].last) byFirstLine_.push_back(i);
     }
-    std::stable_sort(byFirstLine_.begin(), byFirstLine_.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return ranges[a].first < ranges[b].first; });
+    std::stable_sort(
+        byFirstLine_.begin(), byFirstLine_.end(),
+        [&](std::uint32_t a, std::uint32_t b) { return ranges[a].first < ranges[b].first; });
     nextToEnter_ = 0;
 }
 
@@ -181,9 +189,12 @@ const std::vector<ReachableSolid>& SweepIndex::SolidsForLine(std::int64_t k) {
     // Solids entering at one line arrive in file order; only the first line
     // of a direction can take solids whose ranges began before it.
     if (!std::is_sorted(entering_.begin(), entering_.end(),
-                        [](const ReachableSolid& a, const ReachableSolid& b) { return a.ordinal < b.ordinal; })) {
-        std::sort(entering_.begin(), entering_.end(),
-                  [](const ReachableSolid& a, const ReachableSolid& b) { return a.ordinal < b.ordinal; });
+                        [](const ReachableSolid& a, const ReachableSolid& b) {
+                            return a.ordinal < b.ordinal;
+                        })) {
+        std::sort(
+            entering_.begin(), entering_.end(),
+            [](const ReachableSolid& a, const ReachableSolid& b) { return a.ordinal < b.ordinal; });
     }
 
     // Merge the solids still in reach with the entering ones, in file order.
@@ -194,7 +205,8 @@ const std::vector<ReachableSolid>& SweepIndex::SolidsForLine(std::int64_t k) {
             ReleaseSlot(solid.slot);
             continue;
         }
-        while (e < entering_.size() && entering_[e].ordinal < solid.ordinal) merged_.push_back(entering_[e++]);
+        while (e < entering_.size() && entering_[e].ordinal < solid.ordinal)
+            merged_.push_back(entering_[e++]);
         merged_.push_back(solid);
     }
     while (e < entering_.size()) merged_.push_back(entering_[e++]);

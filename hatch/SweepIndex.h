@@ -37,17 +37,19 @@ struct SolidLineRanges {
     LineRange forward;
     LineRange backward;
 };
-SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid, const SweepPlan& plan);
+SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid,
+                                  const SweepPlan& plan);
 
 class SweepIndex {
 public:
-    SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan);
+    SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids,
+               const SweepPlan& plan);
 
     void BeginDirection(SweepDirection direction);
 
     // The solids that line number k of the current direction can reach, in
-    // file order. The numbers must rise by one from call to call, from 0
-    // forward and from 1 backward.
+    // file order. The numbers must not fall from call to call (lines that
+    // miss the bounds may be skipped).
     const std::vector<ReachableSolid>& SolidsForLine(std::int64_t k);
 
     OutlineSlot& Slot(std::int32_t slot) noexcept { return slots_[static_cast<std::size_t>(slot)]; }

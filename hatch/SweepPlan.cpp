@@ -7,6 +7,7 @@
 
 #include "Angles.h"
 #include "ConversionRun.h"
+#include "Trigonometry.h"
 
 namespace {
 
@@ -39,7 +40,9 @@ double Dot(PlanePoint u, PlanePoint v) noexcept { return u.X * v.X + u.Y * v.Y; 
 
 // Lines visited in one direction: every line up to the last one within reach
 // of the bounds, and the one after it that ends the direction.
-double LinesToLeave(double reach, double progress) noexcept { return std::floor(reach / progress) + 2.0; }
+double LinesToLeave(double reach, double progress) noexcept {
+    return std::floor(reach / progress) + 2.0;
+}
 
 }  // namespace
 
@@ -59,15 +62,15 @@ SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters
     plan.start = AlignedStart(plan.centre, parameters.reference, p, a);
 
     const double L = plan.halfLength;
-    plan.towardsA = {L * std::cos(a), L * std::sin(a)};
-    plan.towardsB = {L * std::cos(a + kPi), L * std::sin(a + kPi)};
-    plan.forwardStep = {p * std::cos(a + kHalfPi), p * std::sin(a + kHalfPi)};
-    plan.backwardStep = {p * std::cos(a - kHalfPi), p * std::sin(a - kHalfPi)};
+    plan.towardsA = {L * Cosine(a), L * Sine(a)};
+    plan.towardsB = {L * Cosine(a + kPi), L * Sine(a + kPi)};
+    plan.forwardStep = {p * Cosine(a + kHalfPi), p * Sine(a + kHalfPi)};
+    plan.backwardStep = {p * Cosine(a - kHalfPi), p * Sine(a - kHalfPi)};
 
     // The lines' own direction, from the directions towards A and B as they
     // were rounded (for a huge angle, a + pi may round back to a).
-    const double ux = std::cos(a) - std::cos(a + kPi);
-    const double uy = std::sin(a) - std::sin(a + kPi);
+    const double ux = Cosine(a) - Cosine(a + kPi);
+    const double uy = Sine(a) - Sine(a + kPi);
     const double length = std::sqrt(ux * ux + uy * uy);
     plan.normal = {-uy / length, ux / length};
     plan.forwardProgress = Dot(plan.forwardStep, plan.normal);
@@ -75,12 +78,13 @@ SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters
 
     const double halfExtent =
         (std::fabs(width * plan.normal.X) + std::fabs(height * plan.normal.Y)) / 2.0;
-    const double startOffset = std::fabs(Dot(PointDifference(plan.start, plan.centre), plan.normal));
-    plan.magnitude = std::max(std::fabs(plan.centre.X), std::fabs(plan.centre.Y)) + 2.0 * (halfExtent + p) +
-                     startOffset;
+    const double startOffset =
+        std::fabs(Dot(PointDifference(plan.start, plan.centre), plan.normal));
+    plan.magnitude = std::max(std::fabs(plan.centre.X), std::fabs(plan.centre.Y)) +
+                     2.0 * (halfExtent + p) + startOffset;
     const double stepRounding = plan.magnitude * kStepRounding;
-    const double reach = halfExtent + startOffset + kMeetingTolerance +
-                         kRelativeTolerance * (plan.magnitude + L);
+    const double reach =
+        halfExtent + startOffset + kMeetingTolerance + kRelativeTolerance * (plan.magnitude + L);
     const double forward = LinesToLeave(reach, plan.forwardProgress - stepRounding);
     const double backward = LinesToLeave(reach, -plan.backwardProgress - stepRounding);
     const double total = 1.0 + forward + backward;

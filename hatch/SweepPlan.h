@@ -12,8 +12,8 @@
 
 struct SweepPlan {
     SolidBounds bounds;
-    double interval = 1.0;  // p
-    double angle = 0.0;     // a
+    double interval = 1.0;    // p
+    double angle = 0.0;       // a
     double halfLength = 0.0;  // L
     PlanePoint centre{};      // C
     PlanePoint start{};       // S

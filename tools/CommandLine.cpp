@@ -19,9 +19,10 @@ std::string ReadListEntry(std::string_view option, std::string_view value, int e
                           std::optional<std::int32_t>& entry) {
     std::int32_t number = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (error != std::errc{} || end != value.data() + value.size() || number < -1 || number >= entries) {
-        return "option " + Quoted(option) + " takes a list entry from -1 to " + std::to_string(entries - 1) +
-               ", not " + Quoted(value);
+    if (error != std::errc{} || end != value.data() + value.size() || number < -1 ||
+        number >= entries) {
+        return std::string("option ") + Quoted(option) + " takes a list entry from -1 to " +
+               std::to_string(entries - 1) + std::string(", not ") + Quoted(value);
     }
     entry = number;
     return {};
@@ -51,10 +52,14 @@ std::string SetPath(std::string& field, std::string_view value) {
 
 // One row per option.
 constexpr OptionRow kOptions[] = {
-    {"--count", false, [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Count); }},
-    {"--help", false, [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Help); }},
-    {"--version", false, [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Version); }},
-    {"--interval", true, [](CommandLine& c, std::string_view v) { return SetText(c.hatch.interval, v); }},
+    {"--count", false,
+     [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Count); }},
+    {"--help", false,
+     [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Help); }},
+    {"--version", false,
+     [](CommandLine& c, std::string_view) { return SetAction(c, ToolAction::Version); }},
+    {"--interval", true,
+     [](CommandLine& c, std::string_view v) { return SetText(c.hatch.interval, v); }},
     {"--angle", true, [](CommandLine& c, std::string_view v) { return SetText(c.hatch.angle, v); }},
     {"--colour", true,
      [](CommandLine& c, std::string_view v) {
@@ -75,7 +80,8 @@ constexpr OptionRow kOptions[] = {
          c.hatch.recolourSxf = true;
          return std::string();
      }},
-    {"--settings", true, [](CommandLine& c, std::string_view v) { return SetPath(c.settingsFile, v); }},
+    {"--settings", true,
+     [](CommandLine& c, std::string_view v) { return SetPath(c.settingsFile, v); }},
     {"-o", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
     {"--output", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
     {"--svg", true, [](CommandLine& c, std::string_view v) { return SetPath(c.pictureFile, v); }},
@@ -115,7 +121,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string_view name = argument.substr(0, equals);
         const OptionRow* option = FindOption(name);
         if (option == nullptr) {
-            fail("unknown option " + Quoted(name));
+            fail(std::string("unknown option ") + Quoted(name));
             continue;
         }
         std::optional<std::string_view> value;
@@ -125,14 +131,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
             value = arguments[++i];
         }
         if (option->takesValue && !value) {
-            fail("option " + Quoted(name) + " needs a value");
+            fail(std::string("option ") + Quoted(name) + " needs a value");
             continue;
         }
         if (!option->takesValue && value) {
-            fail("option " + Quoted(name) + " takes no value");
+            fail(std::string("option ") + Quoted(name) + " takes no value");
             continue;
         }
-        if (std::string error = option->apply(commandLine, value.value_or(std::string_view{})); !error.empty()) {
+        if (std::string error = option->apply(commandLine, value.value_or(std::string_view{}));
+            !error.empty()) {
             fail(std::move(error));
         }
         help = help || commandLine.action == ToolAction::Help;
@@ -148,7 +155,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
     if (operands.empty()) {
         result.error = "no exchange file given";
     } else if (operands.size() > 1) {
-        result.error = "more than one file given: " + Quoted(operands[1]);
+        result.error = std::string("more than one file given: ") + Quoted(operands[1]);
     } else {
         commandLine.inputFile = operands.front();
         if (commandLine.action == ToolAction::None) commandLine.action = ToolAction::Convert;

@@ -23,8 +23,8 @@ struct HatchOptions {
     std::optional<std::string> angle;         // as typed in the angle box
     std::optional<std::int32_t> colourIndex;  // entry of the colour list; -1 none
     std::optional<std::int32_t> lineTypeIndex;
-    std::optional<std::string> width;         // as typed in the width box
-    bool recolourNumbered = false;            // given: the check box is on
+    std::optional<std::string> width;  // as typed in the width box
+    bool recolourNumbered = false;     // given: the check box is on
     bool recolourSxf = false;
 };
 

@@ -90,7 +90,9 @@ int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
     LoadedDrawing drawing;
     std::error_code error;
     if (!drawing.Read(commandLine.inputFile, error)) {
-        return Fail(output, kExitFileError, "cannot read " + Quoted(commandLine.inputFile) + ": " + error.message());
+        return Fail(
+            output, kExitFileError,
+            std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
     }
     output.out += Decimal(SolidCount(drawing.Store())) + "\n";
     // The captions show the options as given; --count reads no settings file.
@@ -107,7 +109,7 @@ bool GatherSettings(const CommandLine& commandLine, HatchSettings& settings, Too
         const std::optional<HatchSettings> saved = LoadHatchSettings(path);
         if (!saved) {
             Fail(output, kExitFileError,
-                 "cannot read settings " + Quoted(commandLine.settingsFile) + ": " +
+                 std::string("cannot read settings ") + Quoted(commandLine.settingsFile) + ": " +
                      std::make_error_code(std::errc::no_such_file_or_directory).message());
             return false;
         }
@@ -121,22 +123,27 @@ bool GatherSettings(const CommandLine& commandLine, HatchSettings& settings, Too
 int Refusal(const CommandLine& commandLine, const EntityStore& store, const HatchSettings& settings,
             ToolOutput& output) {
     switch (CheckConversion(store, settings)) {
-        case ConversionCheck::Accepted: return kExitOk;
+        case ConversionCheck::Accepted:
+            return kExitOk;
         case ConversionCheck::IntervalOutOfRange:
             return Fail(output, kExitUsage,
-                        "--interval " + Quoted(settings.interval) + " is not a number from 0.01 to 100");
+                        std::string("--interval ") + Quoted(settings.interval) +
+                            " is not a number from 0.01 to 100");
         case ConversionCheck::WidthOutOfRange:
             return Fail(output, kExitUsage,
-                        "--width " + Quoted(settings.width) + " is not a whole number from -1 to 30000");
+                        std::string("--width ") + Quoted(settings.width) +
+                            " is not a whole number from -1 to 30000");
         case ConversionCheck::NoSolids:
-            return Fail(output, kExitNoSolids,
-                        Quoted(commandLine.inputFile) +
-                            " holds no solid to hatch (triangle, quadrilateral, circular or ring solid); "
-                            "nothing written");
+            return Fail(
+                output, kExitNoSolids,
+                Quoted(commandLine.inputFile) +
+                    " holds no solid to hatch (triangle, quadrilateral, circular or ring solid); "
+                    "nothing written");
         case ConversionCheck::SweepTooLarge:
             return Fail(output, kExitUsage,
-                        "--interval " + Quoted(settings.interval) + " is too small for the drawing: more than " +
-                            Decimal(kMaxHatchLines) + " hatch lines would be needed; choose a larger interval");
+                        std::string("--interval ") + Quoted(settings.interval) +
+                            " is too small for the drawing: more than " + Decimal(kMaxHatchLines) +
+                            " hatch lines would be needed; choose a larger interval");
     }
     return kExitUsage;
 }
@@ -147,7 +154,9 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     LoadedDrawing drawing;
     std::error_code error;
     if (!drawing.Read(commandLine.inputFile, error)) {
-        return Fail(output, kExitFileError, "cannot read " + Quoted(commandLine.inputFile) + ": " + error.message());
+        return Fail(
+            output, kExitFileError,
+            std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
     }
     EntityStore& store = drawing.Store();
     // The writer starts from its default state, as after the dialog's start-up.
@@ -158,11 +167,13 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
         return refused;
     }
 
-    const std::string& target = commandLine.outputFile.empty() ? commandLine.inputFile : commandLine.outputFile;
+    const std::string& target =
+        commandLine.outputFile.empty() ? commandLine.inputFile : commandLine.outputFile;
     const std::filesystem::path targetPath = PathFromArgument(target);
     ConversionCounts counts;
     switch (ConversionRun(store, settings, targetPath, counts)) {
-        case ConversionOutcome::Saved: break;
+        case ConversionOutcome::Saved:
+            break;
         case ConversionOutcome::SaveFailed:
             Fail(output, kExitFileError,
                  "cannot write " + Quoted(target) + ": " + SaveFailureReason(targetPath).message());

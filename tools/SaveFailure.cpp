@@ -9,11 +9,13 @@
 
 std::error_code SaveFailureReason(const std::filesystem::path& path) {
     std::error_code error;
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     if (!std::filesystem::is_directory(folder, error)) {
         return error ? error : std::make_error_code(std::errc::not_a_directory);
     }
-    if (std::filesystem::is_directory(path, error)) return std::make_error_code(std::errc::is_a_directory);
+    if (std::filesystem::is_directory(path, error))
+        return std::make_error_code(std::errc::is_a_directory);
 
     // The writer starts with a temporary file beside the target.
     const std::filesystem::path probe = TemporarySibling(path);

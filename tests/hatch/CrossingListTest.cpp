@@ -60,10 +60,22 @@ INSTANTIATE_TEST_SUITE_P(
                     DedupeCase{"BeyondTheToleranceAlong", 0, {{1, 2}, {1 + 2e-8, 2}}, 2},
                     DedupeCase{"BeyondTheToleranceAcross", 0, {{1, 2}, {1, 2 + 2e-8}}, 2},
                     DedupeCase{"JudgedInTheHatchFrame", 45, {{0, 0}, {1.3e-8, 0}}, 1},
-                    DedupeCase{"ThreeEdgesThroughOneCorner", 30, {{5, 5}, {5, 5}, {7, 1}, {5, 5}}, 2},
-                    DedupeCase{"NoRoomBeyondTen", 0,
-                               {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0},
-                                {9, 0}, {10, 0}, {11, 0}},
+                    DedupeCase{
+                        "ThreeEdgesThroughOneCorner", 30, {{5, 5}, {5, 5}, {7, 1}, {5, 5}}, 2},
+                    DedupeCase{"NoRoomBeyondTen",
+                               0,
+                               {{0, 0},
+                                {1, 0},
+                                {2, 0},
+                                {3, 0},
+                                {4, 0},
+                                {5, 0},
+                                {6, 0},
+                                {7, 0},
+                                {8, 0},
+                                {9, 0},
+                                {10, 0},
+                                {11, 0}},
                                10}),
     [](const testing::TestParamInfo<DedupeCase>& info) { return std::string(info.param.name); });
 
@@ -88,8 +100,10 @@ TEST(CrossingList, SortsAlongTheHatchDirection) {
         list.SortCrossings();
         ASSERT_EQ(list.Count(), static_cast<int>(c.sorted.size()));
         for (int i = 0; i < list.Count(); ++i) {
-            EXPECT_NEAR(list.X()[i], c.sorted[i].X, 1e-12) << "angle " << c.angleDegrees << " entry " << i;
-            EXPECT_NEAR(list.Y()[i], c.sorted[i].Y, 1e-12) << "angle " << c.angleDegrees << " entry " << i;
+            EXPECT_NEAR(list.X()[i], c.sorted[i].X, 1e-12)
+                << "angle " << c.angleDegrees << " entry " << i;
+            EXPECT_NEAR(list.Y()[i], c.sorted[i].Y, 1e-12)
+                << "angle " << c.angleDegrees << " entry " << i;
         }
     }
 }
@@ -102,10 +116,11 @@ TEST(SolidColourRule, WhichSolidsTakeTheHatchColour) {
         std::int32_t expected;  // with hatch colour 4
     };
     const ColourCase cases[] = {
-        {10, false, false, 4}, {10, true, true, 4},     {9, true, true, 9},     {1, false, true, 1},
-        {1, true, false, 4},   {8, true, false, 4},     {3, false, false, 3},   {0, true, true, 0},
-        {101, false, false, 101}, {101, false, true, 4}, {105, true, false, 105}, {105, false, true, 4},
-        {100, true, true, 100}, {256, false, true, 4},  {-1, true, true, -1},
+        {10, false, false, 4},  {10, true, true, 4},     {9, true, true, 9},
+        {1, false, true, 1},    {1, true, false, 4},     {8, true, false, 4},
+        {3, false, false, 3},   {0, true, true, 0},      {101, false, false, 101},
+        {101, false, true, 4},  {105, true, false, 105}, {105, false, true, 4},
+        {100, true, true, 100}, {256, false, true, 4},   {-1, true, true, -1},
     };
     for (const ColourCase& c : cases) {
         EXPECT_EQ(SolidColourRule(c.solid, 4, c.numbered, c.sxf), c.expected)

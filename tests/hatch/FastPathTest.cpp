@@ -24,9 +24,11 @@ bool SameBits(PlanePoint a, PlanePoint b) { return SameBits(a.X, b.X) && SameBit
 HatchLine RandomLine(std::mt19937_64& random) {
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     static const double kAngles[] = {0.0, 90.0, 180.0, 270.0, 45.0, -30.0, 390.0};
-    const double degrees = unit(random) < 0.4 ? kAngles[random() % 7] : unit(random) * 720.0 - 360.0;
+    const double degrees =
+        unit(random) < 0.4 ? kAngles[random() % 7] : unit(random) * 720.0 - 360.0;
     const double halfLength = 1.0 + unit(random) * 300.0;
-    return HatchLineAt(unit(random) * 40 - 20, unit(random) * 40 - 20, Radians(degrees), halfLength);
+    return HatchLineAt(unit(random) * 40 - 20, unit(random) * 40 - 20, Radians(degrees),
+                       halfLength);
 }
 
 TEST(LineFrame, CircleCrossingsAreThoseOfSegmentCircleIntersection) {
@@ -48,12 +50,15 @@ TEST(LineFrame, CircleCrossingsAreThoseOfSegmentCircleIntersection) {
         double r = unit(random) * 15.0;
         if (trial % 4 == 0) r = std::fabs(offset) * (1.0 + (unit(random) - 0.5) * 1e-9);
         if (trial % 9 == 0) r = unit(random) * 1e-4;
-        const CurveCrossings expected = SegmentCircleIntersection(line.ax, line.ay, line.bx, line.by, cx, cy, r);
+        const CurveCrossings expected =
+            SegmentCircleIntersection(line.ax, line.ay, line.bx, line.by, cx, cy, r);
         const CurveCrossings actual = frame.SegmentCircle(cx, cy, r);
         ASSERT_EQ(actual.count, expected.count)
-            << "line " << Literal({line.ax, line.ay, line.bx, line.by}) << " circle " << Literal({cx, cy, r});
+            << "line " << Literal({line.ax, line.ay, line.bx, line.by}) << " circle "
+            << Literal({cx, cy, r});
         ASSERT_TRUE(SameBits(actual.p1, expected.p1) && SameBits(actual.p2, expected.p2))
-            << "line " << Literal({line.ax, line.ay, line.bx, line.by}) << " circle " << Literal({cx, cy, r});
+            << "line " << Literal({line.ax, line.ay, line.bx, line.by}) << " circle "
+            << Literal({cx, cy, r});
     }
 }
 
@@ -70,19 +75,33 @@ TEST(LineFrame, EdgeCrossingsAreThoseOfSegmentIntersectionAndNoneIsScreenedOut) 
         // Edges around a point of the line: crossing it, ending on it or just
         // short of it, lying along it, upright, level or of no length.
         const double scale = std::pow(10.0, -unit(random) * 9.0);
-        double x1 = px + (unit(random) - 0.5) * 10 * scale, y1 = py + (unit(random) - 0.5) * 10 * scale;
+        double x1 = px + (unit(random) - 0.5) * 10 * scale,
+               y1 = py + (unit(random) - 0.5) * 10 * scale;
         double x2 = px + (unit(random) - 0.5) * 10, y2 = py + (unit(random) - 0.5) * 10;
         switch (trial % 8) {
-            case 0: x2 = x1; break;
-            case 1: y2 = y1; break;
-            case 2: x2 = x1, y2 = y1; break;
-            case 3: x1 = px, y1 = py; break;
-            case 4: x2 = x1 + (line.ax - line.bx) * 1e-3, y2 = y1 + (line.ay - line.by) * 1e-3; break;
-            default: break;
+            case 0:
+                x2 = x1;
+                break;
+            case 1:
+                y2 = y1;
+                break;
+            case 2:
+                x2 = x1, y2 = y1;
+                break;
+            case 3:
+                x1 = px, y1 = py;
+                break;
+            case 4:
+                x2 = x1 + (line.ax - line.bx) * 1e-3, y2 = y1 + (line.ay - line.by) * 1e-3;
+                break;
+            default:
+                break;
         }
-        const SegmentCrossing expected = SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2);
+        const SegmentCrossing expected =
+            SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2);
         const SegmentCrossing actual = frame.EdgeCrossing(x1, y1, x2, y2);
-        const std::string text = "line " + Literal({line.ax, line.ay, line.bx, line.by}) + " edge " +
+        const std::string text = std::string("line ") +
+                                 Literal({line.ax, line.ay, line.bx, line.by}) + " edge " +
                                  Literal({x1, y1, x2, y2});
         ASSERT_EQ(actual.code, expected.code) << text;
         ASSERT_TRUE(SameBits(actual.point, expected.point)) << text;
@@ -121,7 +140,8 @@ TEST(CertainInside, WholeCircleIsConfirmedByTheInsideTest) {
         const CertainInside inside = CertainInside::WholeCircle(cx, cy, r);
         for (int i = 0; i < 100; ++i) {
             // Mostly near the edge of the certain disc, where it matters.
-            const double reach = std::fabs(r) * (i % 2 == 0 ? 0.998 + unit(random) * 0.0012 : unit(random));
+            const double reach =
+                std::fabs(r) * (i % 2 == 0 ? 0.998 + unit(random) * 0.0012 : unit(random));
             const double turn = unit(random) * 2 * kPi;
             const double px = cx + reach * std::cos(turn), py = cy + reach * std::sin(turn);
             if (!inside.Holds(px, py)) continue;
@@ -146,7 +166,8 @@ TEST(CertainInside, ConvexCornersAreConfirmedByTheInsideTest) {
         double x[5], y[5];
         for (int i = 0; i < n; ++i) {
             x[i] = cx + (unit(random) - 0.5) * scale;
-            y[i] = cy + (unit(random) - 0.5) * (trial % 7 == 0 ? scale * 1e-6 : scale);  // slivers too
+            y[i] =
+                cy + (unit(random) - 0.5) * (trial % 7 == 0 ? scale * 1e-6 : scale);  // slivers too
         }
         x[n] = x[0];
         y[n] = y[0];
@@ -154,14 +175,15 @@ TEST(CertainInside, ConvexCornersAreConfirmedByTheInsideTest) {
         for (int i = 0; i < 60; ++i) {
             // Points inside the corners' hull and just beside its edges.
             double w[4], sum = 0;
-            for (int j = 0; j < n; ++j) sum += w[j] = std::pow(unit(random), i % 3 == 0 ? 8.0 : 1.0);
+            for (int j = 0; j < n; ++j)
+                sum += w[j] = std::pow(unit(random), i % 3 == 0 ? 8.0 : 1.0);
             double px = 0, py = 0;
             for (int j = 0; j < n; ++j) px += w[j] / sum * x[j], py += w[j] / sum * y[j];
             if (!inside.Holds(px, py)) continue;
             ++certain;
             ASSERT_EQ(PointInPolygon(n + 1, x, y, px, py), kInsidePolygon)
-                << "corners " << Literal({x[0], y[0], x[1], y[1], x[2], y[2], x[n - 1], y[n - 1]}) << " point "
-                << Literal({px, py});
+                << "corners " << Literal({x[0], y[0], x[1], y[1], x[2], y[2], x[n - 1], y[n - 1]})
+                << " point " << Literal({px, py});
         }
     }
     EXPECT_GT(certain, 50000);

@@ -23,13 +23,14 @@ inline double Radians(double degrees) { return degrees / 180.0 * kPi; }
 
 // The hatch line through p at angle a, built as the sweep builds its lines.
 inline HatchLine HatchLineAt(double px, double py, double a, double halfLength = 100.0) {
-    return {px + halfLength * std::cos(a), py + halfLength * std::sin(a), px + halfLength * std::cos(a + kPi),
-            py + halfLength * std::sin(a + kPi), a};
+    return {px + halfLength * std::cos(a), py + halfLength * std::sin(a),
+            px + halfLength * std::cos(a + kPi), py + halfLength * std::sin(a + kPi), a};
 }
 
 inline std::vector<std::string> OutputOf(const EntityStore& store, std::size_t from = 0) {
     std::vector<std::string> lines;
-    for (std::size_t i = from; i < store.outputLines.Count(); ++i) lines.emplace_back(store.outputLines.Line(i));
+    for (std::size_t i = from; i < store.outputLines.Count(); ++i)
+        lines.emplace_back(store.outputLines.Line(i));
     return lines;
 }
 
@@ -71,8 +72,8 @@ inline std::vector<Piece> PiecesOf(const std::vector<std::string>& lines) {
 inline std::string Describe(const std::vector<Piece>& pieces) {
     std::string text;
     for (const Piece& p : pieces) {
-        text += "(" + std::to_string(p.x1) + ", " + std::to_string(p.y1) + ")-(" + std::to_string(p.x2) + ", " +
-                std::to_string(p.y2) + ") ";
+        text += std::string("(") + std::to_string(p.x1) + ", " + std::to_string(p.y1) + ")-(" +
+                std::to_string(p.x2) + ", " + std::to_string(p.y2) + ") ";
     }
     return text.empty() ? "no pieces" : text;
 }
@@ -121,7 +122,8 @@ public:
     EntityStore& Store() { return store_; }
 
     // The output lines of a conversion; empty when the sweep is refused.
-    std::vector<std::string> Convert(const HatchSettings& settings, const SweepOptions& options = {}) {
+    std::vector<std::string> Convert(const HatchSettings& settings,
+                                     const SweepOptions& options = {}) {
         last_ = BuildConversionOutput(store_, settings, options);
         return OutputOf(store_);
     }

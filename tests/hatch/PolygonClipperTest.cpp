@@ -14,9 +14,9 @@ struct PolygonCase {
     const char* name;
     std::vector<PlanePoint> corners;  // 3: a triangle, 4: a quadrilateral
     double angleDegrees;
-    PlanePoint through;               // a point of the hatch line
-    int crossings;                    // kept after deduplication
-    std::vector<Piece> pieces;        // in the order written
+    PlanePoint through;         // a point of the hatch line
+    int crossings;              // kept after deduplication
+    std::vector<Piece> pieces;  // in the order written
 };
 
 void Clip(ClipFixture& fixture, const PolygonCase& c, std::int32_t colour) {
@@ -25,20 +25,20 @@ void Clip(ClipFixture& fixture, const PolygonCase& c, std::int32_t colour) {
     const auto& p = c.corners;
     if (p.size() == 3) {
         TriangleSolidRecord solid{};
-        solid.x1 = p[0].X, solid.y1 = p[0].Y, solid.x2 = p[1].X, solid.y2 = p[1].Y, solid.x3 = p[2].X,
-        solid.y3 = p[2].Y;
+        solid.x1 = p[0].X, solid.y1 = p[0].Y, solid.x2 = p[1].X, solid.y2 = p[1].Y,
+        solid.x3 = p[2].X, solid.y3 = p[2].Y;
         ClipTriangleSolid(context, colour, line, solid);
     } else {
         QuadSolidRecord solid{};
-        solid.x1 = p[0].X, solid.y1 = p[0].Y, solid.x2 = p[1].X, solid.y2 = p[1].Y, solid.x3 = p[2].X,
-        solid.y3 = p[2].Y, solid.x4 = p[3].X, solid.y4 = p[3].Y;
+        solid.x1 = p[0].X, solid.y1 = p[0].Y, solid.x2 = p[1].X, solid.y2 = p[1].Y,
+        solid.x3 = p[2].X, solid.y3 = p[2].Y, solid.x4 = p[3].X, solid.y4 = p[3].Y;
         ClipQuadSolid(context, colour, line, solid);
     }
 }
 
 std::string CaseText(const PolygonCase& c) {
     std::string text = std::string(c.name) + ": corners";
-    for (const PlanePoint& p : c.corners) text += " " + Literal(p);
+    for (const PlanePoint& p : c.corners) text += std::string(" ") + Literal(p);
     return text + ", angle " + Literal({c.angleDegrees}) + ", through " + Literal(c.through);
 }
 
@@ -87,10 +87,30 @@ INSTANTIATE_TEST_SUITE_P(
         PolygonCase{"CollinearCorners", {{0, 0}, {5, 5}, {10, 10}}, 0, {0, 3}, 1, {}},
         // Side edges that stop 0.5e-8 short of the line still meet it; the
         // midpoint then lies on the top edge (within 1e-8) and is not inside.
-        PolygonCase{"EdgesJustShortOfTheLine", {{0, 0}, {10, 0}, {10, 5 - 0.5e-8}, {0, 5 - 0.5e-8}}, 0, {5, 5}, 2, {}},
-        PolygonCase{"EdgesShortByMoreThanTheTolerance", {{0, 0}, {10, 0}, {10, 5 - 2e-8}, {0, 5 - 2e-8}}, 0, {5, 5}, 0, {}},
-        PolygonCase{"ConcaveQuadrilateral", {{0, 0}, {10, 5}, {0, 10}, {5, 5}}, 0, {1, 3}, 2, {{3, 3, 6, 3}}},
-        PolygonCase{"ConcaveThroughTheNotch", {{0, 0}, {10, 5}, {0, 10}, {5, 5}}, 0, {1, 5}, 2, {{5, 5, 10, 5}}}),
+        PolygonCase{"EdgesJustShortOfTheLine",
+                    {{0, 0}, {10, 0}, {10, 5 - 0.5e-8}, {0, 5 - 0.5e-8}},
+                    0,
+                    {5, 5},
+                    2,
+                    {}},
+        PolygonCase{"EdgesShortByMoreThanTheTolerance",
+                    {{0, 0}, {10, 0}, {10, 5 - 2e-8}, {0, 5 - 2e-8}},
+                    0,
+                    {5, 5},
+                    0,
+                    {}},
+        PolygonCase{"ConcaveQuadrilateral",
+                    {{0, 0}, {10, 5}, {0, 10}, {5, 5}},
+                    0,
+                    {1, 3},
+                    2,
+                    {{3, 3, 6, 3}}},
+        PolygonCase{"ConcaveThroughTheNotch",
+                    {{0, 0}, {10, 5}, {0, 10}, {5, 5}},
+                    0,
+                    {1, 5},
+                    2,
+                    {{5, 5, 10, 5}}}),
     [](const testing::TestParamInfo<PolygonCase>& info) { return std::string(info.param.name); });
 
 TEST(PolygonClip, ClockwiseAndCounterClockwiseCornersCutAlike) {

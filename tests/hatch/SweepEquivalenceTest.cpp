@@ -13,14 +13,18 @@
 namespace {
 
 std::string SettingsText(const HatchSettings& s) {
-    return "HatchSettings{\"" + s.interval + "\", \"" + s.angleDegrees + "\", " + std::to_string(s.colourIndex) +
-           ", " + std::to_string(s.lineTypeIndex) + ", \"" + s.width + "\", " +
-           (s.recolourNumberedSolids ? "true" : "false") + ", " + (s.recolourSxfSolids ? "true" : "false") + "}";
+    std::string text = "HatchSettings{\"";
+    text.append(s.interval).append("\", \"").append(s.angleDegrees).append("\", ");
+    text.append(std::to_string(s.colourIndex)).append(", ").append(std::to_string(s.lineTypeIndex));
+    text.append(", \"").append(s.width).append("\", ");
+    text.append(s.recolourNumberedSolids ? "true" : "false").append(", ");
+    return text.append(s.recolourSxfSolids ? "true" : "false").append("}");
 }
 
 bool HoldsNonFinite(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
-        if (line.find("NAN") != std::string::npos || line.find("INF") != std::string::npos) return true;
+        if (line.find("NAN") != std::string::npos || line.find("INF") != std::string::npos)
+            return true;
     }
     return false;
 }
@@ -34,8 +38,10 @@ TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
         const RandomDrawing::Sample sample = generator.Next();
         const auto literal = ConvertText(sample.text, sample.settings, SweepMode::Literal);
         const auto indexed = ConvertText(sample.text, sample.settings, SweepMode::Indexed);
-        ASSERT_EQ(literal, indexed) << "drawing:\n" << sample.text << "settings: " << SettingsText(sample.settings);
-        ASSERT_FALSE(HoldsNonFinite(indexed)) << "drawing:\n" << sample.text << SettingsText(sample.settings);
+        ASSERT_EQ(literal, indexed) << "drawing:\n"
+                                    << sample.text << "settings: " << SettingsText(sample.settings);
+        ASSERT_FALSE(HoldsNonFinite(indexed)) << "drawing:\n"
+                                              << sample.text << SettingsText(sample.settings);
         pieces += PiecesOf(indexed).size();
     }
     // The drawings must actually be hatched, or the comparison proves nothing.
@@ -45,13 +51,15 @@ TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
 INSTANTIATE_TEST_SUITE_P(Seeds, SweepEquivalence, testing::Values(1u, 2u, 3u, 4u, 5u));
 
 TEST(SweepEquivalence, TheExampleDrawingAtManyAngles) {
-    const std::string text = ReadWholeFile(std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT").bytes;
+    const std::string text =
+        ReadWholeFile(std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT").bytes;
     ASSERT_FALSE(text.empty());
     for (const char* angle : {"0", "30", "45", "90", "-17.5", "400"}) {
         HatchSettings settings;
         settings.interval = "2";
         settings.angleDegrees = angle;
-        EXPECT_EQ(ConvertText(text, settings, SweepMode::Literal), ConvertText(text, settings, SweepMode::Indexed))
+        EXPECT_EQ(ConvertText(text, settings, SweepMode::Literal),
+                  ConvertText(text, settings, SweepMode::Indexed))
             << "angle " << angle;
     }
 }

@@ -24,7 +24,8 @@ struct Dispatched {
     bool met;
 };
 
-std::vector<Dispatched> DispatchOrder(std::string_view text, const HatchSettings& settings, SweepMode mode) {
+std::vector<Dispatched> DispatchOrder(std::string_view text, const HatchSettings& settings,
+                                      SweepMode mode) {
     std::vector<Dispatched> order;
     const LineObserver observer = [&](const HatchLine& line, bool met) {
         order.push_back({{(line.ax + line.bx) / 2, (line.ay + line.by) / 2}, met});
@@ -46,8 +47,8 @@ struct OrderCase {
     const char* drawing;
     const char* interval;
     const char* angle;
-    bool alongX;                     // the lines' positions are their x (upright lines), else their y
-    std::vector<double> positions;   // in dispatch order
+    bool alongX;  // the lines' positions are their x (upright lines), else their y
+    std::vector<double> positions;  // in dispatch order
     std::vector<bool> met;
 };
 
@@ -56,7 +57,8 @@ class SweepOrder : public testing::TestWithParam<OrderCase> {};
 TEST_P(SweepOrder, LinesInDispatchOrder) {
     const OrderCase& c = GetParam();
     for (const SweepMode mode : {SweepMode::Literal, SweepMode::Indexed}) {
-        const std::vector<Dispatched> order = DispatchOrder(c.drawing, Settings(c.interval, c.angle), mode);
+        const std::vector<Dispatched> order =
+            DispatchOrder(c.drawing, Settings(c.interval, c.angle), mode);
         ASSERT_EQ(order.size(), c.positions.size()) << c.name;
         for (std::size_t i = 0; i < order.size(); ++i) {
             const double position = c.alongX ? order[i].middle.X : order[i].middle.Y;
@@ -70,19 +72,45 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SweepOrder,
     testing::Values(
         // C = (5, 2), d = -1.7, m = 0.7, S = (5, 1.3).
-        OrderCase{"ReferencePointAligns", "hp1 0.3 0.3\nsl 0 0 10 0 10 4 0 4\n", "1", "0", false,
-                  {1.3, 2.3, 3.3, 4.3, 0.3, -0.7}, {true, true, true, false, true, false}},
+        OrderCase{"ReferencePointAligns",
+                  "hp1 0.3 0.3\nsl 0 0 10 0 10 4 0 4\n",
+                  "1",
+                  "0",
+                  false,
+                  {1.3, 2.3, 3.3, 4.3, 0.3, -0.7},
+                  {true, true, true, false, true, false}},
         // C = (2, 1), R' = (1, 3), d = 2, m = 0, S = (2, 1); forward runs towards -x.
-        OrderCase{"UprightLines", "sl 0.5 0 3.5 0 3.5 2 0.5 2\n", "1", "90", true, {2, 1, 0, 3, 4},
+        OrderCase{"UprightLines",
+                  "sl 0.5 0 3.5 0 3.5 2 0.5 2\n",
+                  "1",
+                  "90",
+                  true,
+                  {2, 1, 0, 3, 4},
                   {true, true, false, true, false}},
-        OrderCase{"WholeNumbersWithoutAReferencePoint", "sl 0 0.5 10 0.5 10 3.7 0 3.7\n", "1", "0", false,
-                  {2, 3, 4, 1, 0}, {true, true, false, true, false}},
+        OrderCase{"WholeNumbersWithoutAReferencePoint",
+                  "sl 0 0.5 10 0.5 10 3.7 0 3.7\n",
+                  "1",
+                  "0",
+                  false,
+                  {2, 3, 4, 1, 0},
+                  {true, true, false, true, false}},
         // The line through S misses a band thinner than the interval; each
         // direction still takes its first step.
-        OrderCase{"StartLineMisses", "hp1 0 0.9\nsl 0 0.2 10 0.2 10 0.4 0 0.4\n", "1", "0", false, {0.9, 1.9, -0.1},
+        OrderCase{"StartLineMisses",
+                  "hp1 0 0.9\nsl 0 0.2 10 0.2 10 0.4 0 0.4\n",
+                  "1",
+                  "0",
+                  false,
+                  {0.9, 1.9, -0.1},
                   {false, false, false}},
         // Bounds of a single point: no line meets them.
-        OrderCase{"PointBounds", "sc 4 4 0 1 0 0 0 1\n", "1", "0", false, {4, 5, 3}, {false, false, false}}),
+        OrderCase{"PointBounds",
+                  "sc 4 4 0 1 0 0 0 1\n",
+                  "1",
+                  "0",
+                  false,
+                  {4, 5, 3},
+                  {false, false, false}}),
     [](const testing::TestParamInfo<OrderCase>& info) { return std::string(info.param.name); });
 
 // The pieces of a conversion, ordered by position so that sweeps in another
@@ -103,7 +131,8 @@ std::vector<Piece> SortedPieces(std::string_view text, const HatchSettings& sett
         const auto grid = [](double v) { return std::llround(v * 1e6); };
         return std::make_tuple(grid(p.y1), grid(p.x1), grid(p.y2), grid(p.x2));
     };
-    std::sort(pieces.begin(), pieces.end(), [&](const Piece& a, const Piece& b) { return key(a) < key(b); });
+    std::sort(pieces.begin(), pieces.end(),
+              [&](const Piece& a, const Piece& b) { return key(a) < key(b); });
     return pieces;
 }
 
@@ -125,27 +154,28 @@ constexpr std::string_view kMixed =
     "so 45 3 4 1 0 0 0 2\n";
 
 TEST(SweepReference, MovingItAWholeIntervalAcrossKeepsTheLines) {
-    const auto base = SortedPieces(std::string("hp1 0.3 0.3\n") + std::string(kMixed), Settings("1", "0"));
+    const auto base =
+        SortedPieces(std::string("hp1 0.3 0.3\n") + std::string(kMixed), Settings("1", "0"));
     ASSERT_FALSE(base.empty());
     for (const char* moved : {"hp1 0.3 5.3\n", "hp1 17.3 -2.7\n", "hp1 -40 1.3\n"}) {
-        ExpectSamePieces(base, SortedPieces(std::string(moved) + std::string(kMixed), Settings("1", "0")), 0.0,
-                         moved);
+        ExpectSamePieces(base,
+                         SortedPieces(std::string(moved) + std::string(kMixed), Settings("1", "0")),
+                         0.0, moved);
     }
 }
 
 TEST(SweepReference, MovingItHalfAnIntervalShiftsEveryLine) {
     // Rectangles wide enough that every shifted line still crosses them fully.
     const std::string solids = "sl 0 0 10 0 10 5 0 5\nsl 20 0 30 0 30 5 20 5\n";
-    const auto base = SortedPieces("hp1 0 0.2\n" + solids, Settings("1", "0"));
-    const auto shifted = SortedPieces("hp1 0 0.7\n" + solids, Settings("1", "0"));
+    const auto base = SortedPieces(std::string("hp1 0 0.2\n") + solids, Settings("1", "0"));
+    const auto shifted = SortedPieces(std::string("hp1 0 0.7\n") + solids, Settings("1", "0"));
     ExpectSamePieces(base, shifted, 0.5, "half an interval");
 }
 
 TEST(SweepAngle, EquivalentAnglesGiveTheSameLines) {
     for (const auto& [angle, equivalents] :
-         std::vector<std::pair<const char*, std::vector<const char*>>>{{"30", {"390", "-330", "750"}},
-                                                                       {"135", {"-225", "495"}},
-                                                                       {"0", {"360", "-360"}}}) {
+         std::vector<std::pair<const char*, std::vector<const char*>>>{
+             {"30", {"390", "-330", "750"}}, {"135", {"-225", "495"}}, {"0", {"360", "-360"}}}) {
         const auto base = SortedPieces(kMixed, Settings("0.7", angle));
         ASSERT_FALSE(base.empty());
         for (const char* equivalent : equivalents) {
@@ -180,13 +210,15 @@ INSTANTIATE_TEST_SUITE_P(
         BoundsCase{"CircleRadius", "sc 10 10 3 0.5 1 0 0 1\n", 7, 7, 13, 13},
         BoundsCase{"EllipseWiderAcross", "sc 10 10 3 2 0 0 0 1\n", 4, 4, 16, 16},
         // Arc of 120 degrees: the end tangents meet 20 from the centre at 60 degrees.
-        BoundsCase{"TangentCornerOutsideTheSquare", "sc 0 0 10 1 0 0 2.0943951023931953 -1\n", -10, -10, 10,
-                   20 * std::sin(kPi / 3)},
-        BoundsCase{"TangentCornerWithinTheSquare", "sc 0 0 10 1 0 0 1.5707963267948966 -1\n", -10, -10, 10, 10},
+        BoundsCase{"TangentCornerOutsideTheSquare", "sc 0 0 10 1 0 0 2.0943951023931953 -1\n", -10,
+                   -10, 10, 20 * std::sin(kPi / 3)},
+        BoundsCase{"TangentCornerWithinTheSquare", "sc 0 0 10 1 0 0 1.5707963267948966 -1\n", -10,
+                   -10, 10, 10},
         BoundsCase{"RingWithTheLargerSecondEdge", "so 0 0 5 1 0 0 0 10\n", -10, -10, 10, 10},
         BoundsCase{"ConstantWidthRingSecondEdge", "sg 0 0 5 1 0 0 0 10\n", -10, -10, 10, 10},
         BoundsCase{"ConstantWidthRingFlatterSecondEdge", "sg 0 0 2 1.5 0 0 0 3\n", -4, -4, 4, 4},
-        BoundsCase{"ConstantWidthRingWithoutSecondRadius", "sg 0 0 10 1 0 0 0 0\n", -10, -10, 10, 10},
+        BoundsCase{"ConstantWidthRingWithoutSecondRadius", "sg 0 0 10 1 0 0 0 0\n", -10, -10, 10,
+                   10},
         BoundsCase{"NegativeRadius", "sc 0 0 -4 2 0 0 0 1\n", -8, -8, 8, 8},
         BoundsCase{"MixedKinds", "sc 100 0 1 1 0 0 0 1\nsl 0 0 1 0 0 1\n", 0, -1, 101, 1}),
     [](const testing::TestParamInfo<BoundsCase>& info) { return std::string(info.param.name); });
@@ -196,6 +228,26 @@ TEST(Bounds, TheTangentCornerBeyondTheSquareIsHatched) {
     const auto pieces = SortedPieces("sc 0 0 10 1 0 0 2.0943951023931953 -1\n", Settings("1", "0"));
     ASSERT_FALSE(pieces.empty());
     EXPECT_GT(pieces.back().y1, 16.5);
+}
+
+TEST(Bounds, TheLargerSecondEdgeOfARingIsHatched) {
+    // The first edge's square reaches only to 5; the band between 5 and 10
+    // must be hatched all round.
+    const auto pieces = SortedPieces("so 0 0 5 1 0 0 0 10\n", Settings("1", "0"));
+    ASSERT_FALSE(pieces.empty());
+    EXPECT_LT(pieces.front().y1, -8.5);
+    EXPECT_GT(pieces.back().y1, 8.5);
+}
+
+TEST(HatchColour, TheCurrentColourEntryGivesTheDrawingsFirstColour) {
+    // An RGB solid takes the hatch colour; with the entry "current colour"
+    // that is the first colour of the file (4), not the solid's.
+    Drawing drawing("lc4\nsl 20 0 30 0 25 8\nlc10 255\nsl 0 0 10 0 5 8\n");
+    drawing.Convert(Settings("1", "0"));
+    const std::vector<std::string> lines = drawing.SweepLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "lc4");
+    for (const std::string& line : lines) EXPECT_TRUE(line.rfind("lc", 0) != 0 || line == "lc4") << line;
 }
 
 struct RefusalCase {
@@ -228,13 +280,18 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Refusals,
     testing::Values(
         RefusalCase{"Accepted", kSmall, With("1", "-1"), ConversionCheck::Accepted},
-        RefusalCase{"IntervalBeforeEverything", "", With("0.001", "99999"), ConversionCheck::IntervalOutOfRange},
-        RefusalCase{"IntervalNotANumber", kSmall, With("1mm", "0"), ConversionCheck::IntervalOutOfRange},
-        RefusalCase{"IntervalAbove", kSmall, With("100.001", "0"), ConversionCheck::IntervalOutOfRange},
-        RefusalCase{"WidthBeforeTheSolids", "", With("1", "30001"), ConversionCheck::WidthOutOfRange},
+        RefusalCase{"IntervalBeforeEverything", "", With("0.001", "99999"),
+                    ConversionCheck::IntervalOutOfRange},
+        RefusalCase{"IntervalNotANumber", kSmall, With("1mm", "0"),
+                    ConversionCheck::IntervalOutOfRange},
+        RefusalCase{"IntervalAbove", kSmall, With("100.001", "0"),
+                    ConversionCheck::IntervalOutOfRange},
+        RefusalCase{"WidthBeforeTheSolids", "", With("1", "30001"),
+                    ConversionCheck::WidthOutOfRange},
         RefusalCase{"WidthBelow", kSmall, With("1", "-2"), ConversionCheck::WidthOutOfRange},
         RefusalCase{"WidthNotANumberIsZero", kSmall, With("1", "thin"), ConversionCheck::Accepted},
-        RefusalCase{"NoSolids", "0 0 10 10\nse 0 0 5 1 0 0 0 0\n", With("1", "0"), ConversionCheck::NoSolids},
+        RefusalCase{"NoSolids", "0 0 10 10\nse 0 0 5 1 0 0 0 0\n", With("1", "0"),
+                    ConversionCheck::NoSolids},
         RefusalCase{"SweepTooLarge", kHuge, With("0.01", "0"), ConversionCheck::SweepTooLarge},
         RefusalCase{"SweepTooLargeAtTheLargestInterval", "sl 0 0 1e11 0 0 1e11\n", With("100", "0"),
                     ConversionCheck::SweepTooLarge},
@@ -251,7 +308,8 @@ TEST(Refusals, ATooLargeSweepWritesNothing) {
     TestFolder folder;
     const auto path = folder.Write("JWC_TEMP.TXT", kHuge);
     Drawing drawing(kHuge);
-    EXPECT_EQ(ConversionRun(drawing.Store(), With("0.01", "0"), path), ConversionOutcome::SweepTooLarge);
+    EXPECT_EQ(ConversionRun(drawing.Store(), With("0.01", "0"), path),
+              ConversionOutcome::SweepTooLarge);
     EXPECT_EQ(drawing.Store().outputLines.Count(), 0u);
     EXPECT_EQ(ReadWholeFile(path).bytes, kHuge);
     EXPECT_EQ(folder.FileCount(), 1u);
@@ -265,7 +323,8 @@ TEST(SweepPlan, LineBoundsHoldTheLinesVisited) {
         const std::string interval = std::to_string(0.05 + (i % 9) * 0.4);
         Drawing drawing(kMixed);
         const HatchSettings settings = Settings(interval.c_str(), angle.c_str());
-        const SweepPlan plan = PlanSweep(BuildSolidBounds(drawing.Store()), DeriveHatchParameters(drawing.Store(), settings));
+        const SweepPlan plan = PlanSweep(BuildSolidBounds(drawing.Store()),
+                                         DeriveHatchParameters(drawing.Store(), settings));
         ASSERT_FALSE(plan.tooLarge);
         const std::size_t lines = DispatchOrder(kMixed, settings, SweepMode::Indexed).size();
         EXPECT_LE(lines, static_cast<std::size_t>(1 + plan.forwardLines + plan.backwardLines))

@@ -32,47 +32,53 @@ TEST_P(CommandLineParse, GivesActionFileOrError) {
         EXPECT_EQ(result.commandLine.inputFile, c.inputFile) << listing;
     } else {
         EXPECT_FALSE(result.Ok()) << listing;
-        EXPECT_NE(result.error.find(c.error), std::string::npos) << listing << "gave: " << result.error;
+        EXPECT_NE(result.error.find(c.error), std::string::npos)
+            << listing << "gave: " << result.error;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineParse,
-    testing::Values(ParseCase{{"--count", "a.txt"}, ToolAction::Count, "a.txt", ""},
-                    ParseCase{{"a.txt", "--count"}, ToolAction::Count, "a.txt", ""},
-                    ParseCase{{"--count", "--", "--odd name"}, ToolAction::Count, "--odd name", ""},
-                    ParseCase{{"--count", "-"}, ToolAction::Count, "-", ""},
-                    ParseCase{{"a.txt"}, ToolAction::Convert, "a.txt", ""},
-                    ParseCase{{"--interval", "0.5", "a.txt", "-o", "b.txt"}, ToolAction::Convert, "a.txt", ""},
-                    ParseCase{{"--angle=-30", "--colour", "-1", "a"}, ToolAction::Convert, "a", ""},
-                    ParseCase{{"--line-type=50", "--colour=265", "a"}, ToolAction::Convert, "a", ""},
-                    ParseCase{{"--help"}, ToolAction::Help, "", ""},
-                    ParseCase{{"--bogus", "--help"}, ToolAction::Help, "", ""},
-                    ParseCase{{"--version", "x", "y"}, ToolAction::Version, "", ""},
-                    ParseCase{{}, ToolAction::None, "", "no exchange file"},
-                    ParseCase{{"--count"}, ToolAction::None, "", "no exchange file"},
-                    ParseCase{{"--interval", "2"}, ToolAction::None, "", "no exchange file"},
-                    ParseCase{{"--count", "a", "b"}, ToolAction::None, "", "more than one file"},
-                    ParseCase{{"--count", "--bogus", "a"}, ToolAction::None, "", "unknown option '--bogus'"},
-                    ParseCase{{"--count=yes", "a"}, ToolAction::None, "", "takes no value"},
-                    ParseCase{{"--recolour-sxf=1", "a"}, ToolAction::None, "", "takes no value"},
-                    ParseCase{{"-c", "a"}, ToolAction::None, "", "unknown option '-c'"},
-                    ParseCase{{"a", "--interval"}, ToolAction::None, "", "option '--interval' needs a value"},
-                    ParseCase{{"a", "-o"}, ToolAction::None, "", "option '-o' needs a value"},
-                    ParseCase{{"--colour", "red", "a"}, ToolAction::None, "",
-                              "option '--colour' takes a list entry from -1 to 265, not 'red'"},
-                    ParseCase{{"--colour", "266", "a"}, ToolAction::None, "", "from -1 to 265, not '266'"},
-                    ParseCase{{"--colour", "-2", "a"}, ToolAction::None, "", "not '-2'"},
-                    ParseCase{{"--colour", "$1A", "a"}, ToolAction::None, "", "not '$1A'"},
-                    ParseCase{{"--colour", " 3", "a"}, ToolAction::None, "", "not ' 3'"},
-                    ParseCase{{"--line-type=51", "a"}, ToolAction::None, "",
-                              "option '--line-type' takes a list entry from -1 to 50, not '51'"},
-                    ParseCase{{"--line-type=", "a"}, ToolAction::None, "", "not ''"}));
+    testing::Values(
+        ParseCase{{"--count", "a.txt"}, ToolAction::Count, "a.txt", ""},
+        ParseCase{{"a.txt", "--count"}, ToolAction::Count, "a.txt", ""},
+        ParseCase{{"--count", "--", "--odd name"}, ToolAction::Count, "--odd name", ""},
+        ParseCase{{"--count", "-"}, ToolAction::Count, "-", ""},
+        ParseCase{{"a.txt"}, ToolAction::Convert, "a.txt", ""},
+        ParseCase{{"--interval", "0.5", "a.txt", "-o", "b.txt"}, ToolAction::Convert, "a.txt", ""},
+        ParseCase{{"--angle=-30", "--colour", "-1", "a"}, ToolAction::Convert, "a", ""},
+        ParseCase{{"--line-type=50", "--colour=265", "a"}, ToolAction::Convert, "a", ""},
+        ParseCase{{"--help"}, ToolAction::Help, "", ""},
+        ParseCase{{"--bogus", "--help"}, ToolAction::Help, "", ""},
+        ParseCase{{"--version", "x", "y"}, ToolAction::Version, "", ""},
+        ParseCase{{}, ToolAction::None, "", "no exchange file"},
+        ParseCase{{"--count"}, ToolAction::None, "", "no exchange file"},
+        ParseCase{{"--interval", "2"}, ToolAction::None, "", "no exchange file"},
+        ParseCase{{"--count", "a", "b"}, ToolAction::None, "", "more than one file"},
+        ParseCase{{"--count", "--bogus", "a"}, ToolAction::None, "", "unknown option '--bogus'"},
+        ParseCase{{"--count=yes", "a"}, ToolAction::None, "", "takes no value"},
+        ParseCase{{"--recolour-sxf=1", "a"}, ToolAction::None, "", "takes no value"},
+        ParseCase{{"-c", "a"}, ToolAction::None, "", "unknown option '-c'"},
+        ParseCase{{"a", "--interval"}, ToolAction::None, "", "option '--interval' needs a value"},
+        ParseCase{{"a", "-o"}, ToolAction::None, "", "option '-o' needs a value"},
+        ParseCase{{"--colour", "red", "a"},
+                  ToolAction::None,
+                  "",
+                  "option '--colour' takes a list entry from -1 to 265, not 'red'"},
+        ParseCase{{"--colour", "266", "a"}, ToolAction::None, "", "from -1 to 265, not '266'"},
+        ParseCase{{"--colour", "-2", "a"}, ToolAction::None, "", "not '-2'"},
+        ParseCase{{"--colour", "$1A", "a"}, ToolAction::None, "", "not '$1A'"},
+        ParseCase{{"--colour", " 3", "a"}, ToolAction::None, "", "not ' 3'"},
+        ParseCase{{"--line-type=51", "a"},
+                  ToolAction::None,
+                  "",
+                  "option '--line-type' takes a list entry from -1 to 50, not '51'"},
+        ParseCase{{"--line-type=", "a"}, ToolAction::None, "", "not ''"}));
 
 TEST(CommandLineParse, ConversionOptionsAreKeptAsGiven) {
-    const CommandLineResult result =
-        ParseCommandLine({"--interval", " 0.5", "--angle=abc", "--colour", "12", "--line-type", "-1", "--width",
-                          "0x10", "--recolour-sxf", "--settings", "rv17.dat", "-o", "out.txt", "in.txt"});
+    const CommandLineResult result = ParseCommandLine(
+        {"--interval", " 0.5", "--angle=abc", "--colour", "12", "--line-type", "-1", "--width",
+         "0x10", "--recolour-sxf", "--settings", "rv17.dat", "-o", "out.txt", "in.txt"});
     ASSERT_TRUE(result.Ok()) << result.error;
     const CommandLine& c = result.commandLine;
     EXPECT_EQ(c.action, ToolAction::Convert);
@@ -88,8 +94,8 @@ TEST(CommandLineParse, ConversionOptionsAreKeptAsGiven) {
     EXPECT_TRUE(c.hatch.recolourSxf);
 
     const CommandLine plain = ParseCommandLine({"in.txt"}).commandLine;
-    EXPECT_FALSE(plain.hatch.interval || plain.hatch.angle || plain.hatch.width || plain.hatch.colourIndex ||
-                 plain.hatch.lineTypeIndex);
+    EXPECT_FALSE(plain.hatch.interval || plain.hatch.angle || plain.hatch.width ||
+                 plain.hatch.colourIndex || plain.hatch.lineTypeIndex);
     EXPECT_TRUE(plain.outputFile.empty());
 }
 
@@ -111,7 +117,8 @@ TEST(HatchTool, CountsTheSolidsOfTheExampleAndOfTheReductions) {
     EXPECT_EQ(example.exitCode, kExitOk);
     EXPECT_EQ(example.output.out, "15\n");
     EXPECT_EQ(example.output.err, "");
-    const RunResult reductions = RunTool({(data / "exchange" / "sl_reductions.txt").string(), "--count"});
+    const RunResult reductions =
+        RunTool({(data / "exchange" / "sl_reductions.txt").string(), "--count"});
     EXPECT_EQ(reductions.output.out, "11\n");
 }
 
@@ -124,7 +131,8 @@ TEST(HatchTool, CountOfAnEmptyFileIsZero) {
 
 TEST(HatchTool, ReadsAFileWithAJapaneseName) {
     TestFolder folder;
-    const std::filesystem::path path = folder.Path() / std::filesystem::path(u8"\u56f3\u9762 1.txt");
+    const std::filesystem::path path =
+        folder.Path() / std::filesystem::path(u8"\u56f3\u9762 1.txt");
     std::ofstream(path, std::ios::binary) << "lc10 255\r\nsl 0 0 5 0 0 5\r\n";
     const std::u8string utf8 = path.u8string();
     const RunResult run = RunTool({"--count", std::string(utf8.begin(), utf8.end())});
@@ -147,7 +155,8 @@ TEST(HatchTool, UsageErrorsExitWithTwoAndShowTheUsage) {
     const RunResult run = RunTool({"--count"});
     EXPECT_EQ(run.exitCode, kExitUsage);
     EXPECT_EQ(run.output.out, "");
-    EXPECT_EQ(run.output.err.rfind("rv17-hatch: no exchange file given\n", 0), 0u) << run.output.err;
+    EXPECT_EQ(run.output.err.rfind("rv17-hatch: no exchange file given\n", 0), 0u)
+        << run.output.err;
     EXPECT_NE(run.output.err.find(UsageText()), std::string::npos);
 }
 

@@ -69,7 +69,8 @@ TEST_P(ToolValues, WritesWhatTheDialogWrites) {
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_EQ(run.output.err, "");
     EXPECT_NE(run.output.out.find("3 solids, "), std::string::npos) << run.output.out;
-    EXPECT_NE(run.output.out.find("'" + Text(input) + "'"), std::string::npos) << run.output.out;
+    EXPECT_NE(run.output.out.find(std::string("'") + Text(input) + "'"), std::string::npos)
+        << run.output.out;
     EXPECT_EQ(ReadWholeFile(input).bytes, DialogConversion(kThreeSolids, c.settings));
     EXPECT_EQ(folder.FileCount(), 1u);
 }
@@ -77,15 +78,19 @@ TEST_P(ToolValues, WritesWhatTheDialogWrites) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolValues,
     testing::Values(ValuesCase{"Defaults", {}, HatchSettings{}},
-                    ValuesCase{"AllValues",
-                               {"--interval", "0.5", "--angle", "30", "--colour", "3", "--line-type", "2",
-                                "--width", "25", "--recolour-numbered", "--recolour-sxf"},
-                               HatchSettings{"0.5", "30", 3, 2, "25", true, true}},
-                    ValuesCase{"NoSelections", {"--colour=-1", "--line-type=-1", "--angle=-405"},
+                    ValuesCase{
+                        "AllValues",
+                        {"--interval", "0.5", "--angle", "30", "--colour", "3", "--line-type", "2",
+                         "--width", "25", "--recolour-numbered", "--recolour-sxf"},
+                        HatchSettings{"0.5", "30", 3, 2, "25", true, true}},
+                    ValuesCase{"NoSelections",
+                               {"--colour=-1", "--line-type=-1", "--angle=-405"},
                                HatchSettings{"1", "-405", -1, -1, "-1", false, false}},
-                    ValuesCase{"TextsAsTyped", {"--interval", " 2.5", "--angle", "north", "--width", "thin"},
+                    ValuesCase{"TextsAsTyped",
+                               {"--interval", " 2.5", "--angle", "north", "--width", "thin"},
                                HatchSettings{" 2.5", "north", 0, 0, "thin", false, false}},
-                    ValuesCase{"SxfEntries", {"--colour", "265", "--line-type", "50", "--recolour-sxf"},
+                    ValuesCase{"SxfEntries",
+                               {"--colour", "265", "--line-type", "50", "--recolour-sxf"},
                                HatchSettings{"1", "0", 265, 50, "-1", false, true}}),
     [](const testing::TestParamInfo<ValuesCase>& info) { return std::string(info.param.name); });
 
@@ -103,10 +108,12 @@ TEST(ToolOutputFile, OutputLeavesTheInputAlone) {
 }
 
 // The settings file of the dialog: 14 lines, the last values from the eighth.
-std::string SettingsFileText(const char* interval, const char* angle, const char* colour, const char* lineType,
-                             const char* width, const char* numbered, const char* sxf) {
-    return std::string("100\r\n100\r\n193\r\n132\r\n\"1\"\r\n\"0\"\r\n\"-1\"\r\n") + interval + "\r\n" + angle + "\r\n" +
-           colour + "\r\n" + lineType + "\r\n" + width + "\r\n" + numbered + "\r\n" + sxf + "\r\n";
+std::string SettingsFileText(const char* interval, const char* angle, const char* colour,
+                             const char* lineType, const char* width, const char* numbered,
+                             const char* sxf) {
+    return std::string("100\r\n100\r\n193\r\n132\r\n\"1\"\r\n\"0\"\r\n\"-1\"\r\n") + interval +
+           "\r\n" + angle + "\r\n" + colour + "\r\n" + lineType + "\r\n" + width + "\r\n" +
+           numbered + "\r\n" + sxf + "\r\n";
 }
 
 TEST(ToolSettingsFile, GivesTheDialogsLastValuesAndTheOptionsWin) {
@@ -125,7 +132,8 @@ TEST(ToolSettingsFile, GivesTheDialogsLastValuesAndTheOptionsWin) {
     for (const SettingsCase& c : cases) {
         TestFolder folder;
         const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
-        const auto settings = folder.Write("rv17.dat", SettingsFileText("0.5", "30", "3", "2", "25", "1", "TRUE"));
+        const auto settings =
+            folder.Write("rv17.dat", SettingsFileText("0.5", "30", "3", "2", "25", "1", "TRUE"));
         std::vector<std::string> arguments = c.options;
         arguments.insert(arguments.end(), {"--settings", Text(settings), Text(input)});
         const ToolRun run = Tool(arguments);
@@ -137,10 +145,12 @@ TEST(ToolSettingsFile, GivesTheDialogsLastValuesAndTheOptionsWin) {
 TEST(ToolSettingsFile, ListEntriesBeyondTheListsAreNoSelection) {
     TestFolder folder;
     const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
-    const auto settings = folder.Write("rv17.dat", SettingsFileText("1", "0", "999", "51", "-1", "0", "0"));
+    const auto settings =
+        folder.Write("rv17.dat", SettingsFileText("1", "0", "999", "51", "-1", "0", "0"));
     const ToolRun run = Tool({"--settings", Text(settings), Text(input)});
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
-    EXPECT_EQ(ReadWholeFile(input).bytes, DialogConversion(kThreeSolids, HatchSettings{"1", "0", -1, -1, "-1", false, false}));
+    EXPECT_EQ(ReadWholeFile(input).bytes,
+              DialogConversion(kThreeSolids, HatchSettings{"1", "0", -1, -1, "-1", false, false}));
 }
 
 struct FailureCase {
@@ -158,7 +168,8 @@ TEST_P(ToolFailures, ExitWithTheStatusAndWriteNothing) {
     TestFolder folder;
     const auto input = folder.Write("JWC_TEMP.TXT", c.hostFile);
     const auto inFolder = [&](std::string text) {
-        if (const auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, Text(folder.Path()));
+        if (const auto at = text.find('@'); at != std::string::npos)
+            text.replace(at, 1, Text(folder.Path()));
         return text;
     };
     std::vector<std::string> arguments;
@@ -169,36 +180,71 @@ TEST_P(ToolFailures, ExitWithTheStatusAndWriteNothing) {
     EXPECT_EQ(run.output.out, "") << c.name;
     EXPECT_EQ(run.output.err.rfind("rv17-hatch: ", 0), 0u) << c.name << ": " << run.output.err;
     for (const std::string& part : c.messageParts) {
-        EXPECT_NE(run.output.err.find(inFolder(part)), std::string::npos) << c.name << ": " << run.output.err;
+        EXPECT_NE(run.output.err.find(inFolder(part)), std::string::npos)
+            << c.name << ": " << run.output.err;
     }
     EXPECT_EQ(ReadWholeFile(input).bytes, c.hostFile) << c.name;
     std::size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) files += entry.is_regular_file();
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        files += entry.is_regular_file();
     EXPECT_EQ(files, 1u) << c.name;
 }
 
-const std::string kMissingReason = std::make_error_code(std::errc::no_such_file_or_directory).message();
+const std::string kMissingReason =
+    std::make_error_code(std::errc::no_such_file_or_directory).message();
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolFailures,
     testing::Values(
-        FailureCase{"IntervalTooSmall", kThreeSolids, {"--interval", "0.001"}, kExitUsage,
+        FailureCase{"IntervalTooSmall",
+                    kThreeSolids,
+                    {"--interval", "0.001"},
+                    kExitUsage,
                     {"--interval '0.001'", "0.01 to 100"}},
-        FailureCase{"IntervalNotANumber", kThreeSolids, {"--interval=1 mm"}, kExitUsage, {"'1 mm'", "0.01 to 100"}},
-        FailureCase{"WidthTooLarge", kThreeSolids, {"--width", "30001"}, kExitUsage,
+        FailureCase{"IntervalNotANumber",
+                    kThreeSolids,
+                    {"--interval=1 mm"},
+                    kExitUsage,
+                    {"'1 mm'", "0.01 to 100"}},
+        FailureCase{"WidthTooLarge",
+                    kThreeSolids,
+                    {"--width", "30001"},
+                    kExitUsage,
                     {"--width '30001'", "-1 to 30000"}},
-        FailureCase{"IntervalBeforeSolids", "0 0 10 10\r\n", {"--interval", "200"}, kExitUsage, {"--interval"}},
-        FailureCase{"WidthBeforeSolids", "0 0 10 10\r\n", {"--width", "-2"}, kExitUsage, {"--width '-2'"}},
-        FailureCase{"NoSolids", "0 0 10 10\r\nsl 0 0 5 5\r\nse 0 0 5 1 0 0 0 0\r\n", {}, kExitNoSolids,
+        FailureCase{"IntervalBeforeSolids",
+                    "0 0 10 10\r\n",
+                    {"--interval", "200"},
+                    kExitUsage,
+                    {"--interval"}},
+        FailureCase{
+            "WidthBeforeSolids", "0 0 10 10\r\n", {"--width", "-2"}, kExitUsage, {"--width '-2'"}},
+        FailureCase{"NoSolids",
+                    "0 0 10 10\r\nsl 0 0 5 5\r\nse 0 0 5 1 0 0 0 0\r\n",
+                    {},
+                    kExitNoSolids,
                     {"no solid"}},
         FailureCase{"EmptyFile", "", {}, kExitNoSolids, {"no solid"}},
-        FailureCase{"SweepTooLarge", "sl 0 0 1e15 0 0 1e15\r\n", {"--interval", "0.01"}, kExitUsage,
+        FailureCase{"SweepTooLarge",
+                    "sl 0 0 1e15 0 0 1e15\r\n",
+                    {"--interval", "0.01"},
+                    kExitUsage,
                     {"--interval '0.01'", "larger interval"}},
-        FailureCase{"ColourNotAnIndex", kThreeSolids, {"--colour", "blue"}, kExitUsage, {"--colour", "'blue'"}},
-        FailureCase{"OutputInAMissingFolder", kThreeSolids, {"-o", "@/no such folder/out.txt"}, kExitFileError,
+        FailureCase{"ColourNotAnIndex",
+                    kThreeSolids,
+                    {"--colour", "blue"},
+                    kExitUsage,
+                    {"--colour", "'blue'"}},
+        FailureCase{"OutputInAMissingFolder",
+                    kThreeSolids,
+                    {"-o", "@/no such folder/out.txt"},
+                    kExitFileError,
                     {"cannot write '@/no such folder/out.txt': "}},
-        FailureCase{"OutputIsAFolder", kThreeSolids, {"-o", "@"}, kExitFileError, {"cannot write '@': "}},
-        FailureCase{"SettingsFileMissing", kThreeSolids, {"--settings", "@/none.dat"}, kExitFileError,
+        FailureCase{
+            "OutputIsAFolder", kThreeSolids, {"-o", "@"}, kExitFileError, {"cannot write '@': "}},
+        FailureCase{"SettingsFileMissing",
+                    kThreeSolids,
+                    {"--settings", "@/none.dat"},
+                    kExitFileError,
                     {"cannot read settings '@/none.dat': ", kMissingReason}}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
@@ -207,7 +253,8 @@ TEST(ToolFailures, AnUnreadableFileNamesThePathAndTheReason) {
     const std::string path = Text(folder.Path() / "JWC_TEMP.TXT");
     const ToolRun run = Tool({"--interval", "2", path});
     EXPECT_EQ(run.exitCode, kExitFileError);
-    EXPECT_NE(run.output.err.find("cannot read '" + path + "': " + kMissingReason), std::string::npos)
+    EXPECT_NE(run.output.err.find(std::string("cannot read '") + path + "': " + kMissingReason),
+              std::string::npos)
         << run.output.err;
     EXPECT_EQ(folder.FileCount(), 0u);
 }
