@@ -102,6 +102,11 @@ CurveCrossings SegmentCircleIntersection(double ax, double ay, double bx, double
 CurveCrossings SegmentArcIntersection(double ax, double ay, double bx, double by, double cx,
                                       double cy, double r, double start, double arc) noexcept {
     const CurveCrossings circle = SegmentCircleIntersection(ax, ay, bx, by, cx, cy, r);
+    return KeepCrossingsOnArc(circle, cx, cy, start, arc);
+}
+
+CurveCrossings KeepCrossingsOnArc(const CurveCrossings& circle, double cx, double cy,
+                                  double start, double arc) noexcept {
     CurveCrossings result;
     const auto take = [&](PlanePoint p) noexcept {
         if (AngleInSweep(DirectionAngle(p.X - cx, p.Y - cy), start, arc)) {

@@ -48,6 +48,11 @@ CurveCrossings LineCircleIntersection(double ax, double ay, double bx, double by
 CurveCrossings SegmentCircleIntersection(double ax, double ay, double bx, double by, double cx,
                                          double cy, double r) noexcept;
 
+// The crossings of a circle about (cx, cy) that lie on the arc from start by
+// arc (polar angles), in their order; the rest are dropped.
+CurveCrossings KeepCrossingsOnArc(const CurveCrossings& circle, double cx, double cy,
+                                  double start, double arc) noexcept;
+
 // The crossings of SegmentCircleIntersection whose polar angle about C lies on
 // the arc from start (measured from +X) turning by arc, packed from p1.
 CurveCrossings SegmentArcIntersection(double ax, double ay, double bx, double by, double cx,

@@ -35,17 +35,7 @@ CurveCrossings SegmentArc(const HatchLine& line, const LineFrame* frame, double 
                           double r, double start, double arc) noexcept {
     if (frame == nullptr)
         return SegmentArcIntersection(line.ax, line.ay, line.bx, line.by, cx, cy, r, start, arc);
-    const CurveCrossings circle = frame->SegmentCircle(cx, cy, r);
-    CurveCrossings result;
-    const auto take = [&](PlanePoint p) noexcept {
-        if (AngleInSweep(DirectionAngle(p.X - cx, p.Y - cy), start, arc)) {
-            (result.count == 0 ? result.p1 : result.p2) = p;
-            ++result.count;
-        }
-    };
-    if (circle.count >= 1) take(circle.p1);
-    if (circle.count == 2) take(circle.p2);
-    return result;
+    return KeepCrossingsOnArc(frame->SegmentCircle(cx, cy, r), cx, cy, start, arc);
 }
 
 void AddArcCrossings(CrossingList& crossings, const HatchLine& line, const LineFrame* frame,
