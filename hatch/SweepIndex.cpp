@@ -152,8 +152,7 @@ SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& so
 }
 
 SweepIndex::SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids,
-                       const SweepPlan& plan)
-    : solids_(solids) {
+                       const SweepPlan& plan) {
     forward_.reserve(solids.size());
     backward_.reserve(solids.size());
     for (const HatchSolid& solid : solids) {

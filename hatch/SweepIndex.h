@@ -58,7 +58,6 @@ private:
     void ReleaseSlot(std::int32_t slot);
     std::int32_t TakeSlot();
 
-    const std::vector<HatchSolid>& solids_;
     std::vector<LineRange> forward_;
     std::vector<LineRange> backward_;
     const std::vector<LineRange>* ranges_ = nullptr;
