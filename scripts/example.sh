@@ -4,6 +4,7 @@
 # build/example/JWC_TEMP.TXT, with a before/after picture beside it. The
 # checked-in example is only read.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 

@@ -3,6 +3,7 @@
 # build/mingw-x64/package/rv17-<version>.zip holding the x64 program, the two
 # launchers and the readme, and the x86 program with its launchers in x86/.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 
 cmake --preset mingw-x86 >/dev/null

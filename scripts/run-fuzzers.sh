@@ -2,6 +2,7 @@
 # Runs every fuzz target of a build folder for a fixed number of runs, starting
 # from its checked-in corpus.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 build="$1"
 runs="${RV17_FUZZ_RUNS:-20000}"
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -3,6 +3,7 @@
 # (they import only Windows system DLLs), both launchers and the readme in
 # Shift-JIS with CR LF, and the launchers' directives.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 
 cmake --preset mingw-x64 >/dev/null
@@ -48,14 +49,16 @@ for text in readme.txt rv17.bat rv17p.bat x86/rv17.bat x86/rv17p.bat; do
 done
 
 launcher_lines() { iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'; }
-japanese_rem_first() { head -1 <<<"$1" | grep -qP '^REM .*[\x{3040}-\x{30FF}\x{4E00}-\x{9FFF}]'; }
+# The first line, read as Shift-JIS bytes: "REM " and a kana or kanji, whose
+# lead byte is 0x82-0x9F or 0xE0-0xEA and whose trail byte is 0x40-0xFC.
+japanese_rem_first() { head -1 "$1" | LC_ALL=C grep -q $'^REM .*[\x82-\x9f\xe0-\xea][\x40-\x7e\x80-\xfc]'; }
 line_number() { grep -n -m1 "$2" <<<"$1" | cut -d: -f1; }
 goto_before_directives() { [ "$(line_number "$1" '^goto ')" -lt "$(line_number "$1" '^REM #jww')" ]; }
 has_line() { grep -q "$2" <<<"$1"; }
 lacks_line() { ! grep -q "$2" <<<"$1"; }
 for launcher in rv17.bat rv17p.bat; do
   lines=$(launcher_lines "$top/$launcher")
-  check "$launcher opens with a Japanese REM description" japanese_rem_first "$lines"
+  check "$launcher opens with a Japanese REM description" japanese_rem_first "$top/$launcher"
   for directive in '#jww' '#cd' '#h1' '#hc ' '#ht10' '#zz' '#zw' '#e'; do
     check "$launcher has REM $directive" has_line "$lines" "^REM $directive"
   done

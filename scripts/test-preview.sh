@@ -4,6 +4,7 @@
 # picture must be well-formed XML, hold as many hatch segments as its caption
 # and the tool's summary state, and render with rsvg-convert to a PNG of plausible size.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 
 tool=build/linux-release/tools/rv17-hatch

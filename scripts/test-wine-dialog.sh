@@ -6,9 +6,10 @@
 # conversion from a command line, also under Wine) writes for the same values.
 # Screenshots of each dialog are kept in build/wine-dialog/screenshots.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 source scripts/wine-display.sh
-export WINEDEBUG=-all LC_ALL=C.UTF-8
+export WINEDEBUG=-all
 
 build=build/mingw-x64
 out="$PWD/build/wine-dialog"

@@ -3,13 +3,15 @@
 # x64 under Wine, the Windows x86 build, the fuzzers for a fixed number of runs,
 # and the end-to-end test of the real dialog under Xvfb.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 export RV17_WERROR=ON
 export WINEDEBUG=-all
 
-step() { printf '\n== %s ==\n' "$*"; }
+# Each step's heading also tells how long the run has taken so far.
+step() { printf '\n== %s (%d s so far) ==\n' "$*" "$SECONDS"; }
 
 step "Linux debug build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 cmake --preset linux-debug >/dev/null
@@ -41,3 +43,5 @@ for extra in scripts/test-*.sh; do
   step "$(basename "$extra")"
   bash "$extra"
 done
+
+step "all tests passed"
