@@ -1,10 +1,12 @@
 // Application start: the title, the main dialog, then the preset list editor, then the event loop.
-#include "ApplicationStart.h"
+#include "app/ApplicationStart.h"
 
-#include "InterfaceTexts.h"
-#include "RunSequence.h"
-#include "Unit1.h"
-#include "Unit2.h"
+#include "app/RunSequence.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+namespace rv17 {
 
 void RunApplication(ui::Application& application, const std::filesystem::path& executablePath) {
     application.SetTitle(Sjis(texts::kMainCaption));
@@ -14,3 +16,5 @@ void RunApplication(ui::Application& application, const std::filesystem::path& e
     mainDialog.UsePresetEditor(presetEditor);
     application.Run(mainDialog.Window());
 }
+
+}  // namespace rv17

@@ -4,9 +4,13 @@
 
 #include <filesystem>
 
-#include "Toolkit.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 // Returns when the main dialog has closed and the run has ended. The Windows
 // entry passes the path of the running executable; tests pass a path inside
 // a temporary folder.
 void RunApplication(ui::Application& application, const std::filesystem::path& executablePath);
+
+}  // namespace rv17

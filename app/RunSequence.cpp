@@ -1,9 +1,11 @@
 // The store and file phases of a run.
-#include "RunSequence.h"
+#include "app/RunSequence.h"
 
-#include "ConversionRun.h"
-#include "ExchangeReader.h"
-#include "SettingsFile.h"
+#include "exchange/ExchangeReader.h"
+#include "hatch/ConversionRun.h"
+#include "ui/SettingsFile.h"
+
+namespace rv17 {
 
 RunSequence::RunSequence(const std::filesystem::path& executablePath)
     : executableFolder_(executablePath.parent_path()),
@@ -17,15 +19,20 @@ void RunSequence::ReadSelection() {
     ResetCurrentAttributes(store_);
 }
 
-std::int32_t RunSequence::SolidCount() const noexcept { return ::SolidCount(store_); }
+std::int32_t RunSequence::SolidCount() const noexcept { return rv17::SolidCount(store_); }
 
 OkDecision RunSequence::DecideOk(const HatchSettings& settings) {
     switch (CheckConversion(store_, settings)) {
-        case ConversionCheck::Accepted: break;
-        case ConversionCheck::IntervalOutOfRange: return OkDecision::IntervalRefused;
-        case ConversionCheck::WidthOutOfRange: return OkDecision::WidthRefused;
-        case ConversionCheck::NoSolids: return OkDecision::NoSolidsRefused;
-        case ConversionCheck::SweepTooLarge: return OkDecision::SweepTooLarge;
+        case ConversionCheck::Accepted:
+            break;
+        case ConversionCheck::IntervalOutOfRange:
+            return OkDecision::IntervalRefused;
+        case ConversionCheck::WidthOutOfRange:
+            return OkDecision::WidthRefused;
+        case ConversionCheck::NoSolids:
+            return OkDecision::NoSolidsRefused;
+        case ConversionCheck::SweepTooLarge:
+            return OkDecision::SweepTooLarge;
     }
     // When saving fails the host's file stays as it was; the dialog still
     // closes, as after a save.
@@ -36,3 +43,5 @@ OkDecision RunSequence::DecideOk(const HatchSettings& settings) {
 }
 
 void RunSequence::EndShutDown() { ReleaseStore(store_); }
+
+}  // namespace rv17

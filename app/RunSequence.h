@@ -6,17 +6,19 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "EntityStore.h"
-#include "HatchSettings.h"
+#include "exchange/EntityStore.h"
+#include "hatch/HatchSettings.h"
+
+namespace rv17 {
 
 // What became of pressing OK. Every refusal leaves the exchange file alone
 // and the dialog open.
 enum class OkDecision {
-    Converted,          // the conversion ran; the dialog closes (even if saving failed)
-    IntervalRefused,    // the interval is outside 0.01 to 100 or not a number
-    WidthRefused,       // the width is outside -1 to 30000
-    NoSolidsRefused,    // nothing to hatch
-    SweepTooLarge,      // so many hatch lines that the program would not finish
+    Converted,        // the conversion ran; the dialog closes (even if saving failed)
+    IntervalRefused,  // the interval is outside 0.01 to 100 or not a number
+    WidthRefused,     // the width is outside -1 to 30000
+    NoSolidsRefused,  // nothing to hatch
+    SweepTooLarge,    // so many hatch lines that the program would not finish
 };
 
 class RunSequence {
@@ -54,3 +56,5 @@ private:
     std::filesystem::path settingsPath_;
     EntityStore store_;
 };
+
+}  // namespace rv17

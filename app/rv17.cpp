@@ -7,8 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "ApplicationStart.h"
-#include "Win32Toolkit.h"
+#include "app/ApplicationStart.h"
+#include "ui/win32/Win32Toolkit.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -20,7 +22,8 @@ constexpr std::size_t kLongestPath = 32768;
 std::filesystem::path ExecutablePath() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) return {};
         if (length < buffer.size()) {
             buffer.resize(length);
@@ -33,15 +36,18 @@ std::filesystem::path ExecutablePath() {
 
 }  // namespace
 
+}  // namespace rv17
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Nothing may escape into the system; the program shows no message boxes,
     // and the exchange file is only ever replaced whole, so a failure leaves
     // the host's file as it was.
     try {
-        const std::filesystem::path executable = ExecutablePath();
+        const std::filesystem::path executable = rv17::ExecutablePath();
         if (executable.empty()) return 1;
-        const std::unique_ptr<ui::Application> application = ui::win32::CreateWin32Application();
-        RunApplication(*application, executable);
+        const std::unique_ptr<rv17::ui::Application> application =
+            rv17::ui::win32::CreateWin32Application();
+        rv17::RunApplication(*application, executable);
         return 0;
     } catch (...) {
         return 1;

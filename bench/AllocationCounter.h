@@ -4,5 +4,9 @@
 
 #include <cstddef>
 
+namespace rv17 {
+
 // The number of allocations made through operator new since the program started.
 std::size_t AllocationCount() noexcept;
+
+}  // namespace rv17

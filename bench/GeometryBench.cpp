@@ -8,7 +8,9 @@
 #include <random>
 #include <vector>
 
-#include "MyFunc.h"
+#include "geometry/MyFunc.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -85,5 +87,7 @@ void BM_SegmentIntersection(benchmark::State& state) {
 BENCHMARK(BM_SegmentIntersection);
 
 }  // namespace
+
+}  // namespace rv17
 
 BENCHMARK_MAIN();

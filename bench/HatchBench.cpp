@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "ConversionBuild.h"
-#include "ConversionRun.h"
-#include "HatchDrawing.h"
-#include "JwwGaibu.h"
+#include "bench/HatchDrawing.h"
+#include "exchange/JwwGaibu.h"
+#include "hatch/ConversionBuild.h"
+#include "hatch/ConversionRun.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -129,7 +131,8 @@ void BM_WritePiecesOnly(benchmark::State& state) {
                 colour = std::atoi(line.c_str() + 2);
             } else if (line != "z1") {
                 Piece piece{colour, 0, 0, 0, 0};
-                std::sscanf(line.c_str(), "%lf %lf %lf %lf", &piece.x1, &piece.y1, &piece.x2, &piece.y2);
+                std::sscanf(line.c_str(), "%lf %lf %lf %lf", &piece.x1, &piece.y1, &piece.x2,
+                            &piece.y2);
                 pieces.push_back(piece);
             }
         }
@@ -153,10 +156,12 @@ BENCHMARK(BM_WritePiecesOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
+}  // namespace rv17
+
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--write-drawing") == 0) {
         std::ofstream out(argv[2], std::ios::binary);
-        out << GenerateHatchDrawing();
+        out << rv17::GenerateHatchDrawing();
         return out ? 0 : 1;
     }
     benchmark::Initialize(&argc, argv);

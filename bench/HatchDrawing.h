@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+namespace rv17 {
+
 inline std::string GenerateHatchDrawing(int solids = 10'000, std::uint64_t seed = 2024) {
     std::mt19937_64 random(seed);
     std::uniform_real_distribution<double> position(0.0, 1000.0);
@@ -54,3 +56,5 @@ inline std::string GenerateHatchDrawing(int solids = 10'000, std::uint64_t seed 
     }
     return text;
 }
+
+}  // namespace rv17

@@ -10,9 +10,11 @@
 #include <string>
 #include <system_error>
 
-#include "ConvertedDrawing.h"
-#include "JwwGaibu.h"
-#include "SvgPreview.h"
+#include "exchange/JwwGaibu.h"
+#include "tools/preview/ConvertedDrawing.h"
+#include "tools/preview/SvgPreview.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -55,14 +57,17 @@ public:
     void Accept(std::string_view text) override { bytes += text.size(); }
 };
 
-PreviewInput Input(const EntityStore& store) { return PreviewInput{store, &store.outputLines, "BENCH.TXT", "0.5", "30"}; }
+PreviewInput Input(const EntityStore& store) {
+    return PreviewInput{store, &store.outputLines, "BENCH.TXT", "0.5", "30"};
+}
 
 void BM_WritePreviewFile(benchmark::State& state) {
     const auto store = ConvertedDrawingWithHatch();
     const auto path = std::filesystem::temp_directory_path() / "rv17-preview-bench.svg";
     for (auto _ : state) {
         std::error_code error;
-        if (!WritePreviewSvg(path, Input(*store), error)) state.SkipWithError(error.message().c_str());
+        if (!WritePreviewSvg(path, Input(*store), error))
+            state.SkipWithError(error.message().c_str());
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));
     state.counters["hatch_segments"] = kSolids * kSegmentsPerSolid;
@@ -93,5 +98,7 @@ void BM_ReadConvertedDrawing(benchmark::State& state) {
 BENCHMARK(BM_ReadConvertedDrawing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+}  // namespace rv17
 
 BENCHMARK_MAIN();

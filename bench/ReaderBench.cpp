@@ -9,8 +9,10 @@
 #include <random>
 #include <string>
 
-#include "AllocationCounter.h"
-#include "JwwGaibu.h"
+#include "bench/AllocationCounter.h"
+#include "exchange/JwwGaibu.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -18,7 +20,8 @@ constexpr int kEntityLines = 1'000'000;
 
 void AppendNumber(std::string& out, double value) {
     char digits[32];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 3);
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 3);
     out.append("  ");
     out.append(digits, end);
 }
@@ -28,7 +31,8 @@ void AppendNumber(std::string& out, double value) {
 std::string GenerateDrawing() {
     std::mt19937 random(17);
     std::uniform_real_distribution<double> coordinate(-5000.0, 5000.0);
-    std::string out = "hq\r\nhs  1  1  1  1  1  1  1  1  1  1  1  1  1  1  1  1\r\nlg0\r\nly0\r\nlc1\r\n#\r\n";
+    std::string out =
+        "hq\r\nhs  1  1  1  1  1  1  1  1  1  1  1  1  1  1  1  1\r\nlg0\r\nly0\r\nlc1\r\n#\r\n";
     out.reserve(std::size_t{64} * kEntityLines);
     for (int i = 0; i < kEntityLines; ++i) {
         const int pick = static_cast<int>(random() % 100);
@@ -98,7 +102,8 @@ void ReportCounters(benchmark::State& state, std::size_t allocations, std::size_
                             static_cast<std::int64_t>(Drawing().size()));
     state.counters["entities"] = static_cast<double>(entities);
     state.counters["allocations"] = static_cast<double>(allocations) / iterations;
-    state.counters["allocsPerEntity"] = static_cast<double>(allocations) / iterations / static_cast<double>(entities);
+    state.counters["allocsPerEntity"] =
+        static_cast<double>(allocations) / iterations / static_cast<double>(entities);
 }
 
 void BM_ReadExchangeFile(benchmark::State& state) {
@@ -137,5 +142,7 @@ void BM_ParseExchangeText(benchmark::State& state) {
 BENCHMARK(BM_ParseExchangeText)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
+
+}  // namespace rv17
 
 BENCHMARK_MAIN();

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "JwwGaibu.h"
+#include "exchange/JwwGaibu.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -38,7 +40,9 @@ std::vector<double> SweptCoordinates() {
     return values;
 }
 
-std::vector<double> Coordinates(std::int64_t kind) { return kind == 0 ? FifteenDigitCoordinates() : SweptCoordinates(); }
+std::vector<double> Coordinates(std::int64_t kind) {
+    return kind == 0 ? FifteenDigitCoordinates() : SweptCoordinates();
+}
 
 void PrepareStore(EntityStore& store) {
     InitialiseStore(store);
@@ -71,7 +75,8 @@ void BM_FormatReal(benchmark::State& state) {
         benchmark::DoNotOptimize(end);
         benchmark::ClobberMemory();
     }
-    state.counters["numbers/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["numbers/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_FormatReal)->Arg(0)->Arg(1)->ArgName("swept");
 
@@ -85,15 +90,21 @@ void BM_EmitHatchLines(benchmark::State& state) {
         state.ResumeTiming();
         EmitHatchLines(store, values, kHatchLines);
         state.PauseTiming();
-        heldPerLine = static_cast<double>(store.outputLines.HeldBytes()) / static_cast<double>(store.outputLines.Count());
+        heldPerLine = static_cast<double>(store.outputLines.HeldBytes()) /
+                      static_cast<double>(store.outputLines.Count());
         ReleaseStore(store);
         state.ResumeTiming();
     }
-    state.counters["numbers/s"] =
-        benchmark::Counter(static_cast<double>(state.iterations() * kHatchLines * 4), benchmark::Counter::kIsRate);
+    state.counters["numbers/s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * kHatchLines * 4), benchmark::Counter::kIsRate);
     state.counters["held bytes/line"] = heldPerLine;
 }
-BENCHMARK(BM_EmitHatchLines)->Arg(0)->Arg(1)->ArgName("swept")->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_EmitHatchLines)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("swept")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_SaveHatchLines(benchmark::State& state) {
     const std::vector<double> values = Coordinates(1);
@@ -107,8 +118,8 @@ void BM_SaveHatchLines(benchmark::State& state) {
     std::error_code error;
     state.counters["file MB"] = static_cast<double>(std::filesystem::file_size(path, error)) / 1e6;
     state.counters["lines"] = static_cast<double>(store.outputLines.Count());
-    state.counters["held bytes/line"] =
-        static_cast<double>(store.outputLines.HeldBytes()) / static_cast<double>(store.outputLines.Count());
+    state.counters["held bytes/line"] = static_cast<double>(store.outputLines.HeldBytes()) /
+                                        static_cast<double>(store.outputLines.Count());
     std::filesystem::remove(path, error);
     ReleaseStore(store);
 }
@@ -131,13 +142,16 @@ void BM_EmitAndSave(benchmark::State& state) {
     }
     std::error_code error;
     std::filesystem::remove(path, error);
-    state.counters["numbers/s"] =
-        benchmark::Counter(static_cast<double>(state.iterations() * kHatchLines * 4), benchmark::Counter::kIsRate);
-    state.counters["peak RSS growth bytes/line"] = (PeakResidentBytes() - residentBefore) / static_cast<double>(lines);
+    state.counters["numbers/s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * kHatchLines * 4), benchmark::Counter::kIsRate);
+    state.counters["peak RSS growth bytes/line"] =
+        (PeakResidentBytes() - residentBefore) / static_cast<double>(lines);
     state.counters["peak RSS MB"] = PeakResidentBytes() / 1e6;
 }
 BENCHMARK(BM_EmitAndSave)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
+
+}  // namespace rv17
 
 BENCHMARK_MAIN();

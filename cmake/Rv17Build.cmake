@@ -37,7 +37,6 @@ function(rv17_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main rv17_warnings)
-  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${T_NAME} PRIVATE
     RV17_TEST_DATA_DIR="${RV17_SOURCE_ROOT_FOR_TESTS}/tests/data"
     RV17_EXAMPLES_DIR="${RV17_SOURCE_ROOT_FOR_TESTS}/examples")

@@ -1,8 +1,10 @@
 // Attribute lines with change tracking against the values last written.
-#include "AttributeEmitters.h"
+#include "exchange/AttributeEmitters.h"
 
-#include "ExchangeWriter.h"
-#include "LineBuilder.h"
+#include "exchange/ExchangeWriter.h"
+#include "exchange/LineBuilder.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -14,8 +16,8 @@ constexpr std::int32_t kRgbColour = 10;
 
 // Writes key and value when the attribute is pending or the value differs from
 // the one last written; returns whether it wrote.
-bool EmitTrackedInteger(EntityStore& store, PendingFlag flag, std::int32_t& lastWritten, std::string_view key,
-                        std::int32_t value, bool hexadecimal) {
+bool EmitTrackedInteger(EntityStore& store, PendingFlag flag, std::int32_t& lastWritten,
+                        std::string_view key, std::int32_t value, bool hexadecimal) {
     if (!store.current.pendingFlags[flag] && lastWritten == value) return false;
     LineBuilder line;
     line.Text(key);
@@ -32,8 +34,8 @@ bool EmitTrackedInteger(EntityStore& store, PendingFlag flag, std::int32_t& last
 
 bool SameFreeSize(const TextSize& last, double charWidth, double charHeight, double charSpacing,
                   std::int32_t colour) noexcept {
-    return last.charWidth == charWidth && last.charHeight == charHeight && last.charSpacing == charSpacing &&
-           last.colour == colour;
+    return last.charWidth == charWidth && last.charHeight == charHeight &&
+           last.charSpacing == charSpacing && last.colour == colour;
 }
 
 }  // namespace
@@ -82,7 +84,8 @@ void EmitTextSize(EntityStore& store, std::int32_t sizeNo, std::int32_t colour, 
     }
     CurrentAttributes& current = store.current;
     const bool write = current.pendingFlags[kPendingSizeNo] || sizeNo != current.sizeNo ||
-                       (sizeNo == 0 && !SameFreeSize(current.freeSize, charWidth, charHeight, charSpacing, colour));
+                       (sizeNo == 0 && !SameFreeSize(current.freeSize, charWidth, charHeight,
+                                                     charSpacing, colour));
     if (!write) return;
     LineBuilder line;
     line.Text("cn").Integer(sizeNo);
@@ -111,14 +114,16 @@ void EmitFontName(EntityStore& store, std::string_view fontName) {
 }
 
 void EmitPointColour(EntityStore& store, std::int32_t pointColour) {
-    EmitTrackedInteger(store, kPendingPointColour, store.current.pointColour, "pn", pointColour, false);
+    EmitTrackedInteger(store, kPendingPointColour, store.current.pointColour, "pn", pointColour,
+                       false);
 }
 
 void EmitRgbColour(EntityStore& store, std::int32_t rgbColour) {
     if (rgbColour < 0 || rgbColour > kMaxRgbValue) rgbColour = 0;
     CurrentAttributes& current = store.current;
     const bool unchanged = !current.pendingFlags[kPendingColour] && current.colour == kRgbColour &&
-                           !current.pendingFlags[kPendingRgbColour] && current.rgbColour == rgbColour;
+                           !current.pendingFlags[kPendingRgbColour] &&
+                           current.rgbColour == rgbColour;
     if (unchanged) return;
     AppendOutputLine(store, LineBuilder().Text("lc10 ").Integer(rgbColour).View());
     current.rgbColour = rgbColour;
@@ -134,3 +139,5 @@ void EmitZFlags(EntityStore& store, std::int32_t zFlags) {
     if ((zFlags & 8) && !(zFlags & 16)) AppendOutputLine(store, "z4");
     if (zFlags & 16) AppendOutputLine(store, "z5");
 }
+
+}  // namespace rv17

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "EntityStore.h"
+#include "exchange/EntityStore.h"
+
+namespace rv17 {
 
 // "lg" and the layer group in hexadecimal; after writing, the layer is pending
 // so that the next EmitLayer writes even an unchanged layer number.
@@ -39,3 +41,5 @@ void EmitRgbColour(EntityStore& store, std::int32_t rgbColour);
 // "z1".."z5" for the set bits, each on its own line, at every call; "z4" only
 // when bit 4 ("z5") is clear.
 void EmitZFlags(EntityStore& store, std::int32_t zFlags);
+
+}  // namespace rv17

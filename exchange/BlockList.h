@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+namespace rv17 {
+
 template <class T, std::size_t BlockSize = 1000>
 class BlockList {
 public:
@@ -25,7 +27,9 @@ public:
     std::size_t Capacity() const noexcept { return blocks_.size() * BlockSize; }
     bool Empty() const noexcept { return count_ == 0; }
 
-    T& operator[](std::size_t index) noexcept { return blocks_[index / BlockSize][index % BlockSize]; }
+    T& operator[](std::size_t index) noexcept {
+        return blocks_[index / BlockSize][index % BlockSize];
+    }
     const T& operator[](std::size_t index) const noexcept {
         return blocks_[index / BlockSize][index % BlockSize];
     }
@@ -41,3 +45,5 @@ private:
     std::vector<std::unique_ptr<T[]>> blocks_;
     std::size_t count_ = 0;
 };
+
+}  // namespace rv17

@@ -1,15 +1,18 @@
 // Figure lines with their geometry tests and value normalisations.
-#include "EntityEmitters.h"
+#include "exchange/EntityEmitters.h"
 
 #include <cmath>
 
-#include "ExchangeWriter.h"
-#include "LineBuilder.h"
-#include "TextConversions.h"
+#include "exchange/ExchangeWriter.h"
+#include "exchange/LineBuilder.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 namespace {
 
-constexpr std::string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"};
+constexpr std::string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co",
+                                          "cp", "ct", "ck", "cz", "c2"};
 constexpr std::int32_t kDimensionTextKind = 2;
 
 // Strict: ends that differ by exactly the tolerance still make a figure.
@@ -29,8 +32,8 @@ std::string_view TextKey(std::int32_t textKind) noexcept {
 }
 
 // The text command ends in a blank and a double quote; the text follows as a line of its own.
-void AppendTextCommand(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y,
-                       double dx, double dy) {
+void AppendTextCommand(EntityStore& store, std::int32_t textKind, std::string_view text, double x,
+                       double y, double dx, double dy) {
     LineBuilder command;
     command.Text(TextKey(textKind)).BlankSeparatedReals(x, y, dx, dy).Text(" \"");
     AppendOutputLine(store, command.View());
@@ -39,7 +42,9 @@ void AppendTextCommand(EntityStore& store, std::int32_t textKind, std::string_vi
 
 }  // namespace
 
-bool IsWritableSegment(double x1, double y1, double x2, double y2) noexcept { return !EndsCoincide(x1, y1, x2, y2); }
+bool IsWritableSegment(double x1, double y1, double x2, double y2) noexcept {
+    return !EndsCoincide(x1, y1, x2, y2);
+}
 
 bool IsWritableCircle(double radius) noexcept { return !(radius <= kWriterTolerance); }
 
@@ -51,7 +56,8 @@ bool IsWritableText(std::string_view text, double dx, double dy) {
     return !DirectionIsZero(dx, dy) && !IsBlankText(text);
 }
 
-bool IsWritableDimension(double x1, double y1, double x2, double y2, double dx, double dy) noexcept {
+bool IsWritableDimension(double x1, double y1, double x2, double y2, double dx,
+                         double dy) noexcept {
     return !EndsCoincide(x1, y1, x2, y2) && !DirectionIsZero(dx, dy);
 }
 
@@ -85,27 +91,28 @@ void EmitCircle(EntityStore& store, double cx, double cy, double radius) {
     AppendOutputLine(store, LineBuilder().Text("ci").BlankSeparatedReals(cx, cy, radius).View());
 }
 
-void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4, double arcValue5,
-             double arcValue6, double arcValue7) {
+void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4,
+             double arcValue5, double arcValue6, double arcValue7) {
     if (!IsWritableArc(radius, arcValue6)) return;
     LineBuilder line;
     line.Text("ci").BlankSeparatedReals(cx, cy, radius, arcValue4, arcValue5, arcValue6, arcValue7);
     AppendOutputLine(store, line.View());
 }
 
-void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y, double dx,
-              double dy) {
+void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y,
+              double dx, double dy) {
     if (!IsWritableText(text, dx, dy)) return;
     AppendTextCommand(store, textKind, text, x, y, dx, dy);
 }
 
-void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2, double y2,
-                   double x, double y, double dx, double dy) {
+void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2,
+                   double y2, double x, double y, double dx, double dy) {
     if (!IsWritableDimension(x1, y1, x2, y2, dx, dy)) return;
     char measured[kMaxRealTextBytes];
     if (IsBlankText(text)) {
-        text = std::string_view(measured, static_cast<std::size_t>(
-                                              AppendRealText(measured, MeasuredLength(x1, y1, x2, y2)) - measured));
+        text = std::string_view(
+            measured, static_cast<std::size_t>(
+                          AppendRealText(measured, MeasuredLength(x1, y1, x2, y2)) - measured));
     }
     AppendOutputLine(store, "msg");
     LineBuilder line;
@@ -119,8 +126,9 @@ void EmitSolidSegment(EntityStore& store, double x1, double y1, double x2, doubl
     AppendOutputLine(store, LineBuilder().Text("sl").BlankSeparatedReals(x1, y1, x2, y2).View());
 }
 
-void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy, double radius,
-                     double flatness, double tilt, double startAngle, double arcAngle) {
+void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy,
+                     double radius, double flatness, double tilt, double startAngle,
+                     double arcAngle) {
     if (!IsWritableCircleSolid(solidMode, radius, flatness)) return;
     LineBuilder line;
     line.Text("se").BlankSeparatedReals(cx, cy, radius, flatness, tilt, startAngle, arcAngle);
@@ -134,3 +142,5 @@ double MeasuredLength(double x1, double y1, double x2, double y2) noexcept {
     const double length = std::sqrt(dx * dx + dy * dy);
     return std::trunc(length / 1e-8 + 0.5) * 1e-8;
 }
+
+}  // namespace rv17

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "EntityStore.h"
+#include "exchange/EntityStore.h"
+
+namespace rv17 {
 
 // Ends that coincide within this, or a radius, direction or flatness within
 // it of zero, make a figure degenerate.
@@ -24,26 +26,28 @@ void EmitParameterPoint(EntityStore& store, std::int32_t code, double x, double 
 void EmitCircle(EntityStore& store, double cx, double cy, double radius);
 // "ci" and the seven numbers of an arc; nothing for a radius of (nearly) 0 or
 // less, or an arcValue6 of (nearly) 0.
-void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4, double arcValue5,
-             double arcValue6, double arcValue7);
+void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4,
+             double arcValue5, double arcValue6, double arcValue7);
 // The text key of textKind (0 "ch" .. 9 "c2", any other "ch"), x y dx dy and
 // an opening double quote, then the text unchanged as the next line (the save
 // joins the two). Nothing for direction (0, 0) or a text without visible characters.
-void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y, double dx,
-              double dy);
+void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y,
+              double dx, double dy);
 // "msg", the dimension line, and "cs" with the text; a blank text becomes the
 // measured length of the line. Nothing for a degenerate line or direction (0, 0).
-void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2, double y2,
-                   double x, double y, double dx, double dy);
+void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2,
+                   double y2, double x, double y, double dx, double dy);
 // "sl x1 y1 x2 y2"; nothing when both ends coincide.
 void EmitSolidSegment(EntityStore& store, double x1, double y1, double x2, double y2);
 // "se" and the circular solid's numbers; nothing for a radius or flatness of
 // (nearly) 0, or a solidMode other than 0 and 100.
-void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy, double radius,
-                     double flatness, double tilt, double startAngle, double arcAngle);
+void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy,
+                     double radius, double flatness, double tilt, double startAngle,
+                     double arcAngle);
 
 // The geometry tests of the emitters above: true when the figure is written.
-bool IsWritableSegment(double x1, double y1, double x2, double y2) noexcept;  // lines, solid segments
+bool IsWritableSegment(double x1, double y1, double x2,
+                       double y2) noexcept;  // lines, solid segments
 bool IsWritableCircle(double radius) noexcept;
 bool IsWritableArc(double radius, double arcValue6) noexcept;
 bool IsWritableText(std::string_view text, double dx, double dy);
@@ -53,3 +57,5 @@ bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatnes
 // The length of the line rounded to 8 decimal places, as a dimension writes it
 // when its text is blank.
 double MeasuredLength(double x1, double y1, double x2, double y2) noexcept;
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // Lifecycle of the entity store and access to its lists by kind.
-#include "EntityStore.h"
+#include "exchange/EntityStore.h"
 
-#include "TextConversions.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 const std::string_view kDefaultFontName = "<\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E>";
 
@@ -122,21 +124,36 @@ void ResetCurrentAttributes(EntityStore& store) {
 
 std::size_t EntityCount(const EntityStore& store, EntityKind kind) noexcept {
     switch (kind) {
-        case EntityKind::Line: return store.lines.Count();
-        case EntityKind::Circle: return store.circles.Count();
-        case EntityKind::Arc: return store.arcs.Count();
-        case EntityKind::Text: return store.texts.Count();
-        case EntityKind::Point: return store.points.Count();
-        case EntityKind::PointEx: return store.pointExs.Count();
-        case EntityKind::Dimension: return store.dimensions.Count();
-        case EntityKind::Block: return store.blocks.Count();
-        case EntityKind::SolidSegment: return store.solidSegments.Count();
-        case EntityKind::TriangleSolid: return store.triangleSolids.Count();
-        case EntityKind::QuadSolid: return store.quadSolids.Count();
-        case EntityKind::CircleSolid: return store.circleSolids.Count();
-        case EntityKind::SeCircleSolid: return store.seCircleSolids.Count();
-        case EntityKind::RingSolid: return store.ringSolids.Count();
-        case EntityKind::ConstantWidthRingSolid: return store.constantWidthRingSolids.Count();
+        case EntityKind::Line:
+            return store.lines.Count();
+        case EntityKind::Circle:
+            return store.circles.Count();
+        case EntityKind::Arc:
+            return store.arcs.Count();
+        case EntityKind::Text:
+            return store.texts.Count();
+        case EntityKind::Point:
+            return store.points.Count();
+        case EntityKind::PointEx:
+            return store.pointExs.Count();
+        case EntityKind::Dimension:
+            return store.dimensions.Count();
+        case EntityKind::Block:
+            return store.blocks.Count();
+        case EntityKind::SolidSegment:
+            return store.solidSegments.Count();
+        case EntityKind::TriangleSolid:
+            return store.triangleSolids.Count();
+        case EntityKind::QuadSolid:
+            return store.quadSolids.Count();
+        case EntityKind::CircleSolid:
+            return store.circleSolids.Count();
+        case EntityKind::SeCircleSolid:
+            return store.seCircleSolids.Count();
+        case EntityKind::RingSolid:
+            return store.ringSolids.Count();
+        case EntityKind::ConstantWidthRingSolid:
+            return store.constantWidthRingSolids.Count();
     }
     return 0;
 }
@@ -146,3 +163,5 @@ std::int32_t SolidCount(const EntityStore& store) noexcept {
                                      store.circleSolids.Count() + store.ringSolids.Count() +
                                      store.constantWidthRingSolids.Count());
 }
+
+}  // namespace rv17

@@ -9,8 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "BlockList.h"
-#include "OutputLines.h"
+#include "exchange/BlockList.h"
+#include "exchange/OutputLines.h"
+
+namespace rv17 {
 
 enum class EntityKind : std::int32_t {
     Line = 1,
@@ -257,11 +259,13 @@ struct EntityStore {
 };
 
 // Maps each kind to its record type and its list in the store.
-template <EntityKind K> struct KindTraits;
-#define RV17_KIND_TRAITS(kind, Record, member)                                    \
-    template <> struct KindTraits<EntityKind::kind> {                             \
-        using RecordType = Record;                                                \
-        static BlockList<Record>& List(EntityStore& s) noexcept { return s.member; } \
+template <EntityKind K>
+struct KindTraits;
+#define RV17_KIND_TRAITS(kind, Record, member)                                                   \
+    template <>                                                                                  \
+    struct KindTraits<EntityKind::kind> {                                                        \
+        using RecordType = Record;                                                               \
+        static BlockList<Record>& List(EntityStore& s) noexcept { return s.member; }             \
         static const BlockList<Record>& List(const EntityStore& s) noexcept { return s.member; } \
     };
 RV17_KIND_TRAITS(Line, LineRecord, lines)
@@ -310,3 +314,5 @@ const typename KindTraits<K>::RecordType& Entity(const EntityStore& store, std::
 std::size_t EntityCount(const EntityStore& store, EntityKind kind) noexcept;
 // The number of hatchable solids: kinds 10, 11, 12, 14 and 15.
 std::int32_t SolidCount(const EntityStore& store) noexcept;
+
+}  // namespace rv17

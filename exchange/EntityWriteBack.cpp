@@ -1,9 +1,11 @@
 // Re-emit operations: a stored record through the attribute emitters (so the
 // change tracking decides which lines appear) and then its figure emitter.
-#include "EntityWriteBack.h"
+#include "exchange/EntityWriteBack.h"
 
-#include "AttributeEmitters.h"
-#include "EntityEmitters.h"
+#include "exchange/AttributeEmitters.h"
+#include "exchange/EntityEmitters.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -41,8 +43,8 @@ void EmitZFlagsOfFigure(EntityStore& store, std::int32_t zFlags, bool figureWrit
     if (figureWritten) EmitZFlags(store, zFlags);
 }
 
-void EmitLineKindAttributes(EntityStore& store, const EntityHeader& header, const ReemitOverrides& overrides,
-                            bool figureWritten) {
+void EmitLineKindAttributes(EntityStore& store, const EntityHeader& header,
+                            const ReemitOverrides& overrides, bool figureWritten) {
     EmitLayers(store, header, overrides);
     EmitPen(store, header, overrides);
     EmitZFlagsOfFigure(store, header.zFlags, figureWritten);
@@ -50,17 +52,21 @@ void EmitLineKindAttributes(EntityStore& store, const EntityHeader& header, cons
 
 // Size number, cc value and font of a text. A colour override cannot go with a
 // size number, whose colour the host's size table fixes, so it writes a free size.
-void EmitTextAttributes(EntityStore& store, const TextRecord& text, const ReemitOverrides& overrides) {
+void EmitTextAttributes(EntityStore& store, const TextRecord& text,
+                        const ReemitOverrides& overrides) {
     if (overrides.textColour != kAsStored) {
-        EmitTextSize(store, kFreeSizeNo, overrides.textColour, text.charWidth, text.charHeight, text.charSpacing);
+        EmitTextSize(store, kFreeSizeNo, overrides.textColour, text.charWidth, text.charHeight,
+                     text.charSpacing);
     } else {
-        EmitTextSize(store, text.sizeNo, text.header.colour, text.charWidth, text.charHeight, text.charSpacing);
+        EmitTextSize(store, text.sizeNo, text.header.colour, text.charWidth, text.charHeight,
+                     text.charSpacing);
     }
     EmitCcValue(store, OverrideOrStored(overrides.ccValue, text.ccValue));
     EmitFontName(store, text.fontName.View());
 }
 
-void EmitPointAttributes(EntityStore& store, const EntityHeader& header, const ReemitOverrides& overrides) {
+void EmitPointAttributes(EntityStore& store, const EntityHeader& header,
+                         const ReemitOverrides& overrides) {
     EmitLayers(store, header, overrides);
     EmitPointColour(store, OverrideOrStored(overrides.pointColour, header.colour));
     EmitLineWidth(store, OverrideOrStored(overrides.lineWidth, header.lineWidth));
@@ -88,7 +94,8 @@ void EmitSolidAttributes(EntityStore& store, const EntityHeader& header, std::in
 
 // The record at index, or nullptr when the list is shorter.
 template <EntityKind K>
-const typename KindTraits<K>::RecordType* RecordAt(const EntityStore& store, std::size_t index) noexcept {
+const typename KindTraits<K>::RecordType* RecordAt(const EntityStore& store,
+                                                   std::size_t index) noexcept {
     const auto& list = KindTraits<K>::List(store);
     return index < list.Count() ? &list[index] : nullptr;
 }
@@ -98,7 +105,8 @@ const typename KindTraits<K>::RecordType* RecordAt(const EntityStore& store, std
 void ReemitLine(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
     const LineRecord* line = RecordAt<EntityKind::Line>(store, index);
     if (line == nullptr) return;
-    EmitLineKindAttributes(store, line->header, overrides, IsWritableSegment(line->x1, line->y1, line->x2, line->y2));
+    EmitLineKindAttributes(store, line->header, overrides,
+                           IsWritableSegment(line->x1, line->y1, line->x2, line->y2));
     EmitLine(store, line->x1, line->y1, line->x2, line->y2);
 }
 
@@ -112,8 +120,10 @@ void ReemitCircle(EntityStore& store, std::size_t index, const ReemitOverrides& 
 void ReemitArc(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
     const ArcRecord* arc = RecordAt<EntityKind::Arc>(store, index);
     if (arc == nullptr) return;
-    EmitLineKindAttributes(store, arc->header, overrides, IsWritableArc(arc->radius, arc->arcValue6));
-    EmitArc(store, arc->cx, arc->cy, arc->radius, arc->arcValue4, arc->arcValue5, arc->arcValue6, arc->arcValue7);
+    EmitLineKindAttributes(store, arc->header, overrides,
+                           IsWritableArc(arc->radius, arc->arcValue6));
+    EmitArc(store, arc->cx, arc->cy, arc->radius, arc->arcValue4, arc->arcValue5, arc->arcValue6,
+            arc->arcValue7);
 }
 
 void ReemitText(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
@@ -121,7 +131,8 @@ void ReemitText(EntityStore& store, std::size_t index, const ReemitOverrides& ov
     if (text == nullptr) return;
     EmitLayers(store, text->header, overrides);
     EmitTextAttributes(store, *text, overrides);
-    EmitZFlagsOfFigure(store, text->header.zFlags, IsWritableText(text->text.View(), text->dx, text->dy));
+    EmitZFlagsOfFigure(store, text->header.zFlags,
+                       IsWritableText(text->text.View(), text->dx, text->dy));
     EmitText(store, text->textKind, text->text.View(), text->x, text->y, text->dx, text->dy);
 }
 
@@ -149,7 +160,8 @@ void ReemitDimension(EntityStore& store, std::size_t index, const ReemitOverride
     EmitTextAttributes(store, text, overrides);
     EmitZFlagsOfFigure(store, dimension->header.zFlags,
                        IsWritableDimension(line.x1, line.y1, line.x2, line.y2, text.dx, text.dy));
-    EmitDimension(store, text.text.View(), line.x1, line.y1, line.x2, line.y2, text.x, text.y, text.dx, text.dy);
+    EmitDimension(store, text.text.View(), line.x1, line.y1, line.x2, line.y2, text.x, text.y,
+                  text.dx, text.dy);
 }
 
 void ReemitSolidSegment(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
@@ -165,8 +177,8 @@ void ReemitCircleSolid(EntityStore& store, std::size_t index, const ReemitOverri
     if (solid == nullptr) return;
     EmitSolidAttributes(store, solid->header, solid->rgbColour, overrides,
                         IsWritableCircleSolid(solid->solidMode, solid->radius, solid->flatness));
-    EmitCircleSolid(store, solid->solidMode, solid->cx, solid->cy, solid->radius, solid->flatness, solid->tilt,
-                    solid->startAngle, solid->arcAngle);
+    EmitCircleSolid(store, solid->solidMode, solid->cx, solid->cy, solid->radius, solid->flatness,
+                    solid->tilt, solid->startAngle, solid->arcAngle);
 }
 
 void WriteBackEntities(EntityStore& store) {
@@ -176,14 +188,30 @@ void WriteBackEntities(EntityStore& store) {
         if (entry.index < 0) continue;
         const auto index = static_cast<std::size_t>(entry.index);
         switch (entry.kind) {
-            case EntityKind::Line: ReemitLine(store, index); break;
-            case EntityKind::Circle: ReemitCircle(store, index); break;
-            case EntityKind::Arc: ReemitArc(store, index); break;
-            case EntityKind::Text: ReemitText(store, index); break;
-            case EntityKind::Point: ReemitPoint(store, index); break;
-            case EntityKind::PointEx: ReemitParameterPoint(store, index); break;
-            case EntityKind::Dimension: ReemitDimension(store, index); break;
-            case EntityKind::SolidSegment: ReemitSolidSegment(store, index); break;
+            case EntityKind::Line:
+                ReemitLine(store, index);
+                break;
+            case EntityKind::Circle:
+                ReemitCircle(store, index);
+                break;
+            case EntityKind::Arc:
+                ReemitArc(store, index);
+                break;
+            case EntityKind::Text:
+                ReemitText(store, index);
+                break;
+            case EntityKind::Point:
+                ReemitPoint(store, index);
+                break;
+            case EntityKind::PointEx:
+                ReemitParameterPoint(store, index);
+                break;
+            case EntityKind::Dimension:
+                ReemitDimension(store, index);
+                break;
+            case EntityKind::SolidSegment:
+                ReemitSolidSegment(store, index);
+                break;
             case EntityKind::SeCircleSolid: {
                 // The RGB override has no effect here: the stored colour is kept.
                 ReemitOverrides seSolid;
@@ -197,7 +225,10 @@ void WriteBackEntities(EntityStore& store) {
             case EntityKind::QuadSolid:
             case EntityKind::CircleSolid:
             case EntityKind::RingSolid:
-            case EntityKind::ConstantWidthRingSolid: break;
+            case EntityKind::ConstantWidthRingSolid:
+                break;
         }
     }
 }
+
+}  // namespace rv17

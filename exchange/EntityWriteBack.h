@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "EntityStore.h"
+#include "exchange/EntityStore.h"
+
+namespace rv17 {
 
 // Values that replace a record's own attributes when it is written back.
 // Layer group and layer replace only when within 0..15; every other field
@@ -31,15 +33,20 @@ void ReemitCircle(EntityStore& store, std::size_t index, const ReemitOverrides& 
 void ReemitArc(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
 void ReemitText(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
 void ReemitPoint(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
-void ReemitParameterPoint(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitParameterPoint(EntityStore& store, std::size_t index,
+                          const ReemitOverrides& overrides = {});
 void ReemitDimension(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
 // Colour line: a stored colour of 10 writes the record's RGB value, any other
 // colour its number. A colour override of 10 writes the RGB override (the
 // record's RGB value when that is -1); any other colour override its number.
-void ReemitSolidSegment(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
-void ReemitCircleSolid(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitSolidSegment(EntityStore& store, std::size_t index,
+                        const ReemitOverrides& overrides = {});
+void ReemitCircleSolid(EntityStore& store, std::size_t index,
+                       const ReemitOverrides& overrides = {});
 
 // Writes back every figure in file order with its own attributes, except that
 // "se" circular solids go to layer 1 of their layer group. Blocks are dropped
 // and the hatchable solids are left to the hatch lines that replace them.
 void WriteBackEntities(EntityStore& store);
+
+}  // namespace rv17

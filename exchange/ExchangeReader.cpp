@@ -1,7 +1,7 @@
 // Reading the exchange file: the file is read in large chunks, cut into lines
 // at LF (a CR before it is part of the line end), and each line is cut into
 // fields in place, inside the read buffer, before the rules are applied.
-#include "ExchangeReader.h"
+#include "exchange/ExchangeReader.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,9 +10,11 @@
 #include <new>
 #include <string>
 
-#include "FileAccess.h"
-#include "LineFields.h"
-#include "LineRules.h"
+#include "exchange/FileAccess.h"
+#include "exchange/LineFields.h"
+#include "exchange/LineRules.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -32,7 +34,8 @@ void ParseLineInPlace(EntityStore& store, char* bytes, std::size_t size, LineFie
 
 // Parses every line of data[0, size) that ends in LF and returns the number of
 // bytes consumed; the bytes after the last LF are left for the next chunk.
-std::size_t ParseCompleteLines(EntityStore& store, char* data, std::size_t size, LineFields& fields) {
+std::size_t ParseCompleteLines(EntityStore& store, char* data, std::size_t size,
+                               LineFields& fields) {
     std::size_t start = 0;
     while (start < size) {
         const void* found = std::memchr(data + start, '\n', size - start);
@@ -75,7 +78,8 @@ bool ParseOpenFile(EntityStore& store, std::FILE* file, std::error_code& error) 
         }
         const void* mark = std::memchr(buffer.data() + filled, kEndOfFileMark, got);
         if (mark != nullptr) {
-            const auto size = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer.data());
+            const auto size =
+                static_cast<std::size_t>(static_cast<const char*>(mark) - buffer.data());
             const std::size_t consumed = ParseCompleteLines(store, buffer.data(), size, fields);
             ParseFinalLine(store, buffer.data() + consumed, size - consumed, fields);
             return true;
@@ -89,7 +93,8 @@ bool ParseOpenFile(EntityStore& store, std::FILE* file, std::error_code& error) 
 
 }  // namespace
 
-bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path, std::error_code& error) {
+bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
+                      std::error_code& error) {
     error.clear();
     std::error_code statusError;
     const std::filesystem::file_status status = std::filesystem::status(path, statusError);
@@ -146,3 +151,5 @@ void ParseLine(EntityStore& store, std::string_view line) {
         ParseLineInPlace(store, bytes.data(), bytes.size(), fields);
     }
 }
+
+}  // namespace rv17

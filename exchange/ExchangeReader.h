@@ -6,7 +6,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "EntityStore.h"
+#include "exchange/EntityStore.h"
+
+namespace rv17 {
 
 // Reads the file at path into the store, one line at a time in file order.
 // Returns false at once, with the store unchanged, when no file exists there;
@@ -14,7 +16,8 @@
 // to then. A byte 0x1A ends the file; lines end at CR LF or LF.
 bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path);
 // As above; on failure error tells why (missing file, or the system's reason).
-bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path, std::error_code& error);
+bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
+                      std::error_code& error);
 
 // Parses the whole text of an exchange file held in memory, as ReadExchangeFile
 // does with the file's bytes.
@@ -23,3 +26,5 @@ void ParseExchangeText(EntityStore& store, std::string_view text);
 // Cuts one line (without its line end) into fields and applies the first rule
 // that fits.
 void ParseLine(EntityStore& store, std::string_view line);
+
+}  // namespace rv17

@@ -1,13 +1,17 @@
 // Output lines and their atomic save to the exchange file.
-#include "ExchangeWriter.h"
+#include "exchange/ExchangeWriter.h"
 
-#include "FileAccess.h"
+#include "exchange/FileAccess.h"
+
+namespace rv17 {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool EndsInDoubleQuote(std::string_view line) noexcept { return !line.empty() && line.back() == '"'; }
+bool EndsInDoubleQuote(std::string_view line) noexcept {
+    return !line.empty() && line.back() == '"';
+}
 
 }  // namespace
 
@@ -35,3 +39,5 @@ bool SaveExchangeFile(const EntityStore& store, const std::filesystem::path& pat
     }
     return writer.Commit();
 }
+
+}  // namespace rv17

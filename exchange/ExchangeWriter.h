@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "EntityStore.h"
+#include "exchange/EntityStore.h"
+
+namespace rv17 {
 
 // Appends one line, cut to 255 bytes without splitting a double-byte character.
 void AppendOutputLine(EntityStore& store, std::string_view line);
@@ -19,3 +21,5 @@ void AppendOutputLine(EntityStore& store, std::string_view line);
 // Returns false when anything fails; the file at path is then exactly as it
 // was before the call (or still absent) and no temporary file remains.
 bool SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path);
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // Portable part of the file access: reading and the atomic writer.
-#include "FileAccess.h"
+#include "exchange/FileAccess.h"
 
 #include <system_error>
+
+namespace rv17 {
 
 bool FileExists(const std::filesystem::path& path) noexcept {
     std::error_code error;
@@ -15,7 +17,8 @@ FileContents ReadWholeFile(const std::filesystem::path& path) {
     constexpr std::size_t kChunk = std::size_t{1} << 20;
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (!error && size < (std::uintmax_t{1} << 32)) contents.bytes.reserve(static_cast<std::size_t>(size));
+    if (!error && size < (std::uintmax_t{1} << 32))
+        contents.bytes.reserve(static_cast<std::size_t>(size));
     for (;;) {
         const std::size_t old = contents.bytes.size();
         contents.bytes.resize(old + kChunk);
@@ -40,7 +43,8 @@ AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
 void AtomicFileWriter::Write(std::string_view bytes) noexcept {
     if (failed_) return;
     if (buffer_.size() + bytes.size() > buffer_.capacity()) {
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+        if (!buffer_.empty() &&
+            std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
             failed_ = true;
             return;
         }
@@ -58,7 +62,8 @@ bool AtomicFileWriter::Commit() noexcept {
         Abandon();
         return false;
     }
-    bool ok = buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
+    bool ok =
+        buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
     buffer_.clear();
     ok = ok && std::fflush(file_) == 0 && FlushToDisk(file_);
     ok = (std::fclose(file_) == 0) && ok;
@@ -80,3 +85,5 @@ void AtomicFileWriter::Abandon() noexcept {
         temporary_.clear();
     }
 }
+
+}  // namespace rv17

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace rv17 {
+
 bool FileExists(const std::filesystem::path& path) noexcept;
 
 // Result of reading a whole file: the bytes read so far, and whether the file
@@ -50,3 +52,5 @@ bool FlushToDisk(std::FILE* file) noexcept;
 bool MoveOverTarget(const std::filesystem::path& from, const std::filesystem::path& to) noexcept;
 // A name for the temporary file that no other running writer uses.
 std::filesystem::path TemporarySibling(const std::filesystem::path& target);
+
+}  // namespace rv17

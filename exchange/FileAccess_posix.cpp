@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "FileAccess.h"
+#include "exchange/FileAccess.h"
+
+namespace rv17 {
 
 std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) noexcept {
     return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
@@ -23,3 +25,5 @@ std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
     name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     return name;
 }
+
+}  // namespace rv17

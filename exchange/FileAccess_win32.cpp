@@ -1,13 +1,16 @@
 // File access on Windows: wide-character paths, so folders with Japanese
 // names work whatever the system's code page, and replacement in one step.
 #include <windows.h>
+
 #include <io.h>
 
 #include <atomic>
 #include <cstdio>
 #include <string>
 
-#include "FileAccess.h"
+#include "exchange/FileAccess.h"
+
+namespace rv17 {
 
 std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) noexcept {
     return ::_wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
@@ -26,3 +29,5 @@ std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
     name += L".tmp" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
     return name;
 }
+
+}  // namespace rv17

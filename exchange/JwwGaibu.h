@@ -2,11 +2,13 @@
 // the writer and the write-back.
 #pragma once
 
-#include "EntityStore.h"
-#include "ExchangeReader.h"
-#include "NumberText.h"
-#include "ExchangeWriter.h"
-#include "ListIndexMaps.h"
-#include "AttributeEmitters.h"
-#include "EntityEmitters.h"
-#include "EntityWriteBack.h"
+#include "exchange/AttributeEmitters.h"
+#include "exchange/EntityEmitters.h"
+#include "exchange/EntityStore.h"
+#include "exchange/EntityWriteBack.h"
+#include "exchange/ExchangeReader.h"
+#include "exchange/ExchangeWriter.h"
+#include "exchange/ListIndexMaps.h"
+#include "exchange/NumberText.h"
+
+namespace rv17 {}  // namespace rv17

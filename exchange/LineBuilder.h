@@ -7,7 +7,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "NumberText.h"
+#include "exchange/NumberText.h"
+
+namespace rv17 {
 
 class LineBuilder {
 public:
@@ -26,17 +28,20 @@ public:
     LineBuilder& Blank() noexcept { return Text(" "); }
 
     LineBuilder& Real(double value) noexcept {
-        if (kCapacity - size_ >= kMaxRealTextBytes) size_ = Written(AppendRealText(buffer_ + size_, value));
+        if (kCapacity - size_ >= kMaxRealTextBytes)
+            size_ = Written(AppendRealText(buffer_ + size_, value));
         return *this;
     }
 
     LineBuilder& Integer(std::int32_t value) noexcept {
-        if (kCapacity - size_ >= kMaxIntegerTextBytes) size_ = Written(AppendIntegerText(buffer_ + size_, value));
+        if (kCapacity - size_ >= kMaxIntegerTextBytes)
+            size_ = Written(AppendIntegerText(buffer_ + size_, value));
         return *this;
     }
 
     LineBuilder& Hex(std::int32_t value) noexcept {
-        if (kCapacity - size_ >= kMaxIntegerTextBytes) size_ = Written(AppendHexText(buffer_ + size_, value));
+        if (kCapacity - size_ >= kMaxIntegerTextBytes)
+            size_ = Written(AppendHexText(buffer_ + size_, value));
         return *this;
     }
 
@@ -50,8 +55,12 @@ public:
     std::string_view View() const noexcept { return {buffer_, size_}; }
 
 private:
-    std::size_t Written(const char* end) const noexcept { return static_cast<std::size_t>(end - buffer_); }
+    std::size_t Written(const char* end) const noexcept {
+        return static_cast<std::size_t>(end - buffer_);
+    }
 
     char buffer_[kCapacity];
     std::size_t size_ = 0;
 };
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // The field-cutting walk over the bytes of one exchange-file line.
-#include "LineFields.h"
+#include "exchange/LineFields.h"
 
-#include "TextConversions.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 void CutLineInPlace(char* bytes, std::size_t size, LineFields& fields) noexcept {
     std::size_t read = 0;
@@ -46,3 +48,5 @@ void CutLineInPlace(char* bytes, std::size_t size, LineFields& fields) noexcept 
     fields.field[k] = LineFields::Span{bytes + fieldStart, write - fieldStart};
     fields.count = k + 1;
 }
+
+}  // namespace rv17

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace rv17 {
+
 struct LineFields {
     // A line has room for this many fields; further fields are dropped.
     static constexpr std::size_t kMaxFields = 400;
@@ -30,3 +32,5 @@ struct LineFields {
 // overtakes reading) and the fields are views into the buffer, so cutting a
 // line allocates nothing. The buffer's contents are overwritten.
 void CutLineInPlace(char* bytes, std::size_t size, LineFields& fields) noexcept;
+
+}  // namespace rv17

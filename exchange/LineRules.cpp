@@ -1,6 +1,6 @@
 // The rule table of the exchange-file reader, tried in order: the first rule
 // whose key and field count fit the line is carried out, all others are not.
-#include "LineRules.h"
+#include "exchange/LineRules.h"
 
 #include <array>
 #include <cmath>
@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "TextConversions.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -20,7 +22,9 @@ constexpr double kSameCornerTolerance = 1e-10;
 // The store has room for this many "hrgb" values; further values are dropped.
 constexpr std::size_t kHrgbCapacity = std::tuple_size_v<decltype(EntityStore::hrgbValues)>;
 
-double Real(const LineFields& fields, std::size_t index) noexcept { return TextToReal(fields[index]); }
+double Real(const LineFields& fields, std::size_t index) noexcept {
+    return TextToReal(fields[index]);
+}
 std::int32_t Integer(const LineFields& fields, std::size_t index) noexcept {
     return TextToInteger(fields[index]);
 }
@@ -100,7 +104,8 @@ bool ApplyHeaderRule(EntityStore& store, const LineFields& fields) {
             store.hrgbValues[i] = Integer(fields, i + 1);
         }
     } else if (key.starts_with("lgn")) {
-        AssignName(store.layerGroupNames[static_cast<std::size_t>(store.current.layerGroup)], fields);
+        AssignName(store.layerGroupNames[static_cast<std::size_t>(store.current.layerGroup)],
+                   fields);
     } else if (key.starts_with("lyn")) {
         AssignName(store.layerNames[static_cast<std::size_t>(store.current.layerGroup)]
                                    [static_cast<std::size_t>(store.current.layer)],
@@ -129,8 +134,8 @@ bool ApplyAttributeRule(EntityStore& store, const LineFields& fields) {
         if (TakeFirstValue(store, kPendingLayer)) initial.initialLayer = layer;
         current.layer = layer;
         if (n >= 2) {
-            store.layerValue[static_cast<std::size_t>(current.layerGroup)][static_cast<std::size_t>(layer)] =
-                Integer(fields, 1);
+            store.layerValue[static_cast<std::size_t>(current.layerGroup)]
+                            [static_cast<std::size_t>(layer)] = Integer(fields, 1);
         }
         store.polylineActive = false;
     } else if (key.starts_with("lc")) {
@@ -158,8 +163,8 @@ bool ApplyAttributeRule(EntityStore& store, const LineFields& fields) {
     } else if (key.starts_with("cn")) {
         const std::int32_t sizeNo = TextToInteger(From(key, 2));
         const bool withFreeSize = sizeNo == 0 && n >= 5;
-        const TextSize freeSize = withFreeSize ? TextSize{Real(fields, 1), Real(fields, 2), Real(fields, 3),
-                                                          Integer(fields, 4)}
+        const TextSize freeSize = withFreeSize ? TextSize{Real(fields, 1), Real(fields, 2),
+                                                          Real(fields, 3), Integer(fields, 4)}
                                                : current.freeSize;
         if (TakeFirstValue(store, kPendingSizeNo)) {
             initial.initialSizeNo = sizeNo;
@@ -227,7 +232,8 @@ void ReadPointReference(EntityStore& store, string_view key) {
 }
 
 // Fills a text record (kind 4, or the text of a dimension) whose header is stamped.
-void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind, const LineFields& fields) {
+void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind,
+              const LineFields& fields) {
     const CurrentAttributes& current = store.current;
     text.textKind = textKind;
     text.ccValue = current.ccValue;
@@ -249,7 +255,8 @@ void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind,
 
 // The kind number of a text key, or -1.
 std::int32_t TextKindOf(string_view key) noexcept {
-    static constexpr string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"};
+    static constexpr string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co",
+                                                "cp", "ct", "ck", "cz", "c2"};
     if (key.size() != 2 || key[0] != 'c') return -1;
     for (std::int32_t i = 0; i < 10; ++i) {
         if (key == kTextKeys[i]) return i;
@@ -275,7 +282,8 @@ struct Corner {
 };
 
 bool SameCorner(Corner a, Corner b) noexcept {
-    return std::fabs(a.x - b.x) <= kSameCornerTolerance && std::fabs(a.y - b.y) <= kSameCornerTolerance;
+    return std::fabs(a.x - b.x) <= kSameCornerTolerance &&
+           std::fabs(a.y - b.y) <= kSameCornerTolerance;
 }
 
 Corner CornerAt(const LineFields& fields, std::size_t xIndex) noexcept {
@@ -483,3 +491,5 @@ void ApplyLineRules(EntityStore& store, const LineFields& fields) {
     }
     if (fields.count == 4) ReadLineOfFourFields(store, fields);
 }
+
+}  // namespace rv17

@@ -3,9 +3,13 @@
 // and new records.
 #pragma once
 
-#include "EntityStore.h"
-#include "LineFields.h"
+#include "exchange/EntityStore.h"
+#include "exchange/LineFields.h"
+
+namespace rv17 {
 
 // Applies the first rule of the rule table that fits the line's fields.
 // A line whose only field is empty changes nothing.
 void ApplyLineRules(EntityStore& store, const LineFields& fields);
+
+}  // namespace rv17

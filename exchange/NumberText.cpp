@@ -1,11 +1,13 @@
 // Real number text: exact integer scaling for the common magnitudes, and
 // std::to_chars (correctly rounded) for the rest; both give the same 15 digits.
-#include "NumberText.h"
+#include "exchange/NumberText.h"
 
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+
+namespace rv17 {
 
 namespace {
 
@@ -60,7 +62,8 @@ Wide MultiplyWide(std::uint64_t a, std::uint64_t b) noexcept {
 // floor(value / 2^shift) for shift 0..127, and how the dropped remainder
 // compares with one half: -1 below, 0 exactly half, +1 above. False when the
 // quotient does not fit in 64 bits.
-bool ShiftRightWithRemainder(Wide value, int shift, std::uint64_t& quotient, int& remainderVsHalf) noexcept {
+bool ShiftRightWithRemainder(Wide value, int shift, std::uint64_t& quotient,
+                             int& remainderVsHalf) noexcept {
     if (shift == 0) {
         if (value.high != 0) return false;
         quotient = value.low;
@@ -108,7 +111,7 @@ void WriteFourDigits(std::uint32_t number, char* digits) noexcept {
 // come from short chains of divisions rather than one chain of fifteen.
 void WriteFifteenDigits(std::uint64_t number, char* digits) noexcept {
     const auto high = static_cast<std::uint32_t>(number / 100000000);  // 7 digits
-    const auto low = static_cast<std::uint32_t>(number % 100000000);    // 8 digits
+    const auto low = static_cast<std::uint32_t>(number % 100000000);   // 8 digits
     digits[0] = static_cast<char>('0' + high / 1000000);
     const std::uint32_t highRest = high % 1000000;
     std::memcpy(digits + 1, kDigitPairs + 2 * (highRest / 10000), 2);
@@ -124,8 +127,10 @@ void WriteFifteenDigits(std::uint64_t number, char* digits) noexcept {
 bool ScaleExactly(double magnitude, SignificantDigits& result) noexcept {
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const int biasedExponent = static_cast<int>(bits >> 52);
-    if (biasedExponent == 0 || biasedExponent == 0x7FF) return false;  // subnormal, zero, non-finite
-    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    if (biasedExponent == 0 || biasedExponent == 0x7FF)
+        return false;  // subnormal, zero, non-finite
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int binaryPower = biasedExponent - 1075;  // magnitude = mantissa * 2^binaryPower
     if (binaryPower > 0) return false;
 
@@ -138,8 +143,8 @@ bool ScaleExactly(double magnitude, SignificantDigits& result) noexcept {
         if (scale < 0 || scale > 19) return false;
         std::uint64_t scaled = 0;
         int remainderVsHalf = 0;
-        if (!ShiftRightWithRemainder(MultiplyWide(mantissa, kPowersOfTen[scale]), -binaryPower, scaled,
-                                     remainderVsHalf)) {
+        if (!ShiftRightWithRemainder(MultiplyWide(mantissa, kPowersOfTen[scale]), -binaryPower,
+                                     scaled, remainderVsHalf)) {
             return false;
         }
         if (scaled >= kBeyond15Digits) {
@@ -217,7 +222,8 @@ char* AppendRealText(char* out, double value) noexcept {
         }
         out = AppendText(out, rounded.digits, static_cast<std::size_t>(integerDigits));
         *out++ = '.';
-        return AppendText(out, rounded.digits + integerDigits, static_cast<std::size_t>(digitCount - integerDigits));
+        return AppendText(out, rounded.digits + integerDigits,
+                          static_cast<std::size_t>(digitCount - integerDigits));
     }
 
     *out++ = rounded.digits[0];
@@ -234,7 +240,8 @@ char* AppendIntegerText(char* out, std::int32_t value) noexcept {
 }
 
 char* AppendHexText(char* out, std::int32_t value) noexcept {
-    char* end = std::to_chars(out, out + kMaxIntegerTextBytes, static_cast<std::uint32_t>(value), 16).ptr;
+    char* end =
+        std::to_chars(out, out + kMaxIntegerTextBytes, static_cast<std::uint32_t>(value), 16).ptr;
     for (char* c = out; c != end; ++c) {
         if (*c >= 'a' && *c <= 'f') *c = static_cast<char>(*c - 'a' + 'A');
     }
@@ -245,3 +252,5 @@ std::string RealText(double value) {
     char buffer[kMaxRealTextBytes];
     return std::string(buffer, AppendRealText(buffer, value));
 }
+
+}  // namespace rv17

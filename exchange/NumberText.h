@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace rv17 {
+
 // Room that AppendRealText may use; the longest text is "-1.23456789012345E-308".
 inline constexpr std::size_t kMaxRealTextBytes = 24;
 // Room that AppendIntegerText and AppendHexText may use ("-2147483648").
@@ -30,3 +32,5 @@ char* AppendHexText(char* out, std::int32_t value) noexcept;
 
 // The real number text as a string, for code off the hot path.
 std::string RealText(double value);
+
+}  // namespace rv17

@@ -1,9 +1,11 @@
 // Compact storage of output lines.
-#include "OutputLines.h"
+#include "exchange/OutputLines.h"
 
 #include <cstring>
 
-#include "TextConversions.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 void OutputLines::Append(std::string_view line) {
     line = CutToWholeCharacters(line, kMaxLineBytes);
@@ -30,3 +32,5 @@ void OutputLines::Release() noexcept {
     usedInLastChunk_ = kChunkBytes;
     positions_.Release();
 }
+
+}  // namespace rv17

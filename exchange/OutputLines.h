@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "BlockList.h"
+#include "exchange/BlockList.h"
+
+namespace rv17 {
 
 class OutputLines {
 public:
@@ -38,3 +40,5 @@ private:
     std::size_t usedInLastChunk_ = kChunkBytes;
     BlockList<std::uint64_t> positions_;  // chunk index << 20 | offset of the length byte
 };
+
+}  // namespace rv17

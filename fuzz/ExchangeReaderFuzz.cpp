@@ -8,8 +8,10 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "JwwGaibu.h"
-#include "TextConversions.h"
+#include "exchange/JwwGaibu.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -31,25 +33,29 @@ void RequireWhole(const ShortText& text) {
 }
 
 void RequireText(const TextRecord& text) {
-    RequireFinite({text.charWidth, text.charHeight, text.charSpacing, text.x, text.y, text.dx, text.dy});
+    RequireFinite(
+        {text.charWidth, text.charHeight, text.charSpacing, text.x, text.y, text.dx, text.dy});
     RequireWhole(text.fontName);
     RequireWhole(text.text);
 }
 
 void CheckStore(const EntityStore& store) {
     std::size_t total = 0;
-    for (int kind = 1; kind <= 15; ++kind) total += EntityCount(store, static_cast<EntityKind>(kind));
+    for (int kind = 1; kind <= 15; ++kind)
+        total += EntityCount(store, static_cast<EntityKind>(kind));
     Require(total == store.EntityOrder.Count());
     for (std::size_t i = 0; i < store.EntityOrder.Count(); ++i) {
         const EntityOrderEntry entry = store.EntityOrder[i];
-        Require(entry.index >= 0 && static_cast<std::size_t>(entry.index) < EntityCount(store, entry.kind));
+        Require(entry.index >= 0 &&
+                static_cast<std::size_t>(entry.index) < EntityCount(store, entry.kind));
     }
     for (std::size_t i = 0; i < store.lines.Count(); ++i) {
         const LineRecord& r = store.lines[i];
         RequireFinite({r.x1, r.y1, r.x2, r.y2});
     }
     for (std::size_t i = 0; i < store.texts.Count(); ++i) RequireText(store.texts[i]);
-    for (std::size_t i = 0; i < store.dimensions.Count(); ++i) RequireText(store.dimensions[i].text);
+    for (std::size_t i = 0; i < store.dimensions.Count(); ++i)
+        RequireText(store.dimensions[i].text);
     for (std::size_t i = 0; i < store.triangleSolids.Count(); ++i) {
         const TriangleSolidRecord& r = store.triangleSolids[i];
         RequireFinite({r.x1, r.y1, r.x2, r.y2, r.x3, r.y3});
@@ -64,7 +70,8 @@ void CheckStore(const EntityStore& store) {
     }
     for (std::size_t i = 0; i < store.ringSolids.Count(); ++i) {
         const RingSolidRecord& r = store.ringSolids[i];
-        RequireFinite({r.cx, r.cy, r.radius, r.flatness, r.tilt, r.startAngle, r.arcAngle, r.radius2});
+        RequireFinite(
+            {r.cx, r.cy, r.radius, r.flatness, r.tilt, r.startAngle, r.arcAngle, r.radius2});
     }
     for (const IndicatedPoint& point : store.indicatedPoints) RequireFinite({point.x, point.y});
     Require(!store.indicatedPoints[0].defined);
@@ -88,7 +95,10 @@ void ParseLineByLine(EntityStore& store, std::string_view text) {
 
 }  // namespace
 
+}  // namespace rv17
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace rv17;
     static EntityStore whole;
     static EntityStore byLine;
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -1,10 +1,12 @@
 // Directions, angles, arcs and rotation.
-#include "Angles.h"
+#include "geometry/Angles.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "Trigonometry.h"
+#include "geometry/Trigonometry.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -98,3 +100,5 @@ bool TurnsCounterClockwise(PlanePoint a, PlanePoint b) noexcept {
     if (d < 0.0) d += 360.0;
     return d >= 0.0 && d <= 180.0;
 }
+
+}  // namespace rv17

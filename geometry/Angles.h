@@ -4,7 +4,9 @@
 // result and a false or true answer, never a loop or a trap.
 #pragma once
 
-#include "PlanePoint.h"
+#include "geometry/PlanePoint.h"
+
+namespace rv17 {
 
 // x rounded to a multiple of 1e-10, halves away from zero. (Values beyond
 // about 1.8e298 overflow the grid count and come back infinite.)
@@ -43,3 +45,5 @@ double AngleBetweenVectorsDegrees(PlanePoint a, PlanePoint b) noexcept;
 // True when b, drawn from the same origin as a, lies counter-clockwise of a by
 // 0 to 180 degrees. Decided on the 1e-10-degree grid of directions.
 bool TurnsCounterClockwise(PlanePoint a, PlanePoint b) noexcept;
+
+}  // namespace rv17

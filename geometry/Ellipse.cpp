@@ -1,12 +1,14 @@
 // Points, parameters and end tangents of tilted ellipses.
-#include "Ellipse.h"
+#include "geometry/Ellipse.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "Angles.h"
-#include "Intersections.h"
-#include "Trigonometry.h"
+#include "geometry/Angles.h"
+#include "geometry/Intersections.h"
+#include "geometry/Trigonometry.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -54,3 +56,5 @@ PlanePoint ArcTangentCorner(double cx, double cy, double r, double k, double t, 
     const PlanePoint turned = RotatePoint(corner.X, corner.Y, 0.0, 0.0, t);
     return {turned.X + cx, turned.Y + cy};
 }
+
+}  // namespace rv17

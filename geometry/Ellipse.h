@@ -3,7 +3,9 @@
 // C + Rot(t) (r cos phi, r k sin phi); a circle is the case k = 1.
 #pragma once
 
-#include "PlanePoint.h"
+#include "geometry/PlanePoint.h"
+
+namespace rv17 {
 
 PlanePoint EllipsePoint(double cx, double cy, double r, double k, double t, double phi) noexcept;
 
@@ -16,3 +18,5 @@ double EllipseParameter(double px, double py, double cx, double cy, double r, do
 // turning by arc. Parallel tangents (an arc of pi, for example) give the centre.
 PlanePoint ArcTangentCorner(double cx, double cy, double r, double k, double t, double start,
                             double arc) noexcept;
+
+}  // namespace rv17

@@ -3,6 +3,8 @@
 // is used exactly where its name says and nowhere else.
 #pragma once
 
+namespace rv17 {
+
 // An angle this close (radians) to an arc's start or end still lies on the arc.
 inline constexpr double kSweepTolerance = 1e-12;
 // Two vectors whose lengths multiply to no more than this have no angle between them.
@@ -29,3 +31,5 @@ inline constexpr double kOnSegmentTolerance = 1e-8;
 inline constexpr double kStraightAngleTolerance = 1e-8;
 // A winding sum this close (degrees) to +-360 means the point is inside.
 inline constexpr double kWindingTolerance = 1e-4;
+
+}  // namespace rv17

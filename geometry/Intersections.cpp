@@ -1,11 +1,13 @@
 // Crossings of segments and lines with lines, circles, arcs and ellipses.
-#include "Intersections.h"
+#include "geometry/Intersections.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Angles.h"
-#include "Trigonometry.h"
+#include "geometry/Angles.h"
+#include "geometry/Trigonometry.h"
+
+namespace rv17 {
 
 double Quantise(double d) noexcept { return std::trunc(d / kQuantiserStep + 0.5) * kQuantiserStep; }
 
@@ -105,8 +107,8 @@ CurveCrossings SegmentArcIntersection(double ax, double ay, double bx, double by
     return KeepCrossingsOnArc(circle, cx, cy, start, arc);
 }
 
-CurveCrossings KeepCrossingsOnArc(const CurveCrossings& circle, double cx, double cy,
-                                  double start, double arc) noexcept {
+CurveCrossings KeepCrossingsOnArc(const CurveCrossings& circle, double cx, double cy, double start,
+                                  double arc) noexcept {
     CurveCrossings result;
     const auto take = [&](PlanePoint p) noexcept {
         if (AngleInSweep(DirectionAngle(p.X - cx, p.Y - cy), start, arc)) {
@@ -144,3 +146,5 @@ CurveCrossings LineEllipseIntersection(double ax, double ay, double bx, double b
     result.p2 = fromUnit(result.p2);
     return result;
 }
+
+}  // namespace rv17

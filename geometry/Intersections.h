@@ -3,7 +3,9 @@
 // non-finite input gives one of the documented codes with non-finite points.
 #pragma once
 
-#include "PlanePoint.h"
+#include "geometry/PlanePoint.h"
+
+namespace rv17 {
 
 // Result codes of SegmentIntersection.
 inline constexpr int kNoCrossing = 0;       // parallel lines, or both segments vertical
@@ -50,8 +52,8 @@ CurveCrossings SegmentCircleIntersection(double ax, double ay, double bx, double
 
 // The crossings of a circle about (cx, cy) that lie on the arc from start by
 // arc (polar angles), in their order; the rest are dropped.
-CurveCrossings KeepCrossingsOnArc(const CurveCrossings& circle, double cx, double cy,
-                                  double start, double arc) noexcept;
+CurveCrossings KeepCrossingsOnArc(const CurveCrossings& circle, double cx, double cy, double start,
+                                  double arc) noexcept;
 
 // The crossings of SegmentCircleIntersection whose polar angle about C lies on
 // the arc from start (measured from +X) turning by arc, packed from p1.
@@ -65,3 +67,5 @@ CurveCrossings SegmentArcIntersection(double ax, double ay, double bx, double by
 // and back (equal to A and B up to rounding).
 CurveCrossings LineEllipseIntersection(double ax, double ay, double bx, double by, double cx,
                                        double cy, double r, double k, double t) noexcept;
+
+}  // namespace rv17

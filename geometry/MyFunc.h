@@ -1,11 +1,13 @@
 // Chief header of the shared helpers: text conversions and plane geometry.
 #pragma once
 
-#include "Angles.h"
-#include "Ellipse.h"
-#include "GeometryTolerance.h"
-#include "Intersections.h"
-#include "PlanePoint.h"
-#include "PolygonTest.h"
-#include "TextConversions.h"
-#include "Trigonometry.h"
+#include "geometry/Angles.h"
+#include "geometry/Ellipse.h"
+#include "geometry/GeometryTolerance.h"
+#include "geometry/Intersections.h"
+#include "geometry/PlanePoint.h"
+#include "geometry/PolygonTest.h"
+#include "geometry/TextConversions.h"
+#include "geometry/Trigonometry.h"
+
+namespace rv17 {}  // namespace rv17

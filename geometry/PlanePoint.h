@@ -3,7 +3,9 @@
 
 #include <cmath>
 
-#include "GeometryTolerance.h"
+#include "geometry/GeometryTolerance.h"
+
+namespace rv17 {
 
 // A point or a vector: X, then Y, in drawing units.
 struct PlanePoint {
@@ -47,3 +49,5 @@ inline bool PointsCoincide(double x1, double y1, double x2, double y2) noexcept 
     return std::fabs(x2 - x1) <= kCoincidenceTolerance &&
            std::fabs(y2 - y1) <= kCoincidenceTolerance;
 }
+
+}  // namespace rv17

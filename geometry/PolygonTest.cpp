@@ -1,11 +1,13 @@
 // Point on a segment, and point against a closed outline by the winding angle.
-#include "PolygonTest.h"
+#include "geometry/PolygonTest.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Angles.h"
-#include "WindingNumber.h"
+#include "geometry/Angles.h"
+#include "geometry/WindingNumber.h"
+
+namespace rv17 {
 
 int PointOnSegment(PlanePoint p, PlanePoint s, PlanePoint e) noexcept {
     const PlanePoint u = PointDifference(e, s);
@@ -101,3 +103,5 @@ int PointInPolygonFast(int n, const double* x, const double* y, double px, doubl
     if (!certificate.certain) return WindingAngleVerdict(n, x, y, t);
     return certificate.winding == 1 || certificate.winding == -1 ? kInsidePolygon : kOutsidePolygon;
 }
+
+}  // namespace rv17

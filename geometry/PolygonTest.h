@@ -1,7 +1,9 @@
 // Whether a point lies on a segment, and inside, on or outside a closed outline.
 #pragma once
 
-#include "PlanePoint.h"
+#include "geometry/PlanePoint.h"
+
+namespace rv17 {
 
 // Codes of PointOnSegment.
 inline constexpr int kNotOnSegment = 0;
@@ -33,3 +35,5 @@ int PointInPolygon(int n, const double* x, const double* y, double px, double py
 // number, the verdict comes from the winding number, counted with signs of
 // cross products; otherwise the angles are summed as PointInPolygon does.
 int PointInPolygonFast(int n, const double* x, const double* y, double px, double py) noexcept;
+
+}  // namespace rv17

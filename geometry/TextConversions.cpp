@@ -1,9 +1,11 @@
 // Locale-independent text-to-number conversions and Shift-JIS byte walks.
-#include "TextConversions.h"
+#include "geometry/TextConversions.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+
+namespace rv17 {
 
 namespace {
 
@@ -129,3 +131,5 @@ std::string_view CutToWholeCharacters(std::string_view text, std::size_t maxByte
     }
     return text.substr(0, pos);
 }
+
+}  // namespace rv17

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace rv17 {
+
 // True for a byte that opens a Shift-JIS double-byte character.
 constexpr bool IsLeadByte(unsigned char byte) noexcept {
     return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFD);
@@ -31,3 +33,5 @@ std::string RemoveBlanks(std::string_view text);
 // double-byte character. The text is walked from its start in character steps,
 // because a trail byte can look like a lead byte.
 std::string_view CutToWholeCharacters(std::string_view text, std::size_t maxBytes) noexcept;
+
+}  // namespace rv17

@@ -1,10 +1,12 @@
 // Trigonometric functions from basic operations: the argument is reduced by
 // multiples of pi/2 given in three parts, and short series on the reduced
 // argument give the values.
-#include "Trigonometry.h"
+#include "geometry/Trigonometry.h"
 
 #include <cmath>
 #include <limits>
+
+namespace rv17 {
 
 namespace {
 
@@ -70,8 +72,8 @@ double CosineKernel(double r) noexcept {
              z * (1.0 / 40320.0 +
                   z * (-1.0 / 3628800.0 +
                        z * (1.0 / 479001600.0 +
-                            z * (-1.0 / 87178291200.0 +
-                                 z * (1.0 / 20922789888000.0 + z * (-1.0 / 6402373705728000.0)))))));
+                            z * (-1.0 / 87178291200.0 + z * (1.0 / 20922789888000.0 +
+                                                             z * (-1.0 / 6402373705728000.0)))))));
     const double half = 0.5 * z;
     const double w = 1.0 - half;
     return w + (((1.0 - w) - half) + z * z * tail);
@@ -84,8 +86,8 @@ double ArcTanKernel(double u) noexcept {
         -1.0 / 3.0 +
         z * (1.0 / 5.0 +
              z * (-1.0 / 7.0 +
-                  z * (1.0 / 9.0 +
-                       z * (-1.0 / 11.0 + z * (1.0 / 13.0 + z * (-1.0 / 15.0 + z * (1.0 / 17.0)))))));
+                  z * (1.0 / 9.0 + z * (-1.0 / 11.0 +
+                                        z * (1.0 / 13.0 + z * (-1.0 / 15.0 + z * (1.0 / 17.0)))))));
     return u + u * (z * tail);
 }
 
@@ -129,10 +131,18 @@ void SineCosine(double x, double& sine, double& cosine) noexcept {
     const double s = SineKernel(r.reduced);
     const double c = CosineKernel(r.reduced);
     switch (r.quadrant) {
-        case 0: sine = s, cosine = c; break;
-        case 1: sine = c, cosine = -s; break;
-        case 2: sine = -s, cosine = -c; break;
-        default: sine = -c, cosine = s; break;
+        case 0:
+            sine = s, cosine = c;
+            break;
+        case 1:
+            sine = c, cosine = -s;
+            break;
+        case 2:
+            sine = -s, cosine = -c;
+            break;
+        default:
+            sine = -c, cosine = s;
+            break;
     }
 }
 
@@ -141,10 +151,14 @@ double Sine(double x) noexcept {
     if (x == 0.0) return x;  // keeps the sign of zero
     const Reduced r = Reduce(x);
     switch (r.quadrant) {
-        case 0: return SineKernel(r.reduced);
-        case 1: return CosineKernel(r.reduced);
-        case 2: return -SineKernel(r.reduced);
-        default: return -CosineKernel(r.reduced);
+        case 0:
+            return SineKernel(r.reduced);
+        case 1:
+            return CosineKernel(r.reduced);
+        case 2:
+            return -SineKernel(r.reduced);
+        default:
+            return -CosineKernel(r.reduced);
     }
 }
 
@@ -152,10 +166,14 @@ double Cosine(double x) noexcept {
     if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();
     const Reduced r = Reduce(x);
     switch (r.quadrant) {
-        case 0: return CosineKernel(r.reduced);
-        case 1: return -SineKernel(r.reduced);
-        case 2: return -CosineKernel(r.reduced);
-        default: return SineKernel(r.reduced);
+        case 0:
+            return CosineKernel(r.reduced);
+        case 1:
+            return -SineKernel(r.reduced);
+        case 2:
+            return -CosineKernel(r.reduced);
+        default:
+            return SineKernel(r.reduced);
     }
 }
 
@@ -186,3 +204,5 @@ double ArcCosine(double c) noexcept {
     // precision near 0 and pi.
     return ArcTangent2(std::sqrt((1.0 - c) * (1.0 + c)), c);
 }
+
+}  // namespace rv17

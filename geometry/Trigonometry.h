@@ -9,6 +9,8 @@
 // double, which stays deterministic and is good to about |x| 4e-17.
 #pragma once
 
+namespace rv17 {
+
 double Sine(double x) noexcept;
 double Cosine(double x) noexcept;
 // Both at once, with one argument reduction.
@@ -18,3 +20,5 @@ void SineCosine(double x, double& sine, double& cosine) noexcept;
 double ArcTangent2(double y, double x) noexcept;
 // The angle in [0, pi] whose cosine is c; not a number outside [-1, 1].
 double ArcCosine(double c) noexcept;
+
+}  // namespace rv17

@@ -25,13 +25,15 @@
 // Demanding |sin d| > 1e-6 rules out 1 and 2 with a wide margin, excluding 5
 // rules out the rest of the special cases, and the bounds of 3, 4 and 6, summed
 // over the edges, must stay within half the 1e-4 degree tolerance.
-#include "WindingNumber.h"
+#include "geometry/WindingNumber.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "GeometryTolerance.h"
+#include "geometry/GeometryTolerance.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -147,3 +149,5 @@ WindingCertificate CertainWindingNumber(int n, const double* x, const double* y,
     if (!(errorBound <= kErrorBudget)) return {};
     return {true, winding};
 }
+
+}  // namespace rv17

@@ -2,6 +2,8 @@
 // rounding of the angle sum that PointInPolygon adds up.
 #pragma once
 
+namespace rv17 {
+
 struct WindingCertificate {
     bool certain = false;  // false: the angle sum must be computed to decide
     int winding = 0;
@@ -16,3 +18,5 @@ struct WindingCertificate {
 // 180-degree rule could go either way.
 WindingCertificate CertainWindingNumber(int n, const double* x, const double* y, double px,
                                         double py) noexcept;
+
+}  // namespace rv17

@@ -20,10 +20,12 @@
 // its parameters agree within 1e-8, which needs c < 0.5e-8 l. All of these
 // are demanded twice over, which also covers the rounding of the distances
 // computed here (below 1e-15 D).
-#include "CertainInside.h"
+#include "hatch/CertainInside.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace rv17 {
 
 namespace {
 
@@ -116,3 +118,5 @@ bool CertainInside::Holds(double px, double py) const noexcept {
     }
     return true;
 }
+
+}  // namespace rv17

@@ -6,6 +6,8 @@
 // verdict is 2, as PointInPolygon's. Any other point is left to the test.
 #pragma once
 
+namespace rv17 {
+
 class CertainInside {
 public:
     // Knows nothing: every point is left to the inside test.
@@ -43,3 +45,5 @@ private:
     double side_ = 0.0;
     double clearanceSquared_ = 0.0;
 };
+
+}  // namespace rv17

@@ -1,14 +1,16 @@
 // Circular and ring solids: exact crossings with the curved edges and the
 // straight ones, and an outline of 72 chords per curve for the inside test.
-#include "CircularClipper.h"
+#include "hatch/CircularClipper.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "Angles.h"
-#include "Ellipse.h"
-#include "Intersections.h"
-#include "Trigonometry.h"
+#include "geometry/Angles.h"
+#include "geometry/Ellipse.h"
+#include "geometry/Intersections.h"
+#include "geometry/Trigonometry.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -291,3 +293,5 @@ void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVaria
         },
         NothingCertain);
 }
+
+}  // namespace rv17

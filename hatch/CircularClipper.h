@@ -4,10 +4,12 @@
 
 #include <cstdint>
 
-#include "ClipContext.h"
-#include "EntityStore.h"
-#include "HatchLine.h"
-#include "PlanePoint.h"
+#include "exchange/EntityStore.h"
+#include "geometry/PlanePoint.h"
+#include "hatch/ClipContext.h"
+#include "hatch/HatchLine.h"
+
+namespace rv17 {
 
 // Ring variants: a ring ("so") whose second edge has the same flatness, and a
 // constant-width ring ("sg") whose two edges are equally far apart on both axes.
@@ -41,3 +43,5 @@ void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const Hatch
 // The band between the two edges, closed by end edges when the arc is not whole.
 void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant,
                    const HatchLine& line, const RingSolidRecord& ring);
+
+}  // namespace rv17

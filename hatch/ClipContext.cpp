@@ -1,10 +1,12 @@
 // The piece output shared by all clippers.
-#include "ClipContext.h"
+#include "hatch/ClipContext.h"
 
 #include <cmath>
 
-#include "AttributeEmitters.h"
-#include "EntityEmitters.h"
+#include "exchange/AttributeEmitters.h"
+#include "exchange/EntityEmitters.h"
+
+namespace rv17 {
 
 void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2,
                double y2) {
@@ -15,3 +17,5 @@ void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double
     EmitZFlags(context.store, 1);
     EmitLine(context.store, x1, y1, x2, y2);
 }
+
+}  // namespace rv17

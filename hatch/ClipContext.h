@@ -5,12 +5,14 @@
 
 #include <cstdint>
 
-#include "CertainInside.h"
-#include "CrossingList.h"
-#include "EntityStore.h"
-#include "HatchLine.h"
-#include "LineFrame.h"
-#include "OutlinePolygon.h"
+#include "exchange/EntityStore.h"
+#include "hatch/CertainInside.h"
+#include "hatch/CrossingList.h"
+#include "hatch/HatchLine.h"
+#include "hatch/LineFrame.h"
+#include "hatch/OutlinePolygon.h"
+
+namespace rv17 {
 
 // The inside test of midpoints: 0 outside, 1 on the outline, 2 inside.
 using InsideTest = int (*)(int n, const double* x, const double* y, double px, double py) noexcept;
@@ -56,3 +58,5 @@ void EmitInsidePieces(ClipContext& context, std::int32_t hatchColour, FillOutlin
         EmitPiece(context, hatchColour, x[i], y[i], x[i + 1], y[i + 1]);
     }
 }
+
+}  // namespace rv17

@@ -4,9 +4,11 @@
 
 #include <cstddef>
 
-#include "EntityStore.h"
-#include "HatchSettings.h"
-#include "SweepDriver.h"
+#include "exchange/EntityStore.h"
+#include "hatch/HatchSettings.h"
+#include "hatch/SweepDriver.h"
+
+namespace rv17 {
 
 struct ConversionBuild {
     bool built = false;              // false: the sweep is too large; nothing was appended
@@ -17,3 +19,5 @@ struct ConversionBuild {
 // "hd" (and "bz"), the written-back figures, the hatch pen and the hatch pieces.
 ConversionBuild BuildConversionOutput(EntityStore& store, const HatchSettings& settings,
                                       const SweepOptions& options = {});
+
+}  // namespace rv17

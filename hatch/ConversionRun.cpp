@@ -1,14 +1,16 @@
 // The conversion that OK starts: the checks, the output in its order, the save.
-#include "ConversionRun.h"
+#include "hatch/ConversionRun.h"
 
-#include "AttributeEmitters.h"
-#include "ConversionBuild.h"
-#include "EntityWriteBack.h"
-#include "ExchangeWriter.h"
-#include "HatchParameters.h"
-#include "HatchSolid.h"
-#include "SweepPlan.h"
-#include "TextConversions.h"
+#include "exchange/AttributeEmitters.h"
+#include "exchange/EntityWriteBack.h"
+#include "exchange/ExchangeWriter.h"
+#include "geometry/TextConversions.h"
+#include "hatch/ConversionBuild.h"
+#include "hatch/HatchParameters.h"
+#include "hatch/HatchSolid.h"
+#include "hatch/SweepPlan.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -72,3 +74,5 @@ ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& setting
     ConversionCounts counts;
     return ConversionRun(store, settings, savePath, counts);
 }
+
+}  // namespace rv17

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "EntityStore.h"
-#include "HatchSettings.h"
+#include "exchange/EntityStore.h"
+#include "hatch/HatchSettings.h"
+
+namespace rv17 {
 
 // The checks OK makes before converting, in the order they are made.
 enum class ConversionCheck {
@@ -43,3 +45,5 @@ struct ConversionCounts {
 // As above, also counting what was written.
 ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& settings,
                                 const std::filesystem::path& savePath, ConversionCounts& counts);
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // Collecting and ordering the crossings of a hatch line.
-#include "CrossingList.h"
+#include "hatch/CrossingList.h"
 
-#include "Trigonometry.h"
+#include "geometry/Trigonometry.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -51,3 +53,5 @@ void CrossingList::SortCrossings() noexcept {
         y_[i] = p.Y;
     }
 }
+
+}  // namespace rv17

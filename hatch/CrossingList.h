@@ -2,7 +2,9 @@
 // frame in which hatch lines run horizontally and then ordered along the line.
 #pragma once
 
-#include "PlanePoint.h"
+#include "geometry/PlanePoint.h"
+
+namespace rv17 {
 
 class CrossingList {
 public:
@@ -39,3 +41,5 @@ private:
     double x_[kRoom];
     double y_[kRoom];
 };
+
+}  // namespace rv17

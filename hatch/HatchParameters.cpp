@@ -1,10 +1,12 @@
 // Derivation of the conversion's numbers from the dialog's values.
-#include "HatchParameters.h"
+#include "hatch/HatchParameters.h"
 
 #include <numbers>
 
-#include "ListIndexMaps.h"
-#include "TextConversions.h"
+#include "exchange/ListIndexMaps.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -33,3 +35,5 @@ HatchParameters DeriveHatchParameters(const EntityStore& store, const HatchSetti
     if (first.defined) parameters.reference = {first.x, first.y};
     return parameters;
 }
+
+}  // namespace rv17

@@ -4,9 +4,11 @@
 
 #include <cstdint>
 
-#include "EntityStore.h"
-#include "HatchSettings.h"
-#include "PlanePoint.h"
+#include "exchange/EntityStore.h"
+#include "geometry/PlanePoint.h"
+#include "hatch/HatchSettings.h"
+
+namespace rv17 {
 
 struct HatchParameters {
     double interval = 1.0;         // p: drawing units, within 0.01..100
@@ -23,3 +25,5 @@ HatchParameters DeriveHatchParameters(const EntityStore& store, const HatchSetti
 
 // The interval text as a number brought into 0.01..100.
 double ClampedInterval(const HatchSettings& settings) noexcept;
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // Collecting the solids that the sweep offers each line to.
-#include "HatchSolid.h"
+#include "hatch/HatchSolid.h"
 
-#include "SolidColourRule.h"
+#include "hatch/SolidColourRule.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -41,3 +43,5 @@ std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store,
     }
     return solids;
 }
+
+}  // namespace rv17

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "EntityStore.h"
-#include "HatchParameters.h"
+#include "exchange/EntityStore.h"
+#include "hatch/HatchParameters.h"
+
+namespace rv17 {
 
 struct HatchSolid {
     EntityKind kind;
@@ -17,3 +19,5 @@ struct HatchSolid {
 // 11, 12, 14 and 15 (entries that name no stored record are passed over).
 std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store,
                                            const HatchParameters& parameters);
+
+}  // namespace rv17

@@ -1,13 +1,15 @@
 // The shared facts of a hatch line and the exact circle crossing built on them.
-#include "LineFrame.h"
+#include "hatch/LineFrame.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "Angles.h"
-#include "GeometryTolerance.h"
-#include "Trigonometry.h"
+#include "geometry/Angles.h"
+#include "geometry/GeometryTolerance.h"
+#include "geometry/Trigonometry.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -24,8 +26,7 @@ constexpr double kSideRelativeMargin = 1e-9;
 }  // namespace
 
 LineFrame::LineFrame(const HatchLine& line) noexcept
-    : line_(line),
-      direction_(DirectionAngle(line.bx - line.ax, line.by - line.ay)) {
+    : line_(line), direction_(DirectionAngle(line.bx - line.ax, line.by - line.ay)) {
     SineCosine(-direction_, sinBack_, cosBack_);
     SineCosine(direction_, sinOut_, cosOut_);
     lineVertical_ = QuantisesToZero(line.ax - line.bx);
@@ -109,3 +110,5 @@ CurveCrossings LineFrame::SegmentCircle(double cx, double cy, double r) const no
     if (found == 2) take(p2);
     return result;
 }
+
+}  // namespace rv17

@@ -5,8 +5,10 @@
 // straight edge cannot meet the line.
 #pragma once
 
-#include "HatchLine.h"
-#include "Intersections.h"
+#include "geometry/Intersections.h"
+#include "hatch/HatchLine.h"
+
+namespace rv17 {
 
 class LineFrame {
 public:
@@ -53,3 +55,5 @@ private:
     double normalY_;
     double sideMargin_;  // infinite when the line has no direction
 };
+
+}  // namespace rv17

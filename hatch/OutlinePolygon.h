@@ -2,8 +2,10 @@
 // pieces of a hatch line: corners in order, the first repeated at the end.
 #pragma once
 
-#include "CertainInside.h"
-#include "PlanePoint.h"
+#include "geometry/PlanePoint.h"
+#include "hatch/CertainInside.h"
+
+namespace rv17 {
 
 struct OutlinePolygon {
     // A ring: 73 points on each edge and the closing point.
@@ -39,3 +41,5 @@ struct OutlineSlot {
 
     void Forget() noexcept { built = certainKnown = false; }
 };
+
+}  // namespace rv17

@@ -1,8 +1,10 @@
 // Triangle and quadrilateral solids: crossings with the straight edges, and
 // the pieces between them that lie inside.
-#include "PolygonClipper.h"
+#include "hatch/PolygonClipper.h"
 
-#include "Intersections.h"
+#include "geometry/Intersections.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -68,3 +70,5 @@ void ClipQuadSolid(ClipContext& context, std::int32_t hatchColour, const HatchLi
     const double y[] = {solid.y1, solid.y2, solid.y3, solid.y4};
     ClipCorners(context, hatchColour, line, x, y, 4);
 }
+
+}  // namespace rv17

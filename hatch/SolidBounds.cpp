@@ -1,9 +1,11 @@
 // Building the sweep's bounding box from the solids.
-#include "SolidBounds.h"
+#include "hatch/SolidBounds.h"
 
 #include <cmath>
 
-#include "CircularClipper.h"
+#include "hatch/CircularClipper.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -98,3 +100,5 @@ SolidBounds BuildSolidBounds(const EntityStore& store) {
     }
     return bounds;
 }
+
+}  // namespace rv17

@@ -2,7 +2,9 @@
 // solid of the store.
 #pragma once
 
-#include "EntityStore.h"
+#include "exchange/EntityStore.h"
+
+namespace rv17 {
 
 struct SolidBounds {
     double minX = 0.0;
@@ -25,3 +27,5 @@ struct SolidBounds {
 // cut between its arc and the end tangents, the square of each ring's second
 // edge, and squares that hold curves given with a negative radius.
 SolidBounds BuildSolidBounds(const EntityStore& store);
+
+}  // namespace rv17

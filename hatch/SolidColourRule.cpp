@@ -1,5 +1,7 @@
 // Which solids take the selected hatch colour.
-#include "SolidColourRule.h"
+#include "hatch/SolidColourRule.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -21,3 +23,5 @@ std::int32_t SolidColourRule(std::int32_t solidColour, std::int32_t hatchColour,
     if (recolourSxfSolids && solidColour >= kFirstSxfColour) return hatchColour;
     return solidColour;
 }
+
+}  // namespace rv17

@@ -4,5 +4,9 @@
 
 #include <cstdint>
 
+namespace rv17 {
+
 std::int32_t SolidColourRule(std::int32_t solidColour, std::int32_t hatchColour,
                              bool recolourNumberedSolids, bool recolourSxfSolids) noexcept;
+
+}  // namespace rv17

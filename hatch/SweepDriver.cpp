@@ -1,13 +1,15 @@
 // The sweep over all hatch lines and the dispatch of each line to the solids.
-#include "SweepDriver.h"
+#include "hatch/SweepDriver.h"
 
 #include <optional>
 
-#include "CircularClipper.h"
-#include "Intersections.h"
-#include "PolygonClipper.h"
-#include "PolygonTest.h"
-#include "SweepIndex.h"
+#include "geometry/Intersections.h"
+#include "geometry/PolygonTest.h"
+#include "hatch/CircularClipper.h"
+#include "hatch/PolygonClipper.h"
+#include "hatch/SweepIndex.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -145,3 +147,5 @@ void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const S
         if (!dispatch(p, k)) break;
     }
 }
+
+}  // namespace rv17

@@ -5,11 +5,13 @@
 #include <functional>
 #include <vector>
 
-#include "ClipContext.h"
-#include "EntityStore.h"
-#include "HatchLine.h"
-#include "HatchSolid.h"
-#include "SweepPlan.h"
+#include "exchange/EntityStore.h"
+#include "hatch/ClipContext.h"
+#include "hatch/HatchLine.h"
+#include "hatch/HatchSolid.h"
+#include "hatch/SweepPlan.h"
+
+namespace rv17 {
 
 enum class SweepMode {
     // Every line is offered to every solid in file order, each outline built
@@ -41,3 +43,5 @@ void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& l
 // store's output. The plan must not be tooLarge.
 void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
               const SweepOptions& options);
+
+}  // namespace rv17

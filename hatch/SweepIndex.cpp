@@ -1,11 +1,13 @@
 // Line ranges of the solids and the walk over the lines with the solids in reach.
-#include "SweepIndex.h"
+#include "hatch/SweepIndex.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "CircularClipper.h"
+#include "hatch/CircularClipper.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -228,3 +230,5 @@ void SweepIndex::ReleaseSlot(std::int32_t slot) {
     slots_[static_cast<std::size_t>(slot)].Forget();
     freeSlots_.push_back(slot);
 }
+
+}  // namespace rv17

@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "EntityStore.h"
-#include "HatchSolid.h"
-#include "OutlinePolygon.h"
-#include "SweepPlan.h"
+#include "exchange/EntityStore.h"
+#include "hatch/HatchSolid.h"
+#include "hatch/OutlinePolygon.h"
+#include "hatch/SweepPlan.h"
+
+namespace rv17 {
 
 enum class SweepDirection {
     Forward,   // the line through S is number 0, then 1, 2, ... forward
@@ -69,3 +71,5 @@ private:
     std::vector<OutlineSlot> slots_;
     std::vector<std::int32_t> freeSlots_;
 };
+
+}  // namespace rv17

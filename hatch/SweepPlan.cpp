@@ -1,13 +1,15 @@
 // Sweep geometry: centre, half-length, phase alignment and the line bounds.
-#include "SweepPlan.h"
+#include "hatch/SweepPlan.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "Angles.h"
-#include "ConversionRun.h"
-#include "Trigonometry.h"
+#include "geometry/Angles.h"
+#include "geometry/Trigonometry.h"
+#include "hatch/ConversionRun.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -100,3 +102,5 @@ SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters
     plan.positionSlack = std::max(forward, backward) * stepRounding;
     return plan;
 }
+
+}  // namespace rv17

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 
-#include "HatchLine.h"
-#include "HatchParameters.h"
-#include "PlanePoint.h"
-#include "SolidBounds.h"
+#include "geometry/PlanePoint.h"
+#include "hatch/HatchLine.h"
+#include "hatch/HatchParameters.h"
+#include "hatch/SolidBounds.h"
+
+namespace rv17 {
 
 struct SweepPlan {
     SolidBounds bounds;
@@ -50,3 +52,5 @@ struct SweepPlan {
 };
 
 SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters);
+
+}  // namespace rv17

@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+namespace rv17 {
+
 // The arguments after the program's name.
 std::vector<std::string> CommandArguments(int argc, char** argv);
 
 // The path that an argument of CommandArguments names.
 std::filesystem::path PathFromArgument(const std::string& argument);
+
+}  // namespace rv17

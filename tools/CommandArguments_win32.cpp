@@ -1,9 +1,12 @@
 // Arguments on Windows: read in UTF-16 from the command line and held as UTF-8,
 // because the narrow argv of the C runtime loses characters outside the code page.
 #include <windows.h>
+
 #include <shellapi.h>
 
-#include "CommandArguments.h"
+#include "tools/CommandArguments.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -31,3 +34,5 @@ std::vector<std::string> CommandArguments(int argc, char** argv) {
 std::filesystem::path PathFromArgument(const std::string& argument) {
     return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
 }
+
+}  // namespace rv17

@@ -1,9 +1,11 @@
 // Parsing the command line of rv17-hatch through a table of its options.
-#include "CommandLine.h"
+#include "tools/CommandLine.h"
 
 #include <charconv>
 
-#include "InterfaceTexts.h"
+#include "ui/InterfaceTexts.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -198,3 +200,5 @@ std::string_view UsageText() noexcept {
            "written; 2 an invalid value or usage, or so many hatch lines that the\n"
            "interval must be larger; 3 no solid to hatch.\n";
 }
+
+}  // namespace rv17

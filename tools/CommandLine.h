@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace rv17 {
+
 enum class ToolAction {
     None,     // no file and no action option
     Convert,  // hatch the file's solids (the action when none is named)
@@ -52,3 +54,5 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text that --help prints.
 std::string_view UsageText() noexcept;
+
+}  // namespace rv17

@@ -1,18 +1,20 @@
 // rv17-hatch: reads an exchange file into the entity store, and converts it
 // or reports on it.
-#include "HatchTool.h"
+#include "tools/HatchTool.h"
 
 #include <charconv>
 #include <filesystem>
 #include <system_error>
 
-#include "CommandArguments.h"
-#include "CommandLine.h"
-#include "ConversionRun.h"
-#include "JwwGaibu.h"
-#include "SaveFailure.h"
-#include "SettingsFile.h"
-#include "ToolPreview.h"
+#include "exchange/JwwGaibu.h"
+#include "hatch/ConversionRun.h"
+#include "tools/CommandArguments.h"
+#include "tools/CommandLine.h"
+#include "tools/SaveFailure.h"
+#include "tools/preview/ToolPreview.h"
+#include "ui/SettingsFile.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -74,10 +76,11 @@ std::string_view BaseName(std::string_view path) noexcept {
 // Draws the picture that --svg asks for, if any: both panels when output holds
 // the saved conversion, the drawing before alone when it is nullptr. The exit
 // code 1 when the picture cannot be written, otherwise 0.
-int DrawPicture(const CommandLine& commandLine, const EntityStore& store, const HatchSettings& settings,
-                const OutputLines* output, ToolOutput& toolOutput) {
+int DrawPicture(const CommandLine& commandLine, const EntityStore& store,
+                const HatchSettings& settings, const OutputLines* output, ToolOutput& toolOutput) {
     if (commandLine.pictureFile.empty()) return kExitOk;
-    const PreviewInput input{store, output, BaseName(commandLine.inputFile), settings.interval, settings.angleDegrees};
+    const PreviewInput input{store, output, BaseName(commandLine.inputFile), settings.interval,
+                             settings.angleDegrees};
     const std::string failure =
         WriteToolPreview(PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
                          output != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
@@ -215,3 +218,5 @@ int RunHatchTool(const std::vector<std::string>& arguments, ToolOutput& output) 
     }
     return kExitUsage;
 }
+
+}  // namespace rv17

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace rv17 {
+
 struct ToolOutput {
     std::string out;
     std::string err;
@@ -22,3 +24,5 @@ inline constexpr int kExitNoSolids = 3;
 
 // The arguments are those of CommandArguments (UTF-8 on Windows).
 int RunHatchTool(const std::vector<std::string>& arguments, ToolOutput& output);
+
+}  // namespace rv17

@@ -1,11 +1,13 @@
 // Finding the reason a save failed by looking at the path and trying the
 // writer's first step again.
-#include "SaveFailure.h"
+#include "tools/SaveFailure.h"
 
 #include <cerrno>
 #include <cstdio>
 
-#include "FileAccess.h"
+#include "exchange/FileAccess.h"
+
+namespace rv17 {
 
 std::error_code SaveFailureReason(const std::filesystem::path& path) {
     std::error_code error;
@@ -32,3 +34,5 @@ std::error_code SaveFailureReason(const std::filesystem::path& path) {
     // in the target's place failed.
     return std::make_error_code(std::errc::io_error);
 }
+
+}  // namespace rv17

@@ -5,4 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace rv17 {
+
 std::error_code SaveFailureReason(const std::filesystem::path& path);
+
+}  // namespace rv17

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "CommandArguments.h"
-#include "HatchTool.h"
+#include "tools/CommandArguments.h"
+#include "tools/HatchTool.h"
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments = CommandArguments(argc, argv);
-    ToolOutput output;
-    const int exitCode = RunHatchTool(arguments, output);
+    const std::vector<std::string> arguments = rv17::CommandArguments(argc, argv);
+    rv17::ToolOutput output;
+    const int exitCode = rv17::RunHatchTool(arguments, output);
     std::fwrite(output.out.data(), 1, output.out.size(), stdout);
     std::fwrite(output.err.data(), 1, output.err.size(), stderr);
-    return std::fflush(stdout) == 0 ? exitCode : kExitFileError;
+    return std::fflush(stdout) == 0 ? exitCode : rv17::kExitFileError;
 }

@@ -1,5 +1,7 @@
 // Reading and writing preset lists as comma texts.
-#include "CommaText.h"
+#include "ui/CommaText.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -76,3 +78,5 @@ std::string ItemsToCommaText(const PresetList& items) {
     }
     return text;
 }
+
+}  // namespace rv17

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace rv17 {
+
 // A preset list of the interval, angle or width box: its items in order.
 using PresetList = std::vector<std::string>;
 
@@ -20,3 +22,5 @@ PresetList CommaTextToItems(std::string_view text);
 // Writes the items so that CommaTextToItems gives them back exactly. A list
 // whose only item is empty is written as '""', an empty list as "".
 std::string ItemsToCommaText(const PresetList& items);
+
+}  // namespace rv17

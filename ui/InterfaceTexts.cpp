@@ -1,27 +1,31 @@
 // The colour and line-type lists and the notes panel, built from their UTF-8 tables.
-#include "InterfaceTexts.h"
+#include "ui/InterfaceTexts.h"
 
 #include <array>
 #include <string>
 
-#include "ShiftJis.h"
+#include "ui/ShiftJis.h"
+
+namespace rv17 {
 
 namespace {
 
 constexpr std::array<std::string_view, 16> kSxfColourNames{
-    "SXF/黒色", "SXF/赤色", "SXF/緑色",   "SXF/青色",   "SXF/黄色",   "SXF/紫色",   "SXF/水色",   "SXF/白色",
-    "SXF/濃紫色", "SXF/茶色", "SXF/橙色", "SXF/明緑色", "SXF/明青色", "SXF/薄紫色", "SXF/明灰色", "SXF/暗灰色",
+    "SXF/黒色",   "SXF/赤色",   "SXF/緑色",   "SXF/青色",   "SXF/黄色", "SXF/紫色",
+    "SXF/水色",   "SXF/白色",   "SXF/濃紫色", "SXF/茶色",   "SXF/橙色", "SXF/明緑色",
+    "SXF/明青色", "SXF/薄紫色", "SXF/明灰色", "SXF/暗灰色",
 };
 
 constexpr std::array<std::string_view, 9> kPlainLineTypeNames{
-    "実線", "点線1", "点線2", "点線3", "一点鎖線1", "一点鎖線2", "二点鎖線1", "二点鎖線2", "補助線種",
+    "実線",      "点線1",     "点線2",     "点線3",    "一点鎖線1",
+    "一点鎖線2", "二点鎖線1", "二点鎖線2", "補助線種",
 };
 
 constexpr std::array<std::string_view, 16> kSxfLineTypeNames{
-    "SXF/実線",         "SXF/破線",         "SXF/跳び破線",     "SXF/一点長鎖線",
-    "SXF/二点長鎖線",   "SXF/三点長鎖線",   "SXF/点線",         "SXF/一点鎖線",
-    "SXF/二点鎖線",     "SXF/一点短鎖線",   "SXF/一点二短鎖線", "SXF/二点短鎖線",
-    "SXF/二点二短鎖線", "SXF/三点短鎖線",   "SXF/三点二短鎖線", "SXF/(予約)",
+    "SXF/実線",         "SXF/破線",       "SXF/跳び破線",     "SXF/一点長鎖線",
+    "SXF/二点長鎖線",   "SXF/三点長鎖線", "SXF/点線",         "SXF/一点鎖線",
+    "SXF/二点鎖線",     "SXF/一点短鎖線", "SXF/一点二短鎖線", "SXF/二点短鎖線",
+    "SXF/二点二短鎖線", "SXF/三点短鎖線", "SXF/三点二短鎖線", "SXF/(予約)",
 };
 
 constexpr std::array<std::string_view, kNotesLineCount> kNotes{
@@ -107,9 +111,11 @@ constexpr std::array<std::string_view, kNotesLineCount> kNotes{
 };
 
 // Appends "<prefix><first>" ... "<prefix><last>" in ascending order.
-void AddNumbered(std::vector<std::string>& entries, std::string_view prefixUtf8, int first, int last) {
+void AddNumbered(std::vector<std::string>& entries, std::string_view prefixUtf8, int first,
+                 int last) {
     const std::string prefix = Sjis(prefixUtf8);
-    for (int number = first; number <= last; ++number) entries.push_back(prefix + std::to_string(number));
+    for (int number = first; number <= last; ++number)
+        entries.push_back(prefix + std::to_string(number));
 }
 
 }  // namespace
@@ -145,3 +151,5 @@ std::vector<std::string> NotesLines() {
     for (const auto line : kNotes) lines.push_back(Sjis(line));
     return lines;
 }
+
+}  // namespace rv17

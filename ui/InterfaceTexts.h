@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace rv17 {
+
 namespace texts {
 
 // Main dialog.
@@ -18,7 +20,8 @@ inline constexpr std::string_view kColourLabel = "線色：";
 inline constexpr std::string_view kLineTypeLabel = "線種：";
 inline constexpr std::string_view kWidthLabel = "線幅：";
 inline constexpr std::string_view kEditButton = "編集";
-inline constexpr std::string_view kRecolourNumbered = "線色1～8のソリッド図形も上記線色でハッチする";
+inline constexpr std::string_view kRecolourNumbered =
+    "線色1～8のソリッド図形も上記線色でハッチする";
 inline constexpr std::string_view kRecolourSxf = "SXF線色のソリッド図形も上記線色でハッチする";
 inline constexpr std::string_view kStatusDesignText = "Label3";
 inline constexpr std::string_view kOk = "ＯＫ(&Y)";
@@ -56,3 +59,5 @@ std::string Sjis(std::string_view utf8);
 std::vector<std::string> ColourListEntries();
 std::vector<std::string> LineTypeListEntries();
 std::vector<std::string> NotesLines();
+
+}  // namespace rv17

@@ -1,13 +1,15 @@
 // Loading and saving the settings file.
-#include "SettingsFile.h"
+#include "ui/SettingsFile.h"
 
 #include <array>
 #include <charconv>
 #include <vector>
 
-#include "FileAccess.h"
-#include "InterfaceTexts.h"
-#include "TextConversions.h"
+#include "exchange/FileAccess.h"
+#include "geometry/TextConversions.h"
+#include "ui/InterfaceTexts.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -42,21 +44,50 @@ std::vector<std::string_view> SplitLines(std::string_view bytes, bool complete) 
 void ApplyLine(std::size_t index, std::string_view line, SettingsFile& settings) {
     HatchSettings& last = settings.lastValues;
     switch (index) {
-        case 0: settings.mainPosition.left = TextToInteger(line); break;
-        case 1: settings.mainPosition.top = TextToInteger(line); break;
-        case 2: settings.editorPosition.left = TextToInteger(line); break;
-        case 3: settings.editorPosition.top = TextToInteger(line); break;
-        case 4: settings.intervalList = line; break;
-        case 5: settings.angleList = line; break;
-        case 6: settings.widthList = line; break;
-        case 7: last.interval = line; break;
-        case 8: last.angleDegrees = line; break;
-        case 9: last.colourIndex = TextToInteger(line); break;
-        case 10: last.lineTypeIndex = TextToInteger(line); break;
-        case 11: last.width = line; break;
-        case 12: last.recolourNumberedSolids = TextToFlag(line); break;
-        case 13: last.recolourSxfSolids = TextToFlag(line); break;
-        default: break;
+        case 0:
+            settings.mainPosition.left = TextToInteger(line);
+            break;
+        case 1:
+            settings.mainPosition.top = TextToInteger(line);
+            break;
+        case 2:
+            settings.editorPosition.left = TextToInteger(line);
+            break;
+        case 3:
+            settings.editorPosition.top = TextToInteger(line);
+            break;
+        case 4:
+            settings.intervalList = line;
+            break;
+        case 5:
+            settings.angleList = line;
+            break;
+        case 6:
+            settings.widthList = line;
+            break;
+        case 7:
+            last.interval = line;
+            break;
+        case 8:
+            last.angleDegrees = line;
+            break;
+        case 9:
+            last.colourIndex = TextToInteger(line);
+            break;
+        case 10:
+            last.lineTypeIndex = TextToInteger(line);
+            break;
+        case 11:
+            last.width = line;
+            break;
+        case 12:
+            last.recolourNumberedSolids = TextToFlag(line);
+            break;
+        case 13:
+            last.recolourSxfSolids = TextToFlag(line);
+            break;
+        default:
+            break;
     }
 }
 
@@ -124,7 +155,7 @@ bool SaveSettings(const std::filesystem::path& path, const SettingsFile& setting
 
 bool TextToFlag(std::string_view text) {
     static constexpr std::array<std::string_view, 10> kTrueSpellings{
-        "T", "TR", "TRU", "TRUE", "1",
+        "T",        "TR", "TRU", "TRUE", "1",
         "\x82\x50",  // "１", the full-width digit one
         "\x81\x9B",  // "○"
         "ON",
@@ -146,6 +177,9 @@ std::optional<HatchSettings> LoadHatchSettings(const std::filesystem::path& path
     LoadSettings(path, settings);
     HatchSettings values = settings.lastValues;
     if (values.colourIndex < 0 || values.colourIndex >= kColourEntryCount) values.colourIndex = -1;
-    if (values.lineTypeIndex < 0 || values.lineTypeIndex >= kLineTypeEntryCount) values.lineTypeIndex = -1;
+    if (values.lineTypeIndex < 0 || values.lineTypeIndex >= kLineTypeEntryCount)
+        values.lineTypeIndex = -1;
     return values;
 }
+
+}  // namespace rv17

@@ -8,14 +8,19 @@
 #include <string>
 #include <string_view>
 
-#include "HatchSettings.h"
-#include "Toolkit.h"
+#include "hatch/HatchSettings.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 inline constexpr ui::ScreenPosition kDefaultMainPosition{100, 100};
 inline constexpr ui::ScreenPosition kEditorDesignedPosition{193, 132};
-inline constexpr std::string_view kDefaultIntervalList = R"("0.3","0.5","1","1.5","2","2.5","3","4","5","10")";
-inline constexpr std::string_view kDefaultAngleList = R"("0","30","45","60","75","90","120","135","150")";
-inline constexpr std::string_view kDefaultWidthList = R"("-1","0","13","18","25","35","50","70","100","140","200")";
+inline constexpr std::string_view kDefaultIntervalList =
+    R"("0.3","0.5","1","1.5","2","2.5","3","4","5","10")";
+inline constexpr std::string_view kDefaultAngleList =
+    R"("0","30","45","60","75","90","120","135","150")";
+inline constexpr std::string_view kDefaultWidthList =
+    R"("-1","0","13","18","25","35","50","70","100","140","200")";
 
 // What the file holds, in memory. The lists are comma texts; lastValues are
 // the main dialog's texts, selections and check boxes as the user left them.
@@ -51,3 +56,5 @@ std::string FlagToText(bool flag);
 // them (a list entry that does not exist reads as no selection, -1), for
 // conversions run without a window. Nothing when there is no such file.
 std::optional<HatchSettings> LoadHatchSettings(const std::filesystem::path& path);
+
+}  // namespace rv17

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace rv17 {
+
 namespace ui {
 
 struct Colour {
@@ -43,20 +45,20 @@ enum class ControlKind {
     DropDownList,      // a choice among items only
     Button,
     CheckBox,
-    Edit,              // single-line text field
-    ListBox,           // single selection
-    Memo,              // read-only multi-line text with a vertical scroll bar
+    Edit,     // single-line text field
+    ListBox,  // single selection
+    Memo,     // read-only multi-line text with a vertical scroll bar
 };
 
 inline constexpr int kNoTabStop = -1;
 
 struct ControlDesign {
-    std::string name;     // "ComboBox1", the name the dialog code uses
+    std::string name;  // "ComboBox1", the name the dialog code uses
     ControlKind kind = ControlKind::Label;
     Bounds bounds;
     int tabOrder = kNoTabStop;
-    std::string caption;  // Shift-JIS; "&" marks the access key of buttons
-    int fontHeight = 13;  // pixels
+    std::string caption;     // Shift-JIS; "&" marks the access key of buttons
+    int fontHeight = 13;     // pixels
     bool isDefault = false;  // pressed by Enter
     bool isCancel = false;   // pressed by Escape
     bool imeDisabled = false;
@@ -176,3 +178,5 @@ public:
 };
 
 }  // namespace ui
+
+}  // namespace rv17

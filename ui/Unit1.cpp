@@ -1,13 +1,15 @@
 // The main dialog's handlers: start-up, the OK decision, the preset list
 // editing and shut-down.
-#include "Unit1.h"
+#include "ui/Unit1.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "CommaText.h"
-#include "InterfaceTexts.h"
-#include "Unit2.h"
+#include "ui/CommaText.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/Unit2.h"
+
+namespace rv17 {
 
 TForm1::TForm1(ui::Application& application, RunSequence& run)
     : window_(application.CreateDialogWindow(Design())),
@@ -32,7 +34,8 @@ TForm1::TForm1(ui::Application& application, RunSequence& run)
 }
 
 TForm2& TForm1::Editor() const {
-    if (editor_ == nullptr) throw std::logic_error("TForm1 is shown without its preset list editor");
+    if (editor_ == nullptr)
+        throw std::logic_error("TForm1 is shown without its preset list editor");
     return *editor_;
 }
 
@@ -85,11 +88,21 @@ HatchSettings TForm1::ReadHatchSettings() const {
 
 void TForm1::Button1Click() {
     switch (run_.DecideOk(ReadHatchSettings())) {
-        case OkDecision::Converted: window_->Close(); return;
-        case OkDecision::IntervalRefused: ComboBox1.SetFocus(); return;
-        case OkDecision::WidthRefused: ComboBox5.SetFocus(); return;
-        case OkDecision::NoSolidsRefused: Refuse(texts::kNoSolids, Button2); return;
-        case OkDecision::SweepTooLarge: Refuse(texts::kSweepTooLarge, ComboBox1); return;
+        case OkDecision::Converted:
+            window_->Close();
+            return;
+        case OkDecision::IntervalRefused:
+            ComboBox1.SetFocus();
+            return;
+        case OkDecision::WidthRefused:
+            ComboBox5.SetFocus();
+            return;
+        case OkDecision::NoSolidsRefused:
+            Refuse(texts::kNoSolids, Button2);
+            return;
+        case OkDecision::SweepTooLarge:
+            Refuse(texts::kSweepTooLarge, ComboBox1);
+            return;
     }
 }
 
@@ -130,3 +143,5 @@ void TForm1::FormClose() {
     SaveSettings(run_.SettingsPath(), CollectSettings());
     run_.EndShutDown();
 }
+
+}  // namespace rv17

@@ -6,10 +6,12 @@
 #include <memory>
 #include <string_view>
 
-#include "HatchSettings.h"
-#include "RunSequence.h"
-#include "SettingsFile.h"
-#include "Toolkit.h"
+#include "app/RunSequence.h"
+#include "hatch/HatchSettings.h"
+#include "ui/SettingsFile.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 class TForm2;
 
@@ -63,3 +65,5 @@ private:
     ui::Label& Label3;  // status line
     ui::Button& Button2;
 };
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // The main dialog's window and controls as designed, in pixels of the client area.
-#include "InterfaceTexts.h"
-#include "SettingsFile.h"
-#include "Unit1.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/SettingsFile.h"
+#include "ui/Unit1.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -27,7 +29,8 @@ ui::ControlDesign Box(const char* name, ControlKind kind, ui::Bounds bounds, int
 
 // The three list edit buttons use a slightly smaller font to fit their height.
 ui::ControlDesign EditButton(const char* name, int top, int tabOrder) {
-    ui::ControlDesign control = Control(name, ControlKind::Button, {216, top, 57, 22}, tabOrder, texts::kEditButton);
+    ui::ControlDesign control =
+        Control(name, ControlKind::Button, {216, top, 57, 22}, tabOrder, texts::kEditButton);
     control.fontHeight = 12;
     return control;
 }
@@ -45,7 +48,8 @@ ui::WindowDesign TForm1::Design() {
     design.fontName = Sjis(texts::kFontName);
 
     design.controls = {
-        Control("Label2", ControlKind::Label, {8, 12, 84, 13}, ui::kNoTabStop, texts::kIntervalLabel),
+        Control("Label2", ControlKind::Label, {8, 12, 84, 13}, ui::kNoTabStop,
+                texts::kIntervalLabel),
         Box("ComboBox1", ControlKind::EditableComboBox, {96, 8, 113, 21}, 0),
         EditButton("Button3", 7, 1),
         Control("Label1", ControlKind::Label, {8, 36, 84, 13}, ui::kNoTabStop, texts::kAngleLabel),
@@ -53,21 +57,25 @@ ui::WindowDesign TForm1::Design() {
         EditButton("Button4", 31, 3),
         Control("Label5", ControlKind::Label, {8, 60, 42, 13}, ui::kNoTabStop, texts::kColourLabel),
         Box("ComboBox3", ControlKind::DropDownList, {96, 56, 177, 21}, 4),
-        Control("Label6", ControlKind::Label, {8, 84, 42, 13}, ui::kNoTabStop, texts::kLineTypeLabel),
+        Control("Label6", ControlKind::Label, {8, 84, 42, 13}, ui::kNoTabStop,
+                texts::kLineTypeLabel),
         Box("ComboBox4", ControlKind::DropDownList, {96, 80, 177, 21}, 5),
         Control("Label7", ControlKind::Label, {8, 108, 42, 13}, ui::kNoTabStop, texts::kWidthLabel),
         Box("ComboBox5", ControlKind::EditableComboBox, {96, 104, 113, 21}, 6),
         EditButton("Button5", 103, 7),
         Control("CheckBox1", ControlKind::CheckBox, {8, 128, 335, 17}, 8, texts::kRecolourNumbered),
         Control("CheckBox2", ControlKind::CheckBox, {8, 152, 335, 17}, 9, texts::kRecolourSxf),
-        Control("Label3", ControlKind::Label, {8, 176, 42, 13}, ui::kNoTabStop, texts::kStatusDesignText),
+        Control("Label3", ControlKind::Label, {8, 176, 42, 13}, ui::kNoTabStop,
+                texts::kStatusDesignText),
         Control("Button1", ControlKind::Button, {24, 200, 137, 33}, 10, texts::kOk),
         Control("Button2", ControlKind::Button, {184, 200, 137, 33}, 11, texts::kCancel),
         // Read only and skipped by Tab, so Enter in it still presses OK.
         Control("Memo1", ControlKind::Memo, {344, 0, 193, 233}, ui::kNoTabStop),
     };
-    design.controls[16].isDefault = true;                 // Button1, OK
-    design.controls[17].isCancel = true;                  // Button2, Cancel
+    design.controls[16].isDefault = true;                        // Button1, OK
+    design.controls[17].isCancel = true;                         // Button2, Cancel
     design.controls[18].background = ui::Colour{187, 235, 244};  // Memo1
     return design;
 }
+
+}  // namespace rv17

@@ -1,12 +1,14 @@
 // The preset list editor's handlers.
-#include "Unit2.h"
+#include "ui/Unit2.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "InterfaceTexts.h"
-#include "SettingsFile.h"
-#include "TextConversions.h"
+#include "geometry/TextConversions.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/SettingsFile.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -67,8 +69,16 @@ ui::WindowDesign TForm2::Design() {
                                  .caption = Sjis(caption)};
     };
     design.controls = {
-        {.name = "Edit1", .kind = ControlKind::Edit, .bounds = {8, 8, 169, 21}, .tabOrder = 0, .caption = {}},
-        {.name = "ListBox1", .kind = ControlKind::ListBox, .bounds = {8, 32, 169, 217}, .tabOrder = 1, .caption = {}},
+        {.name = "Edit1",
+         .kind = ControlKind::Edit,
+         .bounds = {8, 8, 169, 21},
+         .tabOrder = 0,
+         .caption = {}},
+        {.name = "ListBox1",
+         .kind = ControlKind::ListBox,
+         .bounds = {8, 32, 169, 217},
+         .tabOrder = 1,
+         .caption = {}},
         button("Button1", 8, 2, texts::kAdd),
         button("Button2", 40, 3, texts::kInsert),
         button("Button3", 72, 4, texts::kUp),
@@ -131,7 +141,8 @@ void TForm2::MoveSelected(int step) {
     PresetList items = ListBox1.Items();
     const int selected = ListBox1.ItemIndex();
     const int target = selected + step;
-    if (items.empty() || selected < 0 || target < 0 || target >= static_cast<int>(items.size())) return;
+    if (items.empty() || selected < 0 || target < 0 || target >= static_cast<int>(items.size()))
+        return;
     std::swap(items[static_cast<std::size_t>(selected)], items[static_cast<std::size_t>(target)]);
     ListBox1.SetItems(items);
     ListBox1.SetItemIndex(target);
@@ -163,3 +174,5 @@ void TForm2::ListBox1DblClick() {
     if (items.empty() || selected < 0) return;
     Edit1.SetText(items[static_cast<std::size_t>(selected)]);
 }
+
+}  // namespace rv17

@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "CommaText.h"
-#include "Toolkit.h"
+#include "ui/CommaText.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 class TForm2 {
 public:
@@ -52,3 +54,5 @@ private:
     std::string listText_;
     bool accepted_ = false;
 };
+
+}  // namespace rv17

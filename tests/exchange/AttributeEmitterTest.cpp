@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "WriterTestSupport.h"
+#include "tests/exchange/WriterTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -23,21 +25,39 @@ struct TrackingCase {
     std::vector<Step> steps;
 };
 
-Call Lg(int v) { return [v](EntityStore& s) { EmitLayerGroup(s, v); }; }
-Call Ly(int v) { return [v](EntityStore& s) { EmitLayer(s, v); }; }
-Call Lc(int v) { return [v](EntityStore& s) { EmitColour(s, v); }; }
-Call Lt(int v) { return [v](EntityStore& s) { EmitLineType(s, v); }; }
-Call Lw(int v) { return [v](EntityStore& s) { EmitLineWidth(s, v); }; }
-Call Rgb(int v) { return [v](EntityStore& s) { EmitRgbColour(s, v); }; }
-Call Cc(int v) { return [v](EntityStore& s) { EmitCcValue(s, v); }; }
-Call Pn(int v) { return [v](EntityStore& s) { EmitPointColour(s, v); }; }
+Call Lg(int v) {
+    return [v](EntityStore& s) { EmitLayerGroup(s, v); };
+}
+Call Ly(int v) {
+    return [v](EntityStore& s) { EmitLayer(s, v); };
+}
+Call Lc(int v) {
+    return [v](EntityStore& s) { EmitColour(s, v); };
+}
+Call Lt(int v) {
+    return [v](EntityStore& s) { EmitLineType(s, v); };
+}
+Call Lw(int v) {
+    return [v](EntityStore& s) { EmitLineWidth(s, v); };
+}
+Call Rgb(int v) {
+    return [v](EntityStore& s) { EmitRgbColour(s, v); };
+}
+Call Cc(int v) {
+    return [v](EntityStore& s) { EmitCcValue(s, v); };
+}
+Call Pn(int v) {
+    return [v](EntityStore& s) { EmitPointColour(s, v); };
+}
 Call Font(std::string name) {
     return [name](EntityStore& s) { EmitFontName(s, name); };
 }
 Call Size(int no, int colour, double w, double h, double sp) {
     return [=](EntityStore& s) { EmitTextSize(s, no, colour, w, h, sp); };
 }
-Call Z(int v) { return [v](EntityStore& s) { EmitZFlags(s, v); }; }
+Call Z(int v) {
+    return [v](EntityStore& s) { EmitZFlags(s, v); };
+}
 
 void NoSetup(EntityStore&) {}
 void WithWidths(EntityStore& s) {
@@ -60,19 +80,30 @@ TEST_P(AttributeTracking, WritesOnlyWhatChanged) {
 }
 
 const std::vector<TrackingCase> kLayerCases = {
-    {"first values always written", NoSetup, {{Lg(0), {"lg0"}}, {Ly(0), {"ly0"}}, {Lg(0), {}}, {Ly(0), {}}}},
+    {"first values always written",
+     NoSetup,
+     {{Lg(0), {"lg0"}}, {Ly(0), {"ly0"}}, {Lg(0), {}}, {Ly(0), {}}}},
     {"group change rewrites unchanged layer",
      NoSetup,
      {{Lg(0), {"lg0"}}, {Ly(2), {"ly2"}}, {Lg(1), {"lg1"}}, {Ly(2), {"ly2"}}, {Ly(2), {}}}},
-    {"layer change alone", NoSetup, {{Lg(3), {"lg3"}}, {Ly(2), {"ly2"}}, {Lg(3), {}}, {Ly(4), {"ly4"}}}},
-    {"hexadecimal digits", NoSetup, {{Lg(10), {"lgA"}}, {Ly(15), {"lyF"}}, {Lg(11), {"lgB"}}, {Ly(15), {"lyF"}}}},
+    {"layer change alone",
+     NoSetup,
+     {{Lg(3), {"lg3"}}, {Ly(2), {"ly2"}}, {Lg(3), {}}, {Ly(4), {"ly4"}}}},
+    {"hexadecimal digits",
+     NoSetup,
+     {{Lg(10), {"lgA"}}, {Ly(15), {"lyF"}}, {Lg(11), {"lgB"}}, {Ly(15), {"lyF"}}}},
     {"values beyond one digit", NoSetup, {{Lg(16), {"lg10"}}, {Ly(-1), {"lyFFFFFFFF"}}}},
 };
 
 const std::vector<TrackingCase> kColourCases = {
     {"colour once per change",
      NoSetup,
-     {{Lc(1), {"lc1"}}, {Lc(1), {}}, {Lc(3), {"lc3"}}, {Lt(1), {"lt1"}}, {Lt(1), {}}, {Lt(2), {"lt2"}}}},
+     {{Lc(1), {"lc1"}},
+      {Lc(1), {}},
+      {Lc(3), {"lc3"}},
+      {Lt(1), {"lt1"}},
+      {Lt(1), {}},
+      {Lt(2), {"lt2"}}}},
     {"rgb line counts as colour 10",
      NoSetup,
      {{Lc(3), {"lc3"}}, {Rgb(255), {"lc10 255"}}, {Lc(10), {}}, {Rgb(255), {}}, {Lc(4), {"lc4"}}}},
@@ -88,15 +119,23 @@ const std::vector<TrackingCase> kColourCases = {
     {"first rgb written even as 0", NoSetup, {{Rgb(0), {"lc10 0"}}}},
     // A written colour clears the RGB pending flag, so the default RGB value
     // counts as written after "lc10".
-    {"colour 10 then default rgb", NoSetup, {{Lc(10), {"lc10"}}, {Rgb(0), {}}, {Rgb(5), {"lc10 5"}}}},
-    {"unchanged colour leaves rgb pending", NoSetup, {{Lc(1), {"lc1"}}, {Lc(1), {}}, {Rgb(0), {"lc10 0"}}}},
+    {"colour 10 then default rgb",
+     NoSetup,
+     {{Lc(10), {"lc10"}}, {Rgb(0), {}}, {Rgb(5), {"lc10 5"}}}},
+    {"unchanged colour leaves rgb pending",
+     NoSetup,
+     {{Lc(1), {"lc1"}}, {Lc(1), {}}, {Rgb(0), {"lc10 0"}}}},
 };
 
 const std::vector<TrackingCase> kWidthCases = {
     {"no widths in the input", NoSetup, {{Lw(0), {}}, {Lw(-1), {}}, {Lw(50), {}}}},
     {"widths normalised",
      WithWidths,
-     {{Lw(-1), {"lw25"}}, {Lw(25), {}}, {Lw(30001), {"lw0"}}, {Lw(-5), {}}, {Lw(30000), {"lw30000"}}}},
+     {{Lw(-1), {"lw25"}},
+      {Lw(25), {}},
+      {Lw(30001), {"lw0"}},
+      {Lw(-5), {}},
+      {Lw(30000), {"lw30000"}}}},
     {"initial width beyond range",
      [](EntityStore& s) {
          s.lineWidthSeen = true;
@@ -106,7 +145,9 @@ const std::vector<TrackingCase> kWidthCases = {
 };
 
 const std::vector<TrackingCase> kTextCases = {
-    {"size number once", NoSetup, {{Size(3, 2, 1, 1, 0), {"cn3"}}, {Size(3, 5, 9, 9, 9), {}}, {Size(4, 2, 1, 1, 0), {"cn4"}}}},
+    {"size number once",
+     NoSetup,
+     {{Size(3, 2, 1, 1, 0), {"cn3"}}, {Size(3, 5, 9, 9, 9), {}}, {Size(4, 2, 1, 1, 0), {"cn4"}}}},
     {"free size compared exactly",
      NoSetup,
      {{Size(0, 3, 2.5, 2.5, 0.5), {"cn0 2.5 2.5 0.5 3"}},
@@ -116,7 +157,9 @@ const std::vector<TrackingCase> kTextCases = {
       {Size(0, 4, 0.3, 2.5, 0.5), {"cn0 0.3 2.5 0.5 4"}}}},
     {"free size kept across numbered sizes",
      NoSetup,
-     {{Size(0, 1, 2, 2, 0), {"cn0 2 2 0 1"}}, {Size(5, 9, 7, 7, 7), {"cn5"}}, {Size(0, 1, 2, 2, 0), {"cn0 2 2 0 1"}}}},
+     {{Size(0, 1, 2, 2, 0), {"cn0 2 2 0 1"}},
+      {Size(5, 9, 7, 7, 7), {"cn5"}},
+      {Size(0, 1, 2, 2, 0), {"cn0 2 2 0 1"}}}},
     {"size out of range takes initial free size",
      [](EntityStore& s) {
          s.initial.initialSizeNo = 0;
@@ -125,7 +168,9 @@ const std::vector<TrackingCase> kTextCases = {
      {{Size(11, 2, 1, 1, 1), {"cn0 4.5 5 0.25 6"}}, {Size(-1, 3, 8, 8, 8), {}}}},
     {"size out of range takes initial number",
      [](EntityStore& s) { s.initial.initialSizeNo = 4; },
-     {{Size(-1, 2, 1, 1, 1), {"cn4"}}, {Size(4, 2, 1, 1, 1), {}}, {Size(10, 2, 1, 1, 1), {"cn10"}}}},
+     {{Size(-1, 2, 1, 1, 1), {"cn4"}},
+      {Size(4, 2, 1, 1, 1), {}},
+      {Size(10, 2, 1, 1, 1), {"cn10"}}}},
     {"cc values", NoSetup, {{Cc(9), {"cc0"}}, {Cc(-1), {}}, {Cc(8), {"cc8"}}, {Cc(8), {}}}},
     {"font names",
      [](EntityStore& s) { s.initial.initialFontName = "Mincho"; },
@@ -134,7 +179,9 @@ const std::vector<TrackingCase> kTextCases = {
       {Font(""), {"cn\"$Mincho"}},
       {Font("<>"), {}},
       {Font("mincho"), {"cn\"$mincho"}}}},
-    {"default font written once", NoSetup, {{Font(std::string(kDefaultFontName)), {"cn\"$" + std::string(kDefaultFontName)}}}},
+    {"default font written once",
+     NoSetup,
+     {{Font(std::string(kDefaultFontName)), {"cn\"$" + std::string(kDefaultFontName)}}}},
     {"point colour", NoSetup, {{Pn(1), {"pn1"}}, {Pn(1), {}}, {Pn(9), {"pn9"}}}},
 };
 
@@ -185,3 +232,5 @@ TEST(AttributeTracking, LongFontNameIsCutWithoutSplittingACharacter) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // The entity store: defaults, block growth, order and counts.
 #include <gtest/gtest.h>
 
-#include "JwwGaibu.h"
+#include "exchange/JwwGaibu.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -109,3 +111,5 @@ TEST(OutputLines, HoldsLinesCompactlyInOrder) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -5,15 +5,18 @@
 #include <filesystem>
 #include <string>
 
-#include "ReaderTestSupport.h"
-#include "TestFolder.h"
+#include "tests/exchange/ReaderTestSupport.h"
+#include "tests/support/TestFolder.h"
+
+namespace rv17 {
 
 namespace {
 
 const std::filesystem::path kTestData = std::filesystem::path(RV17_TEST_DATA_DIR) / "exchange";
 const std::filesystem::path kExample = std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT";
 
-std::unique_ptr<EntityStore> StoreFromFile(const std::filesystem::path& path, bool expectRead = true) {
+std::unique_ptr<EntityStore> StoreFromFile(const std::filesystem::path& path,
+                                           bool expectRead = true) {
     auto store = NewStore();
     EXPECT_EQ(ReadExchangeFile(*store, path), expectRead) << path;
     return store;
@@ -38,7 +41,9 @@ TEST(ExchangeFile, MissingFileLeavesTheStoreAsInitialised) {
 }
 
 TEST(ExchangeFile, EmptyFileAndFileOfOnlyTheEndMarkGiveAnEmptyDrawing) {
-    for (const std::string& bytes : {std::string(), std::string("\x1A"), std::string("\x1A" "ci 0 0 1\r\n")}) {
+    for (const std::string& bytes : {std::string(), std::string("\x1A"),
+                                     std::string("\x1A"
+                                                 "ci 0 0 1\r\n")}) {
         const auto store = StoreFromBytes(bytes);
         EXPECT_EQ(store->EntityOrder.Count(), 0u);
         EXPECT_EQ(SolidCount(*store), 0);
@@ -57,8 +62,14 @@ TEST(ExchangeFile, LineEndsAndTheEndMark) {
         {"no final line end", "ci 0 0 1\r\nci 0 0 2", 2, 2},
         {"CR without LF at the end", "ci 0 0 1\r\nci 0 0 2\r", 2, 2},
         {"CR inside a line is dropped", "ci 0 0\r 1\n", 1, 1},
-        {"end mark inside a line", "ci 0 0 1\r\nci 0 0 2\x1A" "5\r\nci 0 0 3\r\n", 2, 2},
-        {"end mark after a line end", "ci 0 0 1\n\x1A" "ci 0 0 2\n", 1, 1},
+        {"end mark inside a line",
+         "ci 0 0 1\r\nci 0 0 2\x1A"
+         "5\r\nci 0 0 3\r\n",
+         2, 2},
+        {"end mark after a line end",
+         "ci 0 0 1\n\x1A"
+         "ci 0 0 2\n",
+         1, 1},
         {"NUL bytes dropped", Bytes("ci 0 0\0 1\0\r\n\0\r\n"), 1, 1},
         {"lead byte before CR LF is dropped", "ci 0 0 1\x82\r\n", 1, 1},
         {"blank lines", "\r\n\r\n   \r\nci 0 0 4\r\n\r\n", 1, 4},
@@ -88,7 +99,9 @@ TEST(ExchangeFile, LinesLongerThanTheReadBufferAndLinesAcrossItsEdges) {
 }
 
 TEST(ExchangeFile, TextOfTheFileAndOfMemoryReadAlike) {
-    const std::string bytes = "lc10 255\r\nsl 0 0 5 0 0 5\nci 1 2 3\x1A" "ci 4 5 6\r\n";
+    const std::string bytes =
+        "lc10 255\r\nsl 0 0 5 0 0 5\nci 1 2 3\x1A"
+        "ci 4 5 6\r\n";
     const auto fromFile = StoreFromBytes(bytes);
     auto fromText = NewStore();
     ParseExchangeText(*fromText, bytes);
@@ -103,7 +116,8 @@ TEST(ExchangeFile, ExampleDrawingHoldsEveryKind) {
     for (int kind = 1; kind <= 15; ++kind) {
         EXPECT_GT(EntityCount(*store, static_cast<EntityKind>(kind)), 0u) << "kind " << kind;
     }
-    EXPECT_EQ(store->fileName, "C:\\jww\\\x90\x7D\x96\xCA\\\x95\xBD\x96\xCA\x8F\xDA\x8D\xD7 A-101.jww");
+    EXPECT_EQ(store->fileName,
+              "C:\\jww\\\x90\x7D\x96\xCA\\\x95\xBD\x96\xCA\x8F\xDA\x8D\xD7 A-101.jww");
     EXPECT_EQ(store->groupScale[15], 10.0);
     EXPECT_EQ(store->TextSizeTable[10].charWidth, 10.0);
     EXPECT_EQ(store->TextSizeTable[9].colour, 5);
@@ -138,3 +152,5 @@ TEST(ExchangeFile, PolylineAndDimensionDrawing) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -5,8 +5,10 @@
 #include <fstream>
 #include <string>
 
-#include "FileAccess.h"
-#include "TestFolder.h"
+#include "exchange/FileAccess.h"
+#include "tests/support/TestFolder.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -71,3 +73,5 @@ TEST(FileAccess, HandlesJapaneseFolderNames) {
 }
 
 }  // namespace
+
+}  // namespace rv17

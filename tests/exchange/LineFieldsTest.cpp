@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "LineFields.h"
-#include "ReaderTestSupport.h"
+#include "exchange/LineFields.h"
+#include "tests/exchange/ReaderTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -35,26 +37,45 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"blanks separate once", "ci  10\t 20   5", {"ci", "10", "20", "5"}},
         CutCase{"leading blanks skipped", "   \t pl", {"pl"}},
         CutCase{"trailing blank adds an empty field", "ci 10 20 5 ", {"ci", "10", "20", "5", ""}},
-        CutCase{"empty line", "", {""}},
-        CutCase{"blank line", " \t  ", {""}},
+        CutCase{"empty line", "", {""}}, CutCase{"blank line", " \t  ", {""}},
         CutCase{"quote keeps the rest, closing quote included",
-                "ch 1 2 3 4 \"a  b\" c", {"ch", "1", "2", "3", "4", "a  b\" c"}},
-        CutCase{"quote inside the key is dropped", "cn\"$\x82\x6C\x82\x72 \x96\xBE\x92\xA9",
+                "ch 1 2 3 4 \"a  b\" c",
+                {"ch", "1", "2", "3", "4", "a  b\" c"}},
+        CutCase{"quote inside the key is dropped",
+                "cn\"$\x82\x6C\x82\x72 \x96\xBE\x92\xA9",
                 {"cn$\x82\x6C\x82\x72 \x96\xBE\x92\xA9"}},
         CutCase{"equals sign kept, rest one field", "file=C:\\a b\\c.jww", {"file=C:\\a b\\c.jww"}},
         CutCase{"equals sign after a field", "x y=1 2", {"x", "y=1 2"}},
-        CutCase{"trail byte 0x5C stays with its lead", "ch 1 2 3 4 \x83\x5C\x95\x5C",
+        CutCase{"trail byte 0x5C stays with its lead",
+                "ch 1 2 3 4 \x83\x5C\x95\x5C",
                 {"ch", "1", "2", "3", "4", "\x83\x5C\x95\x5C"}},
         CutCase{"trail byte quote opens no quotation", "a\x81\x22 b", {"a\x81\x22", "b"}},
-        CutCase{"trail byte blank ends no field", "a\x81\x20" "b c", {"a\x81\x20" "b", "c"}},
+        CutCase{"trail byte blank ends no field",
+                "a\x81\x20"
+                "b c",
+                {"a\x81\x20"
+                 "b",
+                 "c"}},
         CutCase{"lone lead byte at the end dropped", "ab\x82", {"ab"}},
         CutCase{"lone lead byte after a blank", "ab \x82", {"ab", ""}},
-        CutCase{"0xFE and 0xFF dropped", "a\xFE" "b\xFF", {"ab"}},
-        CutCase{"control bytes and NUL dropped", Bytes("a\x01" "b\0c\r"), {"abc"}},
+        CutCase{"0xFE and 0xFF dropped",
+                "a\xFE"
+                "b\xFF",
+                {"ab"}},
+        CutCase{"control bytes and NUL dropped",
+                Bytes("a\x01"
+                      "b\0c\r"),
+                {"abc"}},
         CutCase{"tab inside a quotation dropped", "x \"a\tb", {"x", "ab"}},
         CutCase{"single-byte katakana kept", "\xB1\xB2 \xDF", {"\xB1\xB2", "\xDF"}},
-        CutCase{"full-width blank is a character", "a\x81\x40" "b", {"a\x81\x40" "b"}}),
-    [](const testing::TestParamInfo<CutCase>& info) { return "Case" + std::to_string(info.index); });
+        CutCase{"full-width blank is a character",
+                "a\x81\x40"
+                "b",
+                {"a\x81\x40"
+                 "b"}}),
+    [](const testing::TestParamInfo<CutCase>& info) {
+        return "Case" + std::to_string(info.index);
+    });
 
 std::string NumberedFields(int count) {
     std::string line;
@@ -83,3 +104,5 @@ TEST(LineFields, VeryLongFieldIsKeptWhole) {
 }
 
 }  // namespace
+
+}  // namespace rv17

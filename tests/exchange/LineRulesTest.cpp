@@ -5,14 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "ReaderTestSupport.h"
+#include "tests/exchange/ReaderTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
 // The kinds of the entities in file order.
 std::vector<EntityKind> Kinds(const EntityStore& store) {
     std::vector<EntityKind> kinds;
-    for (std::size_t i = 0; i < store.EntityOrder.Count(); ++i) kinds.push_back(store.EntityOrder[i].kind);
+    for (std::size_t i = 0; i < store.EntityOrder.Count(); ++i)
+        kinds.push_back(store.EntityOrder[i].kind);
     return kinds;
 }
 
@@ -37,39 +40,32 @@ TEST_P(LineRulesKinds, CreateTheseEntities) {
 
 INSTANTIATE_TEST_SUITE_P(
     FieldCounts, LineRulesKinds,
-    testing::Values(
-        KindsCase{{"ci 10 20 5"}, {K::Circle}},
-        KindsCase{{"ci 10 20 5 "}, {}},  // the trailing blank makes five fields
-        KindsCase{{"ci 10 20 5 0 90 1 0"}, {K::Arc}},
-        KindsCase{{"ci 10 20 5 0 90 1"}, {}},
-        KindsCase{{"pt 1 2"}, {K::Point}},
-        KindsCase{{"pt 1 2 3"}, {K::Line}},  // four fields: a line from (0, 1)
-        KindsCase{{"pt 1 2 3 4"}, {}},
-        KindsCase{{"pt 1 2 3 4 5"}, {K::PointEx}},
-        KindsCase{{"BL 1 2 name"}, {K::Block}},
-        KindsCase{{"BL 1 2"}, {}},
-        KindsCase{{"ch 1 2 1 0"}, {}},
-        KindsCase{{"ch 1 2 1 0 x"}, {K::Text}},
-        KindsCase{{"c2 1 2 1 0 x extra"}, {K::Text}},
-        KindsCase{{"cx 1 2 1 0 x"}, {}},
-        KindsCase{{"sl 1 2 3 4"}, {K::SolidSegment}},
-        KindsCase{{"sl 1 2 3 4 5"}, {}},
-        KindsCase{{"sl 1 2 3 4 5 6 7"}, {}},
-        KindsCase{{"sc 1 2 3 1 0 0 1 5"}, {K::CircleSolid}},
-        KindsCase{{"sc 1 2 3 1 0 0 1"}, {}},
-        KindsCase{{"se 1 2 3 1 0 0 1 100"}, {K::SeCircleSolid}},
-        KindsCase{{"so 1 2 3 1 0 0 1 2"}, {K::RingSolid}},
-        KindsCase{{"sg 1 2 3 1 0 0 1 2"}, {K::ConstantWidthRingSolid}},
-        KindsCase{{"hn 1 2 3"}, {K::Line}},  // too few fields for "hn"
-        KindsCase{{"hk 1 2 3"}, {}},         // "hk" takes the line
-        KindsCase{{"lc1 2 3 4"}, {}},
-        KindsCase{{"SL 1 2 3 4 5 6"}, {}},  // keys are case-sensitive
-        KindsCase{{"", "   ", "\t \t"}, {}},
-        KindsCase{{"msg", "0 0 10 0", "cs 5 1 1 0 \"10"}, {K::Dimension}},
-        KindsCase{{"msg", "0 0 10 0", "ch 5 1 1 0 \"10"}, {K::Text}},
-        KindsCase{{"msg", "pl", "0 0 10 0"}, {K::Line}},
-        KindsCase{{"msg", "#", "0 0 10 0", "cs 5 1 1 0 x"}, {K::Line, K::Text}},
-        KindsCase{{"msg", "ci 1 1 1", "cs 5 1 1 0 x"}, {K::Circle, K::Text}}));
+    testing::Values(KindsCase{{"ci 10 20 5"}, {K::Circle}},
+                    KindsCase{{"ci 10 20 5 "}, {}},  // the trailing blank makes five fields
+                    KindsCase{{"ci 10 20 5 0 90 1 0"}, {K::Arc}},
+                    KindsCase{{"ci 10 20 5 0 90 1"}, {}}, KindsCase{{"pt 1 2"}, {K::Point}},
+                    KindsCase{{"pt 1 2 3"}, {K::Line}},  // four fields: a line from (0, 1)
+                    KindsCase{{"pt 1 2 3 4"}, {}}, KindsCase{{"pt 1 2 3 4 5"}, {K::PointEx}},
+                    KindsCase{{"BL 1 2 name"}, {K::Block}}, KindsCase{{"BL 1 2"}, {}},
+                    KindsCase{{"ch 1 2 1 0"}, {}}, KindsCase{{"ch 1 2 1 0 x"}, {K::Text}},
+                    KindsCase{{"c2 1 2 1 0 x extra"}, {K::Text}}, KindsCase{{"cx 1 2 1 0 x"}, {}},
+                    KindsCase{{"sl 1 2 3 4"}, {K::SolidSegment}}, KindsCase{{"sl 1 2 3 4 5"}, {}},
+                    KindsCase{{"sl 1 2 3 4 5 6 7"}, {}},
+                    KindsCase{{"sc 1 2 3 1 0 0 1 5"}, {K::CircleSolid}},
+                    KindsCase{{"sc 1 2 3 1 0 0 1"}, {}},
+                    KindsCase{{"se 1 2 3 1 0 0 1 100"}, {K::SeCircleSolid}},
+                    KindsCase{{"so 1 2 3 1 0 0 1 2"}, {K::RingSolid}},
+                    KindsCase{{"sg 1 2 3 1 0 0 1 2"}, {K::ConstantWidthRingSolid}},
+                    KindsCase{{"hn 1 2 3"}, {K::Line}},  // too few fields for "hn"
+                    KindsCase{{"hk 1 2 3"}, {}},         // "hk" takes the line
+                    KindsCase{{"lc1 2 3 4"}, {}},
+                    KindsCase{{"SL 1 2 3 4 5 6"}, {}},  // keys are case-sensitive
+                    KindsCase{{"", "   ", "\t \t"}, {}},
+                    KindsCase{{"msg", "0 0 10 0", "cs 5 1 1 0 \"10"}, {K::Dimension}},
+                    KindsCase{{"msg", "0 0 10 0", "ch 5 1 1 0 \"10"}, {K::Text}},
+                    KindsCase{{"msg", "pl", "0 0 10 0"}, {K::Line}},
+                    KindsCase{{"msg", "#", "0 0 10 0", "cs 5 1 1 0 x"}, {K::Line, K::Text}},
+                    KindsCase{{"msg", "ci 1 1 1", "cs 5 1 1 0 x"}, {K::Circle, K::Text}}));
 
 TEST(LineRules, CircleAndArcTakeTheirNumbers) {
     const auto store = StoreFromLines({"ci  10  20  5", "ci 1 2 3 4 5 6 7 8"});
@@ -115,8 +111,9 @@ TEST(LineRules, ColourTenCarriesTheRgbValueUntilChanged) {
 }
 
 TEST(LineRules, FirstValuesAreCapturedOnce) {
-    const auto store = StoreFromLines({"lc3", "lc5", "lg2", "lg4", "ly1", "lt2", "lt9", "lw25", "cn0 2.5 2.5 0 3",
-                                       "cn4", "cn\"$", "cn\"$\x82\x6C\x82\x72 \x96\xBE\x92\xA9", "cn\"$Other"});
+    const auto store =
+        StoreFromLines({"lc3", "lc5", "lg2", "lg4", "ly1", "lt2", "lt9", "lw25", "cn0 2.5 2.5 0 3",
+                        "cn4", "cn\"$", "cn\"$\x82\x6C\x82\x72 \x96\xBE\x92\xA9", "cn\"$Other"});
     const InitialAttributes& initial = store->initial;
     EXPECT_EQ(initial.initialColour, 3);
     EXPECT_EQ(store->current.colour, 5);
@@ -128,14 +125,16 @@ TEST(LineRules, FirstValuesAreCapturedOnce) {
     EXPECT_EQ(initial.initialSizeNo, 0);
     EXPECT_EQ(initial.initialFreeSize.charWidth, 2.5);
     EXPECT_EQ(initial.initialFreeSize.colour, 3);
-    EXPECT_EQ(initial.initialFontName, "\x82\x6C\x82\x72 \x96\xBE\x92\xA9");  // the first non-empty name
+    EXPECT_EQ(initial.initialFontName,
+              "\x82\x6C\x82\x72 \x96\xBE\x92\xA9");  // the first non-empty name
     EXPECT_EQ(store->current.fontName, "Other");
 }
 
 TEST(LineRules, TextsTakeTheSizeTableOrTheFreeSize) {
-    const auto store = StoreFromLines({"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 11 12 13 14 15 16 17 18 19 20",
-                                       "cn4", "cc3", "ct 1 2 0 1 \"a  b\"", "cn0 2.5 2.5 0 3", "ch 5 6 1 0 word more",
-                                       "cn0 9 9", "cv 0 0 1 0 x"});
+    const auto store =
+        StoreFromLines({"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 11 12 13 14 15 16 17 18 19 20", "cn4",
+                        "cc3", "ct 1 2 0 1 \"a  b\"", "cn0 2.5 2.5 0 3", "ch 5 6 1 0 word more",
+                        "cn0 9 9", "cv 0 0 1 0 x"});
     const TextRecord& sized = store->texts[0];
     EXPECT_EQ(sized.textKind, 6);
     EXPECT_EQ(sized.charWidth, 4.0);
@@ -171,8 +170,9 @@ TEST(LineRules, IndicatedPointsTakeNumberAndMark) {
         int index;
         double x, y;
         int mark;
-    } cases[] = {{"hp1 100 200", 1, 100, 200, 0},  {"hp2ci 3 4", 2, 3, 4, 3},   {"hp3- 5 6", 3, 5, 6, 1},
-                 {"hp4ln 7 8", 4, 7, 8, 2},        {"hp5ch 9 10", 5, 9, 10, 4}, {"hp99 1 1", 99, 1, 1, 0},
+    } cases[] = {{"hp1 100 200", 1, 100, 200, 0}, {"hp2ci 3 4", 2, 3, 4, 3},
+                 {"hp3- 5 6", 3, 5, 6, 1},        {"hp4ln 7 8", 4, 7, 8, 2},
+                 {"hp5ch 9 10", 5, 9, 10, 4},     {"hp99 1 1", 99, 1, 1, 0},
                  {"hp6ci- 1 2", 6, 1, 2, 3}};
     for (const Case& c : cases) {
         const auto store = StoreFromLines({c.line});
@@ -205,17 +205,19 @@ TEST(LineRules, ZFlagsCollectUntilTheNextEntity) {
 }
 
 TEST(LineRules, PolylineNumbersTheSegmentsUntilAnAttributeLine) {
-    const auto store = StoreFromLines({"pl", "0 0 1 0", "z2", "hp1 0 0", "1 0 1 1", "1 1 0 1", "lc2", "0 1 0 0",
-                                       "pl", "5 5 6 6", "sl 0 0 1 0 0 1", "6 6 7 7"});
+    const auto store =
+        StoreFromLines({"pl", "0 0 1 0", "z2", "hp1 0 0", "1 0 1 1", "1 1 0 1", "lc2", "0 1 0 0",
+                        "pl", "5 5 6 6", "sl 0 0 1 0 0 1", "6 6 7 7"});
     const std::vector<int> expected = {1, 1, 1, 0, 2, 0};
     ASSERT_EQ(store->lines.Count(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(store->lines[i].polylineNo, expected[i]) << i;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(store->lines[i].polylineNo, expected[i]) << i;
     EXPECT_EQ(store->polylineCount, 2);
 }
 
 TEST(LineRules, DimensionTakesItsLineAndText) {
-    const auto store = StoreFromLines({"lc4", "msg", "lc5", "0 -10 100 -10", "lc6", "cn3", "cs 45 -9 1 0 \"1,000",
-                                       "msg", "cs 1 2 1 0 again"});
+    const auto store = StoreFromLines({"lc4", "msg", "lc5", "0 -10 100 -10", "lc6", "cn3",
+                                       "cs 45 -9 1 0 \"1,000", "msg", "cs 1 2 1 0 again"});
     ASSERT_EQ(store->dimensions.Count(), 2u);
     const DimensionRecord& dimension = store->dimensions[0];
     EXPECT_EQ(dimension.header.colour, 6);
@@ -259,7 +261,8 @@ std::vector<double> CornersOf(const EntityStore& store, EntityKind kind) {
             const auto& s = store.quadSolids[0];
             return {s.x1, s.y1, s.x2, s.y2, s.x3, s.y3, s.x4, s.y4};
         }
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -295,11 +298,14 @@ INSTANTIATE_TEST_SUITE_P(
                     SolidCase{"sl 0 0 0 1e-9 5 5", K::TriangleSolid, {0, 0, 0, 1e-9, 5, 5}},
                     SolidCase{"sl 0 0 5 0 5 5 1e-11 0", K::TriangleSolid, {0, 0, 5, 0, 5, 5}},
                     SolidCase{"sl 0 0 5 0 5 5 1e-9 0", K::QuadSolid, {0, 0, 5, 0, 5, 5, 1e-9, 0}}),
-    [](const testing::TestParamInfo<SolidCase>& info) { return "Case" + std::to_string(info.index); });
+    [](const testing::TestParamInfo<SolidCase>& info) {
+        return "Case" + std::to_string(info.index);
+    });
 
 TEST(LineRules, CircularAndRingSolidsTakeTheirNumbers) {
-    const auto store = StoreFromLines({"lc10 65280", "sc 1 2 3 0.5 0.25 0.1 6 -1", "so 1 2 3 1 0 0 6 2.5 99",
-                                       "lc10 255", "sg 4 5 6 1 0 0 3 4", "se 1 2 3 1 0 0 6 100"});
+    const auto store =
+        StoreFromLines({"lc10 65280", "sc 1 2 3 0.5 0.25 0.1 6 -1", "so 1 2 3 1 0 0 6 2.5 99",
+                        "lc10 255", "sg 4 5 6 1 0 0 3 4", "se 1 2 3 1 0 0 6 100"});
     const CircleSolidRecord& circle = store->circleSolids[0];
     EXPECT_EQ(circle.rgbColour, 65280);
     EXPECT_EQ(circle.flatness, 0.5);
@@ -324,8 +330,9 @@ TEST(LineRules, PointsTakeThePointColour) {
 TEST(LineRules, HeaderValues) {
     std::string hrgb = "hrgb";
     for (int i = 1; i <= 399; ++i) hrgb.append(" ").append(std::to_string(i));
-    const auto store = StoreFromLines({"hs 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", "hzs 420 297", "hk 1.5", "bz",
-                                       "hn 1 2 3 4", hrgb, "file=C:\\jww\\a b.jww", "lg3", "lgnGroup three"});
+    const auto store =
+        StoreFromLines({"hs 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", "hzs 420 297", "hk 1.5", "bz",
+                        "hn 1 2 3 4", hrgb, "file=C:\\jww\\a b.jww", "lg3", "lgnGroup three"});
     EXPECT_EQ(store->groupScale[0], 1.0);
     EXPECT_EQ(store->groupScale[15], 16.0);
     EXPECT_EQ(store->sheetWidth, 420.0);
@@ -345,3 +352,5 @@ TEST(LineRules, BlockKeepsItsName) {
 }
 
 }  // namespace
+
+}  // namespace rv17

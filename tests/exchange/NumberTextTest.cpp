@@ -9,7 +9,9 @@
 #include <random>
 #include <string>
 
-#include "NumberText.h"
+#include "exchange/NumberText.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -46,11 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
         RealCase{2.0 / 3.0, "0.666666666666667"}, RealCase{-2.0 / 3.0, "-0.666666666666667"},
         RealCase{123.456789012345, "123.456789012345"},
         RealCase{123.4567890123456, "123.456789012346"},
-        RealCase{999999999999999.0, "999999999999999"},   // the largest positional value
-        RealCase{999999999999999.5, "1E15"},              // rounds up into the exponent form
-        RealCase{999999999999999.4, "999999999999999"},   // just below the carry
-        RealCase{1e15, "1E15"}, RealCase{1e16, "1E16"}, RealCase{1234567890123456.0, "1.23456789012346E15"},
-        RealCase{123456789012345.0, "123456789012345"}, RealCase{100000000000000.5, "100000000000000"},
+        RealCase{999999999999999.0, "999999999999999"},  // the largest positional value
+        RealCase{999999999999999.5, "1E15"},             // rounds up into the exponent form
+        RealCase{999999999999999.4, "999999999999999"},  // just below the carry
+        RealCase{1e15, "1E15"}, RealCase{1e16, "1E16"},
+        RealCase{1234567890123456.0, "1.23456789012346E15"},
+        RealCase{123456789012345.0, "123456789012345"},
+        RealCase{100000000000000.5, "100000000000000"},
         RealCase{100000000000001.5, "100000000000002"},  // an exact tie goes to the even digit
         RealCase{1e-3, "0.001"}, RealCase{1e-4, "0.0001"}, RealCase{-1e-4, "-0.0001"},
         RealCase{9.9999999999999999e-4, "0.001"},  // that literal is the same double as 0.001
@@ -82,14 +86,17 @@ ParsedReal ParseWrittenReal(const std::string& text) {
         ++pos;
     }
     const std::size_t e = text.find('E');
-    const std::string mantissa = text.substr(pos, e == std::string::npos ? std::string::npos : e - pos);
+    const std::string mantissa =
+        text.substr(pos, e == std::string::npos ? std::string::npos : e - pos);
     int exponent = 0;
     if (e != std::string::npos) {
         const std::string power = text.substr(e + 1);
         EXPECT_EQ(power.find('+'), std::string::npos) << text;
-        EXPECT_FALSE(power.size() > 1 && (power[0] == '0' || (power[0] == '-' && power[1] == '0'))) << text;
+        EXPECT_FALSE(power.size() > 1 && (power[0] == '0' || (power[0] == '-' && power[1] == '0')))
+            << text;
         std::from_chars(power.data(), power.data() + power.size(), exponent);
-        EXPECT_TRUE(mantissa.size() == 1 || mantissa[1] == '.') << "one digit before the point: " << text;
+        EXPECT_TRUE(mantissa.size() == 1 || mantissa[1] == '.')
+            << "one digit before the point: " << text;
     }
     const std::size_t point = mantissa.find('.');
     const std::string integerPart = mantissa.substr(0, point);
@@ -99,7 +106,8 @@ ParsedReal ParseWrittenReal(const std::string& text) {
     std::string all = integerPart + fraction;
     std::size_t firstNonZero = all.find_first_not_of('0');
     parsed.digits = all.substr(firstNonZero);
-    parsed.power = exponent + static_cast<int>(integerPart.size()) - 1 - static_cast<int>(firstNonZero);
+    parsed.power =
+        exponent + static_cast<int>(integerPart.size()) - 1 - static_cast<int>(firstNonZero);
     while (parsed.digits.size() > 1 && parsed.digits.back() == '0') parsed.digits.pop_back();
     return parsed;
 }
@@ -107,14 +115,17 @@ ParsedReal ParseWrittenReal(const std::string& text) {
 // The correctly rounded 15 digits from the standard library.
 ParsedReal ReferenceDigits(double value) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::scientific, 14)
+                         .ptr;
     const std::string text(buffer, end);
     ParsedReal reference;
     reference.negative = std::signbit(value);
     reference.digits = text.substr(0, 1) + text.substr(2, 14);
-    while (reference.digits.size() > 1 && reference.digits.back() == '0') reference.digits.pop_back();
-    std::from_chars(text.data() + text.find('e') + 1 + (text[text.find('e') + 1] == '+'), text.data() + text.size(),
-                    reference.power);
+    while (reference.digits.size() > 1 && reference.digits.back() == '0')
+        reference.digits.pop_back();
+    std::from_chars(text.data() + text.find('e') + 1 + (text[text.find('e') + 1] == '+'),
+                    text.data() + text.size(), reference.power);
     return reference;
 }
 
@@ -124,9 +135,11 @@ void ExpectCorrectlyRounded(double value) {
     const ParsedReal reference = ReferenceDigits(value);
     const bool positional = written.find('E') == std::string::npos;
     EXPECT_EQ(positional, reference.power >= -4 && reference.power <= 14) << written;
-    if (parsed.digits != reference.digits || parsed.power != reference.power || parsed.negative != reference.negative) {
-        ADD_FAILURE() << "RealCase{" << std::hexfloat << value << std::defaultfloat << ", \"" << written
-                      << "\"}: expected digits " << reference.digits << " power " << reference.power;
+    if (parsed.digits != reference.digits || parsed.power != reference.power ||
+        parsed.negative != reference.negative) {
+        ADD_FAILURE() << "RealCase{" << std::hexfloat << value << std::defaultfloat << ", \""
+                      << written << "\"}: expected digits " << reference.digits << " power "
+                      << reference.power;
     }
 }
 
@@ -159,7 +172,8 @@ TEST(RealText, AgreesWithCorrectRoundingAtExactTies) {
         ExpectCorrectlyRounded(std::nextafter(tie, 1.0));
         ExpectCorrectlyRounded(std::nextafter(tie, 0.0));
     }
-    std::uniform_int_distribution<std::uint64_t> fifteenDigits(100000000000000ull, 999999999999999ull);
+    std::uniform_int_distribution<std::uint64_t> fifteenDigits(100000000000000ull,
+                                                               999999999999999ull);
     for (int i = 0; i < 20000; ++i) {
         const double tie = static_cast<double>(fifteenDigits(random)) + 0.5;
         ExpectCorrectlyRounded(tie);
@@ -202,3 +216,5 @@ TEST(IntegerText, WritesDecimalAndUpperCaseHexadecimal) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "JwwGaibu.h"
+#include "exchange/JwwGaibu.h"
+
+namespace rv17 {
 
 // A freshly initialised store on the heap (it holds hundreds of texts).
 inline std::unique_ptr<EntityStore> NewStore() {
@@ -27,3 +29,5 @@ template <std::size_t N>
 std::string Bytes(const char (&literal)[N]) {
     return std::string(literal, N - 1);
 }
+
+}  // namespace rv17

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "FileAccess.h"
-#include "JwwGaibu.h"
-#include "TestFolder.h"
-#include "TextConversions.h"
+#include "exchange/FileAccess.h"
+#include "exchange/JwwGaibu.h"
+#include "geometry/TextConversions.h"
+#include "tests/support/TestFolder.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -72,7 +74,9 @@ std::string WriteAndReread(EntityStore& store, const TestFolder& folder, EntityS
 bool Near(double a, double b, bool inclusive) {
     return inclusive ? std::fabs(a - b) <= 1e-8 : std::fabs(a - b) < 1e-8;
 }
-bool EndsCoincide(double x1, double y1, double x2, double y2) { return Near(x1, x2, false) && Near(y1, y2, false); }
+bool EndsCoincide(double x1, double y1, double x2, double y2) {
+    return Near(x1, x2, false) && Near(y1, y2, false);
+}
 bool DirectionZero(double dx, double dy) { return Near(dx, 0, true) && Near(dy, 0, true); }
 bool Blank(const ShortText& text) { return RemoveBlanks(text.View()).empty(); }
 
@@ -83,14 +87,19 @@ bool IsWritten(const EntityStore& s, EntityOrderEntry entry) {
             const auto& r = s.lines[i];
             return !EndsCoincide(r.x1, r.y1, r.x2, r.y2);
         }
-        case EntityKind::Circle: return s.circles[i].radius > 1e-8;
-        case EntityKind::Arc: return s.arcs[i].radius > 1e-8 && !Near(s.arcs[i].arcValue6, 0, true);
-        case EntityKind::Text: return !DirectionZero(s.texts[i].dx, s.texts[i].dy) && !Blank(s.texts[i].text);
+        case EntityKind::Circle:
+            return s.circles[i].radius > 1e-8;
+        case EntityKind::Arc:
+            return s.arcs[i].radius > 1e-8 && !Near(s.arcs[i].arcValue6, 0, true);
+        case EntityKind::Text:
+            return !DirectionZero(s.texts[i].dx, s.texts[i].dy) && !Blank(s.texts[i].text);
         case EntityKind::Point:
-        case EntityKind::PointEx: return true;
+        case EntityKind::PointEx:
+            return true;
         case EntityKind::Dimension: {
             const auto& d = s.dimensions[i];
-            return !EndsCoincide(d.line.x1, d.line.y1, d.line.x2, d.line.y2) && !DirectionZero(d.text.dx, d.text.dy);
+            return !EndsCoincide(d.line.x1, d.line.y1, d.line.x2, d.line.y2) &&
+                   !DirectionZero(d.text.dx, d.text.dy);
         }
         case EntityKind::SolidSegment: {
             const auto& r = s.solidSegments[i];
@@ -98,9 +107,11 @@ bool IsWritten(const EntityStore& s, EntityOrderEntry entry) {
         }
         case EntityKind::SeCircleSolid: {
             const auto& r = s.seCircleSolids[i];
-            return r.radius > 1e-8 && !Near(r.flatness, 0, true) && (r.solidMode == 0 || r.solidMode == 100);
+            return r.radius > 1e-8 && !Near(r.flatness, 0, true) &&
+                   (r.solidMode == 0 || r.solidMode == 100);
         }
-        default: return false;  // blocks and hatchable solids
+        default:
+            return false;  // blocks and hatchable solids
     }
 }
 
@@ -115,7 +126,8 @@ std::int32_t WrittenWidth(const EntityStore& s, std::int32_t width) {
 // Compares one record field by field and collects the differences.
 class RecordComparison {
 public:
-    RecordComparison(const EntityStore& before, const EntityStore& after) : before_(before), after_(after) {}
+    RecordComparison(const EntityStore& before, const EntityStore& after)
+        : before_(before), after_(after) {}
 
     void Real(const char* field, double was, double is) {
         if (RealText(was) != RealText(is)) Note(field, RealText(was), RealText(is));
@@ -185,7 +197,8 @@ private:
     std::string differences_;
 };
 
-std::string CompareRecord(const EntityStore& a, EntityOrderEntry entryA, const EntityStore& b, EntityOrderEntry entryB) {
+std::string CompareRecord(const EntityStore& a, EntityOrderEntry entryA, const EntityStore& b,
+                          EntityOrderEntry entryB) {
     RecordComparison c(a, b);
     const auto i = static_cast<std::size_t>(entryA.index);
     const auto j = static_cast<std::size_t>(entryB.index);
@@ -203,16 +216,20 @@ std::string CompareRecord(const EntityStore& a, EntityOrderEntry entryA, const E
             const auto &was = a.circles[i], &is = b.circles[j];
             c.Placement(was.header, is.header, false);
             c.Pen(was.header, is.header);
-            c.Real("cx", was.cx, is.cx), c.Real("cy", was.cy, is.cy), c.Real("radius", was.radius, is.radius);
+            c.Real("cx", was.cx, is.cx), c.Real("cy", was.cy, is.cy),
+                c.Real("radius", was.radius, is.radius);
             break;
         }
         case EntityKind::Arc: {
             const auto &was = a.arcs[i], &is = b.arcs[j];
             c.Placement(was.header, is.header, false);
             c.Pen(was.header, is.header);
-            c.Real("cx", was.cx, is.cx), c.Real("cy", was.cy, is.cy), c.Real("radius", was.radius, is.radius);
-            c.Real("arcValue4", was.arcValue4, is.arcValue4), c.Real("arcValue5", was.arcValue5, is.arcValue5);
-            c.Real("arcValue6", was.arcValue6, is.arcValue6), c.Real("arcValue7", was.arcValue7, is.arcValue7);
+            c.Real("cx", was.cx, is.cx), c.Real("cy", was.cy, is.cy),
+                c.Real("radius", was.radius, is.radius);
+            c.Real("arcValue4", was.arcValue4, is.arcValue4),
+                c.Real("arcValue5", was.arcValue5, is.arcValue5);
+            c.Real("arcValue6", was.arcValue6, is.arcValue6),
+                c.Real("arcValue7", was.arcValue7, is.arcValue7);
             break;
         }
         case EntityKind::Text: {
@@ -253,28 +270,36 @@ std::string CompareRecord(const EntityStore& a, EntityOrderEntry entryA, const E
             c.Pen(was.line.header, is.line.header);
             c.Real("x1", was.line.x1, is.line.x1), c.Real("y1", was.line.y1, is.line.y1);
             c.Real("x2", was.line.x2, is.line.x2), c.Real("y2", was.line.y2, is.line.y2);
-            const std::string text = Blank(was.text.text)
-                                         ? RealText(MeasuredLength(was.line.x1, was.line.y1, was.line.x2, was.line.y2))
-                                         : std::string(was.text.text.View());
+            const std::string text =
+                Blank(was.text.text)
+                    ? RealText(MeasuredLength(was.line.x1, was.line.y1, was.line.x2, was.line.y2))
+                    : std::string(was.text.text.View());
             c.TextPart(was.text, is.text, text);
             break;
         }
         case EntityKind::SolidSegment:
         case EntityKind::SeCircleSolid: {
             const bool se = entryA.kind == EntityKind::SeCircleSolid;
-            const EntityHeader& wasHeader = se ? a.seCircleSolids[i].header : a.solidSegments[i].header;
-            const EntityHeader& isHeader = se ? b.seCircleSolids[j].header : b.solidSegments[j].header;
-            const std::int32_t wasRgb = se ? a.seCircleSolids[i].rgbColour : a.solidSegments[i].rgbColour;
-            const std::int32_t isRgb = se ? b.seCircleSolids[j].rgbColour : b.solidSegments[j].rgbColour;
+            const EntityHeader& wasHeader =
+                se ? a.seCircleSolids[i].header : a.solidSegments[i].header;
+            const EntityHeader& isHeader =
+                se ? b.seCircleSolids[j].header : b.solidSegments[j].header;
+            const std::int32_t wasRgb =
+                se ? a.seCircleSolids[i].rgbColour : a.solidSegments[i].rgbColour;
+            const std::int32_t isRgb =
+                se ? b.seCircleSolids[j].rgbColour : b.solidSegments[j].rgbColour;
             c.Placement(wasHeader, isHeader, se);
             c.Integer("colour", wasHeader.colour, isHeader.colour);
-            if (wasHeader.colour == 10) c.Integer("rgbColour", wasRgb < 0 || wasRgb > 0xFFFFFF ? 0 : wasRgb, isRgb);
+            if (wasHeader.colour == 10)
+                c.Integer("rgbColour", wasRgb < 0 || wasRgb > 0xFFFFFF ? 0 : wasRgb, isRgb);
             c.Width(wasHeader, isHeader);
             if (se) {
                 const auto &was = a.seCircleSolids[i], &is = b.seCircleSolids[j];
-                c.Real("cx", was.cx, is.cx), c.Real("cy", was.cy, is.cy), c.Real("radius", was.radius, is.radius);
+                c.Real("cx", was.cx, is.cx), c.Real("cy", was.cy, is.cy),
+                    c.Real("radius", was.radius, is.radius);
                 c.Real("flatness", was.flatness, is.flatness), c.Real("tilt", was.tilt, is.tilt);
-                c.Real("startAngle", was.startAngle, is.startAngle), c.Real("arcAngle", was.arcAngle, is.arcAngle);
+                c.Real("startAngle", was.startAngle, is.startAngle),
+                    c.Real("arcAngle", was.arcAngle, is.arcAngle);
                 c.Integer("solidMode", was.solidMode, is.solidMode);
             } else {
                 const auto &was = a.solidSegments[i], &is = b.solidSegments[j];
@@ -283,7 +308,8 @@ std::string CompareRecord(const EntityStore& a, EntityOrderEntry entryA, const E
             }
             break;
         }
-        default: break;
+        default:
+            break;
     }
     return c.Differences();
 }
@@ -295,12 +321,14 @@ void ExpectSameFigures(const EntityStore& a, const EntityStore& b, const Lines& 
     for (std::size_t k = 0; k < a.EntityOrder.Count(); ++k) {
         const EntityOrderEntry entryA = a.EntityOrder[k];
         if (!IsWritten(a, entryA)) continue;
-        ASSERT_LT(next, b.EntityOrder.Count()) << "figure " << k << " missing; input " << AsLiteral(input);
+        ASSERT_LT(next, b.EntityOrder.Count())
+            << "figure " << k << " missing; input " << AsLiteral(input);
         const EntityOrderEntry entryB = b.EntityOrder[next++];
         ASSERT_EQ(entryA.kind, entryB.kind) << "figure " << k << "; input " << AsLiteral(input);
         const std::string differences = CompareRecord(a, entryA, b, entryB);
-        EXPECT_TRUE(differences.empty()) << "figure " << k << " of kind " << static_cast<int>(entryA.kind) << ": "
-                                         << differences << "input " << AsLiteral(input);
+        EXPECT_TRUE(differences.empty())
+            << "figure " << k << " of kind " << static_cast<int>(entryA.kind) << ": " << differences
+            << "input " << AsLiteral(input);
     }
     EXPECT_EQ(next, b.EntityOrder.Count()) << "extra figures; input " << AsLiteral(input);
     EXPECT_EQ(a.bzFlag, b.bzFlag);
@@ -309,7 +337,9 @@ void ExpectSameFigures(const EntityStore& a, const EntityStore& b, const Lines& 
 // A font name that is empty or "<>" stands for the first font name of the
 // file it is read from, so its meaning moves when the first name does.
 bool HasRelativeFontNames(const EntityStore& s) {
-    const auto relative = [](const ShortText& font) { return font.View().empty() || font.View() == "<>"; };
+    const auto relative = [](const ShortText& font) {
+        return font.View().empty() || font.View() == "<>";
+    };
     for (std::size_t i = 0; i < s.texts.Count(); ++i) {
         if (relative(s.texts[i].fontName)) return true;
     }
@@ -341,7 +371,9 @@ public:
 
 private:
     bool Chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < p; }
-    int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    int Uniform(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
     template <class T>
     const T& Pick(const std::vector<T>& values) {
         return values[static_cast<std::size_t>(Uniform(0, static_cast<int>(values.size()) - 1))];
@@ -359,15 +391,22 @@ private:
         switch (Uniform(0, 9)) {
             case 0:
             case 1:
-            case 2: return Shortest(Uniform(-2000000, 2000000) / 1000.0);
+            case 2:
+                return Shortest(Uniform(-2000000, 2000000) / 1000.0);
             case 3:
             case 4:
-            case 5: return Shortest(std::uniform_real_distribution<double>(-1e4, 1e4)(random_));
-            case 6: return std::to_string(Uniform(1, 99)) + "." + std::to_string(Uniform(0, 9)) + "E" +
-                           std::to_string(Uniform(-40, 40));
-            case 7: return Pick<std::string>({"0", "-0", "0.00000001", "-1e-9", "1E15", "999999999999999.5"});
-            case 8: return Shortest(std::uniform_real_distribution<double>(-1e-3, 1e-3)(random_));
-            default: return Shortest(std::uniform_real_distribution<double>(-1e18, 1e18)(random_));
+            case 5:
+                return Shortest(std::uniform_real_distribution<double>(-1e4, 1e4)(random_));
+            case 6:
+                return std::to_string(Uniform(1, 99)) + "." + std::to_string(Uniform(0, 9)) + "E" +
+                       std::to_string(Uniform(-40, 40));
+            case 7:
+                return Pick<std::string>(
+                    {"0", "-0", "0.00000001", "-1e-9", "1E15", "999999999999999.5"});
+            case 8:
+                return Shortest(std::uniform_real_distribution<double>(-1e-3, 1e-3)(random_));
+            default:
+                return Shortest(std::uniform_real_distribution<double>(-1e18, 1e18)(random_));
         }
     }
 
@@ -385,8 +424,9 @@ private:
     std::string TextContent() {
         if (Chance(0.1)) return Pick<std::string>({"", "   ", "\x81\x40 \x81\x40"});
         static const std::vector<std::string> pieces = {
-            "a", "Z", "0", " ", "\"", "=", "$", "\\", "\xB1", "\xDF", "\x82\xA0", "\x95\x5C", "\x83\x22",
-            "\x81\x40", "\x88\x9F", "\xEA\xA4", "lg1", "ch"};
+            "a",        "Z",        "0",        " ",        "\"",       "=",
+            "$",        "\\",       "\xB1",     "\xDF",     "\x82\xA0", "\x95\x5C",
+            "\x83\x22", "\x81\x40", "\x88\x9F", "\xEA\xA4", "lg1",      "ch"};
         std::string text;
         const int count = Chance(0.1) ? Uniform(100, 200) : Uniform(1, 12);
         for (int i = 0; i < count; ++i) text += Pick(pieces);
@@ -396,26 +436,30 @@ private:
     std::string Hex() { return std::string(1, "0123456789ABCDEFabcdef"[Uniform(0, 21)]); }
 
     void Attributes() {
-        if (Chance(0.3)) Add("lg" + Hex() + (Chance(0.5) ? " " + std::to_string(Uniform(0, 9)) : ""));
+        if (Chance(0.3))
+            Add("lg" + Hex() + (Chance(0.5) ? " " + std::to_string(Uniform(0, 9)) : ""));
         if (Chance(0.3)) Add("ly" + Hex());
         if (Chance(0.4)) {
             const int colour = Pick<int>({1, 2, 3, 5, 8, 9, 10, 10, 10, 101, 256, 356, 0, 400});
             if (colour == 10 && Chance(0.8)) {
-                Add("lc10 " + std::to_string(Pick<int>({0, 255, 65280, 16711680, 16777215, 16777216, -5, 12345})));
+                Add("lc10 " + std::to_string(Pick<int>(
+                                  {0, 255, 65280, 16711680, 16777215, 16777216, -5, 12345})));
             } else {
                 Add("lc" + std::to_string(colour));
             }
         }
         if (Chance(0.3)) Add("lt" + std::to_string(Pick<int>({1, 2, 5, 9, 11, 19, 31, 62, 0})));
-        if (widths_ && Chance(0.3)) Add("lw" + std::to_string(Pick<int>({0, 1, 25, 30000, -1, 30001, -7})));
+        if (widths_ && Chance(0.3))
+            Add("lw" + std::to_string(Pick<int>({0, 1, 25, 30000, -1, 30001, -7})));
         if (Chance(0.3)) {
             const int size = Pick<int>({0, 0, 1, 4, 10, 11, -1});
-            Add("cn" + std::to_string(size) + (size == 0 && Chance(0.8) ? Reals(3) + " " + std::to_string(Uniform(0, 9)) : ""));
+            Add("cn" + std::to_string(size) +
+                (size == 0 && Chance(0.8) ? Reals(3) + " " + std::to_string(Uniform(0, 9)) : ""));
         }
         if (Chance(0.2)) Add("cc" + std::to_string(Uniform(0, 9)));
         if (Chance(0.2)) {
-            Add("cn\"$" + Pick<std::string>({"MS Gothic", "\x82\x6C\x82\x72 \x96\xBE\x92\xA9", "<>", "", " x y",
-                                             std::string(260, 'f')}));
+            Add("cn\"$" + Pick<std::string>({"MS Gothic", "\x82\x6C\x82\x72 \x96\xBE\x92\xA9", "<>",
+                                             "", " x y", std::string(260, 'f')}));
         }
         if (Chance(0.2)) Add("pn" + std::to_string(Uniform(0, 12)));
         for (const char* z : {"z1", "z2", "z3", "z4", "z5"}) {
@@ -442,31 +486,50 @@ private:
                 Add(Chance(0.1) ? x + " " + y + " " + x + " " + y : x + " " + y + Reals(2));
                 break;
             }
-            case 2: Add("ci" + Reals(2) + " " + Pick<std::string>({"5", "0", "-2", "1e-9", "0.5"})); break;
-            case 3: Add("ci" + Reals(5) + " " + Pick<std::string>({"1.5", "0", "-3"}) + Reals(1)); break;
-            case 4:
-                Add(TextLine(Pick<std::string>({"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"})));
+            case 2:
+                Add("ci" + Reals(2) + " " + Pick<std::string>({"5", "0", "-2", "1e-9", "0.5"}));
                 break;
-            case 5: Add("pt" + Reals(2)); break;
-            case 6: Add("pt" + Reals(4) + " " + std::to_string(Uniform(-10, 14))); break;
+            case 3:
+                Add("ci" + Reals(5) + " " + Pick<std::string>({"1.5", "0", "-3"}) + Reals(1));
+                break;
+            case 4:
+                Add(TextLine(Pick<std::string>(
+                    {"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"})));
+                break;
+            case 5:
+                Add("pt" + Reals(2));
+                break;
+            case 6:
+                Add("pt" + Reals(4) + " " + std::to_string(Uniform(-10, 14)));
+                break;
             case 7:
                 Add("msg");
                 Add(Real() + Reals(3));
                 Add(Chance(0.3) ? "cs" + Reals(4) + " \"" : TextLine("cs"));
                 break;
-            case 8: Add("BL" + Reals(2) + " block" + std::to_string(Uniform(0, 9))); break;
-            case 9: Add("sl" + Reals(4)); break;
+            case 8:
+                Add("BL" + Reals(2) + " block" + std::to_string(Uniform(0, 9)));
+                break;
+            case 9:
+                Add("sl" + Reals(4));
+                break;
             case 10: {
                 const std::string p = Real() + " " + Real();
-                Add("sl " + p + " " + (Chance(0.5) ? p : Real() + " " + Real()) + Reals(Chance(0.5) ? 2 : 4));
+                Add("sl " + p + " " + (Chance(0.5) ? p : Real() + " " + Real()) +
+                    Reals(Chance(0.5) ? 2 : 4));
                 break;
             }
             case 11:
-                Add(Pick<std::string>({"se", "se", "sc"}) + Reals(3) + " " + Pick<std::string>({"1", "0.5", "0", "-1"}) +
-                    Reals(3) + " " + Pick<std::string>({"0", "100", "5"}));
+                Add(Pick<std::string>({"se", "se", "sc"}) + Reals(3) + " " +
+                    Pick<std::string>({"1", "0.5", "0", "-1"}) + Reals(3) + " " +
+                    Pick<std::string>({"0", "100", "5"}));
                 break;
-            case 12: Add(Pick<std::string>({"so", "sg"}) + Reals(8)); break;
-            default: Add("hp1" + Reals(2)); break;
+            case 12:
+                Add(Pick<std::string>({"so", "sg"}) + Reals(8));
+                break;
+            default:
+                Add("hp1" + Reals(2));
+                break;
         }
     }
 
@@ -530,23 +593,30 @@ INSTANTIATE_TEST_SUITE_P(
         HandwrittenCase{"line then circle on the same layer",
                         {"lg0", "ly2", "lc3", "lt1", "0 0 100 0", "z1", "ci 50 50 5"},
                         "hd\r\nlg0\r\nly2\r\nlc3\r\nlt1\r\n0 0 100 0\r\nz1\r\nci 50 50 5\r\n"},
-        HandwrittenCase{"polylines, point references and blocks dropped",
-                        {"bz", "pl", "0 0 1 0", "hhp2", "1 0 1 1", "#", "BL 5 5 name", "sl 0 0 4 0 4 4 0 4"},
-                        "hd\r\nbz\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\n0 0 1 0\r\n1 0 1 1\r\n"},
+        HandwrittenCase{
+            "polylines, point references and blocks dropped",
+            {"bz", "pl", "0 0 1 0", "hhp2", "1 0 1 1", "#", "BL 5 5 name", "sl 0 0 4 0 4 4 0 4"},
+            "hd\r\nbz\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\n0 0 1 0\r\n1 0 1 1\r\n"},
         HandwrittenCase{"text with free size and font",
                         {"cn0 2.5 2.5 0 3", "cn\"$MS Gothic", "ch 1 2 1 0 \"hello \"world\""},
-                        "hd\r\nlg0\r\nly0\r\ncn0 2.5 2.5 0 3\r\ncc0\r\ncn\"$MS Gothic\r\nch 1 2 1 0 \"hello \"world\"\r\n"},
+                        "hd\r\nlg0\r\nly0\r\ncn0 2.5 2.5 0 3\r\ncc0\r\ncn\"$MS Gothic\r\nch 1 2 1 "
+                        "0 \"hello \"world\"\r\n"},
         HandwrittenCase{"dimension with measured text",
                         {"msg", "0 0 3 4", "cs 1 1 1 0 \""},
                         "hd\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\ncn1\r\ncc0\r\n" + kDefaultFontLine +
                             "\r\nmsg\r\n0 0 3 4\r\ncs 1 1 1 0 \"5\r\n"},
         HandwrittenCase{"se solid to layer 1, widths normalised",
-                        {"lw25", "lg3", "ly7", "lc10 255", "se 1 2 3 1 0 0 6.28 100", "lw40000", "lc10 255",
-                         "sl 0 0 1 1"},
-                        "hd\r\nlg3\r\nly1\r\nlc10 255\r\nlw25\r\nse 1 2 3 1 0 0 6.28 100\r\nly7\r\nlw0\r\nsl 0 0 1 1\r\n"},
+                        {"lw25", "lg3", "ly7", "lc10 255", "se 1 2 3 1 0 0 6.28 100", "lw40000",
+                         "lc10 255", "sl 0 0 1 1"},
+                        "hd\r\nlg3\r\nly1\r\nlc10 255\r\nlw25\r\nse 1 2 3 1 0 0 6.28 "
+                        "100\r\nly7\r\nlw0\r\nsl 0 0 1 1\r\n"},
         HandwrittenCase{"degenerate figures keep their attribute lines",
                         {"lc4", "z2", "5 5 5 5", "ci 1 1 0", "pt 1 2 0 7 12"},
                         "hd\r\nlg0\r\nly0\r\nlc4\r\nlt1\r\npn1\r\npt 1 2 1 7 -3\r\n"}),
-    [](const ::testing::TestParamInfo<HandwrittenCase>& info) { return "Case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<HandwrittenCase>& info) {
+        return "Case" + std::to_string(info.index);
+    });
 
 }  // namespace
+
+}  // namespace rv17

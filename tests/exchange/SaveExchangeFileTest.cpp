@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "FileAccess.h"
-#include "TestFolder.h"
-#include "WriterTestSupport.h"
+#include "exchange/FileAccess.h"
+#include "tests/exchange/WriterTestSupport.h"
+#include "tests/support/TestFolder.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -42,12 +44,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SaveCase{"empty list", {}, "hq\r\n"},
         SaveCase{"plain lines", {"hd", "lg0", "0 0 100 0"}, "hd\r\nlg0\r\n0 0 100 0\r\n"},
-        SaveCase{"text joined", {"hd", "ch 10 20 1 0 \"", "abc", "z1"}, "hd\r\nch 10 20 1 0 \"abc\r\nz1\r\n"},
-        SaveCase{"joined text ending in a quote", {"ch 0 0 1 0 \"", "say \"", "z1"},
+        SaveCase{"text joined",
+                 {"hd", "ch 10 20 1 0 \"", "abc", "z1"},
+                 "hd\r\nch 10 20 1 0 \"abc\r\nz1\r\n"},
+        SaveCase{"joined text ending in a quote",
+                 {"ch 0 0 1 0 \"", "say \"", "z1"},
                  "ch 0 0 1 0 \"say \"\r\nz1\r\n"},
-        SaveCase{"final quote line has no line end", {"hd", "ch 0 0 1 0 \""}, "hd\r\nch 0 0 1 0 \""},
+        SaveCase{
+            "final quote line has no line end", {"hd", "ch 0 0 1 0 \""}, "hd\r\nch 0 0 1 0 \""},
         SaveCase{"empty lines kept", {"hd", "", "z1"}, "hd\r\n\r\nz1\r\n"},
-        SaveCase{"shift-jis bytes unchanged", {"cn\"$\x82\x6C\x82\x72 \x83\x53", "ch 0 0 1 0 \"", "\x95\x5C\x8E\xA6"},
+        SaveCase{"shift-jis bytes unchanged",
+                 {"cn\"$\x82\x6C\x82\x72 \x83\x53", "ch 0 0 1 0 \"", "\x95\x5C\x8E\xA6"},
                  "cn\"$\x82\x6C\x82\x72 \x83\x53\r\nch 0 0 1 0 \"\x95\x5C\x8E\xA6\r\n"}));
 
 TEST(SaveExchangeFileAtomically, CreatesAMissingFile) {
@@ -118,3 +125,5 @@ TEST(SaveExchangeFileAtomically, StreamsManyLinesInOrder) {
 }
 
 }  // namespace
+
+}  // namespace rv17

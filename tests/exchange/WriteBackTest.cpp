@@ -4,15 +4,19 @@
 
 #include <string>
 
-#include "WriterTestSupport.h"
+#include "tests/exchange/WriterTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
-EntityHeader Header(int layerGroup, int layer, int colour, int lineType, int lineWidth = 0, int zFlags = 0) {
+EntityHeader Header(int layerGroup, int layer, int colour, int lineType, int lineWidth = 0,
+                    int zFlags = 0) {
     return EntityHeader{0, layerGroup, layer, colour, lineType, lineWidth, zFlags};
 }
 
-LineRecord& AddLine(EntityStore& s, EntityHeader header, double x1, double y1, double x2, double y2) {
+LineRecord& AddLine(EntityStore& s, EntityHeader header, double x1, double y1, double x2,
+                    double y2) {
     LineRecord& line = AddEntity<EntityKind::Line>(s);
     line.header = header;
     line.x1 = x1, line.y1 = y1, line.x2 = x2, line.y2 = y2;
@@ -38,7 +42,8 @@ CircleSolidRecord& AddSeSolid(EntityStore& s, EntityHeader header, int rgb) {
     CircleSolidRecord& solid = AddEntity<EntityKind::SeCircleSolid>(s);
     solid.header = header;
     solid.rgbColour = rgb;
-    solid.cx = 1, solid.cy = 2, solid.radius = 3, solid.flatness = 1, solid.arcAngle = 6.28318530717959;
+    solid.cx = 1, solid.cy = 2, solid.radius = 3, solid.flatness = 1,
+    solid.arcAngle = 6.28318530717959;
     solid.solidMode = 100;
     return solid;
 }
@@ -62,7 +67,8 @@ TEST(WriteBack, LineThenCircleOnTheSameLayer) {
     AddCircle(writer.store, Header(0, 2, 3, 1, 0, 1), 50, 50, 5);
     AppendOutputLine(writer.store, "hd");
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"hd", "lg0", "ly2", "lc3", "lt1", "0 0 100 0", "z1", "ci 50 50 5"}));
+    EXPECT_EQ(writer.TakeLines(),
+              (Lines{"hd", "lg0", "ly2", "lc3", "lt1", "0 0 100 0", "z1", "ci 50 50 5"}));
 }
 
 TEST(WriteBack, FirstFigureWritesDefaultAttributesLaterOnesShareThem) {
@@ -86,8 +92,8 @@ TEST(WriteBack, SolidSegmentsShareOneRgbLine) {
     AddSolidSegment(writer.store, Header(0, 0, 10, 1), 65280);
     AddSolidSegment(writer.store, Header(0, 0, 4, 1), 65280);
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly0", "lc10 255", "sl 0 0 1 0", "sl 0 0 1 0", "lc10 65280",
-                                         "sl 0 0 1 0", "lc4", "sl 0 0 1 0"}));
+    EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly0", "lc10 255", "sl 0 0 1 0", "sl 0 0 1 0",
+                                         "lc10 65280", "sl 0 0 1 0", "lc4", "sl 0 0 1 0"}));
 }
 
 TEST(WriteBack, SeSolidGoesToLayerOneOfItsGroupWithItsOwnColourAndWidth) {
@@ -96,9 +102,9 @@ TEST(WriteBack, SeSolidGoesToLayerOneOfItsGroupWithItsOwnColourAndWidth) {
     AddSeSolid(writer.store, Header(3, 7, 10, 5, 35, 2), 12345);
     AddSeSolid(writer.store, Header(3, 1, 6, 5, 35), 12345);
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(),
-              (Lines{"lg3", "ly1", "lc10 12345", "lw35", "z2", "se 1 2 3 1 0 0 6.28318530717959 100", "lc6",
-                     "se 1 2 3 1 0 0 6.28318530717959 100"}));
+    EXPECT_EQ(writer.TakeLines(), (Lines{"lg3", "ly1", "lc10 12345", "lw35", "z2",
+                                         "se 1 2 3 1 0 0 6.28318530717959 100", "lc6",
+                                         "se 1 2 3 1 0 0 6.28318530717959 100"}));
 }
 
 TEST(WriteBack, SkipsBlocksAndHatchableSolidsEntirely) {
@@ -124,8 +130,8 @@ TEST(WriteBack, FollowsFileOrderAcrossKinds) {
     point.header = Header(0, 0, 4, 1);
     point.x = 7;
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(),
-              (Lines{"lg0", "ly0", "lc1", "lt1", "0 0 1 0", "ci 0 0 1", "0 0 2 0", "pn4", "pt 7 0"}));
+    EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly0", "lc1", "lt1", "0 0 1 0", "ci 0 0 1",
+                                         "0 0 2 0", "pn4", "pt 7 0"}));
 }
 
 TEST(WriteBack, DegenerateFigureKeepsItsAttributeLinesButNotItsZFlags) {
@@ -139,8 +145,8 @@ TEST(WriteBack, DegenerateFigureKeepsItsAttributeLinesButNotItsZFlags) {
     AppendOrder(writer.store, EntityKind::Text, 0);
     AddCircle(writer.store, Header(1, 2, 6, 4), 5, 5, 1);  // has no z flags of its own
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"lg1", "ly2", "lc3", "lt4", "lc6", "ly1", "ly2", "cn1", "cc2",
-                                         "cn\"$Gothic", "ci 5 5 1"}));
+    EXPECT_EQ(writer.TakeLines(), (Lines{"lg1", "ly2", "lc3", "lt4", "lc6", "ly1", "ly2", "cn1",
+                                         "cc2", "cn\"$Gothic", "ci 5 5 1"}));
 }
 
 TEST(Reemit, TextWritesSizeCcFontAndJoinedText) {
@@ -149,8 +155,9 @@ TEST(Reemit, TextWritesSizeCcFontAndJoinedText) {
     writer.store.texts.Append() = MakeText(Header(2, 3, 7, 9), 0, "free");
     ReemitText(writer.store, 0);
     ReemitText(writer.store, 1);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"lg2", "ly3", "cn5", "cc2", "cn\"$Gothic", "z3", "ch 10 20 1 0 \"", "note",
-                                         "cn0 3 3.5 0.5 7", "ch 10 20 1 0 \"", "free"}));
+    EXPECT_EQ(writer.TakeLines(),
+              (Lines{"lg2", "ly3", "cn5", "cc2", "cn\"$Gothic", "z3", "ch 10 20 1 0 \"", "note",
+                     "cn0 3 3.5 0.5 7", "ch 10 20 1 0 \"", "free"}));
 }
 
 TEST(Reemit, TextColourOverrideWritesFreeSize) {
@@ -161,8 +168,8 @@ TEST(Reemit, TextColourOverrideWritesFreeSize) {
     overrides.ccValue = 6;
     overrides.layerGroup = 12;
     ReemitText(writer.store, 0, overrides);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"lgC", "ly0", "cn0 3 3.5 0.5 4", "cc6", "cn\"$Gothic", "ch 10 20 1 0 \"",
-                                         "note"}));
+    EXPECT_EQ(writer.TakeLines(), (Lines{"lgC", "ly0", "cn0 3 3.5 0.5 4", "cc6", "cn\"$Gothic",
+                                         "ch 10 20 1 0 \"", "note"}));
 }
 
 TEST(Reemit, DimensionIsFourItemsWithLineAndTextAttributes) {
@@ -175,8 +182,9 @@ TEST(Reemit, DimensionIsFourItemsWithLineAndTextAttributes) {
     dimension.text = MakeText(Header(1, 4, 8, 1), 2, "");
     dimension.text.textKind = 2;
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"lg1", "ly4", "lc5", "lt6", "lw18", "cn2", "cc2", "cn\"$Gothic", "z1", "msg",
-                                         "0 0 3 4", "cs 10 20 1 0 \"", "5"}));
+    EXPECT_EQ(writer.TakeLines(),
+              (Lines{"lg1", "ly4", "lc5", "lt6", "lw18", "cn2", "cc2", "cn\"$Gothic", "z1", "msg",
+                     "0 0 3 4", "cs 10 20 1 0 \"", "5"}));
 
     ReemitOverrides overrides;
     overrides.colour = 9;
@@ -184,8 +192,8 @@ TEST(Reemit, DimensionIsFourItemsWithLineAndTextAttributes) {
     overrides.lineWidth = 50;
     overrides.textColour = 3;
     ReemitDimension(writer.store, 0, overrides);
-    EXPECT_EQ(writer.TakeLines(),
-              (Lines{"lc9", "lt2", "lw50", "cn0 3 3.5 0.5 3", "z1", "msg", "0 0 3 4", "cs 10 20 1 0 \"", "5"}));
+    EXPECT_EQ(writer.TakeLines(), (Lines{"lc9", "lt2", "lw50", "cn0 3 3.5 0.5 3", "z1", "msg",
+                                         "0 0 3 4", "cs 10 20 1 0 \"", "5"}));
 }
 
 TEST(Reemit, PointsWriteTheirColourAsPointColour) {
@@ -197,7 +205,8 @@ TEST(Reemit, PointsWriteTheirColourAsPointColour) {
     pointEx.header = Header(0, 1, 6, 3, 13, 16);
     pointEx.x = 1, pointEx.param3 = 0, pointEx.param4 = 2, pointEx.code = 40;
     WriteBackEntities(writer.store);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly1", "pn6", "lw13", "pt 0 0", "z5", "pt 1 0 1 2 -3"}));
+    EXPECT_EQ(writer.TakeLines(),
+              (Lines{"lg0", "ly1", "pn6", "lw13", "pt 0 0", "z5", "pt 1 0 1 2 -3"}));
 
     ReemitOverrides overrides;
     overrides.pointColour = 2;
@@ -233,21 +242,34 @@ TEST_P(LineOverrides, ReplaceOnlyValidValues) {
 
 ReemitOverrides Overrides(int layerGroup, int layer, int colour, int lineType, int lineWidth) {
     ReemitOverrides o;
-    o.layerGroup = layerGroup, o.layer = layer, o.colour = colour, o.lineType = lineType, o.lineWidth = lineWidth;
+    o.layerGroup = layerGroup, o.layer = layer, o.colour = colour, o.lineType = lineType,
+    o.lineWidth = lineWidth;
     return o;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Convention, LineOverrides,
-    ::testing::Values(
-        OverrideCase{"as stored", Overrides(-1, -1, -1, -1, -1), {"lc6", "lt7", "lw8", "0 0 2 2"}},
-        OverrideCase{"layers outside 0..15 mean as stored", Overrides(16, -7, -1, -1, -1), {"lc6", "lt7", "lw8", "0 0 2 2"}},
-        OverrideCase{"layers within range", Overrides(15, 0, -1, -1, -1),
-                     {"lgF", "ly0", "lc6", "lt7", "lw8", "0 0 2 2"}},
-        OverrideCase{"unchanged group, changed layer", Overrides(4, 9, -1, -1, -1), {"ly9", "lc6", "lt7", "lw8", "0 0 2 2"}},
-        OverrideCase{"zero is an override, not as stored", Overrides(-1, -1, 0, 0, 0), {"lc0", "lt0", "0 0 2 2"}},
-        OverrideCase{"other negatives are overrides", Overrides(-1, -1, -2, -3, -4), {"lc-2", "lt-3", "0 0 2 2"}},
-        OverrideCase{"width override normalised", Overrides(-1, -1, -1, -1, 40000), {"lc6", "lt7", "0 0 2 2"}}));
+INSTANTIATE_TEST_SUITE_P(Convention, LineOverrides,
+                         ::testing::Values(OverrideCase{"as stored",
+                                                        Overrides(-1, -1, -1, -1, -1),
+                                                        {"lc6", "lt7", "lw8", "0 0 2 2"}},
+                                           OverrideCase{"layers outside 0..15 mean as stored",
+                                                        Overrides(16, -7, -1, -1, -1),
+                                                        {"lc6", "lt7", "lw8", "0 0 2 2"}},
+                                           OverrideCase{
+                                               "layers within range",
+                                               Overrides(15, 0, -1, -1, -1),
+                                               {"lgF", "ly0", "lc6", "lt7", "lw8", "0 0 2 2"}},
+                                           OverrideCase{"unchanged group, changed layer",
+                                                        Overrides(4, 9, -1, -1, -1),
+                                                        {"ly9", "lc6", "lt7", "lw8", "0 0 2 2"}},
+                                           OverrideCase{"zero is an override, not as stored",
+                                                        Overrides(-1, -1, 0, 0, 0),
+                                                        {"lc0", "lt0", "0 0 2 2"}},
+                                           OverrideCase{"other negatives are overrides",
+                                                        Overrides(-1, -1, -2, -3, -4),
+                                                        {"lc-2", "lt-3", "0 0 2 2"}},
+                                           OverrideCase{"width override normalised",
+                                                        Overrides(-1, -1, -1, -1, 40000),
+                                                        {"lc6", "lt7", "0 0 2 2"}}));
 
 struct SolidColourCase {
     const char* name;
@@ -281,7 +303,8 @@ TEST_P(SolidColourRule, WritesColourOrRgbLine) {
 INSTANTIATE_TEST_SUITE_P(
     KindsNineAndThirteen, SolidColourRule,
     ::testing::Values(SolidColourCase{"stored RGB colour", 10, -1, -1, {"lc10 255"}},
-                      SolidColourCase{"stored RGB colour ignores RGB override", 10, -1, 77, {"lc10 255"}},
+                      SolidColourCase{
+                          "stored RGB colour ignores RGB override", 10, -1, 77, {"lc10 255"}},
                       SolidColourCase{"stored numbered colour", 5, -1, 77, {"lc5"}},
                       SolidColourCase{"stored colour unchanged", 3, -1, -1, {}},
                       SolidColourCase{"override 10 takes RGB override", 5, 10, 77, {"lc10 77"}},
@@ -308,9 +331,12 @@ TEST(Reemit, ArcWritesItsSevenNumbers) {
     WriterStore writer;
     ArcRecord& arc = AddEntity<EntityKind::Arc>(writer.store);
     arc.header = Header(0, 0, 2, 3);
-    arc.cx = 1, arc.cy = 2, arc.radius = 3, arc.arcValue4 = 0.5, arc.arcValue5 = 1, arc.arcValue6 = 2, arc.arcValue7 = 0;
+    arc.cx = 1, arc.cy = 2, arc.radius = 3, arc.arcValue4 = 0.5, arc.arcValue5 = 1,
+    arc.arcValue6 = 2, arc.arcValue7 = 0;
     WriteBackEntities(writer.store);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly0", "lc2", "lt3", "ci 1 2 3 0.5 1 2 0"}));
 }
 
 }  // namespace
+
+}  // namespace rv17

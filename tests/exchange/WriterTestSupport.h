@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "JwwGaibu.h"
+#include "exchange/JwwGaibu.h"
+
+namespace rv17 {
 
 class WriterStore {
 public:
@@ -34,3 +36,5 @@ private:
 };
 
 using Lines = std::vector<std::string>;
+
+}  // namespace rv17

@@ -5,8 +5,10 @@
 #include <numbers>
 #include <random>
 
-#include "CaseLiteral.h"
-#include "MyFunc.h"
+#include "geometry/MyFunc.h"
+#include "tests/geometry/CaseLiteral.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -156,3 +158,5 @@ TEST(TurnsCounterClockwiseTest, TurnDirections) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -6,7 +6,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "PlanePoint.h"
+#include "geometry/PlanePoint.h"
+
+namespace rv17 {
 
 inline std::string Literal(std::initializer_list<double> values) {
     std::string text = "{";
@@ -20,3 +22,5 @@ inline std::string Literal(std::initializer_list<double> values) {
 }
 
 inline std::string Literal(PlanePoint p) { return Literal({p.X, p.Y}); }
+
+}  // namespace rv17

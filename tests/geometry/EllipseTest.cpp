@@ -6,8 +6,10 @@
 #include <numbers>
 #include <random>
 
-#include "CaseLiteral.h"
-#include "MyFunc.h"
+#include "geometry/MyFunc.h"
+#include "tests/geometry/CaseLiteral.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -71,3 +73,5 @@ TEST(ArcTangentCornerTest, Corners) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -6,8 +6,10 @@
 #include <numbers>
 #include <random>
 
-#include "CaseLiteral.h"
-#include "MyFunc.h"
+#include "geometry/MyFunc.h"
+#include "tests/geometry/CaseLiteral.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -253,3 +255,5 @@ TEST(LineEllipseIntersectionTest, LinesThroughTheInsideCrossTwiceOnTheCurve) {
 }
 
 }  // namespace
+
+}  // namespace rv17

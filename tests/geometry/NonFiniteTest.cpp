@@ -4,8 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "CaseLiteral.h"
-#include "MyFunc.h"
+#include "geometry/MyFunc.h"
+#include "tests/geometry/CaseLiteral.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -73,3 +75,5 @@ TEST(NonFiniteTest, PolygonTestsGiveDocumentedCodes) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -9,9 +9,11 @@
 #include <tuple>
 #include <vector>
 
-#include "CaseLiteral.h"
-#include "MyFunc.h"
-#include "WindingNumber.h"
+#include "geometry/MyFunc.h"
+#include "geometry/WindingNumber.h"
+#include "tests/geometry/CaseLiteral.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -356,3 +358,5 @@ TEST(PointInPolygonFastTest, SameVerdictAsTheAngleSum) {
 }
 
 }  // namespace
+
+}  // namespace rv17

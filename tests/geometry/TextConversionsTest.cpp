@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "MyFunc.h"
+#include "geometry/MyFunc.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -16,7 +18,8 @@ struct IntegerCase {
 class TextToIntegerTest : public testing::TestWithParam<IntegerCase> {};
 
 TEST_P(TextToIntegerTest, Converts) {
-    EXPECT_EQ(TextToInteger(GetParam().text), GetParam().expected) << "text: \"" << GetParam().text << '"';
+    EXPECT_EQ(TextToInteger(GetParam().text), GetParam().expected)
+        << "text: \"" << GetParam().text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -42,7 +45,8 @@ struct RealCase {
 class TextToRealTest : public testing::TestWithParam<RealCase> {};
 
 TEST_P(TextToRealTest, Converts) {
-    EXPECT_EQ(TextToReal(GetParam().text), GetParam().expected) << "text: \"" << GetParam().text << '"';
+    EXPECT_EQ(TextToReal(GetParam().text), GetParam().expected)
+        << "text: \"" << GetParam().text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -62,7 +66,9 @@ TEST(TextToReal, NegativeZeroKeepsItsSign) { EXPECT_TRUE(std::signbit(TextToReal
 TEST(RemoveBlanks, DropsBlanksControlsAndFullWidthBlank) {
     EXPECT_EQ(RemoveBlanks(" 2.5 "), "2.5");
     EXPECT_EQ(RemoveBlanks("\t1\r\n0\x01"), "10");
-    EXPECT_EQ(RemoveBlanks("\x81\x40" "5\x81\x40"), "5");
+    EXPECT_EQ(RemoveBlanks("\x81\x40"
+                           "5\x81\x40"),
+              "5");
     EXPECT_EQ(RemoveBlanks("   "), "");
     EXPECT_EQ(RemoveBlanks(""), "");
 }
@@ -73,7 +79,7 @@ TEST(RemoveBlanks, KeepsDoubleByteCharactersWhole) {
     EXPECT_EQ(RemoveBlanks("\x83\x40"), "\x83\x40");
     EXPECT_EQ(RemoveBlanks("\x95\x5C"), "\x95\x5C");
     EXPECT_EQ(RemoveBlanks("\x81\x20"), "\x81\x20");
-    EXPECT_EQ(RemoveBlanks("a\xE0"), "a\xE0");  // a lone lead byte at the end stays
+    EXPECT_EQ(RemoveBlanks("a\xE0"), "a\xE0");         // a lone lead byte at the end stays
     EXPECT_EQ(RemoveBlanks("\xB1 \xB2"), "\xB1\xB2");  // single-byte katakana are kept
 }
 
@@ -94,3 +100,5 @@ TEST(CutToWholeCharacters, NeverEndsInsideADoubleByteCharacter) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -9,8 +9,10 @@
 #include <numbers>
 #include <random>
 
-#include "CaseLiteral.h"
-#include "Trigonometry.h"
+#include "geometry/Trigonometry.h"
+#include "tests/geometry/CaseLiteral.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -32,7 +34,8 @@ TEST(Trigonometry, CloseToTheExactValues) {
         const double y = wide(random);
         const double c = unit(random);
         const auto near = [&](double actual, double expected) {
-            return std::fabs(actual - expected) <= 4e-16 * std::fabs(expected) + 1e-18 + 1e-19 * std::fabs(x);
+            return std::fabs(actual - expected) <=
+                   4e-16 * std::fabs(expected) + 1e-18 + 1e-19 * std::fabs(x);
         };
         ASSERT_TRUE(near(Sine(x), std::sin(x))) << Literal({x});
         ASSERT_TRUE(near(Cosine(x), std::cos(x))) << Literal({x});
@@ -54,8 +57,10 @@ TEST(Trigonometry, TheSameBitsOnEveryBuild) {
         {1e5, 0x3fa24daa9c527e96u, 0xbfeffac3841b3da7u},
     };
     for (const Known& k : known) {
-        EXPECT_EQ(Bits(Sine(k.x)), k.sine) << std::hex << Bits(Sine(k.x)) << " for " << Literal({k.x});
-        EXPECT_EQ(Bits(Cosine(k.x)), k.cosine) << std::hex << Bits(Cosine(k.x)) << " for " << Literal({k.x});
+        EXPECT_EQ(Bits(Sine(k.x)), k.sine)
+            << std::hex << Bits(Sine(k.x)) << " for " << Literal({k.x});
+        EXPECT_EQ(Bits(Cosine(k.x)), k.cosine)
+            << std::hex << Bits(Cosine(k.x)) << " for " << Literal({k.x});
     }
     // A digest of many values: one changed bit anywhere changes it.
     std::uint64_t digest = 0;
@@ -109,3 +114,5 @@ TEST(Trigonometry, SymmetriesAndSpecialCases) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -6,11 +6,13 @@
 #include <cmath>
 #include <vector>
 
-#include "Angles.h"
-#include "CaseLiteral.h"
-#include "CircularClipper.h"
-#include "Ellipse.h"
-#include "HatchTestSupport.h"
+#include "geometry/Angles.h"
+#include "geometry/Ellipse.h"
+#include "hatch/CircularClipper.h"
+#include "tests/geometry/CaseLiteral.h"
+#include "tests/hatch/HatchTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -315,3 +317,5 @@ TEST(ConstantWidthRing, InnerFlatnessKeepsTheBandEven) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -6,11 +6,13 @@
 #include <cstring>
 #include <random>
 
-#include "Angles.h"
-#include "CaseLiteral.h"
-#include "CrossingList.h"
-#include "HatchTestSupport.h"
-#include "SolidColourRule.h"
+#include "geometry/Angles.h"
+#include "hatch/CrossingList.h"
+#include "hatch/SolidColourRule.h"
+#include "tests/geometry/CaseLiteral.h"
+#include "tests/hatch/HatchTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -129,3 +131,5 @@ TEST(SolidColourRule, WhichSolidsTakeTheHatchColour) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -7,13 +7,15 @@
 #include <cstring>
 #include <random>
 
-#include "CaseLiteral.h"
-#include "CertainInside.h"
-#include "Ellipse.h"
-#include "HatchTestSupport.h"
-#include "Intersections.h"
-#include "LineFrame.h"
-#include "PolygonTest.h"
+#include "geometry/Ellipse.h"
+#include "geometry/Intersections.h"
+#include "geometry/PolygonTest.h"
+#include "hatch/CertainInside.h"
+#include "hatch/LineFrame.h"
+#include "tests/geometry/CaseLiteral.h"
+#include "tests/hatch/HatchTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -202,3 +204,5 @@ TEST(CertainInside, NothingIsCertainForOutlinesThatAreNotConvex) {
 }
 
 }  // namespace
+
+}  // namespace rv17

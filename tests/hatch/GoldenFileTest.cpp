@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <string>
 
-#include "ConversionRun.h"
-#include "ExchangeReader.h"
-#include "FileAccess.h"
-#include "HatchTestSupport.h"
-#include "TestFolder.h"
+#include "exchange/ExchangeReader.h"
+#include "exchange/FileAccess.h"
+#include "hatch/ConversionRun.h"
+#include "tests/hatch/HatchTestSupport.h"
+#include "tests/support/TestFolder.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -71,3 +73,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace rv17

@@ -10,12 +10,14 @@
 #include <string_view>
 #include <vector>
 
-#include "ClipContext.h"
-#include "ConversionBuild.h"
-#include "EntityStore.h"
-#include "ExchangeReader.h"
-#include "HatchLine.h"
-#include "PolygonTest.h"
+#include "exchange/EntityStore.h"
+#include "exchange/ExchangeReader.h"
+#include "geometry/PolygonTest.h"
+#include "hatch/ClipContext.h"
+#include "hatch/ConversionBuild.h"
+#include "hatch/HatchLine.h"
+
+namespace rv17 {
 
 inline constexpr double kPi = std::numbers::pi;
 
@@ -141,3 +143,5 @@ inline std::vector<std::string> ConvertText(std::string_view text, const HatchSe
     Drawing drawing(text);
     return drawing.Convert(settings, SweepOptions{mode, nullptr});
 }
+
+}  // namespace rv17

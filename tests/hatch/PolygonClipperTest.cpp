@@ -4,9 +4,11 @@
 
 #include <vector>
 
-#include "CaseLiteral.h"
-#include "HatchTestSupport.h"
-#include "PolygonClipper.h"
+#include "hatch/PolygonClipper.h"
+#include "tests/geometry/CaseLiteral.h"
+#include "tests/hatch/HatchTestSupport.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -127,3 +129,5 @@ TEST(PolygonClip, ClockwiseAndCounterClockwiseCornersCutAlike) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -8,7 +8,9 @@
 #include <random>
 #include <string>
 
-#include "HatchSettings.h"
+#include "hatch/HatchSettings.h"
+
+namespace rv17 {
 
 class RandomDrawing {
 public:
@@ -206,3 +208,5 @@ private:
     std::mt19937_64 random_;
     bool grid_ = false;
 };
+
+}  // namespace rv17

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "FileAccess.h"
-#include "HatchTestSupport.h"
-#include "RandomDrawing.h"
+#include "exchange/FileAccess.h"
+#include "tests/hatch/HatchTestSupport.h"
+#include "tests/hatch/RandomDrawing.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -65,3 +67,5 @@ TEST(SweepEquivalence, TheExampleDrawingAtManyAngles) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -7,13 +7,15 @@
 #include <tuple>
 #include <vector>
 
-#include "CaseLiteral.h"
-#include "ConversionRun.h"
-#include "FileAccess.h"
-#include "HatchTestSupport.h"
-#include "SolidBounds.h"
-#include "SweepPlan.h"
-#include "TestFolder.h"
+#include "exchange/FileAccess.h"
+#include "hatch/ConversionRun.h"
+#include "hatch/SolidBounds.h"
+#include "hatch/SweepPlan.h"
+#include "tests/geometry/CaseLiteral.h"
+#include "tests/hatch/HatchTestSupport.h"
+#include "tests/support/TestFolder.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -247,7 +249,8 @@ TEST(HatchColour, TheCurrentColourEntryGivesTheDrawingsFirstColour) {
     const std::vector<std::string> lines = drawing.SweepLines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "lc4");
-    for (const std::string& line : lines) EXPECT_TRUE(line.rfind("lc", 0) != 0 || line == "lc4") << line;
+    for (const std::string& line : lines)
+        EXPECT_TRUE(line.rfind("lc", 0) != 0 || line == "lc4") << line;
 }
 
 struct RefusalCase {
@@ -333,3 +336,5 @@ TEST(SweepPlan, LineBoundsHoldTheLinesVisited) {
 }
 
 }  // namespace
+
+}  // namespace rv17

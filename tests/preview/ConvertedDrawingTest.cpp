@@ -1,8 +1,10 @@
 // Reading a conversion's output back: figures into the store, hatch segments apart.
 #include <gtest/gtest.h>
 
-#include "ConvertedDrawing.h"
-#include "PreviewTestSupport.h"
+#include "tests/preview/PreviewTestSupport.h"
+#include "tools/preview/ConvertedDrawing.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -48,3 +50,5 @@ TEST(ReadConvertedDrawing, OutputWithoutHatchHasNoHatchSegments) {
 }
 
 }  // namespace
+
+}  // namespace rv17

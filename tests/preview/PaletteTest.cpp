@@ -4,7 +4,9 @@
 
 #include <set>
 
-#include "Palette.h"
+#include "tools/preview/Palette.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -22,14 +24,15 @@ TEST_P(PaletteTable, GivesTheTablesColour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Palette, PaletteTable,
-    testing::Values(PaletteCase{1, 0x404040}, PaletteCase{2, 0x000000}, PaletteCase{3, 0x008A00},
-                    PaletteCase{8, 0xE00000}, PaletteCase{9, 0xA8A8A8},
-                    // SXF colours by name: black, red, white (drawn pale grey), dark purple, dark grey.
-                    PaletteCase{101, 0x000000}, PaletteCase{102, 0xFF0000}, PaletteCase{108, 0xDCDCDC},
-                    PaletteCase{109, 0xC00080}, PaletteCase{116, 0x808080},
-                    // Codes without a colour of their own are black.
-                    PaletteCase{0, 0x000000}, PaletteCase{10, 0x000000}, PaletteCase{11, 0x000000},
-                    PaletteCase{100, 0x000000}, PaletteCase{357, 0x000000}, PaletteCase{-1, 0x000000}));
+    testing::Values(
+        PaletteCase{1, 0x404040}, PaletteCase{2, 0x000000}, PaletteCase{3, 0x008A00},
+        PaletteCase{8, 0xE00000}, PaletteCase{9, 0xA8A8A8},
+        // SXF colours by name: black, red, white (drawn pale grey), dark purple, dark grey.
+        PaletteCase{101, 0x000000}, PaletteCase{102, 0xFF0000}, PaletteCase{108, 0xDCDCDC},
+        PaletteCase{109, 0xC00080}, PaletteCase{116, 0x808080},
+        // Codes without a colour of their own are black.
+        PaletteCase{0, 0x000000}, PaletteCase{10, 0x000000}, PaletteCase{11, 0x000000},
+        PaletteCase{100, 0x000000}, PaletteCase{357, 0x000000}, PaletteCase{-1, 0x000000}));
 
 TEST(Palette, RgbValueCountsRedInTheLowByte) {
     EXPECT_EQ(RgbValueColour(255), 0xFF0000u);
@@ -51,7 +54,8 @@ TEST(Palette, UnnamedSxfColoursAreDistinctAndDarkEnough) {
     std::set<RgbHex> seen;
     for (std::int32_t colour = 117; colour <= 356; ++colour) {
         const RgbHex rgb = PaletteColour(colour);
-        EXPECT_TRUE(seen.insert(rgb).second) << "colour " << colour << " repeats " << std::hex << rgb;
+        EXPECT_TRUE(seen.insert(rgb).second)
+            << "colour " << colour << " repeats " << std::hex << rgb;
         const RgbHex brightest = std::max({rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF});
         EXPECT_LE(brightest, 200u) << "colour " << colour;
         if (colour > 117) {
@@ -62,3 +66,5 @@ TEST(Palette, UnnamedSxfColoursAreDistinctAndDarkEnough) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -7,8 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "PreviewFigures.h"
-#include "PreviewTestSupport.h"
+#include "tests/preview/PreviewTestSupport.h"
+#include "tools/preview/PreviewFigures.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -19,22 +21,23 @@ constexpr double kTolerance = 1e-9;
 std::string Literal(const CircleSolidRecord& s) {
     std::ostringstream text;
     text.precision(17);
-    text << "CircleSolid{cx " << s.cx << ", cy " << s.cy << ", radius " << s.radius << ", flatness " << s.flatness
-         << ", tilt " << s.tilt << ", startAngle " << s.startAngle << ", arcAngle " << s.arcAngle << ", solidMode "
-         << s.solidMode << "}";
+    text << "CircleSolid{cx " << s.cx << ", cy " << s.cy << ", radius " << s.radius << ", flatness "
+         << s.flatness << ", tilt " << s.tilt << ", startAngle " << s.startAngle << ", arcAngle "
+         << s.arcAngle << ", solidMode " << s.solidMode << "}";
     return text.str();
 }
 
 std::string Literal(const RingSolidRecord& s) {
     std::ostringstream text;
     text.precision(17);
-    text << "RingSolid{cx " << s.cx << ", cy " << s.cy << ", radius " << s.radius << ", flatness " << s.flatness
-         << ", tilt " << s.tilt << ", startAngle " << s.startAngle << ", arcAngle " << s.arcAngle << ", radius2 "
-         << s.radius2 << "}";
+    text << "RingSolid{cx " << s.cx << ", cy " << s.cy << ", radius " << s.radius << ", flatness "
+         << s.flatness << ", tilt " << s.tilt << ", startAngle " << s.startAngle << ", arcAngle "
+         << s.arcAngle << ", radius2 " << s.radius2 << "}";
     return text.str();
 }
 
-CircleSolidRecord CircleSolid(double radius, double flatness, double tilt, double start, double arc, int mode) {
+CircleSolidRecord CircleSolid(double radius, double flatness, double tilt, double start, double arc,
+                              int mode) {
     CircleSolidRecord s{};
     s.radius = radius, s.flatness = flatness, s.tilt = tilt, s.startAngle = start, s.arcAngle = arc;
     s.solidMode = mode;
@@ -88,7 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Clockwise arc and tangents of the fourth quadrant.
         SolidCase{CircleSolid(10, 1, 0, 0, -kPi / 2, -1), {10, 0}, {10, -10}},
         // Any other mode: the whole ellipse, semi-axes 10 and 5, tilted by 90 degrees.
-        SolidCase{CircleSolid(10, 0.5, kPi / 2, 1, 0, 7), {0, 10}, {-5 * std::sin(-kStep), 10 * std::cos(-kStep)}}));
+        SolidCase{CircleSolid(10, 0.5, kPi / 2, 1, 0, 7),
+                  {0, 10},
+                  {-5 * std::sin(-kStep), 10 * std::cos(-kStep)}}));
 
 TEST(CircleSolidShape, WholeEllipseLiesOnTheCurve) {
     const CircleSolidRecord solid = CircleSolid(10, 0.5, 0.3, 0, 0, 1);
@@ -145,17 +150,25 @@ TEST(RingSolidShape, PartRingRunsOutAlongOneEdgeAndBackAlongTheOther) {
 TEST(PreviewShapes, UndrawableSolidsAreLeftOut) {
     PreviewShape shape;
     const CircleSolidRecord circles[] = {
-        CircleSolid(0, 1, 0, 0, 1, 1),    CircleSolid(-3, 1, 0, 0, 1, 1), CircleSolid(10, 0, 0, 0, 1, 1),
-        CircleSolid(10, -1, 0, 0, 1, 1),  CircleSolid(kNan, 1, 0, 0, 1, 1), CircleSolid(10, 1, kNan, 0, 1, 1),
-        CircleSolid(2e9, 1, 0, 0, 1, 1),  CircleSolid(10, 1, 0, 0, std::numeric_limits<double>::infinity(), 0),
+        CircleSolid(0, 1, 0, 0, 1, 1),
+        CircleSolid(-3, 1, 0, 0, 1, 1),
+        CircleSolid(10, 0, 0, 0, 1, 1),
+        CircleSolid(10, -1, 0, 0, 1, 1),
+        CircleSolid(kNan, 1, 0, 0, 1, 1),
+        CircleSolid(10, 1, kNan, 0, 1, 1),
+        CircleSolid(2e9, 1, 0, 0, 1, 1),
+        CircleSolid(10, 1, 0, 0, std::numeric_limits<double>::infinity(), 0),
     };
     for (const CircleSolidRecord& solid : circles) {
         EXPECT_FALSE(CircleSolidShape(solid, shape)) << Literal(solid);
         EXPECT_TRUE(shape.points.empty());
     }
-    EXPECT_FALSE(RingSolidShape(RingSolid(10, 1, 0, 0), true, shape)) << "constant width, radius2 0";
-    EXPECT_TRUE(RingSolidShape(RingSolid(10, 1, 0, 0), false, shape)) << "plain ring, radius2 0: a filled disc";
-    EXPECT_FALSE(RingSolidShape(RingSolid(10, 1, std::numeric_limits<double>::infinity(), 5), false, shape));
+    EXPECT_FALSE(RingSolidShape(RingSolid(10, 1, 0, 0), true, shape))
+        << "constant width, radius2 0";
+    EXPECT_TRUE(RingSolidShape(RingSolid(10, 1, 0, 0), false, shape))
+        << "plain ring, radius2 0: a filled disc";
+    EXPECT_FALSE(
+        RingSolidShape(RingSolid(10, 1, std::numeric_limits<double>::infinity(), 5), false, shape));
 }
 
 struct ArcCase {
@@ -179,17 +192,18 @@ TEST_P(ArcShapes, RunFromStartToEndInDegrees) {
 
 INSTANTIATE_TEST_SUITE_P(
     Preview, ArcShapes,
-    testing::Values(ArcCase{"ci 25 150 40 -90 0 1 0", {25, 110}, {65, 150}},
-                    // The end below the start: counter-clockwise through 0.
-                    ArcCase{"ci 0 0 10 270 90 1 0", {0, -10}, {0, 10}},
-                    // Equal start and end: the whole circle.
-                    ArcCase{"ci 0 0 10 30 30 1 0", {10 * std::cos(kPi / 6), 5}, {10 * std::cos(kPi / 6), 5}},
-                    // Flatness 0.5, tilt 90 degrees: the long axis is vertical.
-                    ArcCase{"ci 0 0 10 0 90 0.5 90", {0, 10}, {-5, 0}}));
+    testing::Values(
+        ArcCase{"ci 25 150 40 -90 0 1 0", {25, 110}, {65, 150}},
+        // The end below the start: counter-clockwise through 0.
+        ArcCase{"ci 0 0 10 270 90 1 0", {0, -10}, {0, 10}},
+        // Equal start and end: the whole circle.
+        ArcCase{"ci 0 0 10 30 30 1 0", {10 * std::cos(kPi / 6), 5}, {10 * std::cos(kPi / 6), 5}},
+        // Flatness 0.5, tilt 90 degrees: the long axis is vertical.
+        ArcCase{"ci 0 0 10 0 90 0.5 90", {0, 10}, {-5, 0}}));
 
 TEST(ArcShapes, UndrawableArcsAreLeftOut) {
-    for (const std::string_view line : {"ci 0 0 0 0 90 1 0", "ci 0 0 10 0 90 0 0", "ci 0 0 10 -1E308 1E308 1 0",
-                                        "ci 0 0 5E9 0 90 1 0"}) {
+    for (const std::string_view line : {"ci 0 0 0 0 90 1 0", "ci 0 0 10 0 90 0 0",
+                                        "ci 0 0 10 -1E308 1E308 1 0", "ci 0 0 5E9 0 90 1 0"}) {
         const auto store = DrawingFromText(line);
         ASSERT_EQ(store->arcs.Count(), 1u) << line;
         std::vector<PlanePoint> points;
@@ -209,21 +223,21 @@ public:
 };
 
 constexpr std::string_view kEveryKind =
-    "0 0 10 0\n"                                  // line
-    "ci 0 0 5\n"                                  // circle
-    "ci 0 0 5 0 90 1 0\n"                         // arc
-    "ch 0 0 1 0 \"text\n"                         // text
-    "pt 1 1\n"                                    // point
-    "pt 1 1 1 0 2\n"                              // point with parameters
-    "msg\n0 -5 10 -5\ncs 5 -4 1 0 \"10\n"         // dimension: a stroke and a text
-    "BL 3 3 name\n"                               // block: a dot and its name
-    "sl 0 0 5 5\n"                                // solid segment
-    "sl 0 0 5 0 5 5\n"                            // triangle
-    "sl 0 0 5 0 5 5 0 5\n"                        // quadrilateral
-    "sc 0 0 5 1 0 0 1 1\n"                        // circular solid
-    "se 0 0 5 1 0 0 1 100\n"                      // circular solid of the se form
-    "so 0 0 5 1 0 0 0 2\n"                        // ring
-    "sg 0 0 5 1 0 0 0 2\n";                       // constant-width ring
+    "0 0 10 0\n"                           // line
+    "ci 0 0 5\n"                           // circle
+    "ci 0 0 5 0 90 1 0\n"                  // arc
+    "ch 0 0 1 0 \"text\n"                  // text
+    "pt 1 1\n"                             // point
+    "pt 1 1 1 0 2\n"                       // point with parameters
+    "msg\n0 -5 10 -5\ncs 5 -4 1 0 \"10\n"  // dimension: a stroke and a text
+    "BL 3 3 name\n"                        // block: a dot and its name
+    "sl 0 0 5 5\n"                         // solid segment
+    "sl 0 0 5 0 5 5\n"                     // triangle
+    "sl 0 0 5 0 5 5 0 5\n"                 // quadrilateral
+    "sc 0 0 5 1 0 0 1 1\n"                 // circular solid
+    "se 0 0 5 1 0 0 1 100\n"               // circular solid of the se form
+    "so 0 0 5 1 0 0 0 2\n"                 // ring
+    "sg 0 0 5 1 0 0 0 2\n";                // constant-width ring
 
 TEST(VisitFigures, HandsOverEveryKind) {
     const auto store = DrawingFromText(kEveryKind);
@@ -243,9 +257,9 @@ TEST(VisitFigures, HandsOverEveryKind) {
 
 TEST(VisitFigures, LeavesOutFiguresThatCannotBeDrawn) {
     const auto store = DrawingFromText(
-        "0 0 1E300 0\n"               // beyond the drawable range
+        "0 0 1E300 0\n"  // beyond the drawable range
         "0 0 10 0\n"
-        "ch 0 0 1 0 \"\x81\x40 \n"    // blanks only
+        "ch 0 0 1 0 \"\x81\x40 \n"  // blanks only
         "cn0 0 0 0 1\nch 0 0 1 0 \"zero height\n");
     CountingVisitor counted;
     VisitFigures(*store, FigureSelection::All, counted);
@@ -254,3 +268,5 @@ TEST(VisitFigures, LeavesOutFiguresThatCannotBeDrawn) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <system_error>
 
-#include "SampleDrawing.h"
+#include "tests/preview/SampleDrawing.h"
 
 int main(int argc, char** argv) {
+    using namespace rv17;
     if (argc != 2) {
         std::fputs("usage: preview_sample PICTURE\n", stderr);
         return 2;
@@ -13,9 +14,11 @@ int main(int argc, char** argv) {
     auto drawing = SampleDrawing();
     ConvertWith(*drawing, SampleHatch(500));
     std::error_code error;
-    const bool written = WritePreviewSvg(argv[1], PreviewInput{*drawing, &drawing->outputLines, "S<&>.TXT", "1", "0"}, error);
+    const bool written = WritePreviewSvg(
+        argv[1], PreviewInput{*drawing, &drawing->outputLines, "S<&>.TXT", "1", "0"}, error);
     if (!written) {
-        std::fprintf(stderr, "preview_sample: cannot write %s: %s\n", argv[1], error.message().c_str());
+        std::fprintf(stderr, "preview_sample: cannot write %s: %s\n", argv[1],
+                     error.message().c_str());
         return 1;
     }
     ReleaseStore(*drawing);

@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "PreviewTestSupport.h"
+#include "tests/preview/PreviewTestSupport.h"
+
+namespace rv17 {
 
 inline constexpr std::string_view kSampleExchangeText =
     "hp1 0 0\n"
@@ -53,7 +55,8 @@ inline std::unique_ptr<EntityStore> SampleDrawing() {
     circle.cx = kInfinity, circle.radius = 5;
     auto& quad = AddEntity<EntityKind::QuadSolid>(*store);
     quad.header.colour = 4;
-    quad.x1 = 0, quad.y1 = 0, quad.x2 = 1, quad.y2 = kNan, quad.x3 = 2, quad.y3 = 2, quad.x4 = 0, quad.y4 = 1;
+    quad.x1 = 0, quad.y1 = 0, quad.x2 = 1, quad.y2 = kNan, quad.x3 = 2, quad.y3 = 2, quad.x4 = 0,
+    quad.y4 = 1;
     auto& ring = AddEntity<EntityKind::RingSolid>(*store);
     ring.cx = 1, ring.cy = 1, ring.radius = kInfinity, ring.flatness = 1, ring.radius2 = 1;
     auto& text = AddEntity<EntityKind::Text>(*store);
@@ -69,7 +72,10 @@ inline std::vector<HatchSegment> SampleHatch(std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         const double y = 60.0 + 30.0 * static_cast<double>(i % 1000) / 1000.0;
         const bool quad = i % 2 == 0;
-        segments.push_back(quad ? HatchSegment{2, 0.0, y, 30.0, y} : HatchSegment{6, 45.0, y, 65.0, y});
+        segments.push_back(quad ? HatchSegment{2, 0.0, y, 30.0, y}
+                                : HatchSegment{6, 45.0, y, 65.0, y});
     }
     return segments;
 }
+
+}  // namespace rv17

@@ -8,15 +8,18 @@
 #include <fstream>
 #include <sstream>
 
-#include "SampleDrawing.h"
-#include "TestFolder.h"
-#include "ToolPreview.h"
+#include "tests/preview/SampleDrawing.h"
+#include "tests/support/TestFolder.h"
+#include "tools/preview/ToolPreview.h"
+
+namespace rv17 {
 
 namespace {
 
 std::size_t HatchSegmentsDrawn(std::string_view svg) {
     std::size_t count = 0;
-    for (const std::string_view data : PathData(svg, "<path class=\"hatch\"")) count += CountOf(data, "M");
+    for (const std::string_view data : PathData(svg, "<path class=\"hatch\""))
+        count += CountOf(data, "M");
     return count;
 }
 
@@ -31,7 +34,8 @@ TEST_P(HatchSegmentCount, AfterPanelHoldsEveryHatchSegmentOfTheOutput) {
     const std::string svg = Picture(*drawing, &drawing->outputLines);
 
     EXPECT_EQ(HatchSegmentsDrawn(svg), segments);
-    const std::string caption = segments == 1 ? "1 hatch segment<" : std::to_string(segments) + " hatch segments<";
+    const std::string caption =
+        segments == 1 ? "1 hatch segment<" : std::to_string(segments) + " hatch segments<";
     EXPECT_EQ(CountOf(svg, caption), 1u) << caption;
     EXPECT_EQ(CountOf(Section(svg, "<g id=\"before\"", "<g id=\"after\""), "class=\"hatch\""), 0u);
     ReleaseStore(*drawing);
@@ -58,16 +62,19 @@ TEST(SvgPreview, SolidsTakeThePaletteOrTheirRgbValue) {
 
     EXPECT_EQ(CountOf(before, "<path fill=\"#0080ff\" d=\"M0 -60L30 -60L30 -90L0 -90Z\"/>"), 1u)
         << "colour 10 with the RGB value 16744448";
-    EXPECT_EQ(CountOf(before, "<path fill=\"#008a00\" d=\"M40 -60L70 -60L55 -90Z\"/>"), 1u) << "colour 3";
+    EXPECT_EQ(CountOf(before, "<path fill=\"#008a00\" d=\"M40 -60L70 -60L55 -90Z\"/>"), 1u)
+        << "colour 3";
     EXPECT_EQ(CountOf(before, "<path fill=\"#ff0000\""), 4u) << "colour 10 with the RGB value 255";
-    EXPECT_EQ(CountOf(before, "<path fill=\"#ffff00\" fill-rule=\"evenodd\""), 2u) << "SXF yellow rings";
+    EXPECT_EQ(CountOf(before, "<path fill=\"#ffff00\" fill-rule=\"evenodd\""), 2u)
+        << "SXF yellow rings";
 
     // After: the hatched solids only as outlines; the se solid, written back, still filled.
     const std::string_view afterFills = Section(after, "<g stroke=\"none\">", "</g>");
     EXPECT_EQ(CountOf(afterFills, "<path fill="), 1u);
     EXPECT_EQ(CountOf(afterFills, "<path fill=\"#ffff00\""), 1u);
     const std::string_view outlines = Section(after, "stroke-dasharray", "</g>");
-    EXPECT_EQ(CountOf(outlines, "<path stroke=\"#0080ff\" d=\"M0 -60L30 -60L30 -90L0 -90Z\"/>"), 1u);
+    EXPECT_EQ(CountOf(outlines, "<path stroke=\"#0080ff\" d=\"M0 -60L30 -60L30 -90L0 -90Z\"/>"),
+              1u);
     EXPECT_EQ(CountOf(outlines, "<path stroke=\"#008a00\""), 1u);
     EXPECT_EQ(CountOf(after, "<path class=\"hatch\" stroke=\"#000000\""), 1u) << "hatch colour 2";
     EXPECT_EQ(CountOf(after, "<path class=\"hatch\" stroke=\"#0000e0\""), 1u) << "hatch colour 6";
@@ -83,12 +90,15 @@ TEST(SvgPreview, TextsAreConvertedToUtf8AndEscaped) {
 
     // a<b & c > "d" 'あ漢字'
     const std::string_view text =
-        ">a&lt;b &amp; c &gt; &quot;d&quot; &apos;\xE3\x81\x82\xE6\xBC\xA2\xE5\xAD\x97&apos;</text>";
+        ">a&lt;b &amp; c &gt; &quot;d&quot; "
+        "&apos;\xE3\x81\x82\xE6\xBC\xA2\xE5\xAD\x97&apos;</text>";
     EXPECT_EQ(CountOf(before, text), 1u);
     EXPECT_EQ(CountOf(after, text), 1u);
-    EXPECT_EQ(CountOf(before, ">\xEF\xBF\xBD lone lead byte</text>"), 1u) << "invalid Shift-JIS becomes U+FFFD";
+    EXPECT_EQ(CountOf(before, ">\xEF\xBF\xBD lone lead byte</text>"), 1u)
+        << "invalid Shift-JIS becomes U+FFFD";
     EXPECT_EQ(CountOf(before, ">\xE6\x8F\x9B\xE6\xB0\x97\xE5\x8F\xA3</text>"), 1u) << "block name";
-    EXPECT_EQ(CountOf(after, ">\xE6\x8F\x9B\xE6\xB0\x97\xE5\x8F\xA3</text>"), 0u) << "blocks are not written back";
+    EXPECT_EQ(CountOf(after, ">\xE6\x8F\x9B\xE6\xB0\x97\xE5\x8F\xA3</text>"), 0u)
+        << "blocks are not written back";
     // A text of four numbers read back stays a text; it is no hatch segment.
     EXPECT_EQ(CountOf(after, ">1 2 3 4</text>"), 1u);
     EXPECT_EQ(CountOf(svg, "S&lt;&amp;&gt;.TXT"), 2u);
@@ -100,7 +110,8 @@ TEST(SvgPreview, FiguresWithoutDrawableCoordinatesAreLeftOut) {
     auto drawing = SampleDrawing();
     ConvertWith(*drawing, SampleHatch(4));
     std::string svg = Picture(*drawing, &drawing->outputLines);
-    std::transform(svg.begin(), svg.end(), svg.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(svg.begin(), svg.end(), svg.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     EXPECT_EQ(svg.find("nan"), std::string::npos);
     EXPECT_EQ(svg.find("inf"), std::string::npos);
     // The text at y = NaN is left out; the output writes it with "NAN", which reads back as 0.
@@ -116,7 +127,8 @@ TEST(SvgPreview, FiguresWithoutDrawableCoordinatesAreLeftOut) {
     ReleaseStore(*drawing);
 }
 
-// Figures at the edge of the drawable range are drawn, and the view box around them is written in full.
+// Figures at the edge of the drawable range are drawn, and the view box around them is written in
+// full.
 TEST(SvgPreview, FiguresAtTheEdgeOfTheDrawableRangeAreDrawn) {
     auto drawing = DrawingFromText("-1E9 0 1E9 0\n");
     const std::string svg = Picture(*drawing, nullptr);
@@ -134,7 +146,7 @@ TEST(SvgPreview, DrawingUnitsWithYPointingUp) {
     auto drawing = DrawingFromText("0 0 10 20\nsl 0 0 10 0 0 10\n");
     ConvertWith(*drawing, {{1, 1, 1, 3, 1}});
     const std::string svg = Picture(*drawing, &drawing->outputLines);
-    EXPECT_EQ(CountOf(svg, "d=\"M0 0L10 -20\""), 2u);   // before and after
+    EXPECT_EQ(CountOf(svg, "d=\"M0 0L10 -20\""), 2u);       // before and after
     EXPECT_EQ(CountOf(svg, "d=\"M0 0L10 0L0 -10Z\""), 2u);  // filled before, outlined after
     EXPECT_EQ(CountOf(svg, "d=\"M1 -1 3 -1\""), 1u);        // the hatch segment
     ReleaseStore(*drawing);
@@ -143,22 +155,29 @@ TEST(SvgPreview, DrawingUnitsWithYPointingUp) {
 TEST(SvgPreview, WithoutConversionOnlyTheBeforePanelIsDrawn) {
     auto drawing = std::make_unique<EntityStore>();
     InitialiseStore(*drawing);
-    ASSERT_TRUE(ReadExchangeFile(*drawing, std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT"));
+    ASSERT_TRUE(
+        ReadExchangeFile(*drawing, std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT"));
     const std::string svg = Picture(*drawing, nullptr, "JWC_TEMP.TXT");
     EXPECT_EQ(svg.find("id=\"after\""), std::string::npos);
-    EXPECT_EQ(CountOf(svg, "JWC_TEMP.TXT \xC2\xB7 15 solids \xC2\xB7 interval 1 \xC2\xB7 angle 0\xC2\xB0 \xC2\xB7 not converted<"), 1u);
-    EXPECT_EQ(CountOf(Section(svg, "<g stroke=\"none\">", "</g>"), "<path fill="), 16u);  // 15 solids, 1 se solid
+    EXPECT_EQ(CountOf(svg,
+                      "JWC_TEMP.TXT \xC2\xB7 15 solids \xC2\xB7 interval 1 \xC2\xB7 angle "
+                      "0\xC2\xB0 \xC2\xB7 not converted<"),
+              1u);
+    EXPECT_EQ(CountOf(Section(svg, "<g stroke=\"none\">", "</g>"), "<path fill="),
+              16u);  // 15 solids, 1 se solid
     ReleaseStore(*drawing);
 }
 
 TEST(SvgPreview, ExampleAfterPanelOutlinesEveryHatchedSolid) {
     auto drawing = std::make_unique<EntityStore>();
     InitialiseStore(*drawing);
-    ASSERT_TRUE(ReadExchangeFile(*drawing, std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT"));
+    ASSERT_TRUE(
+        ReadExchangeFile(*drawing, std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT"));
     ResetCurrentAttributes(*drawing);
     ConvertWith(*drawing, {});
     const std::string svg = Picture(*drawing, &drawing->outputLines, "JWC_TEMP.TXT");
-    const std::string_view outlines = Section(Section(svg, "<g id=\"after\"", "</svg>"), "stroke-dasharray", "</g>");
+    const std::string_view outlines =
+        Section(Section(svg, "<g id=\"after\"", "</svg>"), "stroke-dasharray", "</g>");
     // 15 solids; the two whole rings have two loops each.
     EXPECT_EQ(CountOf(outlines, "Z"), 17u);
     EXPECT_EQ(CountOf(svg, " \xC2\xB7 0 hatch segments<"), 1u);
@@ -198,18 +217,25 @@ TEST(WritePreviewSvg, ReportsWhyAPathCannotBeWritten) {
     ReleaseStore(*drawing);
 }
 
-// The message rv17-hatch prints names the picture as given, the reason, and what became of the conversion.
+// The message rv17-hatch prints names the picture as given, the reason, and what became of the
+// conversion.
 TEST(WriteToolPreview, ReportsPathReasonAndConversion) {
     TestFolder folder;
     auto drawing = SampleDrawing();
     const PreviewInput input{*drawing, nullptr, "T.TXT", "1", "0"};
-    EXPECT_EQ(WriteToolPreview(folder.Path() / "ok.svg", "ok.svg", input, ToolConversion::NotConverted), "");
+    EXPECT_EQ(
+        WriteToolPreview(folder.Path() / "ok.svg", "ok.svg", input, ToolConversion::NotConverted),
+        "");
     const std::string message = std::error_code(ENOENT, std::generic_category()).message();
-    EXPECT_EQ(WriteToolPreview(folder.Path() / "no" / "p.svg", "no/p.svg", input, ToolConversion::Saved),
-              "cannot write the picture 'no/p.svg': " + message + " (the conversion itself was saved)");
-    EXPECT_EQ(WriteToolPreview(folder.Path() / "no" / "p.svg", "no/p.svg", input, ToolConversion::NotConverted),
+    EXPECT_EQ(
+        WriteToolPreview(folder.Path() / "no" / "p.svg", "no/p.svg", input, ToolConversion::Saved),
+        "cannot write the picture 'no/p.svg': " + message + " (the conversion itself was saved)");
+    EXPECT_EQ(WriteToolPreview(folder.Path() / "no" / "p.svg", "no/p.svg", input,
+                               ToolConversion::NotConverted),
               "cannot write the picture 'no/p.svg': " + message + " (nothing was converted)");
     ReleaseStore(*drawing);
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -5,7 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "SvgWriter.h"
+#include "tools/preview/SvgWriter.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -26,14 +28,16 @@ TEST_P(NumberTable, HasAtMostFourDecimals) {
 INSTANTIATE_TEST_SUITE_P(
     Svg, NumberTable,
     testing::Values(NumberCase{0.0, "0"}, NumberCase{-0.0, "0"}, NumberCase{-0.00004, "0"},
-                    NumberCase{1.5, "1.5"}, NumberCase{-2.25, "-2.25"}, NumberCase{1.23456, "1.2346"},
-                    NumberCase{0.00005, "0.0001"}, NumberCase{-0.00005, "-0.0001"}, NumberCase{0.0102, "0.0102"},
+                    NumberCase{1.5, "1.5"}, NumberCase{-2.25, "-2.25"},
+                    NumberCase{1.23456, "1.2346"}, NumberCase{0.00005, "0.0001"},
+                    NumberCase{-0.00005, "-0.0001"}, NumberCase{0.0102, "0.0102"},
                     NumberCase{200.0, "200"}, NumberCase{123456789.12345678, "123456789.1235"},
                     NumberCase{1e9, "1000000000"}, NumberCase{-1e9, "-1000000000"},
                     NumberCase{0.99999, "1"}, NumberCase{4.5e9, "4500000000"},
                     NumberCase{-12345678901.25, "-12345678901.25"},
                     // Never printed: figures with such values are left out before.
-                    NumberCase{1.1e14, "0"}, NumberCase{std::numeric_limits<double>::quiet_NaN(), "0"},
+                    NumberCase{1.1e14, "0"},
+                    NumberCase{std::numeric_limits<double>::quiet_NaN(), "0"},
                     NumberCase{-std::numeric_limits<double>::infinity(), "0"}));
 
 struct TextCase {
@@ -53,17 +57,22 @@ TEST_P(TextTable, IsEscapedForXml) {
 
 INSTANTIATE_TEST_SUITE_P(
     Svg, TextTable,
-    testing::Values(TextCase{"plain", "plain"}, TextCase{"a<b>&\"c\"'", "a&lt;b&gt;&amp;&quot;c&quot;&apos;"},
+    testing::Values(TextCase{"plain", "plain"},
+                    TextCase{"a<b>&\"c\"'", "a&lt;b&gt;&amp;&quot;c&quot;&apos;"},
                     TextCase{"\xE3\x81\x82\xE2\x80\xA2", "\xE3\x81\x82\xE2\x80\xA2"},
                     TextCase{"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
                     // Malformed UTF-8: a stray continuation byte, a cut sequence, an
                     // overlong slash, an encoded surrogate.
-                    TextCase{"a\x80z", "a\xEF\xBF\xBDz"}, TextCase{"\xE3\x81", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+                    TextCase{"a\x80z", "a\xEF\xBF\xBDz"},
+                    TextCase{"\xE3\x81", "\xEF\xBF\xBD\xEF\xBF\xBD"},
                     TextCase{"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},
                     TextCase{"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
                     // Characters XML does not allow.
-                    TextCase{std::string_view("a\0b", 3), "a\xEF\xBF\xBD" "b"}, TextCase{"\x01", "\xEF\xBF\xBD"},
-                    TextCase{"\xEF\xBF\xBE", "\xEF\xBF\xBD"}, TextCase{"tab\there", "tab\there"}));
+                    TextCase{std::string_view("a\0b", 3),
+                             "a\xEF\xBF\xBD"
+                             "b"},
+                    TextCase{"\x01", "\xEF\xBF\xBD"}, TextCase{"\xEF\xBF\xBE", "\xEF\xBF\xBD"},
+                    TextCase{"tab\there", "tab\there"}));
 
 TEST(SvgWriter, WritesColoursAsSixHexDigits) {
     std::string out;
@@ -90,3 +99,5 @@ TEST(SvgWriter, LongOutputArrivesWhole) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "FileAccess.h"
-#include "HatchTool.h"
-#include "PreviewTestSupport.h"
-#include "TestFolder.h"
+#include "exchange/FileAccess.h"
+#include "tests/preview/PreviewTestSupport.h"
+#include "tests/support/TestFolder.h"
+#include "tools/HatchTool.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -31,7 +33,8 @@ std::string ExampleCopy(const TestFolder& folder) {
 
 std::size_t HatchSegmentsDrawn(std::string_view svg) {
     std::size_t count = 0;
-    for (const std::string_view data : PathData(svg, "<path class=\"hatch\"")) count += CountOf(data, "M");
+    for (const std::string_view data : PathData(svg, "<path class=\"hatch\""))
+        count += CountOf(data, "M");
     return count;
 }
 
@@ -50,15 +53,19 @@ TEST(ToolPreview, ConversionDrawsBeforeAndAfterWithEverySegment) {
     const std::string picture = (folder.Path() / "preview.svg").string();
     const ToolRun run = Tool({"--interval", "2", "--angle", "45", "--svg", picture, file});
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
-    EXPECT_NE(run.output.out.find("picture drawn to '" + picture + "'\n"), std::string::npos) << run.output.out;
+    EXPECT_NE(run.output.out.find("picture drawn to '" + picture + "'\n"), std::string::npos)
+        << run.output.out;
 
     const std::size_t reported = ReportedHatchSegments(run.output.out);
     EXPECT_GT(reported, 100u);
     const std::string svg = ReadWholeFile(picture).bytes;
     EXPECT_EQ(HatchSegmentsDrawn(svg), reported);
-    const std::string facts = "JWC_TEMP.TXT \xC2\xB7 15 solids \xC2\xB7 interval 2 \xC2\xB7 angle 45\xC2\xB0";
+    const std::string facts =
+        "JWC_TEMP.TXT \xC2\xB7 15 solids \xC2\xB7 interval 2 \xC2\xB7 angle 45\xC2\xB0";
     EXPECT_EQ(CountOf(svg, facts + "</text>"), 1u) << "before";
-    EXPECT_EQ(CountOf(svg, facts + " \xC2\xB7 " + std::to_string(reported) + " hatch segments</text>"), 1u)
+    EXPECT_EQ(
+        CountOf(svg, facts + " \xC2\xB7 " + std::to_string(reported) + " hatch segments</text>"),
+        1u)
         << "after";
 }
 
@@ -91,7 +98,8 @@ TEST_P(ToolPreviewRefusal, StillDrawsTheDrawingAndWritesNoOutput) {
     const std::string output = (folder.Path() / "out.txt").string();
     const std::string picture = (folder.Path() / "refused.svg").string();
     std::vector<std::string> arguments = c.options;
-    for (const std::string& more : {std::string("-o"), output, std::string("--svg"), picture, file}) {
+    for (const std::string& more :
+         {std::string("-o"), output, std::string("--svg"), picture, file}) {
         arguments.push_back(more);
     }
     const ToolRun run = Tool(arguments);
@@ -105,9 +113,10 @@ TEST_P(ToolPreviewRefusal, StillDrawsTheDrawingAndWritesNoOutput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Preview, ToolPreviewRefusal,
-    testing::Values(RefusalCase{"NoSolids", "0 0 10 0\r\n", {}, kExitNoSolids},
-                    RefusalCase{"IntervalOutOfRange", "sl 0 0 10 0 5 8\r\n", {"--interval", "0"}, kExitUsage},
-                    RefusalCase{"SweepTooLarge", "sl 0 0 10 0 5 1E9\r\n", {"--interval", "0.01"}, kExitUsage}),
+    testing::Values(
+        RefusalCase{"NoSolids", "0 0 10 0\r\n", {}, kExitNoSolids},
+        RefusalCase{"IntervalOutOfRange", "sl 0 0 10 0 5 8\r\n", {"--interval", "0"}, kExitUsage},
+        RefusalCase{"SweepTooLarge", "sl 0 0 10 0 5 1E9\r\n", {"--interval", "0.01"}, kExitUsage}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST(ToolPreview, UnwritablePictureFailsAfterTheConversionWasSaved) {
@@ -119,8 +128,10 @@ TEST(ToolPreview, UnwritablePictureFailsAfterTheConversionWasSaved) {
     EXPECT_EQ(run.exitCode, kExitFileError);
     EXPECT_EQ(ReadWholeFile(output).bytes.substr(0, 4), "hd\r\n");
     const std::string reason = std::make_error_code(std::errc::no_such_file_or_directory).message();
-    EXPECT_EQ(run.output.err,
-              "rv17-hatch: cannot write the picture '" + picture + "': " + reason + " (the conversion itself was saved)\n");
+    EXPECT_EQ(run.output.err, "rv17-hatch: cannot write the picture '" + picture + "': " + reason +
+                                  " (the conversion itself was saved)\n");
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace rv17 {
+
 class TestFolder {
 public:
     TestFolder() {
@@ -35,10 +37,13 @@ public:
 
     std::size_t FileCount() const {
         std::size_t count = 0;
-        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_)) ++count;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_))
+            ++count;
         return count;
     }
 
 private:
     std::filesystem::path path_;
 };
+
+}  // namespace rv17

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
-#include "HatchTool.h"
-#include "TestFolder.h"
+#include "tests/support/TestFolder.h"
+#include "tools/CommandLine.h"
+#include "tools/HatchTool.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -168,3 +170,5 @@ TEST(HatchTool, HelpAndVersion) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "ConversionRun.h"
-#include "ExchangeReader.h"
-#include "FileAccess.h"
-#include "HatchTool.h"
-#include "TestFolder.h"
+#include "exchange/ExchangeReader.h"
+#include "exchange/FileAccess.h"
+#include "hatch/ConversionRun.h"
+#include "tests/support/TestFolder.h"
+#include "tools/HatchTool.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -269,3 +271,5 @@ TEST(ToolFailures, TheSaveFailureGivesTheSystemsReason) {
 }
 
 }  // namespace
+
+}  // namespace rv17

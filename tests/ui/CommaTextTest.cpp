@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "CommaText.h"
+#include "ui/CommaText.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -16,19 +18,22 @@ struct ReadCase {
 
 class CommaTextReading : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(CommaTextReading, GivesTheItems) { EXPECT_EQ(CommaTextToItems(GetParam().text), GetParam().items); }
+TEST_P(CommaTextReading, GivesTheItems) {
+    EXPECT_EQ(CommaTextToItems(GetParam().text), GetParam().items);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, CommaTextReading,
     testing::Values(ReadCase{"", {}}, ReadCase{"  \t", {}}, ReadCase{R"("")", {""}},
-                    ReadCase{R"("0.3","0.5","1")", {"0.3", "0.5", "1"}}, ReadCase{"0.3,0.5,1", {"0.3", "0.5", "1"}},
-                    ReadCase{"  a , b  ", {"a", "b"}},
-                    ReadCase{"a b", {"a", "b"}},              // a blank ends a bare item
-                    ReadCase{"a\x01" "b", {"a", "b"}},        // so does a control character
-                    ReadCase{R"("a b","c""d")", {"a b", "c\"d"}},
-                    ReadCase{R"("a,b")", {"a,b"}},
-                    ReadCase{"a,", {"a", ""}},                // a comma at the very end adds an empty item
-                    ReadCase{"a, ", {"a"}},                   // not when a blank follows it
+                    ReadCase{R"("0.3","0.5","1")", {"0.3", "0.5", "1"}},
+                    ReadCase{"0.3,0.5,1", {"0.3", "0.5", "1"}}, ReadCase{"  a , b  ", {"a", "b"}},
+                    ReadCase{"a b", {"a", "b"}},  // a blank ends a bare item
+                    ReadCase{"a\x01"
+                             "b",
+                             {"a", "b"}},  // so does a control character
+                    ReadCase{R"("a b","c""d")", {"a b", "c\"d"}}, ReadCase{R"("a,b")", {"a,b"}},
+                    ReadCase{"a,", {"a", ""}},  // a comma at the very end adds an empty item
+                    ReadCase{"a, ", {"a"}},     // not when a blank follows it
                     ReadCase{",a", {"", "a"}}, ReadCase{",,", {"", "", ""}},
                     ReadCase{R"("unterminated)", {"unterminated"}},
                     ReadCase{R"("ab"cd)", {"ab", "cd"}},
@@ -41,16 +46,19 @@ struct WriteCase {
 
 class CommaTextWriting : public testing::TestWithParam<WriteCase> {};
 
-TEST_P(CommaTextWriting, QuotesOnlyWhatNeedsIt) { EXPECT_EQ(ItemsToCommaText(GetParam().items), GetParam().text); }
+TEST_P(CommaTextWriting, QuotesOnlyWhatNeedsIt) {
+    EXPECT_EQ(ItemsToCommaText(GetParam().items), GetParam().text);
+}
 
-INSTANTIATE_TEST_SUITE_P(Lists, CommaTextWriting,
-                         testing::Values(WriteCase{{}, ""}, WriteCase{{""}, R"("")"},
-                                         WriteCase{{"0.3", "10", "-1"}, "0.3,10,-1"},
-                                         WriteCase{{"a b"}, R"("a b")"}, WriteCase{{"c\"d"}, R"("c""d")"},
-                                         WriteCase{{"a,b", "x"}, R"("a,b",x)"}, WriteCase{{"", "a"}, ",a"},
-                                         WriteCase{{"a", ""}, "a,"}, WriteCase{{"", ""}, ","},
-                                         WriteCase{{std::string("n\0l", 3)}, std::string("\"n\0l\"", 5)},
-                                         WriteCase{{"\x83\x41\x83\x62"}, "\x83\x41\x83\x62"}));
+INSTANTIATE_TEST_SUITE_P(
+    Lists, CommaTextWriting,
+    testing::Values(WriteCase{{}, ""}, WriteCase{{""}, R"("")"},
+                    WriteCase{{"0.3", "10", "-1"}, "0.3,10,-1"}, WriteCase{{"a b"}, R"("a b")"},
+                    WriteCase{{"c\"d"}, R"("c""d")"}, WriteCase{{"a,b", "x"}, R"("a,b",x)"},
+                    WriteCase{{"", "a"}, ",a"}, WriteCase{{"a", ""}, "a,"},
+                    WriteCase{{"", ""}, ","},
+                    WriteCase{{std::string("n\0l", 3)}, std::string("\"n\0l\"", 5)},
+                    WriteCase{{"\x83\x41\x83\x62"}, "\x83\x41\x83\x62"}));
 
 std::string AsLiteral(const PresetList& items) {
     std::string literal = "{";
@@ -85,3 +93,5 @@ TEST(CommaText, RoundTripsListsOfAnyBytes) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -4,10 +4,12 @@
 
 #include <string>
 
-#include "ConversionRun.h"
-#include "EntityStore.h"
-#include "ExchangeReader.h"
-#include "ProgramRun.h"
+#include "exchange/EntityStore.h"
+#include "exchange/ExchangeReader.h"
+#include "hatch/ConversionRun.h"
+#include "tests/ui/ProgramRun.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -49,30 +51,33 @@ TEST_P(Conversions, OkConvertsWithTheValuesInTheDialog) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, Conversions,
-    testing::Values(
-        ConversionCase{"Defaults", [](HeadlessWindow&) {}, HatchSettings{}},
-        ConversionCase{"Changed",
-                       [](HeadlessWindow& w) {
-                           w.Type("ComboBox1", "0.5");
-                           w.Choose("ComboBox2", 1);
-                           w.Choose("ComboBox3", 3);
-                           w.Choose("ComboBox4", 2);
-                           w.Type("ComboBox5", "25");
-                           w.Click("CheckBox1");
-                           w.Click("CheckBox2");
-                       },
-                       HatchSettings{"0.5", "30", 3, 2, "25", true, true}},
-        ConversionCase{"SmallestInterval", [](HeadlessWindow& w) { w.Type("ComboBox1", "0.01"); },
-                       HatchSettings{"0.01", "0", 0, 0, "-1", false, false}},
-        ConversionCase{"LargestIntervalAndWidth",
-                       [](HeadlessWindow& w) {
-                           w.Type("ComboBox1", "100");
-                           w.Type("ComboBox5", "30000");
-                       },
-                       HatchSettings{"100", "0", 0, 0, "30000", false, false}},
-        ConversionCase{"WidthThatIsNoNumber", [](HeadlessWindow& w) { w.Type("ComboBox5", "thin"); },
-                       HatchSettings{"1", "0", 0, 0, "thin", false, false}}),
-    [](const testing::TestParamInfo<ConversionCase>& info) { return std::string(info.param.name); });
+    testing::Values(ConversionCase{"Defaults", [](HeadlessWindow&) {}, HatchSettings{}},
+                    ConversionCase{"Changed",
+                                   [](HeadlessWindow& w) {
+                                       w.Type("ComboBox1", "0.5");
+                                       w.Choose("ComboBox2", 1);
+                                       w.Choose("ComboBox3", 3);
+                                       w.Choose("ComboBox4", 2);
+                                       w.Type("ComboBox5", "25");
+                                       w.Click("CheckBox1");
+                                       w.Click("CheckBox2");
+                                   },
+                                   HatchSettings{"0.5", "30", 3, 2, "25", true, true}},
+                    ConversionCase{"SmallestInterval",
+                                   [](HeadlessWindow& w) { w.Type("ComboBox1", "0.01"); },
+                                   HatchSettings{"0.01", "0", 0, 0, "-1", false, false}},
+                    ConversionCase{"LargestIntervalAndWidth",
+                                   [](HeadlessWindow& w) {
+                                       w.Type("ComboBox1", "100");
+                                       w.Type("ComboBox5", "30000");
+                                   },
+                                   HatchSettings{"100", "0", 0, 0, "30000", false, false}},
+                    ConversionCase{"WidthThatIsNoNumber",
+                                   [](HeadlessWindow& w) { w.Type("ComboBox5", "thin"); },
+                                   HatchSettings{"1", "0", 0, 0, "thin", false, false}}),
+    [](const testing::TestParamInfo<ConversionCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(Conversion, TheExchangeFileIsWrittenBeforeTheSettingsAreSaved) {
     ProgramFolder p;
@@ -106,3 +111,5 @@ TEST(Conversion, AHostFileWithoutSolidsIsNeverRewritten) {
 }
 
 }  // namespace
+
+}  // namespace rv17

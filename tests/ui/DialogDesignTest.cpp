@@ -3,9 +3,11 @@
 
 #include <string>
 
-#include "InterfaceTexts.h"
-#include "Unit1.h"
-#include "Unit2.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -38,14 +40,17 @@ TEST(DialogDesign, MainDialogLayout) {
     EXPECT_TRUE(d.minimiseBox);
     EXPECT_EQ(d.background, ui::WindowBackground::White);
     EXPECT_EQ(d.fontName, "\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");
-    EXPECT_EQ(Rows(d), (std::vector<std::string>{
-                           "Label2 8 12 84 13 - 13",     "ComboBox1 96 8 113 21 0 13",  "Button3 216 7 57 22 1 12",
-                           "Label1 8 36 84 13 - 13",     "ComboBox2 96 32 113 21 2 13", "Button4 216 31 57 22 3 12",
-                           "Label5 8 60 42 13 - 13",     "ComboBox3 96 56 177 21 4 13", "Label6 8 84 42 13 - 13",
-                           "ComboBox4 96 80 177 21 5 13", "Label7 8 108 42 13 - 13",    "ComboBox5 96 104 113 21 6 13",
-                           "Button5 216 103 57 22 7 12", "CheckBox1 8 128 335 17 8 13", "CheckBox2 8 152 335 17 9 13",
-                           "Label3 8 176 42 13 - 13",    "Button1 24 200 137 33 10 13", "Button2 184 200 137 33 11 13",
-                           "Memo1 344 0 193 233 - 13"}));
+    EXPECT_EQ(
+        Rows(d),
+        (std::vector<std::string>{
+            "Label2 8 12 84 13 - 13", "ComboBox1 96 8 113 21 0 13", "Button3 216 7 57 22 1 12",
+            "Label1 8 36 84 13 - 13", "ComboBox2 96 32 113 21 2 13", "Button4 216 31 57 22 3 12",
+            "Label5 8 60 42 13 - 13", "ComboBox3 96 56 177 21 4 13", "Label6 8 84 42 13 - 13",
+            "ComboBox4 96 80 177 21 5 13", "Label7 8 108 42 13 - 13",
+            "ComboBox5 96 104 113 21 6 13", "Button5 216 103 57 22 7 12",
+            "CheckBox1 8 128 335 17 8 13", "CheckBox2 8 152 335 17 9 13", "Label3 8 176 42 13 - 13",
+            "Button1 24 200 137 33 10 13", "Button2 184 200 137 33 11 13",
+            "Memo1 344 0 193 233 - 13"}));
     EXPECT_TRUE(Named(d, "Button1").isDefault);
     EXPECT_TRUE(Named(d, "Button2").isCancel);
     EXPECT_EQ(Named(d, "Memo1").background, (ui::Colour{187, 235, 244}));
@@ -64,14 +69,17 @@ TEST(DialogDesign, PresetEditorLayout) {
     EXPECT_EQ(d.position, (ui::ScreenPosition{193, 132}));
     EXPECT_FALSE(d.minimiseBox);
     EXPECT_EQ(d.background, ui::WindowBackground::ButtonFace);
-    EXPECT_EQ(Rows(d), (std::vector<std::string>{"Edit1 8 8 169 21 0 13", "ListBox1 8 32 169 217 1 13",
-                                                 "Button1 184 8 75 25 2 13", "Button2 184 40 75 25 3 13",
-                                                 "Button3 184 72 75 25 4 13", "Button4 184 104 75 25 5 13",
-                                                 "Button5 184 136 75 25 6 13", "Button6 184 192 75 25 7 13",
-                                                 "Button7 184 224 75 25 8 13"}));
+    EXPECT_EQ(Rows(d),
+              (std::vector<std::string>{"Edit1 8 8 169 21 0 13", "ListBox1 8 32 169 217 1 13",
+                                        "Button1 184 8 75 25 2 13", "Button2 184 40 75 25 3 13",
+                                        "Button3 184 72 75 25 4 13", "Button4 184 104 75 25 5 13",
+                                        "Button5 184 136 75 25 6 13", "Button6 184 192 75 25 7 13",
+                                        "Button7 184 224 75 25 8 13"}));
     EXPECT_TRUE(Named(d, "Button6").isDefault);
     EXPECT_TRUE(Named(d, "Button7").isCancel);
     EXPECT_EQ(Named(d, "Button7").caption, "\xB7\xAC\xDD\xBE\xD9(&N)");
 }
 
 }  // namespace
+
+}  // namespace rv17

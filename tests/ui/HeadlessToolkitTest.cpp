@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessToolkit.h"
+#include "ui/headless/HeadlessToolkit.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -74,8 +76,8 @@ TEST(HeadlessToolkit, TabFollowsTheDesignedOrderAndSkipsControlsWithoutTabStop) 
             w.PressTab();
             forward.push_back(w.FocusedControl());
         }
-        EXPECT_EQ(forward, (std::vector<std::string>{"Name", "List", "Box", "Ok", "Cancel", "Other", "Tick", "Items",
-                                                     "Name"}));
+        EXPECT_EQ(forward, (std::vector<std::string>{"Name", "List", "Box", "Ok", "Cancel", "Other",
+                                                     "Tick", "Items", "Name"}));
         w.PressShiftTab();
         EXPECT_EQ(w.FocusedControl(), "Items");
         w.Click("Notes");  // a click reaches the notes panel, Tab never does
@@ -222,7 +224,10 @@ TEST(HeadlessToolkit, ModalWindowsPlayTheirScriptsInOrderAndBlockTheirOwner) {
     EXPECT_EQ(seen, (std::vector<std::string>{"Editor:shown", "second", "left open"}));
     EXPECT_EQ(f.app.WaitingModalScripts(), 0u);
     editor->Close();
-    EXPECT_THROW(f.Play([](HeadlessWindow& w) { w.Click("Other"); }), std::logic_error);  // no script waits
+    EXPECT_THROW(f.Play([](HeadlessWindow& w) { w.Click("Other"); }),
+                 std::logic_error);  // no script waits
 }
 
 }  // namespace
+
+}  // namespace rv17

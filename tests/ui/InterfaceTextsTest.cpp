@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "InterfaceTexts.h"
-#include "ShiftJis.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/ShiftJis.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -68,7 +70,8 @@ TEST(InterfaceTexts, NotesPanelHasItsSeventyNineLines) {
 // The characters most likely to be mapped differently by two code page
 // tables: the wave dash, the degree sign, the arrow and half-width katakana.
 TEST(InterfaceTexts, ShiftJisBytesOfTheAwkwardCharacters) {
-    EXPECT_EQ(Sjis(texts::kMainCaption), "rv17_\x83\x5C\x83\x8A\x83\x62\x83\x68\x81\xA8\x83\x6E\x83\x62\x83\x60\x90\xFC");
+    EXPECT_EQ(Sjis(texts::kMainCaption),
+              "rv17_\x83\x5C\x83\x8A\x83\x62\x83\x68\x81\xA8\x83\x6E\x83\x62\x83\x60\x90\xFC");
     EXPECT_EQ(Sjis("～"), "\x81\x60");
     EXPECT_EQ(Sjis(texts::kAngleLabel), "\x8A\x70\x93\x78( \x81\x8B )\x81\x46");
     EXPECT_EQ(Sjis(texts::kEditorCancel), "\xB7\xAC\xDD\xBE\xD9(&N)");
@@ -78,13 +81,32 @@ TEST(InterfaceTexts, ShiftJisBytesOfTheAwkwardCharacters) {
 // No fixed text may lose a character on its way into Shift-JIS.
 TEST(InterfaceTexts, EveryTextHasAShiftJisForm) {
     std::vector<std::string> all = NotesLines();
-    for (const auto& list : {ColourListEntries(), LineTypeListEntries()}) all.insert(all.end(), list.begin(), list.end());
-    for (const std::string_view text :
-         {texts::kMainCaption, texts::kIntervalLabel, texts::kAngleLabel, texts::kColourLabel, texts::kLineTypeLabel,
-          texts::kWidthLabel, texts::kEditButton, texts::kRecolourNumbered, texts::kRecolourSxf, texts::kOk,
-          texts::kCancel, texts::kSolidCountPrefix, texts::kNoSolids, texts::kSweepTooLarge,
-          texts::kIntervalEditorCaption, texts::kAngleEditorCaption, texts::kWidthEditorCaption, texts::kAdd,
-          texts::kInsert, texts::kUp, texts::kDown, texts::kDelete, texts::kEditorOk, texts::kEditorCancel}) {
+    for (const auto& list : {ColourListEntries(), LineTypeListEntries()})
+        all.insert(all.end(), list.begin(), list.end());
+    for (const std::string_view text : {texts::kMainCaption,
+                                        texts::kIntervalLabel,
+                                        texts::kAngleLabel,
+                                        texts::kColourLabel,
+                                        texts::kLineTypeLabel,
+                                        texts::kWidthLabel,
+                                        texts::kEditButton,
+                                        texts::kRecolourNumbered,
+                                        texts::kRecolourSxf,
+                                        texts::kOk,
+                                        texts::kCancel,
+                                        texts::kSolidCountPrefix,
+                                        texts::kNoSolids,
+                                        texts::kSweepTooLarge,
+                                        texts::kIntervalEditorCaption,
+                                        texts::kAngleEditorCaption,
+                                        texts::kWidthEditorCaption,
+                                        texts::kAdd,
+                                        texts::kInsert,
+                                        texts::kUp,
+                                        texts::kDown,
+                                        texts::kDelete,
+                                        texts::kEditorOk,
+                                        texts::kEditorCancel}) {
         all.push_back(Sjis(text));
     }
     for (const std::string& text : all) {
@@ -94,3 +116,5 @@ TEST(InterfaceTexts, EveryTextHasAShiftJisForm) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ProgramRun.h"
+#include "tests/ui/ProgramRun.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -22,7 +24,8 @@ TEST(MainDialog, FirstRunShowsTheDefaultsAndSavesThemOnCancel) {
         EXPECT_EQ(w.FocusedControl(), "ComboBox1");
         ui::ComboBox& interval = w.ComboBoxNamed("ComboBox1");
         EXPECT_EQ(interval.Text(), "1");
-        EXPECT_EQ(interval.Items(), (Items{"0.3", "0.5", "1", "1.5", "2", "2.5", "3", "4", "5", "10"}));
+        EXPECT_EQ(interval.Items(),
+                  (Items{"0.3", "0.5", "1", "1.5", "2", "2.5", "3", "4", "5", "10"}));
         EXPECT_EQ(w.ComboBoxNamed("ComboBox2").Text(), "0");
         EXPECT_EQ(w.ComboBoxNamed("ComboBox2").Items().size(), 9u);
         EXPECT_EQ(ShiftJisToUtf8(w.ComboBoxNamed("ComboBox3").Text()), "現在線色");
@@ -94,7 +97,8 @@ TEST_P(OkChecks, IntervalThenWidthThenSolidCount) {
         w.PressEnter();
         EXPECT_EQ(w.FocusedControl(), c.focus);
         EXPECT_EQ(StatusIsRed(w), c.refusedForNoSolids);
-        EXPECT_EQ(Status(w), c.refusedForNoSolids ? "ソリッド図形が選択されていません" : "選択ソリッド図形数：0");
+        EXPECT_EQ(Status(w), c.refusedForNoSolids ? "ソリッド図形が選択されていません"
+                                                  : "選択ソリッド図形数：0");
         EXPECT_TRUE(w.IsOpen());
         w.PressEscape();
     });
@@ -103,19 +107,23 @@ TEST_P(OkChecks, IntervalThenWidthThenSolidCount) {
 
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, OkChecks,
-    testing::Values(CheckCase{"0.01", "-1", "Button2", true}, CheckCase{"100", "30000", "Button2", true},
-                    CheckCase{"1e1", "0", "Button2", true},
-                    CheckCase{"1", "abc", "Button2", true},  // a width that is no number counts as 0
-                    CheckCase{"0.0099", "-1", "ComboBox1", false}, CheckCase{"100.001", "-1", "ComboBox1", false},
-                    CheckCase{"abc", "-1", "ComboBox1", false}, CheckCase{"1 ", "-1", "ComboBox1", false},
-                    CheckCase{"0", "-2", "ComboBox1", false},  // the interval is checked first
-                    CheckCase{"1", "-2", "ComboBox5", false}, CheckCase{"1", "30001", "ComboBox5", false}));
+    testing::Values(
+        CheckCase{"0.01", "-1", "Button2", true}, CheckCase{"100", "30000", "Button2", true},
+        CheckCase{"1e1", "0", "Button2", true},
+        CheckCase{"1", "abc", "Button2", true},  // a width that is no number counts as 0
+        CheckCase{"0.0099", "-1", "ComboBox1", false},
+        CheckCase{"100.001", "-1", "ComboBox1", false}, CheckCase{"abc", "-1", "ComboBox1", false},
+        CheckCase{"1 ", "-1", "ComboBox1", false},
+        CheckCase{"0", "-2", "ComboBox1", false},  // the interval is checked first
+        CheckCase{"1", "-2", "ComboBox5", false}, CheckCase{"1", "30001", "ComboBox5", false}));
 
 TEST(MainDialog, CancelAndTheCloseBoxLeaveTheExchangeFileAsTheHostWroteIt) {
-    const std::string hostFile = std::string(kThreeSolids) + "ch 0 0 1 0 \"\x95\x5C\x8E\xA6 text\r\n\x1A";
+    const std::string hostFile =
+        std::string(kThreeSolids) + "ch 0 0 1 0 \"\x95\x5C\x8E\xA6 text\r\n\x1A";
     const std::vector<HeadlessApplication::Script> endings{
         [](HeadlessWindow& w) { w.Click("Button2"); }, [](HeadlessWindow& w) { w.PressEscape(); },
-        [](HeadlessWindow& w) { w.PressAccessKey('N'); }, [](HeadlessWindow& w) { w.PressCloseBox(); }};
+        [](HeadlessWindow& w) { w.PressAccessKey('N'); },
+        [](HeadlessWindow& w) { w.PressCloseBox(); }};
     for (const auto& ending : endings) {
         ProgramFolder p;
         p.WriteExchangeFile(hostFile);
@@ -151,29 +159,31 @@ TEST(MainDialog, ASecondRunStartsFromWhatTheFirstLeft) {
             editor.Click("Button1");
             editor.Click("Button6");
         }});
-    p.Run([](HeadlessWindow& w) {
-        EXPECT_EQ(w.Position(), (ui::ScreenPosition{250, -60}));
-        EXPECT_EQ(w.ComboBoxNamed("ComboBox1").Text(), "0.7");
-        EXPECT_EQ(w.ComboBoxNamed("ComboBox1").Items().back(), "0.7mm");
-        EXPECT_EQ(w.ComboBoxNamed("ComboBox2").Text(), "45");
-        EXPECT_EQ(ShiftJisToUtf8(w.ComboBoxNamed("ComboBox3").Text()), "SXF/緑色");
-        EXPECT_EQ(ShiftJisToUtf8(w.ComboBoxNamed("ComboBox4").Text()), "SXF-32");
-        EXPECT_EQ(w.ComboBoxNamed("ComboBox5").Text(), "25");
-        EXPECT_TRUE(w.CheckBoxNamed("CheckBox1").Checked());
-        EXPECT_TRUE(w.CheckBoxNamed("CheckBox2").Checked());
-        w.Click("Button4");
-        w.PressEscape();
-    },
-    {[](HeadlessWindow& editor) {
-        EXPECT_EQ(editor.Position(), (ui::ScreenPosition{5, 6}));
-        editor.PressEscape();
-    }});
+    p.Run(
+        [](HeadlessWindow& w) {
+            EXPECT_EQ(w.Position(), (ui::ScreenPosition{250, -60}));
+            EXPECT_EQ(w.ComboBoxNamed("ComboBox1").Text(), "0.7");
+            EXPECT_EQ(w.ComboBoxNamed("ComboBox1").Items().back(), "0.7mm");
+            EXPECT_EQ(w.ComboBoxNamed("ComboBox2").Text(), "45");
+            EXPECT_EQ(ShiftJisToUtf8(w.ComboBoxNamed("ComboBox3").Text()), "SXF/緑色");
+            EXPECT_EQ(ShiftJisToUtf8(w.ComboBoxNamed("ComboBox4").Text()), "SXF-32");
+            EXPECT_EQ(w.ComboBoxNamed("ComboBox5").Text(), "25");
+            EXPECT_TRUE(w.CheckBoxNamed("CheckBox1").Checked());
+            EXPECT_TRUE(w.CheckBoxNamed("CheckBox2").Checked());
+            w.Click("Button4");
+            w.PressEscape();
+        },
+        {[](HeadlessWindow& editor) {
+            EXPECT_EQ(editor.Position(), (ui::ScreenPosition{5, 6}));
+            editor.PressEscape();
+        }});
     EXPECT_EQ(p.SettingsLines()[4], "0.3,0.5,1,1.5,2,2.5,3,4,5,10,0.7mm");
 }
 
 TEST(MainDialog, DamagedAndShortSettingsFiles) {
     ProgramFolder p;
-    p.folder.Write("rv17.dat", "-30000\r\n99999\r\n1\r\n2\r\n\r\n\"\"\r\n,\r\n1.5\r\n\r\n300\r\n-5\r\n");
+    p.folder.Write("rv17.dat",
+                   "-30000\r\n99999\r\n1\r\n2\r\n\r\n\"\"\r\n,\r\n1.5\r\n\r\n300\r\n-5\r\n");
     p.Run([](HeadlessWindow& w) {
         EXPECT_EQ(w.Position(), (ui::ScreenPosition{-30000, 99999}));  // applied as it is
         EXPECT_TRUE(w.ComboBoxNamed("ComboBox1").Items().empty());
@@ -200,7 +210,8 @@ TEST(MainDialog, EditButtonsHandTheBoxToTheEditorAndTakeTheListOnlyWhenAccepted)
         const char* box;
         const char* caption;
     };
-    for (const Use use : {Use{"Button3", "ComboBox1", "間隔 一覧編集"}, Use{"Button4", "ComboBox2", "角度 一覧編集"},
+    for (const Use use : {Use{"Button3", "ComboBox1", "間隔 一覧編集"},
+                          Use{"Button4", "ComboBox2", "角度 一覧編集"},
                           Use{"Button5", "ComboBox5", "線幅 一覧編集"}}) {
         SCOPED_TRACE(use.button);
         p.Run(
@@ -249,8 +260,9 @@ TEST(MainDialog, TabOrderSkipsTheNotesPanelAndEnterInItPressesOk) {
             order.push_back(w.FocusedControl());
             w.PressTab();
         }
-        EXPECT_EQ(order, (Items{"ComboBox1", "Button3", "ComboBox2", "Button4", "ComboBox3", "ComboBox4", "ComboBox5",
-                                "Button5", "CheckBox1", "CheckBox2", "Button1", "Button2", "ComboBox1"}));
+        EXPECT_EQ(order, (Items{"ComboBox1", "Button3", "ComboBox2", "Button4", "ComboBox3",
+                                "ComboBox4", "ComboBox5", "Button5", "CheckBox1", "CheckBox2",
+                                "Button1", "Button2", "ComboBox1"}));
         w.Click("Memo1");
         w.PressEnter();
         EXPECT_TRUE(StatusIsRed(w));  // OK was pressed: no solids
@@ -283,3 +295,5 @@ TEST(MainDialog, AFailedSettingsSaveStillEndsTheRun) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessToolkit.h"
-#include "Unit2.h"
+#include "ui/Unit2.h"
+#include "ui/headless/HeadlessToolkit.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -18,7 +20,8 @@ struct Editor {
     TForm2 form{app};
 
     // One use of the editor, as the main dialog makes it.
-    void Use(std::string_view input, std::string_view listText, const HeadlessApplication::Script& moves) {
+    void Use(std::string_view input, std::string_view listText,
+             const HeadlessApplication::Script& moves) {
         form.SetInputText(input);
         form.SetListText(listText);
         app.OnNextModal(moves);
@@ -56,7 +59,8 @@ TEST(PresetEditor, AddAppendsTheValueWithoutBlanksUnlessItIsThereInAnyLetterCase
         w.PressAccessKey('A');
         w.Type("Edit1", " \x81\x40\t");  // blanks only, the full-width blank among them
         w.Click("Button1");
-        w.Type("Edit1", "\x83\x61");  // "ヂ": its second byte is a small a, yet it differs from "ア"
+        w.Type("Edit1",
+               "\x83\x61");  // "ヂ": its second byte is a small a, yet it differs from "ア"
         w.Click("Button1");
         w.Type("Edit1", "2.5x");
         w.Choose("ListBox1", 1);
@@ -152,7 +156,8 @@ TEST(PresetEditor, EnterInTheInputFieldAcceptsTheListUnchanged) {
 }
 
 TEST(PresetEditor, EscapeCancelAndTheCloseBoxDiscardEveryChange) {
-    for (const auto close : {+[](HeadlessWindow& w) { w.PressEscape(); }, +[](HeadlessWindow& w) { w.Click("Button7"); },
+    for (const auto close : {+[](HeadlessWindow& w) { w.PressEscape(); },
+                             +[](HeadlessWindow& w) { w.Click("Button7"); },
                              +[](HeadlessWindow& w) { w.PressAccessKey('n'); },
                              +[](HeadlessWindow& w) { w.PressCloseBox(); }}) {
         Editor e;
@@ -175,11 +180,13 @@ TEST(PresetEditor, TabVisitsInputListThenTheButtons) {
             order.push_back(w.FocusedControl());
             w.PressTab();
         }
-        EXPECT_EQ(order, (Items{"Edit1", "ListBox1", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6",
-                                "Button7"}));
+        EXPECT_EQ(order, (Items{"Edit1", "ListBox1", "Button1", "Button2", "Button3", "Button4",
+                                "Button5", "Button6", "Button7"}));
         EXPECT_EQ(w.FocusedControl(), "Edit1");
         w.PressEscape();
     });
 }
 
 }  // namespace
+
+}  // namespace rv17

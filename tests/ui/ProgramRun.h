@@ -7,11 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "ApplicationStart.h"
-#include "FileAccess.h"
-#include "HeadlessToolkit.h"
-#include "ShiftJis.h"
-#include "TestFolder.h"
+#include "app/ApplicationStart.h"
+#include "exchange/FileAccess.h"
+#include "tests/support/TestFolder.h"
+#include "ui/ShiftJis.h"
+#include "ui/headless/HeadlessToolkit.h"
+
+namespace rv17 {
 
 using ui::headless::HeadlessApplication;
 using ui::headless::HeadlessWindow;
@@ -25,7 +27,8 @@ struct ProgramFolder {
     // One use of the program: the host has written the exchange file (or not),
     // the user makes the moves of the script, the program ends. Scripts for
     // the preset list editor are played in order, one per opening.
-    void Run(const HeadlessApplication::Script& user, const std::vector<HeadlessApplication::Script>& editor = {}) const {
+    void Run(const HeadlessApplication::Script& user,
+             const std::vector<HeadlessApplication::Script>& editor = {}) const {
         HeadlessApplication app;
         app.OnRun(user);
         for (const auto& script : editor) app.OnNextModal(script);
@@ -51,8 +54,12 @@ struct ProgramFolder {
 };
 
 inline std::string Sj(std::string_view utf8) { return Utf8ToShiftJis(utf8); }
-inline std::string Status(HeadlessWindow& w) { return ShiftJisToUtf8(w.LabelNamed("Label3").Text()); }
-inline bool StatusIsRed(HeadlessWindow& w) { return w.LabelNamed("Label3").FontColour() == ui::Colour{255, 0, 0}; }
+inline std::string Status(HeadlessWindow& w) {
+    return ShiftJisToUtf8(w.LabelNamed("Label3").Text());
+}
+inline bool StatusIsRed(HeadlessWindow& w) {
+    return w.LabelNamed("Label3").FontColour() == ui::Colour{255, 0, 0};
+}
 
 // A selection as the host writes it: attribute lines, three solids (a
 // triangle and two quadrilaterals), a line and a solid segment.
@@ -68,3 +75,5 @@ inline constexpr std::string_view kThreeSolids =
     "sl 40 0 50 0 50 5 40 5\r\n"
     "0 20 50 20\r\n"
     "sl 0 30 10 30\r\n";
+
+}  // namespace rv17

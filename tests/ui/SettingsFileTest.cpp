@@ -5,9 +5,11 @@
 #include <random>
 #include <string>
 
-#include "FileAccess.h"
-#include "SettingsFile.h"
-#include "TestFolder.h"
+#include "exchange/FileAccess.h"
+#include "tests/support/TestFolder.h"
+#include "ui/SettingsFile.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -91,7 +93,8 @@ TEST(SettingsFile, MissingLinesOfAShortFileReadAsEmpty) {
 TEST(SettingsFile, LineEndsAndDamagedLines) {
     TestFolder folder;
     // Line feeds alone end lines too; a carriage return counts only before a line feed.
-    const auto path = folder.Write("rv17.dat", "1x\n 5\r\n\r\r\n$10\n1,2\n\n\n1\r\r\n0\n300\n-7\nw\rx\n yes \nTrUe");
+    const auto path = folder.Write(
+        "rv17.dat", "1x\n 5\r\n\r\r\n$10\n1,2\n\n\n1\r\r\n0\n300\n-7\nw\rx\n yes \nTrUe");
     const SettingsFile loaded = Loaded(path);
     EXPECT_EQ(loaded.mainPosition, (ui::ScreenPosition{0, 5}));  // 1x is no number, " 5" is
     EXPECT_EQ(loaded.editorPosition, (ui::ScreenPosition{0, 16}));
@@ -128,7 +131,8 @@ TEST(SettingsFile, HugeLinesAndEveryByteValue) {
 TEST(SettingsFile, AnyBytesLoadAndSettleAfterOneSave) {
     TestFolder folder;
     const auto path = folder.Path() / "rv17.dat";
-    const std::string alphabet{'0', '1', '-', ' ', '\r', '\n', '\n', '"', ',', 't', '\0', '\x81', '\x9B', 'x'};
+    const std::string alphabet{'0', '1', '-', ' ',  '\r',   '\n',   '\n',
+                               '"', ',', 't', '\0', '\x81', '\x9B', 'x'};
     std::mt19937 random(4);
     std::uniform_int_distribution<std::size_t> length(0, 120);
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
@@ -160,19 +164,23 @@ struct FlagCase {
 
 class Flags : public testing::TestWithParam<FlagCase> {};
 
-TEST_P(Flags, ReadAsTrueOnlyForTheAcceptedSpellings) { EXPECT_EQ(TextToFlag(GetParam().text), GetParam().flag); }
+TEST_P(Flags, ReadAsTrueOnlyForTheAcceptedSpellings) {
+    EXPECT_EQ(TextToFlag(GetParam().text), GetParam().flag);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Spellings, Flags,
-    testing::Values(FlagCase{"T", true}, FlagCase{"t", true}, FlagCase{"tr", true}, FlagCase{"TrU", true},
-                    FlagCase{"true", true}, FlagCase{" true\t", true}, FlagCase{"o n", true},
-                    FlagCase{"1", true}, FlagCase{"ON", true}, FlagCase{"\x82\x50", true},       // １
-                    FlagCase{"\x81\x9B", true}, FlagCase{"\x90\x5E", true}, FlagCase{"\x90\xB3", true},  // ○ 真 正
-                    FlagCase{"\x81\x40t\x81\x40", true},  // full-width blanks around
-                    FlagCase{"", false}, FlagCase{"yes", false}, FlagCase{"0", false}, FlagCase{"2", false},
-                    FlagCase{"11", false}, FlagCase{"truex", false}, FlagCase{"OFF", false},
-                    FlagCase{"\x82\x70", false},    // Ｑ: its second byte is a small p, yet it is no "１"
-                    FlagCase{"\x82\x60\x82\x6D", false}));  // ＡＮ
+    testing::Values(
+        FlagCase{"T", true}, FlagCase{"t", true}, FlagCase{"tr", true}, FlagCase{"TrU", true},
+        FlagCase{"true", true}, FlagCase{" true\t", true}, FlagCase{"o n", true},
+        FlagCase{"1", true}, FlagCase{"ON", true}, FlagCase{"\x82\x50", true},  // １
+        FlagCase{"\x81\x9B", true}, FlagCase{"\x90\x5E", true},
+        FlagCase{"\x90\xB3", true},           // ○ 真 正
+        FlagCase{"\x81\x40t\x81\x40", true},  // full-width blanks around
+        FlagCase{"", false}, FlagCase{"yes", false}, FlagCase{"0", false}, FlagCase{"2", false},
+        FlagCase{"11", false}, FlagCase{"truex", false}, FlagCase{"OFF", false},
+        FlagCase{"\x82\x70", false},  // Ｑ: its second byte is a small p, yet it is no "１"
+        FlagCase{"\x82\x60\x82\x6D", false}));  // ＡＮ
 
 TEST(SettingsFile, FlagsAreWrittenAsOneAndZero) {
     EXPECT_EQ(FlagToText(true), "1");
@@ -195,3 +203,5 @@ TEST(SettingsFile, HatchSettingsWithoutAWindowMapMissingEntriesToNoSelection) {
 }
 
 }  // namespace
+
+}  // namespace rv17

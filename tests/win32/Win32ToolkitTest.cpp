@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "ScreenPlacement.h"
-#include "Win32Controls.h"
-#include "Win32Toolkit.h"
+#include "ui/win32/ScreenPlacement.h"
+#include "ui/win32/Win32Controls.h"
+#include "ui/win32/Win32Toolkit.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -30,7 +32,8 @@ ui::WindowDesign TestDesign() {
     design.position = {120, 90};
     design.minimiseBox = true;
     design.fontName = kFontName;
-    auto add = [&design](std::string name, ControlKind kind, ui::Bounds bounds, int tabOrder, std::string caption = "") {
+    auto add = [&design](std::string name, ControlKind kind, ui::Bounds bounds, int tabOrder,
+                         std::string caption = "") {
         ui::ControlDesign control;
         control.name = std::move(name);
         control.kind = kind;
@@ -57,7 +60,9 @@ ui::WindowDesign TestDesign() {
     return design;
 }
 
-HWND HandleOf(ui::Control& control) { return dynamic_cast<ui::win32::NativeControl&>(control).Handle(); }
+HWND HandleOf(ui::Control& control) {
+    return dynamic_cast<ui::win32::NativeControl&>(control).Handle();
+}
 
 RECT ClientRectOf(HWND control) {
     RECT rect{};
@@ -91,14 +96,28 @@ TEST_F(Win32ToolkitTest, ControlsStandAtTheirDesignedPixels) {
         SCOPED_TRACE(control.name);
         HWND handle = nullptr;
         switch (control.kind) {
-            case ControlKind::Label: handle = HandleOf(window->LabelNamed(control.name)); break;
+            case ControlKind::Label:
+                handle = HandleOf(window->LabelNamed(control.name));
+                break;
             case ControlKind::EditableComboBox:
-            case ControlKind::DropDownList: handle = HandleOf(window->ComboBoxNamed(control.name)); break;
-            case ControlKind::Button: handle = HandleOf(window->ButtonNamed(control.name)); break;
-            case ControlKind::CheckBox: handle = HandleOf(window->CheckBoxNamed(control.name)); break;
-            case ControlKind::Edit: handle = HandleOf(window->EditNamed(control.name)); break;
-            case ControlKind::ListBox: handle = HandleOf(window->ListBoxNamed(control.name)); break;
-            case ControlKind::Memo: handle = HandleOf(window->MemoNamed(control.name)); break;
+            case ControlKind::DropDownList:
+                handle = HandleOf(window->ComboBoxNamed(control.name));
+                break;
+            case ControlKind::Button:
+                handle = HandleOf(window->ButtonNamed(control.name));
+                break;
+            case ControlKind::CheckBox:
+                handle = HandleOf(window->CheckBoxNamed(control.name));
+                break;
+            case ControlKind::Edit:
+                handle = HandleOf(window->EditNamed(control.name));
+                break;
+            case ControlKind::ListBox:
+                handle = HandleOf(window->ListBoxNamed(control.name));
+                break;
+            case ControlKind::Memo:
+                handle = HandleOf(window->MemoNamed(control.name));
+                break;
         }
         const RECT rect = ClientRectOf(handle);
         EXPECT_EQ(rect.left, control.bounds.left);
@@ -154,7 +173,8 @@ TEST_F(Win32ToolkitTest, IndexesOutsideTheItemsLeaveNoSelection) {
         int index;
         int expected;
     };
-    for (const Case& c : {Case{0, 0}, Case{2, 2}, Case{3, -1}, Case{300, -1}, Case{-1, -1}, Case{-7, -1}}) {
+    for (const Case& c :
+         {Case{0, 0}, Case{2, 2}, Case{3, -1}, Case{300, -1}, Case{-1, -1}, Case{-7, -1}}) {
         SCOPED_TRACE(c.index);
         ui::ComboBox& list = window->ComboBoxNamed("ComboBox2");
         list.SetItems({"a", "b", "c"});
@@ -200,8 +220,8 @@ TEST_F(Win32ToolkitTest, LookingUpAMissingNameOrTheWrongKindThrows) {
 }
 
 TEST_F(Win32ToolkitTest, TabVisitsTheControlsInTabOrderAndSkipsTheMemo) {
-    const std::vector<std::string> expected{"ComboBox1", "ComboBox2", "CheckBox1", "Edit1", "ListBox1",
-                                            "Button1",   "Button2",   "Button3"};
+    const std::vector<std::string> expected{"ComboBox1", "ComboBox2", "CheckBox1", "Edit1",
+                                            "ListBox1",  "Button1",   "Button2",   "Button3"};
     std::vector<HWND> handles;
     handles.push_back(HandleOf(window->ComboBoxNamed("ComboBox1")));
     handles.push_back(HandleOf(window->ComboBoxNamed("ComboBox2")));
@@ -245,7 +265,8 @@ struct KeyCase {
     const char* pressed;  // button expected to be pressed
 };
 
-class Win32ToolkitKeyTest : public Win32ToolkitTest, public ::testing::WithParamInterface<KeyCase> {};
+class Win32ToolkitKeyTest : public Win32ToolkitTest,
+                            public ::testing::WithParamInterface<KeyCase> {};
 
 constexpr LPARAM kAltDown = 1 << 29;
 
@@ -355,7 +376,8 @@ TEST_F(Win32ToolkitTest, EditorIsModalOverTheMainWindow) {
         editorVisibleAfter = ::IsWindowVisible(editorHandle) != FALSE;
         window->Close();
     });
-    window->SetOnShow([this] { ::PostMessageW(HandleOf(window->ButtonNamed("Button3")), BM_CLICK, 0, 0); });
+    window->SetOnShow(
+        [this] { ::PostMessageW(HandleOf(window->ButtonNamed("Button3")), BM_CLICK, 0, 0); });
     application->Run(*window);
     EXPECT_FALSE(ownerEnabledWhileOpen);
     EXPECT_EQ(focusWhileOpen, HandleOf(editor->EditNamed("Edit1")));
@@ -376,7 +398,8 @@ TEST_F(Win32ToolkitTest, PositionOffEveryMonitorIsShownInReachButReportedAsStore
         afterUserMove = window->Position();
         window->Close();
     });
-    window->SetOnShow([this] { ::PostMessageW(HandleOf(window->ButtonNamed("Button1")), BM_CLICK, 0, 0); });
+    window->SetOnShow(
+        [this] { ::PostMessageW(HandleOf(window->ButtonNamed("Button1")), BM_CLICK, 0, 0); });
     application->Run(*window);
     const std::vector<RECT> areas = ui::win32::MonitorWorkAreas();
     ASSERT_FALSE(areas.empty());
@@ -388,7 +411,8 @@ TEST_F(Win32ToolkitTest, PositionOffEveryMonitorIsShownInReachButReportedAsStore
 
 TEST_F(Win32ToolkitTest, ExceptionInAHandlerLeavesTheLoopInsteadOfCrossingWin32) {
     window->ButtonNamed("Button1").SetOnClick([] { throw std::runtime_error("handler failed"); });
-    window->SetOnShow([this] { ::PostMessageW(HandleOf(window->ButtonNamed("Button1")), BM_CLICK, 0, 0); });
+    window->SetOnShow(
+        [this] { ::PostMessageW(HandleOf(window->ButtonNamed("Button1")), BM_CLICK, 0, 0); });
     EXPECT_THROW(application->Run(*window), std::runtime_error);
 }
 
@@ -427,3 +451,5 @@ TEST(ScreenPlacement, WindowLargerThanTheWorkAreaKeepsItsCornerInside) {
 }
 
 }  // namespace
+
+}  // namespace rv17

@@ -1,16 +1,20 @@
 // Reading a conversion's output lines back: the figures into a store of their
 // own, the hatch segments into a compact list.
-#include "ConvertedDrawing.h"
+#include "tools/preview/ConvertedDrawing.h"
 
 #include <string>
 
-#include "EntityEmitters.h"
-#include "ExchangeReader.h"
-#include "TextConversions.h"
+#include "exchange/EntityEmitters.h"
+#include "exchange/ExchangeReader.h"
+#include "geometry/TextConversions.h"
+
+namespace rv17 {
 
 namespace {
 
-bool EndsInDoubleQuote(std::string_view line) noexcept { return !line.empty() && line.back() == '"'; }
+bool EndsInDoubleQuote(std::string_view line) noexcept {
+    return !line.empty() && line.back() == '"';
+}
 
 std::size_t WrittenLineSegments(const EntityStore& drawing) {
     std::size_t written = 0;
@@ -21,7 +25,9 @@ std::size_t WrittenLineSegments(const EntityStore& drawing) {
     return written;
 }
 
-bool StartsLikeANumber(char c) noexcept { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.'; }
+bool StartsLikeANumber(char c) noexcept {
+    return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';
+}
 
 // A line of exactly four blank-separated fields, the first starting like a
 // number, with none of the bytes that make the reader cut fields differently
@@ -72,7 +78,8 @@ ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLi
         }
         double values[4];
         if (store.lines.Count() >= writtenBack && !store.msgActive && FourNumbers(line, values)) {
-            converted.hatch.Append() = HatchPiece{store.current.colour, values[0], values[1], values[2], values[3]};
+            converted.hatch.Append() =
+                HatchPiece{store.current.colour, values[0], values[1], values[2], values[3]};
             // As after any line segment the reader takes.
             store.current.zFlags = 0;
             store.current.pointRef = 0;
@@ -82,3 +89,5 @@ ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLi
     }
     return converted;
 }
+
+}  // namespace rv17

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "BlockList.h"
-#include "EntityStore.h"
+#include "exchange/BlockList.h"
+#include "exchange/EntityStore.h"
+
+namespace rv17 {
 
 // One hatch segment: 40 bytes, where a line record would take 72 with its
 // place in the entity order.
@@ -35,3 +37,5 @@ struct ConvertedDrawing {
 // the writer's own test), every further line of four numbers outside a
 // dimension is a hatch segment, in the colour last set.
 ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLines& output);
+
+}  // namespace rv17

@@ -1,7 +1,9 @@
 // The palette table of the preview and the spread of the numbered SXF colours.
-#include "Palette.h"
+#include "tools/preview/Palette.h"
 
 #include <array>
+
+namespace rv17 {
 
 namespace {
 
@@ -36,12 +38,24 @@ constexpr RgbHex HsvColour(std::int32_t hueMilli, std::int32_t saturation, std::
     const std::int32_t rising = value * (255 - saturation * (60000 - within) / 60000) / 255;
     std::int32_t r = value, g = low, b = low;
     switch (sector) {
-        case 0: r = value, g = rising, b = low; break;
-        case 1: r = falling, g = value, b = low; break;
-        case 2: r = low, g = value, b = rising; break;
-        case 3: r = low, g = falling, b = value; break;
-        case 4: r = rising, g = low, b = value; break;
-        default: r = value, g = low, b = falling; break;
+        case 0:
+            r = value, g = rising, b = low;
+            break;
+        case 1:
+            r = falling, g = value, b = low;
+            break;
+        case 2:
+            r = low, g = value, b = rising;
+            break;
+        case 3:
+            r = low, g = falling, b = value;
+            break;
+        case 4:
+            r = rising, g = low, b = value;
+            break;
+        default:
+            r = value, g = low, b = falling;
+            break;
     }
     return static_cast<RgbHex>(r) << 16 | static_cast<RgbHex>(g) << 8 | static_cast<RgbHex>(b);
 }
@@ -94,3 +108,5 @@ RgbHex FigureColour(std::int32_t colour, std::int32_t rgbValue, bool hasRgbValue
     if (colour == 10 && hasRgbValue) return RgbValueColour(rgbValue);
     return PaletteColour(colour);
 }
+
+}  // namespace rv17

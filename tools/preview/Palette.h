@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace rv17 {
+
 // An RGB value as 0xRRGGBB.
 using RgbHex = std::uint32_t;
 
@@ -19,3 +21,5 @@ RgbHex PaletteColour(std::int32_t colour) noexcept;
 // The colour a figure is drawn in: a solid of colour 10 takes its own RGB
 // value, everything else the palette.
 RgbHex FigureColour(std::int32_t colour, std::int32_t rgbValue, bool hasRgbValue) noexcept;
+
+}  // namespace rv17

@@ -1,11 +1,13 @@
 // One panel of the preview picture: its figures and its hatch segments as SVG.
-#include "PanelDrawer.h"
+#include "tools/preview/PanelDrawer.h"
 
 #include <cmath>
 #include <numbers>
 #include <vector>
 
-#include "ShiftJis.h"
+#include "ui/ShiftJis.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -46,14 +48,17 @@ void AppendHalfCircleArc(std::string& out, double r) {
     out += " 0 1 0 ";
 }
 
-void WritePaths(SvgWriter& svg, const std::map<RgbHex, std::string>& paths, std::string_view paint) {
+void WritePaths(SvgWriter& svg, const std::map<RgbHex, std::string>& paths,
+                std::string_view paint) {
     for (const auto& [colour, data] : paths) {
-        svg.Raw("<path ").Raw(paint).Raw("=\"").Colour(colour).Raw("\" d=\"").Raw(data).Raw("\"/>\n");
+        svg.Raw("<path ").Raw(paint).Raw("=\"").Colour(colour).Raw("\" d=\"").Raw(data).Raw(
+            "\"/>\n");
     }
 }
 
 bool IsDrawableSegment(const HatchPiece& piece) noexcept {
-    return IsDrawable(piece.x1) && IsDrawable(piece.y1) && IsDrawable(piece.x2) && IsDrawable(piece.y2);
+    return IsDrawable(piece.x1) && IsDrawable(piece.y1) && IsDrawable(piece.x2) &&
+           IsDrawable(piece.y2);
 }
 
 }  // namespace
@@ -68,7 +73,9 @@ void PanelDrawer::Fill(const PreviewShape& shape, RgbHex colour) {
     fills_ += "\"/>\n";
 }
 
-void PanelDrawer::Outline(const PreviewShape& shape, RgbHex colour) { AppendShape(outlines_[colour], shape); }
+void PanelDrawer::Outline(const PreviewShape& shape, RgbHex colour) {
+    AppendShape(outlines_[colour], shape);
+}
 
 void PanelDrawer::Stroke(const PlanePoint* points, std::size_t count, RgbHex colour) {
     std::string& path = strokes_[colour];
@@ -143,7 +150,8 @@ void WriteHatchSegments(SvgWriter& svg, const BlockList<HatchPiece>& hatch, doub
     for (std::size_t i = 0; i < count; ++i) {
         const RgbHex colour = PaletteColour(hatch[i].colour);
         if (i == 0 || colour != lastColour) {
-            lastBucket = bucketOf.emplace(colour, static_cast<std::uint32_t>(bucketOf.size())).first->second;
+            lastBucket =
+                bucketOf.emplace(colour, static_cast<std::uint32_t>(bucketOf.size())).first->second;
             lastColour = colour;
         }
         bucket[i] = lastBucket;
@@ -151,9 +159,10 @@ void WriteHatchSegments(SvgWriter& svg, const BlockList<HatchPiece>& hatch, doub
     std::vector<std::size_t> start(bucketOf.size() + 1, 0);
     for (const std::uint32_t b : bucket) ++start[b + 1];
     for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
-        std::vector<std::size_t> next(start.begin(), start.end() - 1);
+    std::vector<std::size_t> next(start.begin(), start.end() - 1);
     std::vector<std::uint32_t> order(count);
-    for (std::size_t i = 0; i < count; ++i) order[next[bucket[i]]++] = static_cast<std::uint32_t>(i);
+    for (std::size_t i = 0; i < count; ++i)
+        order[next[bucket[i]]++] = static_cast<std::uint32_t>(i);
 
     svg.Raw("<g fill=\"none\" stroke-width=\"").Number(kHatchStrokePixels * unit).Raw("\">\n");
     for (const auto& [colour, b] : bucketOf) {
@@ -165,7 +174,8 @@ void WriteHatchSegments(SvgWriter& svg, const BlockList<HatchPiece>& hatch, doub
                 svg.Raw("\"/>\n");
                 inPath = 0;
             }
-            if (inPath == 0) svg.Raw("<path class=\"hatch\" stroke=\"").Colour(colour).Raw("\" d=\"");
+            if (inPath == 0)
+                svg.Raw("<path class=\"hatch\" stroke=\"").Colour(colour).Raw("\" d=\"");
             svg.Char('M').Number(piece.x1).Char(' ').Number(-piece.y1);
             svg.Char(' ').Number(piece.x2).Char(' ').Number(-piece.y2);
             ++inPath;
@@ -174,3 +184,5 @@ void WriteHatchSegments(SvgWriter& svg, const BlockList<HatchPiece>& hatch, doub
     }
     svg.Raw("</g>\n");
 }
+
+}  // namespace rv17

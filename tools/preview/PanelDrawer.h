@@ -6,9 +6,11 @@
 #include <map>
 #include <string>
 
-#include "ConvertedDrawing.h"
-#include "PreviewLayout.h"
-#include "SvgWriter.h"
+#include "tools/preview/ConvertedDrawing.h"
+#include "tools/preview/PreviewLayout.h"
+#include "tools/preview/SvgWriter.h"
+
+namespace rv17 {
 
 class PanelDrawer final : public FigureVisitor {
 public:
@@ -38,3 +40,5 @@ private:
 // The hatch segments, one path per colour (longer runs split, see the .cpp);
 // segments that are not drawable are left out.
 void WriteHatchSegments(SvgWriter& svg, const BlockList<HatchPiece>& hatch, double unit);
+
+}  // namespace rv17

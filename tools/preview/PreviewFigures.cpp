@@ -1,14 +1,16 @@
 // Turning stored records into shapes, strokes, dots and texts for the preview.
-#include "PreviewFigures.h"
+#include "tools/preview/PreviewFigures.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "Angles.h"
-#include "Ellipse.h"
-#include "SvgWriter.h"
-#include "TextConversions.h"
+#include "geometry/Angles.h"
+#include "geometry/Ellipse.h"
+#include "geometry/TextConversions.h"
+#include "tools/preview/SvgWriter.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -28,8 +30,8 @@ double ClampSweep(double sweep) { return std::clamp(sweep, -kTwoPi, kTwoPi); }
 
 // Points of the ellipse arc from start turning by sweep, both ends included.
 // Each angle is computed from start, so no error piles up along the arc.
-void AppendEllipseArc(std::vector<PlanePoint>& out, double cx, double cy, double r, double k, double tilt,
-                      double start, double sweep) {
+void AppendEllipseArc(std::vector<PlanePoint>& out, double cx, double cy, double r, double k,
+                      double tilt, double start, double sweep) {
     const std::size_t chords = ChordCount(sweep);
     for (std::size_t i = 0; i <= chords; ++i) {
         const double phi = start + sweep * static_cast<double>(i) / static_cast<double>(chords);
@@ -38,7 +40,8 @@ void AppendEllipseArc(std::vector<PlanePoint>& out, double cx, double cy, double
 }
 
 // The whole ellipse as one loop; the closing point is left to the loop's end.
-void AppendEllipseLoop(std::vector<PlanePoint>& out, double cx, double cy, double r, double k, double tilt) {
+void AppendEllipseLoop(std::vector<PlanePoint>& out, double cx, double cy, double r, double k,
+                       double tilt) {
     AppendEllipseArc(out, cx, cy, r, k, tilt, 0.0, kTwoPi);
     out.pop_back();
 }
@@ -87,13 +90,16 @@ double EstimatedTextWidth(std::string_view text, double charWidth, double charSp
 
 bool PlaceText(const TextRecord& text, PlacedText& placed) {
     if (!IsDrawable(text.x) || !IsDrawable(text.y) || !IsDrawable(text.charHeight)) return false;
-    if (!(text.charHeight > 0.0) || !AllFinite({text.dx, text.dy, text.charWidth, text.charSpacing})) return false;
+    if (!(text.charHeight > 0.0) ||
+        !AllFinite({text.dx, text.dy, text.charWidth, text.charSpacing}))
+        return false;
     const std::string_view bytes = text.text.View();
     if (RemoveBlanks(bytes).empty()) return false;
     placed.at = {text.x, text.y};
     placed.angle = DirectionAngle(text.dx, text.dy);
     placed.height = text.charHeight;
-    placed.width = std::min(EstimatedTextWidth(bytes, text.charWidth, text.charSpacing), kMaxDrawableCoordinate);
+    placed.width = std::min(EstimatedTextWidth(bytes, text.charWidth, text.charSpacing),
+                            kMaxDrawableCoordinate);
     placed.shiftJis = bytes;
     return true;
 }
@@ -107,9 +113,12 @@ public:
         const auto& order = store_.EntityOrder;
         for (std::size_t i = 0; i < order.Count(); ++i) {
             const EntityOrderEntry entry = order[i];
-            if (entry.index < 0 || static_cast<std::size_t>(entry.index) >= EntityCount(store_, entry.kind)) continue;
+            if (entry.index < 0 ||
+                static_cast<std::size_t>(entry.index) >= EntityCount(store_, entry.kind))
+                continue;
             const auto index = static_cast<std::size_t>(entry.index);
-            if (selection_ == FigureSelection::All || IsHatchableKind(entry.kind)) Visit(entry.kind, index);
+            if (selection_ == FigureSelection::All || IsHatchableKind(entry.kind))
+                Visit(entry.kind, index);
         }
     }
 
@@ -120,37 +129,50 @@ private:
                 const LineRecord& line = store_.lines[index];
                 return Segment(line.header, 0, false, line.x1, line.y1, line.x2, line.y2);
             }
-            case EntityKind::Circle: return VisitCircle(store_.circles[index]);
-            case EntityKind::Arc: return VisitArc(store_.arcs[index]);
-            case EntityKind::Text: return VisitText(store_.texts[index]);
-            case EntityKind::Point: return VisitDot(store_.points[index].header, store_.points[index].x, store_.points[index].y);
+            case EntityKind::Circle:
+                return VisitCircle(store_.circles[index]);
+            case EntityKind::Arc:
+                return VisitArc(store_.arcs[index]);
+            case EntityKind::Text:
+                return VisitText(store_.texts[index]);
+            case EntityKind::Point:
+                return VisitDot(store_.points[index].header, store_.points[index].x,
+                                store_.points[index].y);
             case EntityKind::PointEx:
-                return VisitDot(store_.pointExs[index].header, store_.pointExs[index].x, store_.pointExs[index].y);
-            case EntityKind::Dimension: return VisitDimension(store_.dimensions[index]);
-            case EntityKind::Block: return VisitBlock(store_.blocks[index]);
-            case EntityKind::SolidSegment: return VisitSolidSegment(store_.solidSegments[index]);
+                return VisitDot(store_.pointExs[index].header, store_.pointExs[index].x,
+                                store_.pointExs[index].y);
+            case EntityKind::Dimension:
+                return VisitDimension(store_.dimensions[index]);
+            case EntityKind::Block:
+                return VisitBlock(store_.blocks[index]);
+            case EntityKind::SolidSegment:
+                return VisitSolidSegment(store_.solidSegments[index]);
             case EntityKind::TriangleSolid: {
                 const auto& s = store_.triangleSolids[index];
-                if (PolygonShape({{s.x1, s.y1}, {s.x2, s.y2}, {s.x3, s.y3}}, shape_)) Solid(s.header, s.rgbColour);
+                if (PolygonShape({{s.x1, s.y1}, {s.x2, s.y2}, {s.x3, s.y3}}, shape_))
+                    Solid(s.header, s.rgbColour);
                 return;
             }
             case EntityKind::QuadSolid: {
                 const auto& s = store_.quadSolids[index];
-                if (PolygonShape({{s.x1, s.y1}, {s.x2, s.y2}, {s.x3, s.y3}, {s.x4, s.y4}}, shape_)) {
+                if (PolygonShape({{s.x1, s.y1}, {s.x2, s.y2}, {s.x3, s.y3}, {s.x4, s.y4}},
+                                 shape_)) {
                     Solid(s.header, s.rgbColour);
                 }
                 return;
             }
             case EntityKind::CircleSolid:
             case EntityKind::SeCircleSolid: {
-                const auto& s = kind == EntityKind::CircleSolid ? store_.circleSolids[index] : store_.seCircleSolids[index];
+                const auto& s = kind == EntityKind::CircleSolid ? store_.circleSolids[index]
+                                                                : store_.seCircleSolids[index];
                 if (CircleSolidShape(s, shape_)) Solid(s.header, s.rgbColour);
                 return;
             }
             case EntityKind::RingSolid:
             case EntityKind::ConstantWidthRingSolid: {
                 const bool constantWidth = kind == EntityKind::ConstantWidthRingSolid;
-                const auto& s = constantWidth ? store_.constantWidthRingSolids[index] : store_.ringSolids[index];
+                const auto& s = constantWidth ? store_.constantWidthRingSolids[index]
+                                              : store_.ringSolids[index];
                 if (RingSolidShape(s, constantWidth, shape_)) Solid(s.header, s.rgbColour);
                 return;
             }
@@ -166,8 +188,8 @@ private:
         }
     }
 
-    void Segment(const EntityHeader& header, std::int32_t rgbColour, bool hasRgb, double x1, double y1, double x2,
-                 double y2) {
+    void Segment(const EntityHeader& header, std::int32_t rgbColour, bool hasRgb, double x1,
+                 double y1, double x2, double y2) {
         const PlanePoint ends[2] = {{x1, y1}, {x2, y2}};
         if (!IsDrawablePoint(ends[0]) || !IsDrawablePoint(ends[1])) return;
         visitor_.Stroke(ends, 2, FigureColour(header.colour, rgbColour, hasRgb));
@@ -230,7 +252,8 @@ private:
 
 bool CircleSolidShape(const CircleSolidRecord& s, PreviewShape& shape) {
     shape.Clear();
-    if (!AllFinite({s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, s.arcAngle})) return false;
+    if (!AllFinite({s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, s.arcAngle}))
+        return false;
     if (!(s.radius > 0.0) || !(s.flatness > 0.0)) return false;
     const double sweep = ClampSweep(s.arcAngle);
     std::vector<PlanePoint>& points = shape.points;
@@ -244,7 +267,8 @@ bool CircleSolidShape(const CircleSolidRecord& s, PreviewShape& shape) {
             break;
         case -1:  // between the arc and the tangents at its ends
             AppendEllipseArc(points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep);
-            points.push_back(ArcTangentCorner(s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep));
+            points.push_back(
+                ArcTangentCorner(s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep));
             break;
         default:
             AppendEllipseLoop(points, s.cx, s.cy, s.radius, s.flatness, s.tilt);
@@ -255,11 +279,13 @@ bool CircleSolidShape(const CircleSolidRecord& s, PreviewShape& shape) {
 
 bool RingSolidShape(const RingSolidRecord& s, bool constantWidth, PreviewShape& shape) {
     shape.Clear();
-    if (!AllFinite({s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, s.arcAngle, s.radius2})) return false;
+    if (!AllFinite({s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, s.arcAngle, s.radius2}))
+        return false;
     if (!(s.radius > 0.0) || !(s.flatness > 0.0)) return false;
     if (constantWidth && s.radius2 == 0.0) return false;
     // A constant-width ring keeps the same distance between its edges along both axes.
-    const double innerFlatness = constantWidth ? 1.0 + (s.radius * s.flatness - s.radius) / s.radius2 : s.flatness;
+    const double innerFlatness =
+        constantWidth ? 1.0 + (s.radius * s.flatness - s.radius) / s.radius2 : s.flatness;
     if (!std::isfinite(innerFlatness)) return false;
     shape.evenOdd = true;
     const double magnitude = std::fabs(s.arcAngle);
@@ -269,9 +295,10 @@ bool RingSolidShape(const RingSolidRecord& s, bool constantWidth, PreviewShape& 
         AppendEllipseLoop(shape.points, s.cx, s.cy, s.radius2, innerFlatness, s.tilt);
         return CloseShape(shape);
     }
-    AppendEllipseArc(shape.points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, s.arcAngle);
-    AppendEllipseArc(shape.points, s.cx, s.cy, s.radius2, innerFlatness, s.tilt, s.startAngle + s.arcAngle,
-                     -s.arcAngle);
+    AppendEllipseArc(shape.points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle,
+                     s.arcAngle);
+    AppendEllipseArc(shape.points, s.cx, s.cy, s.radius2, innerFlatness, s.tilt,
+                     s.startAngle + s.arcAngle, -s.arcAngle);
     return CloseShape(shape);
 }
 
@@ -286,13 +313,16 @@ bool RingSolidShape(const RingSolidRecord& s, bool constantWidth, PreviewShape& 
 bool ArcPolyline(const ArcRecord& arc, std::vector<PlanePoint>& points) {
     points.clear();
     const double flatness = arc.arcValue6;
-    if (!AllFinite({arc.cx, arc.cy, arc.radius, arc.arcValue4, arc.arcValue5, flatness, arc.arcValue7})) return false;
+    if (!AllFinite(
+            {arc.cx, arc.cy, arc.radius, arc.arcValue4, arc.arcValue5, flatness, arc.arcValue7}))
+        return false;
     if (!(arc.radius > 0.0) || flatness == 0.0) return false;
     double sweepDegrees = std::fmod(arc.arcValue5 - arc.arcValue4, 360.0);
     if (!(sweepDegrees > 0.0)) sweepDegrees += 360.0;
     if (!std::isfinite(sweepDegrees)) return false;
-    AppendEllipseArc(points, arc.cx, arc.cy, arc.radius, flatness, arc.arcValue7 * kRadiansPerDegree,
-                     arc.arcValue4 * kRadiansPerDegree, sweepDegrees * kRadiansPerDegree);
+    AppendEllipseArc(points, arc.cx, arc.cy, arc.radius, flatness,
+                     arc.arcValue7 * kRadiansPerDegree, arc.arcValue4 * kRadiansPerDegree,
+                     sweepDegrees * kRadiansPerDegree);
     if (AllDrawable(points)) return true;
     points.clear();
     return false;
@@ -301,3 +331,5 @@ bool ArcPolyline(const ArcRecord& arc, std::vector<PlanePoint>& points) {
 void VisitFigures(const EntityStore& store, FigureSelection selection, FigureVisitor& visitor) {
     FigureWalker(store, selection, visitor).Walk();
 }
+
+}  // namespace rv17

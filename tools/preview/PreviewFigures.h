@@ -6,9 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "EntityStore.h"
-#include "Palette.h"
-#include "PlanePoint.h"
+#include "exchange/EntityStore.h"
+#include "geometry/PlanePoint.h"
+#include "tools/preview/Palette.h"
+
+namespace rv17 {
 
 // One or more closed loops of points; rings have two and are filled even-odd.
 struct PreviewShape {
@@ -65,3 +67,5 @@ bool RingSolidShape(const RingSolidRecord& solid, bool constantWidth, PreviewSha
 // An arc of a "ci" line with seven numbers as a polyline (see the .cpp for
 // how its numbers are read); false when it cannot be drawn.
 bool ArcPolyline(const ArcRecord& arc, std::vector<PlanePoint>& points);
+
+}  // namespace rv17

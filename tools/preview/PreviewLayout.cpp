@@ -1,8 +1,10 @@
 // Bounds of the figures and the panel layout of the preview picture.
-#include "PreviewLayout.h"
+#include "tools/preview/PreviewLayout.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace rv17 {
 
 namespace {
 
@@ -27,11 +29,17 @@ void BoundsVisitor::AddAll(const PlanePoint* points, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) bounds_.Add(points[i]);
 }
 
-void BoundsVisitor::Fill(const PreviewShape& shape, RgbHex) { AddAll(shape.points.data(), shape.points.size()); }
+void BoundsVisitor::Fill(const PreviewShape& shape, RgbHex) {
+    AddAll(shape.points.data(), shape.points.size());
+}
 
-void BoundsVisitor::Outline(const PreviewShape& shape, RgbHex) { AddAll(shape.points.data(), shape.points.size()); }
+void BoundsVisitor::Outline(const PreviewShape& shape, RgbHex) {
+    AddAll(shape.points.data(), shape.points.size());
+}
 
-void BoundsVisitor::Stroke(const PlanePoint* points, std::size_t count, RgbHex) { AddAll(points, count); }
+void BoundsVisitor::Stroke(const PlanePoint* points, std::size_t count, RgbHex) {
+    AddAll(points, count);
+}
 
 void BoundsVisitor::Dot(PlanePoint at, RgbHex) { bounds_.Add(at); }
 
@@ -72,3 +80,4 @@ Layout MakeLayout(Bounds bounds, int panels) {
     return layout;
 }
 
+}  // namespace rv17

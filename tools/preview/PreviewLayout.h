@@ -4,7 +4,9 @@
 
 #include <cstddef>
 
-#include "PreviewFigures.h"
+#include "tools/preview/PreviewFigures.h"
+
+namespace rv17 {
 
 // Sizes in picture pixels; the drawing is scaled so that each panel fits a
 // square of kPanelPixels.
@@ -13,7 +15,8 @@ inline constexpr double kOuterPixels = 12.0;
 inline constexpr double kGapPixels = 24.0;
 inline constexpr double kCaptionBandPixels = 34.0;
 inline constexpr double kCaptionFontPixels = 14.0;
-inline constexpr double kLabelFontPixels = 10.0;  // texts without a height of their own (block names)
+inline constexpr double kLabelFontPixels =
+    10.0;  // texts without a height of their own (block names)
 inline constexpr double kFigureStrokePixels = 1.2;
 inline constexpr double kHatchStrokePixels = 0.7;
 inline constexpr double kOutlineStrokePixels = 1.0;
@@ -58,3 +61,5 @@ struct Layout {
 // Panels of the same size around the bounds (a default square when nothing
 // is drawn), with a margin, scaled to fit kPanelPixels.
 Layout MakeLayout(Bounds bounds, int panels);
+
+}  // namespace rv17

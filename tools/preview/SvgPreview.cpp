@@ -1,15 +1,17 @@
 // The preview picture as a whole: the panels side by side, their captions,
 // and the atomic writing of the file.
-#include "SvgPreview.h"
+#include "tools/preview/SvgPreview.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <string>
 
-#include "ConvertedDrawing.h"
-#include "FileAccess.h"
-#include "PanelDrawer.h"
-#include "PreviewLayout.h"
+#include "exchange/FileAccess.h"
+#include "tools/preview/ConvertedDrawing.h"
+#include "tools/preview/PanelDrawer.h"
+#include "tools/preview/PreviewLayout.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -35,28 +37,40 @@ std::size_t CodePoints(std::string_view utf8) {
 std::string Facts(const PreviewInput& input) {
     std::string facts;
     facts.append(kSeparator).append(input.fileName);
-    facts.append(kSeparator).append(
-        Counted(static_cast<std::size_t>(std::max(SolidCount(input.drawing), 0)), "solid", "solids"));
+    facts.append(kSeparator)
+        .append(Counted(static_cast<std::size_t>(std::max(SolidCount(input.drawing), 0)), "solid",
+                        "solids"));
     facts.append(kSeparator).append("interval ").append(input.interval);
     facts.append(kSeparator).append("angle ").append(input.angleDegrees).append(kDegree);
     return facts;
 }
 
-void WriteCaption(SvgWriter& svg, const Layout& layout, std::string_view title, std::string_view rest) {
+void WriteCaption(SvgWriter& svg, const Layout& layout, std::string_view title,
+                  std::string_view rest) {
     // Long file names shrink the caption rather than run past the panel.
     const double characters = static_cast<double>(CodePoints(title) + CodePoints(rest));
     const double fitting = layout.panelWidth / (0.56 * std::max(characters, 1.0));
     const double size = std::min(kCaptionFontPixels * layout.unit, fitting);
     const double y = -layout.bottom + layout.captionBand * 0.62;
-    svg.Raw("<text x=\"").Number(layout.left).Raw("\" y=\"").Number(y).Raw("\" font-size=\"").Number(size);
-    svg.Raw("\" font-family=\"sans-serif\" fill=\"").Colour(kCaptionColour).Raw("\"><tspan font-weight=\"bold\">");
+    svg.Raw("<text x=\"")
+        .Number(layout.left)
+        .Raw("\" y=\"")
+        .Number(y)
+        .Raw("\" font-size=\"")
+        .Number(size);
+    svg.Raw("\" font-family=\"sans-serif\" fill=\"")
+        .Colour(kCaptionColour)
+        .Raw("\"><tspan font-weight=\"bold\">");
     svg.Text(title).Raw("</tspan>").Text(rest).Raw("</text>\n");
 }
 
 void WriteFrame(SvgWriter& svg, const Layout& layout) {
     svg.Raw("<rect x=\"").Number(layout.left).Raw("\" y=\"").Number(-layout.PanelTop());
     svg.Raw("\" width=\"").Number(layout.panelWidth).Raw("\" height=\"").Number(layout.panelHeight);
-    svg.Raw("\" fill=\"none\" stroke=\"").Colour(kFrameColour).Raw("\" stroke-width=\"").Number(layout.unit);
+    svg.Raw("\" fill=\"none\" stroke=\"")
+        .Colour(kFrameColour)
+        .Raw("\" stroke-width=\"")
+        .Number(layout.unit);
     svg.Raw("\"/>\n");
 }
 
@@ -69,16 +83,32 @@ void WriteHead(SvgWriter& svg, const Layout& layout) {
     const double viewTop = -layout.PanelTop() - layout.outer;
     svg.Raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     svg.Raw("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"").Number(layout.TotalWidth() / u);
-    svg.Raw("\" height=\"").Number(layout.TotalHeight() / u).Raw("\" viewBox=\"").Number(viewLeft).Char(' ');
-    svg.Number(viewTop).Char(' ').Number(layout.TotalWidth()).Char(' ').Number(layout.TotalHeight()).Raw("\">\n");
-    svg.Raw("<defs><clipPath id=\"panel\"><rect x=\"").Number(layout.left).Raw("\" y=\"").Number(-layout.PanelTop());
+    svg.Raw("\" height=\"")
+        .Number(layout.TotalHeight() / u)
+        .Raw("\" viewBox=\"")
+        .Number(viewLeft)
+        .Char(' ');
+    svg.Number(viewTop)
+        .Char(' ')
+        .Number(layout.TotalWidth())
+        .Char(' ')
+        .Number(layout.TotalHeight())
+        .Raw("\">\n");
+    svg.Raw("<defs><clipPath id=\"panel\"><rect x=\"")
+        .Number(layout.left)
+        .Raw("\" y=\"")
+        .Number(-layout.PanelTop());
     svg.Raw("\" width=\"").Number(layout.panelWidth).Raw("\" height=\"").Number(layout.panelHeight);
     svg.Raw("\"/></clipPath></defs>\n");
     svg.Raw("<rect x=\"").Number(viewLeft).Raw("\" y=\"").Number(viewTop).Raw("\" width=\"");
-    svg.Number(layout.TotalWidth()).Raw("\" height=\"").Number(layout.TotalHeight()).Raw("\" fill=\"#ffffff\"/>\n");
+    svg.Number(layout.TotalWidth())
+        .Raw("\" height=\"")
+        .Number(layout.TotalHeight())
+        .Raw("\" fill=\"#ffffff\"/>\n");
 }
 
-void WriteBeforePanel(SvgWriter& svg, const Layout& layout, const PreviewInput& input, std::string_view caption) {
+void WriteBeforePanel(SvgWriter& svg, const Layout& layout, const PreviewInput& input,
+                      std::string_view caption) {
     svg.Raw("<g id=\"before\">\n");
     WriteFrame(svg, layout);
     PanelDrawer before(layout);
@@ -94,7 +124,9 @@ void WriteBeforePanel(SvgWriter& svg, const Layout& layout, const PreviewInput& 
 // The hatched solids' faint outlines come first, under the figures written back and the hatch.
 void WriteAfterPanel(SvgWriter& svg, const Layout& layout, const PreviewInput& input,
                      const ConvertedDrawing& converted, std::string_view caption) {
-    svg.Raw("<g id=\"after\" transform=\"translate(").Number(layout.panelWidth + layout.gap).Raw(" 0)\">\n");
+    svg.Raw("<g id=\"after\" transform=\"translate(")
+        .Number(layout.panelWidth + layout.gap)
+        .Raw(" 0)\">\n");
     WriteFrame(svg, layout);
     PanelDrawer after(layout);
     VisitFigures(input.drawing, FigureSelection::HatchedSolidOutlines, after);
@@ -117,7 +149,8 @@ Bounds PictureBounds(const PreviewInput& input, const ConvertedDrawing& converte
     VisitFigures(*converted.store, FigureSelection::All, boundsVisitor);
     for (std::size_t i = 0; i < converted.hatch.Count(); ++i) {
         const HatchPiece& piece = converted.hatch[i];
-        if (IsDrawable(piece.x1) && IsDrawable(piece.y1) && IsDrawable(piece.x2) && IsDrawable(piece.y2)) {
+        if (IsDrawable(piece.x1) && IsDrawable(piece.y1) && IsDrawable(piece.x2) &&
+            IsDrawable(piece.y2)) {
             bounds.Add({piece.x1, piece.y1});
             bounds.Add({piece.x2, piece.y2});
         }
@@ -136,7 +169,8 @@ private:
 
 std::error_code LastSystemError() {
     const int code = errno;
-    return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
+    return code != 0 ? std::error_code(code, std::generic_category())
+                     : std::make_error_code(std::errc::io_error);
 }
 
 }  // namespace
@@ -153,7 +187,8 @@ void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink) {
     const std::string facts = Facts(input);
     if (hasAfter) {
         WriteBeforePanel(svg, layout, input, facts);
-        const std::string hatch = Counted(converted.hatch.Count(), "hatch segment", "hatch segments");
+        const std::string hatch =
+            Counted(converted.hatch.Count(), "hatch segment", "hatch segments");
         WriteAfterPanel(svg, layout, input, converted, facts + std::string(kSeparator) + hatch);
         ReleaseStore(*converted.store);
     } else {
@@ -163,7 +198,8 @@ void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink) {
     svg.Flush();
 }
 
-bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input, std::error_code& error) {
+bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input,
+                     std::error_code& error) {
     error.clear();
     std::error_code status;
     if (std::filesystem::is_directory(path, status)) {
@@ -185,3 +221,5 @@ bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& inpu
     }
     return true;
 }
+
+}  // namespace rv17

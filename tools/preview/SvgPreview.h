@@ -5,9 +5,11 @@
 #include <string_view>
 #include <system_error>
 
-#include "EntityStore.h"
-#include "OutputLines.h"
-#include "SvgWriter.h"
+#include "exchange/EntityStore.h"
+#include "exchange/OutputLines.h"
+#include "tools/preview/SvgWriter.h"
+
+namespace rv17 {
 
 struct PreviewInput {
     // The drawing as read. A conversion leaves its records unchanged, so the
@@ -33,4 +35,7 @@ void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink);
 
 // Writes the picture to the file at path, atomically: on failure the file is
 // as it was, false is returned and error tells why.
-bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input, std::error_code& error);
+bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input,
+                     std::error_code& error);
+
+}  // namespace rv17

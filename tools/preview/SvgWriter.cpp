@@ -1,8 +1,10 @@
 // Buffered SVG text with integer-based number formatting and XML escaping.
-#include "SvgWriter.h"
+#include "tools/preview/SvgWriter.h"
 
 #include <charconv>
 #include <cmath>
+
+namespace rv17 {
 
 namespace {
 
@@ -44,24 +46,32 @@ std::size_t DecodeUtf8(std::string_view text, char32_t& codePoint) noexcept {
 
 // The characters XML 1.0 allows in a document.
 bool IsXmlCharacter(char32_t c) noexcept {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
-           (c >= 0x10000 && c <= 0x10FFFF);
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 std::string_view Escape(char c) noexcept {
     switch (c) {
-        case '<': return "&lt;";
-        case '>': return "&gt;";
-        case '&': return "&amp;";
-        case '"': return "&quot;";
-        case '\'': return "&apos;";
-        default: return {};
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        case '&':
+            return "&amp;";
+        case '"':
+            return "&quot;";
+        case '\'':
+            return "&apos;";
+        default:
+            return {};
     }
 }
 
 }  // namespace
 
-bool IsDrawable(double value) noexcept { return std::isfinite(value) && std::fabs(value) <= kMaxDrawableCoordinate; }
+bool IsDrawable(double value) noexcept {
+    return std::isfinite(value) && std::fabs(value) <= kMaxDrawableCoordinate;
+}
 
 SvgWriter::SvgWriter(SvgSink& sink) : sink_(sink) { buffer_.reserve(kBufferBytes + 64); }
 
@@ -146,7 +156,8 @@ SvgWriter& SvgWriter::Text(std::string_view utf8) {
         }
         if (!IsXmlCharacter(codePoint)) {
             Raw(kReplacementCharacter);
-        } else if (const std::string_view escaped = length == 1 ? Escape(utf8[0]) : std::string_view{};
+        } else if (const std::string_view escaped =
+                       length == 1 ? Escape(utf8[0]) : std::string_view{};
                    !escaped.empty()) {
             Raw(escaped);
         } else {
@@ -156,3 +167,5 @@ SvgWriter& SvgWriter::Text(std::string_view utf8) {
     }
     return *this;
 }
+
+}  // namespace rv17

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Palette.h"
+#include "tools/preview/Palette.h"
+
+namespace rv17 {
 
 // Where the bytes of the picture go: a file or, in tests, a string.
 class SvgSink {
@@ -69,3 +71,5 @@ private:
     SvgSink& sink_;
     std::string buffer_;
 };
+
+}  // namespace rv17

@@ -1,10 +1,12 @@
 // The picture of rv17-hatch --svg and its failure message.
-#include "ToolPreview.h"
+#include "tools/preview/ToolPreview.h"
 
 #include <system_error>
 
-std::string WriteToolPreview(const std::filesystem::path& path, std::string_view pathText, const PreviewInput& input,
-                             ToolConversion conversion) {
+namespace rv17 {
+
+std::string WriteToolPreview(const std::filesystem::path& path, std::string_view pathText,
+                             const PreviewInput& input, ToolConversion conversion) {
     std::error_code error;
     if (WritePreviewSvg(path, input, error)) return {};
     std::string message = "cannot write the picture '";
@@ -13,3 +15,5 @@ std::string WriteToolPreview(const std::filesystem::path& path, std::string_view
                                                    : " (nothing was converted)";
     return message;
 }
+
+}  // namespace rv17

@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "SvgPreview.h"
+#include "tools/preview/SvgPreview.h"
+
+namespace rv17 {
 
 // What the tool had done with the exchange file before drawing the picture.
 enum class ToolConversion {
@@ -18,5 +20,7 @@ enum class ToolConversion {
 // message for standard error (without the tool's name and line end): the
 // picture's path as the user gave it (pathText), the system's reason, and
 // whether the conversion was saved all the same.
-std::string WriteToolPreview(const std::filesystem::path& path, std::string_view pathText, const PreviewInput& input,
-                             ToolConversion conversion);
+std::string WriteToolPreview(const std::filesystem::path& path, std::string_view pathText,
+                             const PreviewInput& input, ToolConversion conversion);
+
+}  // namespace rv17

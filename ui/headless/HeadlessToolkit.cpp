@@ -1,27 +1,38 @@
 // The headless toolkit: windows, controls and the user's moves as plain state.
-#include "HeadlessToolkit.h"
+#include "ui/headless/HeadlessToolkit.h"
 
 #include <algorithm>
 #include <iterator>
 #include <stdexcept>
 #include <utility>
 
+namespace rv17 {
+
 namespace ui::headless {
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& what) { throw std::logic_error("headless toolkit: " + what); }
+[[noreturn]] void Refuse(const std::string& what) {
+    throw std::logic_error("headless toolkit: " + what);
+}
 
 std::unique_ptr<HeadlessControl> MakeControl(HeadlessWindow& window, const ControlDesign& design) {
     switch (design.kind) {
-        case ControlKind::Label: return std::make_unique<HeadlessLabel>(window, design);
+        case ControlKind::Label:
+            return std::make_unique<HeadlessLabel>(window, design);
         case ControlKind::EditableComboBox:
-        case ControlKind::DropDownList: return std::make_unique<HeadlessComboBox>(window, design);
-        case ControlKind::Button: return std::make_unique<HeadlessButton>(window, design);
-        case ControlKind::CheckBox: return std::make_unique<HeadlessCheckBox>(window, design);
-        case ControlKind::Edit: return std::make_unique<HeadlessEdit>(window, design);
-        case ControlKind::ListBox: return std::make_unique<HeadlessListBox>(window, design);
-        case ControlKind::Memo: return std::make_unique<HeadlessMemo>(window, design);
+        case ControlKind::DropDownList:
+            return std::make_unique<HeadlessComboBox>(window, design);
+        case ControlKind::Button:
+            return std::make_unique<HeadlessButton>(window, design);
+        case ControlKind::CheckBox:
+            return std::make_unique<HeadlessCheckBox>(window, design);
+        case ControlKind::Edit:
+            return std::make_unique<HeadlessEdit>(window, design);
+        case ControlKind::ListBox:
+            return std::make_unique<HeadlessListBox>(window, design);
+        case ControlKind::Memo:
+            return std::make_unique<HeadlessMemo>(window, design);
     }
     Refuse("unknown control kind for " + design.name);
 }
@@ -65,10 +76,14 @@ std::string HeadlessComboBox::Text() const {
 }
 
 HeadlessWindow::HeadlessWindow(HeadlessApplication& application, const WindowDesign& design)
-    : application_(application), design_(design), caption_(design.caption), position_(design.position) {
+    : application_(application),
+      design_(design),
+      caption_(design.caption),
+      position_(design.position) {
     for (const ControlDesign& control : design.controls) {
-        const bool taken = std::any_of(controls_.begin(), controls_.end(),
-                                       [&](const auto& existing) { return existing->Name() == control.name; });
+        const bool taken =
+            std::any_of(controls_.begin(), controls_.end(),
+                        [&](const auto& existing) { return existing->Name() == control.name; });
         if (taken) Refuse("two controls named " + control.name);
         controls_.push_back(MakeControl(*this, control));
     }
@@ -84,9 +99,13 @@ T& HeadlessWindow::Find(std::string_view name) const {
 }
 
 Label& HeadlessWindow::LabelNamed(std::string_view name) { return Find<HeadlessLabel>(name); }
-ComboBox& HeadlessWindow::ComboBoxNamed(std::string_view name) { return Find<HeadlessComboBox>(name); }
+ComboBox& HeadlessWindow::ComboBoxNamed(std::string_view name) {
+    return Find<HeadlessComboBox>(name);
+}
 Button& HeadlessWindow::ButtonNamed(std::string_view name) { return Find<HeadlessButton>(name); }
-CheckBox& HeadlessWindow::CheckBoxNamed(std::string_view name) { return Find<HeadlessCheckBox>(name); }
+CheckBox& HeadlessWindow::CheckBoxNamed(std::string_view name) {
+    return Find<HeadlessCheckBox>(name);
+}
 Edit& HeadlessWindow::EditNamed(std::string_view name) { return Find<HeadlessEdit>(name); }
 ListBox& HeadlessWindow::ListBoxNamed(std::string_view name) { return Find<HeadlessListBox>(name); }
 Memo& HeadlessWindow::MemoNamed(std::string_view name) { return Find<HeadlessMemo>(name); }
@@ -121,7 +140,8 @@ void HeadlessWindow::Close() {
 void HeadlessWindow::RequireUsable() const {
     if (!open_) Refuse(caption_ + " is not open");
     const HeadlessWindow* modal = application_.ActiveModal();
-    if (modal != nullptr && modal != this) Refuse(caption_ + " is behind the modal window " + modal->Caption());
+    if (modal != nullptr && modal != this)
+        Refuse(caption_ + " is behind the modal window " + modal->Caption());
 }
 
 void HeadlessWindow::Type(std::string_view control, std::string_view text) {
@@ -133,7 +153,8 @@ void HeadlessWindow::Type(std::string_view control, std::string_view text) {
         return;
     }
     auto* combo = dynamic_cast<HeadlessComboBox*>(&target);
-    if (combo == nullptr || !combo->IsEditable()) Refuse("cannot type into " + std::string(control));
+    if (combo == nullptr || !combo->IsEditable())
+        Refuse("cannot type into " + std::string(control));
     combo->SetFocus();
     combo->SetText(text);
 }
@@ -142,7 +163,8 @@ void HeadlessWindow::Choose(std::string_view control, int index) {
     RequireUsable();
     HeadlessControl& target = FindAny(control);
     if (auto* combo = dynamic_cast<HeadlessComboBox*>(&target)) {
-        if (index < 0 || index >= static_cast<int>(combo->Items().size())) Refuse("no such entry in " + target.Name());
+        if (index < 0 || index >= static_cast<int>(combo->Items().size()))
+            Refuse("no such entry in " + target.Name());
         combo->SetFocus();
         combo->SetItemIndex(index);
         return;
@@ -206,7 +228,8 @@ void HeadlessWindow::PressEscape() {
 void HeadlessWindow::PressAccessKey(char key) {
     RequireUsable();
     for (const auto& control : controls_) {
-        if (control->Design().kind == ControlKind::Button && AccessKeyOf(control->Design().caption) == UpperAscii(key)) {
+        if (control->Design().kind == ControlKind::Button &&
+            AccessKeyOf(control->Design().caption) == UpperAscii(key)) {
             auto& button = static_cast<HeadlessButton&>(*control);
             button.SetFocus();
             button.Press();
@@ -218,12 +241,14 @@ void HeadlessWindow::PressAccessKey(char key) {
 std::vector<const HeadlessControl*> HeadlessWindow::TabStops() const {
     std::vector<const HeadlessControl*> stops;
     for (const auto& control : controls_) {
-        if (control->Design().tabOrder != kNoTabStop && control->Design().kind != ControlKind::Label) {
+        if (control->Design().tabOrder != kNoTabStop &&
+            control->Design().kind != ControlKind::Label) {
             stops.push_back(control.get());
         }
     }
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const auto* a, const auto* b) { return a->Design().tabOrder < b->Design().tabOrder; });
+    std::stable_sort(stops.begin(), stops.end(), [](const auto* a, const auto* b) {
+        return a->Design().tabOrder < b->Design().tabOrder;
+    });
     return stops;
 }
 
@@ -231,7 +256,8 @@ void HeadlessWindow::MoveFocus(bool forward) {
     RequireUsable();
     const auto stops = TabStops();
     if (stops.empty()) return;
-    const auto current = std::find_if(stops.begin(), stops.end(), [&](const auto* c) { return c->Name() == focused_; });
+    const auto current = std::find_if(stops.begin(), stops.end(),
+                                      [&](const auto* c) { return c->Name() == focused_; });
     const std::size_t count = stops.size();
     std::size_t next = 0;
     if (current == stops.end()) {
@@ -287,7 +313,8 @@ void HeadlessApplication::PlayModal(HeadlessWindow& window) {
 
 std::vector<HeadlessWindow*> HeadlessApplication::OpenWindows() const {
     std::vector<HeadlessWindow*> open;
-    std::copy_if(windows_.begin(), windows_.end(), std::back_inserter(open), [](auto* w) { return w->IsOpen(); });
+    std::copy_if(windows_.begin(), windows_.end(), std::back_inserter(open),
+                 [](auto* w) { return w->IsOpen(); });
     return open;
 }
 
@@ -297,7 +324,10 @@ HeadlessWindow* HeadlessApplication::ActiveModal() const {
 
 void HeadlessApplication::Forget(HeadlessWindow& window) {
     windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
-    modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &window), modalStack_.end());
+    modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &window),
+                      modalStack_.end());
 }
 
 }  // namespace ui::headless
+
+}  // namespace rv17

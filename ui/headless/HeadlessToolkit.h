@@ -13,7 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Toolkit.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 namespace ui::headless {
 
@@ -23,7 +25,8 @@ class HeadlessApplication;
 // State and design shared by every headless control.
 class HeadlessControl {
 public:
-    HeadlessControl(HeadlessWindow& window, ControlDesign design) : window_(window), design_(std::move(design)) {}
+    HeadlessControl(HeadlessWindow& window, ControlDesign design)
+        : window_(window), design_(std::move(design)) {}
     virtual ~HeadlessControl() = default;
     HeadlessControl(const HeadlessControl&) = delete;
     HeadlessControl& operator=(const HeadlessControl&) = delete;
@@ -119,7 +122,9 @@ public:
     std::vector<std::string> Items() const override { return items_; }
     void SetItemIndex(int index) override { index_ = index >= 0 && index < Count() ? index : -1; }
     int ItemIndex() const override { return index_; }
-    void SetOnDoubleClick(std::function<void()> handler) override { onDoubleClick_ = std::move(handler); }
+    void SetOnDoubleClick(std::function<void()> handler) override {
+        onDoubleClick_ = std::move(handler);
+    }
 
     int Count() const noexcept { return static_cast<int>(items_.size()); }
     void FireDoubleClick() const {
@@ -272,3 +277,5 @@ private:
 };
 
 }  // namespace ui::headless
+
+}  // namespace rv17

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include "ShiftJis.h"
+#include "ui/ShiftJis.h"
+
+namespace rv17 {
 
 namespace {
 
@@ -55,5 +57,8 @@ std::string Utf8ToShiftJis(std::string_view utf8) {
 
 std::string ShiftJisToUtf8(std::string_view shiftJis) {
     // A bad lead byte is replaced alone, so the byte after it gets its own chance.
-    return Convert("UTF-8", "CP932", shiftJis, "\xEF\xBF\xBD", [](unsigned char) { return std::size_t{1}; });
+    return Convert("UTF-8", "CP932", shiftJis, "\xEF\xBF\xBD",
+                   [](unsigned char) { return std::size_t{1}; });
 }
+
+}  // namespace rv17

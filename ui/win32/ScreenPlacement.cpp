@@ -1,9 +1,11 @@
 // Moves a window whose title bar lies off every monitor onto the nearest
 // monitor's work area, so a stored position can never hide the dialog.
-#include "ScreenPlacement.h"
+#include "ui/win32/ScreenPlacement.h"
 
 #include <algorithm>
 #include <limits>
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -14,10 +16,10 @@ constexpr LONG kMinimumGrip = 32;
 
 // Squared distance between two rectangles, 0 when they touch or overlap.
 long long DistanceSquared(const RECT& a, const RECT& b) {
-    const long long dx = std::max<long long>({0, static_cast<long long>(b.left) - a.right,
-                                              static_cast<long long>(a.left) - b.right});
-    const long long dy = std::max<long long>({0, static_cast<long long>(b.top) - a.bottom,
-                                              static_cast<long long>(a.top) - b.bottom});
+    const long long dx = std::max<long long>(
+        {0, static_cast<long long>(b.left) - a.right, static_cast<long long>(a.left) - b.right});
+    const long long dy = std::max<long long>(
+        {0, static_cast<long long>(b.top) - a.bottom, static_cast<long long>(a.top) - b.bottom});
     return dx * dx + dy * dy;
 }
 
@@ -30,7 +32,8 @@ LONG ClampStart(LONG start, LONG size, LONG areaStart, LONG areaEnd) {
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (::GetMonitorInfoW(monitor, &info)) reinterpret_cast<std::vector<RECT>*>(data)->push_back(info.rcWork);
+    if (::GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<std::vector<RECT>*>(data)->push_back(info.rcWork);
     return TRUE;
 }
 
@@ -71,3 +74,5 @@ std::vector<RECT> MonitorWorkAreas() {
 }
 
 }  // namespace ui::win32
+
+}  // namespace rv17

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace rv17 {
+
 namespace ui::win32 {
 
 // True when enough of the title bar (the top `captionHeight` pixels of
@@ -20,3 +22,5 @@ POINT ReachableTopLeft(const RECT& window, int captionHeight, const std::vector<
 std::vector<RECT> MonitorWorkAreas();
 
 }  // namespace ui::win32
+
+}  // namespace rv17

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace rv17 {
+
 namespace ui::win32 {
 
 // Invalid byte sequences become the code page's default character.
@@ -13,3 +15,5 @@ std::wstring ShiftJisToWide(std::string_view shiftJis);
 std::string WideToShiftJis(std::wstring_view wide);
 
 }  // namespace ui::win32
+
+}  // namespace rv17

@@ -1,12 +1,14 @@
 // The application object and its message loop. Messages for a dialog pass
 // through IsDialogMessageW first, which turns Tab, Enter, Escape and the
 // access keys into focus moves and button presses.
-#include "Win32Application.h"
+#include "ui/win32/Win32Application.h"
 
 #include <commctrl.h>
 
-#include "Win32Toolkit.h"
-#include "Win32Window.h"
+#include "ui/win32/Win32Toolkit.h"
+#include "ui/win32/Win32Window.h"
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -18,8 +20,9 @@ bool IsDialog(HWND window) {
 }
 
 HICON LoadApplicationIcon(int size) {
-    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
-                                           IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
+    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                           MAKEINTRESOURCEW(kApplicationIconId), IMAGE_ICON, size,
+                                           size, LR_DEFAULTCOLOR | LR_SHARED));
 }
 
 }  // namespace
@@ -39,8 +42,9 @@ std::unique_ptr<ui::Window> Win32Application::CreateDialogWindow(const ui::Windo
     // its own is named after the application.
     if (withCaption.caption.empty()) withCaption.caption = title_;
     const bool first = firstWindow_ == nullptr || !::IsWindow(firstWindow_);
-    auto window = std::make_unique<Win32Window>(*this, withCaption, first ? nullptr : firstWindow_,
-                                                first ? icon_ : nullptr, first ? smallIcon_ : nullptr);
+    auto window =
+        std::make_unique<Win32Window>(*this, withCaption, first ? nullptr : firstWindow_,
+                                      first ? icon_ : nullptr, first ? smallIcon_ : nullptr);
     if (first) firstWindow_ = window->Handle();
     return window;
 }
@@ -82,6 +86,10 @@ void Win32Application::RethrowKeptError() {
     std::rethrow_exception(error);
 }
 
-std::unique_ptr<ui::Application> CreateWin32Application() { return std::make_unique<Win32Application>(); }
+std::unique_ptr<ui::Application> CreateWin32Application() {
+    return std::make_unique<Win32Application>();
+}
 
 }  // namespace ui::win32
+
+}  // namespace rv17

@@ -8,7 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "Toolkit.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -38,3 +40,5 @@ private:
 };
 
 }  // namespace ui::win32
+
+}  // namespace rv17

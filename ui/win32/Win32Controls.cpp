@@ -1,9 +1,11 @@
 // Control wrappers: every text crosses the Win32 boundary through code page 932.
-#include "Win32Controls.h"
+#include "ui/win32/Win32Controls.h"
 
 #include <commctrl.h>
 
-#include "WideText.h"
+#include "ui/win32/WideText.h"
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -13,16 +15,18 @@ std::wstring ListText(HWND handle, UINT lengthMessage, UINT textMessage, int ind
     const LRESULT length = ::SendMessageW(handle, lengthMessage, static_cast<WPARAM>(index), 0);
     if (length <= 0) return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied =
-        ::SendMessageW(handle, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied = ::SendMessageW(handle, textMessage, static_cast<WPARAM>(index),
+                                          reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     return text;
 }
 
-std::vector<std::string> ListItems(HWND handle, UINT countMessage, UINT lengthMessage, UINT textMessage) {
+std::vector<std::string> ListItems(HWND handle, UINT countMessage, UINT lengthMessage,
+                                   UINT textMessage) {
     const LRESULT count = ::SendMessageW(handle, countMessage, 0, 0);
     std::vector<std::string> items;
-    for (int i = 0; i < count; ++i) items.push_back(WideToShiftJis(ListText(handle, lengthMessage, textMessage, i)));
+    for (int i = 0; i < count; ++i)
+        items.push_back(WideToShiftJis(ListText(handle, lengthMessage, textMessage, i)));
     return items;
 }
 
@@ -42,7 +46,8 @@ WPARAM SelectionArgument(HWND handle, UINT countMessage, int index) {
 // The notes panel must leave Enter, Escape and Tab to the dialog, so that
 // Enter presses the default button and Escape the cancel button even while
 // the panel has the focus; a multi-line edit would otherwise claim them.
-LRESULT CALLBACK MemoSubclass(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK MemoSubclass(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
     if (message == WM_GETDLGCODE) {
         const LRESULT code = ::DefSubclassProc(handle, message, wParam, lParam);
         return code & ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
@@ -63,7 +68,9 @@ std::string NativeControl::WindowText() const {
     return WideToShiftJis(text);
 }
 
-void NativeControl::SetWindowText(std::string_view text) { ::SetWindowTextW(handle_, ShiftJisToWide(text).c_str()); }
+void NativeControl::SetWindowText(std::string_view text) {
+    ::SetWindowTextW(handle_, ShiftJisToWide(text).c_str());
+}
 
 void Win32Label::SetText(std::string_view text) {
     SetWindowText(text);
@@ -78,10 +85,12 @@ void Win32Label::SetFontColour(Colour colour) {
 void Win32Label::FitToText() {
     const int length = ::GetWindowTextLengthW(Handle());
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(std::max(0, ::GetWindowTextW(Handle(), text.data(), length + 1))));
+    text.resize(
+        static_cast<std::size_t>(std::max(0, ::GetWindowTextW(Handle(), text.data(), length + 1))));
     HDC dc = ::GetDC(Handle());
     if (!dc) return;
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    HGDIOBJ previous =
+        ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(Handle(), WM_GETFONT, 0, 0)));
     SIZE size{};
     ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     ::SelectObject(dc, previous);
@@ -110,7 +119,9 @@ void Win32ComboBox::SetItemIndex(int index) {
     ::SendMessageW(Handle(), CB_SETCURSEL, SelectionArgument(Handle(), CB_GETCOUNT, index), 0);
 }
 
-int Win32ComboBox::ItemIndex() const { return static_cast<int>(::SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
+int Win32ComboBox::ItemIndex() const {
+    return static_cast<int>(::SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
+}
 
 void Win32ComboBox::SetText(std::string_view text) {
     if (editable_) {
@@ -136,7 +147,9 @@ void Win32CheckBox::SetChecked(bool checked) {
     ::SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool Win32CheckBox::Checked() const { return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Win32CheckBox::Checked() const {
+    return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void Win32ListBox::SetItems(const std::vector<std::string>& items) {
     ::SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
@@ -151,7 +164,9 @@ void Win32ListBox::SetItemIndex(int index) {
     ::SendMessageW(Handle(), LB_SETCURSEL, SelectionArgument(Handle(), LB_GETCOUNT, index), 0);
 }
 
-int Win32ListBox::ItemIndex() const { return static_cast<int>(::SendMessageW(Handle(), LB_GETCURSEL, 0, 0)); }
+int Win32ListBox::ItemIndex() const {
+    return static_cast<int>(::SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+}
 
 void Win32ListBox::OnNotify(WORD code) {
     if (code == LBN_DBLCLK && onDoubleClick_) onDoubleClick_();
@@ -187,3 +202,5 @@ std::vector<std::string> Win32Memo::Lines() const {
 }
 
 }  // namespace ui::win32
+
+}  // namespace rv17

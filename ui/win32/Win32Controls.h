@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-#include "Toolkit.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -110,7 +112,9 @@ public:
     std::vector<std::string> Items() const override;
     void SetItemIndex(int index) override;
     int ItemIndex() const override;
-    void SetOnDoubleClick(std::function<void()> handler) override { onDoubleClick_ = std::move(handler); }
+    void SetOnDoubleClick(std::function<void()> handler) override {
+        onDoubleClick_ = std::move(handler);
+    }
     void OnNotify(WORD code) override;
 
 private:
@@ -125,3 +129,5 @@ public:
 };
 
 }  // namespace ui::win32
+
+}  // namespace rv17

@@ -3,7 +3,9 @@
 
 #include <memory>
 
-#include "Toolkit.h"
+#include "ui/Toolkit.h"
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -16,3 +18,5 @@ inline constexpr int kApplicationIconId = 1;
 std::unique_ptr<ui::Application> CreateWin32Application();
 
 }  // namespace ui::win32
+
+}  // namespace rv17

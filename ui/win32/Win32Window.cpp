@@ -1,7 +1,7 @@
 // Dialog windows on real Win32 controls. One dialog procedure stores `this`,
 // forwards each message to a small handler and keeps any exception for the
 // message loop, so that none crosses a Win32 callback.
-#include "Win32Window.h"
+#include "ui/win32/Win32Window.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -10,9 +10,11 @@
 #include <climits>
 #include <stdexcept>
 
-#include "ScreenPlacement.h"
-#include "WideText.h"
-#include "Win32Application.h"
+#include "ui/win32/ScreenPlacement.h"
+#include "ui/win32/WideText.h"
+#include "ui/win32/Win32Application.h"
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -43,7 +45,8 @@ void DisableInputMethod(HWND control) {
     ::ImmAssociateContextEx(control, nullptr, 0);
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    if (::GetComboBoxInfo(control, &info) && info.hwndItem) ::ImmAssociateContextEx(info.hwndItem, nullptr, 0);
+    if (::GetComboBoxInfo(control, &info) && info.hwndItem)
+        ::ImmAssociateContextEx(info.hwndItem, nullptr, 0);
 }
 
 struct NativeKind {
@@ -62,16 +65,20 @@ NativeKind NativeKindOf(const ui::ControlDesign& design) {
         case ui::ControlKind::DropDownList:
             return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, true};
         case ui::ControlKind::Button:
-            return {L"BUTTON", static_cast<DWORD>(design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, true};
+            return {L"BUTTON",
+                    static_cast<DWORD>(design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
+                    true};
         case ui::ControlKind::CheckBox:
             return {L"BUTTON", BS_AUTOCHECKBOX, 0, true};
         case ui::ControlKind::Edit:
             return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, true};
         case ui::ControlKind::ListBox:
-            return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE, true};
+            return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE,
+                    true};
         case ui::ControlKind::Memo:
             // No word wrap: a multi-line edit wraps unless it scrolls sideways.
-            return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL,
+            return {L"EDIT",
+                    ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL,
                     WS_EX_CLIENTEDGE, false};
     }
     throw std::logic_error("unknown control kind");
@@ -116,7 +123,8 @@ void FitComboBox(HWND combo, int designedHeight, int fontHeight) {
     RECT now{};
     ::GetWindowRect(combo, &now);
     const LRESULT itemHeight = ::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
-    const int listHeight = kDropDownLines * static_cast<int>(itemHeight > 0 ? itemHeight : fontHeight) + 2;
+    const int listHeight =
+        kDropDownLines * static_cast<int>(itemHeight > 0 ? itemHeight : fontHeight) + 2;
     ::SetWindowPos(combo, nullptr, 0, 0, now.right - now.left, designedHeight + listHeight,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LRESULT fieldHeight = ::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
@@ -130,19 +138,21 @@ void FitComboBox(HWND combo, int designedHeight, int fontHeight) {
 
 }  // namespace
 
-Win32Window::Win32Window(Win32Application& application, const ui::WindowDesign& design, HWND owner, HICON icon,
-                         HICON smallIcon)
+Win32Window::Win32Window(Win32Application& application, const ui::WindowDesign& design, HWND owner,
+                         HICON icon, HICON smallIcon)
     : application_(application), fontName_(ShiftJisToWide(design.fontName)) {
     // The main dialog has a single fixed border with the program's icon and a
     // minimise box; the editor a dialog frame with only the close box.
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS |
                         (design.minimiseBox ? WS_MINIMIZEBOX : static_cast<DWORD>(DS_MODALFRAME));
     const std::vector<WORD> dialogTemplate = EmptyDialogTemplate(style);
-    handle_ = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr),
-                                           reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), owner,
-                                           DialogProcedure, reinterpret_cast<LPARAM>(this));
+    handle_ = ::CreateDialogIndirectParamW(
+        ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+        owner, DialogProcedure, reinterpret_cast<LPARAM>(this));
     if (!handle_) throw std::runtime_error("cannot create a dialog window");
-    if (!owner) ::SetWindowLongPtrW(handle_, GWL_EXSTYLE, ::GetWindowLongPtrW(handle_, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+    if (!owner)
+        ::SetWindowLongPtrW(handle_, GWL_EXSTYLE,
+                            ::GetWindowLongPtrW(handle_, GWL_EXSTYLE) | WS_EX_APPWINDOW);
 
     if (design.background == ui::WindowBackground::White) {
         backgroundColour_ = RGB(255, 255, 255);
@@ -152,7 +162,8 @@ Win32Window::Win32Window(Win32Application& application, const ui::WindowDesign& 
         backgroundBrush_ = ::GetSysColorBrush(COLOR_BTNFACE);
     }
     if (icon) ::SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    if (smallIcon) ::SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    if (smallIcon)
+        ::SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 
     SetCaption(design.caption);
     SetClientSize(design.clientWidth, design.clientHeight);
@@ -187,8 +198,9 @@ HFONT Win32Window::FontOfHeight(int height) {
     auto found = fonts_.find(height);
     if (found != fonts_.end()) return found->second;
     // A negative height asks for that character height in pixels.
-    HFONT font = ::CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, fontName_.c_str());
+    HFONT font = ::CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_DONTCARE, fontName_.c_str());
     fonts_.emplace(height, font);
     return font;
 }
@@ -203,8 +215,10 @@ void Win32Window::CreateControls(const ui::WindowDesign& design) {
         const int orderB = b->tabOrder == ui::kNoTabStop ? INT_MAX : b->tabOrder;
         return orderA < orderB;
     });
-    for (std::size_t i = 0; i < ordered.size(); ++i) CreateControl(*ordered[i], kFirstControlId + static_cast<int>(i));
-    if (defaultButton_) ::SendMessageW(handle_, DM_SETDEFID, ::GetDlgCtrlID(defaultButton_->Handle()), 0);
+    for (std::size_t i = 0; i < ordered.size(); ++i)
+        CreateControl(*ordered[i], kFirstControlId + static_cast<int>(i));
+    if (defaultButton_)
+        ::SendMessageW(handle_, DM_SETDEFID, ::GetDlgCtrlID(defaultButton_->Handle()), 0);
 }
 
 void Win32Window::CreateControl(const ui::ControlDesign& design, int id) {
@@ -212,12 +226,13 @@ void Win32Window::CreateControl(const ui::ControlDesign& design, int id) {
     const bool tabStop = native.canTabStop && design.tabOrder != ui::kNoTabStop;
     const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (tabStop ? WS_TABSTOP : 0);
     const std::wstring caption = ShiftJisToWide(design.caption);
-    HWND handle = ::CreateWindowExW(native.exStyle, native.className, caption.c_str(), style, design.bounds.left,
-                                    design.bounds.top, design.bounds.width, design.bounds.height, handle_,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
-                                    nullptr);
+    HWND handle = ::CreateWindowExW(
+        native.exStyle, native.className, caption.c_str(), style, design.bounds.left,
+        design.bounds.top, design.bounds.width, design.bounds.height, handle_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     if (!handle) throw std::runtime_error("cannot create control " + design.name);
-    ::SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOfHeight(design.fontHeight)), FALSE);
+    ::SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOfHeight(design.fontHeight)),
+                   FALSE);
 
     std::unique_ptr<NativeControl> control = WrapControl(*this, design.kind, handle);
     switch (design.kind) {
@@ -256,26 +271,42 @@ Wanted& Win32Window::Named(std::string_view name, const char* kindName) {
     throw std::logic_error("the window has no control " + std::string(name));
 }
 
-ui::Label& Win32Window::LabelNamed(std::string_view name) { return Named<ui::Label>(name, "label"); }
-ui::ComboBox& Win32Window::ComboBoxNamed(std::string_view name) { return Named<ui::ComboBox>(name, "combo box"); }
-ui::Button& Win32Window::ButtonNamed(std::string_view name) { return Named<ui::Button>(name, "button"); }
-ui::CheckBox& Win32Window::CheckBoxNamed(std::string_view name) { return Named<ui::CheckBox>(name, "check box"); }
-ui::Edit& Win32Window::EditNamed(std::string_view name) { return Named<ui::Edit>(name, "edit field"); }
-ui::ListBox& Win32Window::ListBoxNamed(std::string_view name) { return Named<ui::ListBox>(name, "list box"); }
+ui::Label& Win32Window::LabelNamed(std::string_view name) {
+    return Named<ui::Label>(name, "label");
+}
+ui::ComboBox& Win32Window::ComboBoxNamed(std::string_view name) {
+    return Named<ui::ComboBox>(name, "combo box");
+}
+ui::Button& Win32Window::ButtonNamed(std::string_view name) {
+    return Named<ui::Button>(name, "button");
+}
+ui::CheckBox& Win32Window::CheckBoxNamed(std::string_view name) {
+    return Named<ui::CheckBox>(name, "check box");
+}
+ui::Edit& Win32Window::EditNamed(std::string_view name) {
+    return Named<ui::Edit>(name, "edit field");
+}
+ui::ListBox& Win32Window::ListBoxNamed(std::string_view name) {
+    return Named<ui::ListBox>(name, "list box");
+}
 ui::Memo& Win32Window::MemoNamed(std::string_view name) { return Named<ui::Memo>(name, "memo"); }
 
-void Win32Window::SetCaption(std::string_view caption) { ::SetWindowTextW(handle_, ShiftJisToWide(caption).c_str()); }
+void Win32Window::SetCaption(std::string_view caption) {
+    ::SetWindowTextW(handle_, ShiftJisToWide(caption).c_str());
+}
 
 std::string Win32Window::Caption() const {
     const int length = ::GetWindowTextLengthW(handle_);
     std::wstring text(static_cast<std::size_t>(std::max(0, length)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(std::max(0, ::GetWindowTextW(handle_, text.data(), length + 1))));
+    text.resize(
+        static_cast<std::size_t>(std::max(0, ::GetWindowTextW(handle_, text.data(), length + 1))));
     return WideToShiftJis(text);
 }
 
 void Win32Window::SetPosition(ui::ScreenPosition position) {
     movedIntoReach_ = false;
-    ::SetWindowPos(handle_, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(handle_, nullptr, position.left, position.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A hidden window is checked when it is shown, on the monitors of then.
     if (::IsWindowVisible(handle_)) PlaceWithinReach();
 }
@@ -302,7 +333,8 @@ ui::ScreenPosition Win32Window::ActualPosition() const {
     ::GetWindowPlacement(handle_, &placement);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &monitor);
+    ::GetMonitorInfoW(::MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST),
+                      &monitor);
     return {placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
             placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
 }
@@ -318,7 +350,8 @@ void Win32Window::PlaceWithinReach() {
     requestedPosition_ = {outer.left, outer.top};
     reachablePosition_ = {reachable.x, reachable.y};
     movedIntoReach_ = true;
-    ::SetWindowPos(handle_, nullptr, reachable.x, reachable.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(handle_, nullptr, reachable.x, reachable.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::Show() {
@@ -380,7 +413,8 @@ void Win32Window::MoveFocusTo(HWND control) {
     ::SendMessageW(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-INT_PTR CALLBACK Win32Window::DialogProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK Win32Window::DialogProcedure(HWND handle, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         ::SetWindowLongPtrW(handle, DWLP_USER, lParam);
         return FALSE;
@@ -440,7 +474,8 @@ INT_PTR Win32Window::OnControlColour(HDC dc, HWND control) {
     COLORREF textColour = ToColorRef(ui::kWindowTextColour);
     for (auto& entry : controls_) {
         if (entry.control->Handle() != control) continue;
-        if (auto* label = dynamic_cast<Win32Label*>(entry.control.get())) textColour = ToColorRef(label->FontColour());
+        if (auto* label = dynamic_cast<Win32Label*>(entry.control.get()))
+            textColour = ToColorRef(label->FontColour());
         break;
     }
     ::SetTextColor(dc, textColour);
@@ -449,3 +484,5 @@ INT_PTR Win32Window::OnControlColour(HDC dc, HWND control) {
 }
 
 }  // namespace ui::win32
+
+}  // namespace rv17

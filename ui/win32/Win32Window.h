@@ -9,8 +9,10 @@
 #include <memory>
 #include <vector>
 
-#include "Toolkit.h"
-#include "Win32Controls.h"
+#include "ui/Toolkit.h"
+#include "ui/win32/Win32Controls.h"
+
+namespace rv17 {
 
 namespace ui::win32 {
 
@@ -19,8 +21,8 @@ class Win32Application;
 class Win32Window final : public ui::Window, private ControlHost {
 public:
     // `owner` is null for the main window; `icon` and `smallIcon` may be null.
-    Win32Window(Win32Application& application, const ui::WindowDesign& design, HWND owner, HICON icon,
-                HICON smallIcon);
+    Win32Window(Win32Application& application, const ui::WindowDesign& design, HWND owner,
+                HICON icon, HICON smallIcon);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
@@ -57,7 +59,8 @@ private:
         std::unique_ptr<NativeControl> control;
     };
 
-    static INT_PTR CALLBACK DialogProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK DialogProcedure(HWND handle, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WORD id, WORD code);
     INT_PTR OnControlColour(HDC dc, HWND control);
@@ -99,3 +102,5 @@ private:
 };
 
 }  // namespace ui::win32
+
+}  // namespace rv17
