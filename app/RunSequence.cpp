@@ -8,8 +8,7 @@
 namespace rv17 {
 
 RunSequence::RunSequence(const std::filesystem::path& executablePath)
-    : executableFolder_(executablePath.parent_path()),
-      exchangeFilePath_(executableFolder_ / "JWC_TEMP.TXT"),
+    : exchangeFilePath_(executablePath.parent_path() / "JWC_TEMP.TXT"),
       settingsPath_(SettingsFilePath(executablePath)) {}
 
 void RunSequence::BeginStartUp() { InitialiseStore(store_); }
@@ -19,27 +18,10 @@ void RunSequence::ReadSelection() {
     ResetCurrentAttributes(store_);
 }
 
-std::int32_t RunSequence::SolidCount() const noexcept { return rv17::SolidCount(store_); }
+std::int32_t RunSequence::SolidCount() const { return rv17::SolidCount(store_); }
 
-OkDecision RunSequence::DecideOk(const HatchSettings& settings) {
-    switch (CheckConversion(store_, settings)) {
-        case ConversionCheck::Accepted:
-            break;
-        case ConversionCheck::IntervalOutOfRange:
-            return OkDecision::IntervalRefused;
-        case ConversionCheck::WidthOutOfRange:
-            return OkDecision::WidthRefused;
-        case ConversionCheck::NoSolids:
-            return OkDecision::NoSolidsRefused;
-        case ConversionCheck::SweepTooLarge:
-            return OkDecision::SweepTooLarge;
-    }
-    // When saving fails the host's file stays as it was; the dialog still
-    // closes, as after a save.
-    if (ConversionRun(store_, settings, exchangeFilePath_) == ConversionOutcome::SweepTooLarge) {
-        return OkDecision::SweepTooLarge;
-    }
-    return OkDecision::Converted;
+ConversionResult RunSequence::Convert(const HatchSettings& settings) {
+    return ConversionRun(store_, settings, exchangeFilePath_);
 }
 
 void RunSequence::EndShutDown() { ReleaseStore(store_); }

@@ -48,21 +48,12 @@ double PeakResidentBytes() {
     return static_cast<double>(usage.ru_maxrss) * 1024.0;
 }
 
-std::size_t SegmentsWritten(const EntityStore& store, std::size_t from) {
-    std::size_t segments = 0;
-    for (std::size_t i = from; i < store.outputLines.Count(); ++i) {
-        const std::string_view line = store.outputLines.Line(i);
-        segments += !line.empty() && line[0] != 'z' && line[0] != 'l';
-    }
-    return segments;
-}
-
 // Read, convert, save: what one OK costs.
 void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
     const auto input = DrawingFile();
     const auto output = input.parent_path() / "hatched.txt";
     const HatchSettings settings = BenchSettings();
-    ConversionCounts counts;
+    std::size_t segments = 0;
     std::size_t outputLines = 0;
     std::size_t heldBytes = 0;
     for (auto _ : state) {
@@ -70,15 +61,17 @@ void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
         InitialiseStore(store);
         ReadExchangeFile(store, input);
         ResetCurrentAttributes(store);
-        if (ConversionRun(store, settings, output, counts) != ConversionOutcome::Saved) {
+        const ConversionResult result = ConversionRun(store, settings, output);
+        if (result.outcome != ConversionOutcome::Saved) {
             state.SkipWithError("the conversion was not saved");
             break;
         }
+        segments = result.hatchSegments;
         outputLines = store.outputLines.Count();
         heldBytes = store.outputLines.HeldBytes();
         ReleaseStore(store);
     }
-    state.counters["segments"] = static_cast<double>(counts.hatchSegments);
+    state.counters["segments"] = static_cast<double>(segments);
     state.counters["outputLines"] = static_cast<double>(outputLines);
     state.counters["heldBytesPerLine"] =
         static_cast<double>(heldBytes) / static_cast<double>(outputLines);
@@ -98,11 +91,8 @@ void BM_BuildOutput(benchmark::State& state) {
         store.outputLines.Release();
         ResetCurrentAttributes(store);
         state.ResumeTiming();
-        const ConversionBuild build =
-            BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr});
-        state.PauseTiming();
-        segments = SegmentsWritten(store, build.firstSweepLine);
-        state.ResumeTiming();
+        segments = BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr})
+                       .hatchSegments;
     }
     state.counters["segments"] = static_cast<double>(segments);
     ReleaseStore(store);
@@ -123,7 +113,7 @@ void BM_WritePiecesOnly(benchmark::State& state) {
         InitialiseStore(store);
         ReadExchangeFile(store, DrawingFile());
         ResetCurrentAttributes(store);
-        const ConversionBuild build = BuildConversionOutput(store, BenchSettings());
+        const ConversionResult build = BuildConversionOutput(store, BenchSettings());
         std::int32_t colour = 0;
         for (std::size_t i = build.firstSweepLine; i < store.outputLines.Count(); ++i) {
             const std::string line(store.outputLines.Line(i));

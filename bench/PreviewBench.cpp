@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "exchange/JwwGaibu.h"
 #include "tools/preview/ConvertedDrawing.h"
@@ -24,7 +25,12 @@ constexpr int kSegmentsPerSolid = 100;  // 200,000 hatch segments in all
 // Quadrilaterals spread over 1000 x 1000 in eight colours, each crossed by 100
 // hatch segments at 30 degrees, with coordinates of full double precision as a
 // sweep computes them.
-std::unique_ptr<EntityStore> ConvertedDrawingWithHatch() {
+struct BenchConversion {
+    std::unique_ptr<EntityStore> store;
+    std::size_t firstHatchLine = 0;
+};
+
+BenchConversion ConvertedDrawingWithHatch() {
     auto store = std::make_unique<EntityStore>();
     InitialiseStore(*store);
     for (int i = 0; i < kSolids; ++i) {
@@ -38,6 +44,7 @@ std::unique_ptr<EntityStore> ConvertedDrawingWithHatch() {
     ResetCurrentAttributes(*store);
     AppendOutputLine(*store, "hd");
     WriteBackEntities(*store);
+    const std::size_t firstHatchLine = store->outputLines.Count();
     const double slope = std::tan(30.0 * 3.14159265358979323846 / 180.0);
     for (int i = 0; i < kSolids; ++i) {
         const auto& quad = store->quadSolids[static_cast<std::size_t>(i)];
@@ -48,7 +55,7 @@ std::unique_ptr<EntityStore> ConvertedDrawingWithHatch() {
             EmitLine(*store, quad.x1, y, quad.x2, y + 10.5 * slope);
         }
     }
-    return store;
+    return {std::move(store), firstHatchLine};
 }
 
 class CountingSink final : public SvgSink {
@@ -57,16 +64,17 @@ public:
     void Accept(std::string_view text) override { bytes += text.size(); }
 };
 
-PreviewInput Input(const EntityStore& store) {
-    return PreviewInput{store, &store.outputLines, "BENCH.TXT", "0.5", "30"};
+PreviewInput Input(const BenchConversion& conversion) {
+    const EntityStore& store = *conversion.store;
+    return PreviewInput{store, &store.outputLines, conversion.firstHatchLine, "BENCH.TXT", "0.5",
+                        "30"};
 }
 
 void BM_WritePreviewFile(benchmark::State& state) {
-    const auto store = ConvertedDrawingWithHatch();
+    const BenchConversion conversion = ConvertedDrawingWithHatch();
     const auto path = std::filesystem::temp_directory_path() / "rv17-preview-bench.svg";
     for (auto _ : state) {
-        std::error_code error;
-        if (!WritePreviewSvg(path, Input(*store), error))
+        if (const std::error_code error = WritePreviewSvg(path, Input(conversion)))
             state.SkipWithError(error.message().c_str());
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));
@@ -76,11 +84,11 @@ void BM_WritePreviewFile(benchmark::State& state) {
 BENCHMARK(BM_WritePreviewFile)->Unit(benchmark::kMillisecond);
 
 void BM_RenderPreview(benchmark::State& state) {
-    const auto store = ConvertedDrawingWithHatch();
+    const BenchConversion conversion = ConvertedDrawingWithHatch();
     std::size_t bytes = 0;
     for (auto _ : state) {
         CountingSink sink;
-        RenderPreviewSvg(Input(*store), sink);
+        RenderPreviewSvg(Input(conversion), sink);
         bytes = sink.bytes;
     }
     state.counters["picture_bytes"] = static_cast<double>(bytes);
@@ -88,9 +96,11 @@ void BM_RenderPreview(benchmark::State& state) {
 BENCHMARK(BM_RenderPreview)->Unit(benchmark::kMillisecond);
 
 void BM_ReadConvertedDrawing(benchmark::State& state) {
-    const auto store = ConvertedDrawingWithHatch();
+    const BenchConversion conversion = ConvertedDrawingWithHatch();
+    const EntityStore& store = *conversion.store;
     for (auto _ : state) {
-        ConvertedDrawing converted = ReadConvertedDrawing(*store, store->outputLines);
+        ConvertedDrawing converted =
+            ReadConvertedDrawing(store, store.outputLines, conversion.firstHatchLine);
         benchmark::DoNotOptimize(converted.hatch.Count());
         ReleaseStore(*converted.store);
     }

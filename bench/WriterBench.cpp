@@ -113,7 +113,8 @@ void BM_SaveHatchLines(benchmark::State& state) {
     EmitHatchLines(store, values, kHatchLines);
     const auto path = std::filesystem::temp_directory_path() / "rv17-writer-bench-JWC_TEMP.TXT";
     for (auto _ : state) {
-        if (!SaveExchangeFile(store, path)) state.SkipWithError("save failed");
+        if (const std::error_code error = SaveExchangeFile(store, path))
+            state.SkipWithError(error.message().c_str());
     }
     std::error_code error;
     state.counters["file MB"] = static_cast<double>(std::filesystem::file_size(path, error)) / 1e6;
@@ -136,7 +137,8 @@ void BM_EmitAndSave(benchmark::State& state) {
         EntityStore store;
         PrepareStore(store);
         EmitHatchLines(store, values, kHatchLines);
-        if (!SaveExchangeFile(store, path)) state.SkipWithError("save failed");
+        if (const std::error_code error = SaveExchangeFile(store, path))
+            state.SkipWithError(error.message().c_str());
         lines = store.outputLines.Count();
         ReleaseStore(store);
     }

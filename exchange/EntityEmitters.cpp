@@ -66,11 +66,12 @@ bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatnes
     return solidMode == 0 || solidMode == 100;
 }
 
-void EmitLine(EntityStore& store, double x1, double y1, double x2, double y2) {
-    if (!IsWritableSegment(x1, y1, x2, y2)) return;
+bool EmitLine(EntityStore& store, double x1, double y1, double x2, double y2) {
+    if (!IsWritableSegment(x1, y1, x2, y2)) return false;
     LineBuilder line;
     line.Real(x1).BlankSeparatedReals(y1, x2, y2);
     AppendOutputLine(store, line.View());
+    return true;
 }
 
 void EmitPoint(EntityStore& store, double x, double y) {

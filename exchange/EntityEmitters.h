@@ -14,8 +14,8 @@ namespace rv17 {
 // it of zero, make a figure degenerate.
 inline constexpr double kWriterTolerance = 1e-8;
 
-// "x1 y1 x2 y2"; nothing when both ends coincide.
-void EmitLine(EntityStore& store, double x1, double y1, double x2, double y2);
+// "x1 y1 x2 y2"; nothing when both ends coincide. True when the line was written.
+bool EmitLine(EntityStore& store, double x1, double y1, double x2, double y2);
 // "pt x y".
 void EmitPoint(EntityStore& store, double x, double y);
 // "pt x y param3 param4 code"; a code outside -7..11 becomes -3, a param3 of

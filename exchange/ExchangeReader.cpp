@@ -111,12 +111,8 @@ bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
         return false;
     }
 
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, false));
-    if (file == nullptr) {
-        error = std::error_code(errno != 0 ? errno : EACCES, std::generic_category());
-        return false;
-    }
+    const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, false, error));
+    if (file == nullptr) return false;
     try {
         return ParseOpenFile(store, file.get(), error);
     } catch (const std::bad_alloc&) {

@@ -17,9 +17,9 @@ bool EndsInDoubleQuote(std::string_view line) noexcept {
 
 void AppendOutputLine(EntityStore& store, std::string_view line) { store.outputLines.Append(line); }
 
-bool SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path) {
+std::error_code SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path) {
     AtomicFileWriter writer(path);
-    if (!writer.IsOpen()) return false;
+    if (!writer.IsOpen()) return writer.Commit();  // why the temporary file could not be opened
     const OutputLines& lines = store.outputLines;
     const std::size_t count = lines.Count();
     if (count == 0) {

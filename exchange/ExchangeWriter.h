@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "exchange/EntityStore.h"
 
@@ -18,8 +19,9 @@ void AppendOutputLine(EntityStore& store, std::string_view line);
 // line ending in a double quote gets no line end.
 // The new contents go to a temporary file beside the target, which then
 // replaces the target in one step: the host never finds a half-written file.
-// Returns false when anything fails; the file at path is then exactly as it
-// was before the call (or still absent) and no temporary file remains.
-bool SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path);
+// Returns the first failure met, or no error. After a failure the file at path
+// is exactly as it was before the call (or still absent) and no temporary file
+// remains.
+std::error_code SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path);
 
 }  // namespace rv17

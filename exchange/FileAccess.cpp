@@ -1,9 +1,26 @@
 // Portable part of the file access: reading and the atomic writer.
 #include "exchange/FileAccess.h"
 
-#include <system_error>
+#include <cerrno>
 
 namespace rv17 {
+
+namespace {
+
+// fwrite of the whole range; the library's reason when it writes less.
+std::error_code WriteAll(std::FILE* file, std::string_view bytes) noexcept {
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()) return {};
+    return LastLibraryError(std::errc::io_error);
+}
+
+}  // namespace
+
+std::error_code LastLibraryError(std::errc fallback) noexcept {
+    const int code = errno;
+    return code != 0 ? std::error_code(code, std::generic_category())
+                     : std::make_error_code(fallback);
+}
 
 bool FileExists(const std::filesystem::path& path) noexcept {
     std::error_code error;
@@ -12,10 +29,10 @@ bool FileExists(const std::filesystem::path& path) noexcept {
 
 FileContents ReadWholeFile(const std::filesystem::path& path) {
     FileContents contents;
-    std::FILE* file = OpenFile(path, false);
+    std::error_code error;
+    std::FILE* file = OpenFile(path, false, error);
     if (file == nullptr) return contents;
     constexpr std::size_t kChunk = std::size_t{1} << 20;
-    std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size < (std::uintmax_t{1} << 32))
         contents.bytes.reserve(static_cast<std::size_t>(size));
@@ -33,45 +50,51 @@ FileContents ReadWholeFile(const std::filesystem::path& path) {
 
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {
     temporary_ = TemporarySibling(target_);
-    file_ = OpenFile(temporary_, true);
-    failed_ = file_ == nullptr;
+    file_ = OpenFile(temporary_, true, error_);
     buffer_.reserve(std::size_t{1} << 16);
 }
 
 AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
 
 void AtomicFileWriter::Write(std::string_view bytes) noexcept {
-    if (failed_) return;
+    if (error_ || file_ == nullptr) return;
     if (buffer_.size() + bytes.size() > buffer_.capacity()) {
-        if (!buffer_.empty() &&
-            std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-            failed_ = true;
-            return;
-        }
+        Fail(WriteAll(file_, buffer_));
         buffer_.clear();
+        if (error_) return;
         if (bytes.size() > buffer_.capacity()) {
-            failed_ = std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size();
+            Fail(WriteAll(file_, bytes));
             return;
         }
     }
     buffer_.append(bytes);
 }
 
-bool AtomicFileWriter::Commit() noexcept {
-    if (failed_ || file_ == nullptr) {
-        Abandon();
-        return false;
-    }
-    bool ok =
-        buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
+std::error_code AtomicFileWriter::Commit() noexcept {
+    // A second Commit finds nothing left to put in place.
+    if (!error_ && file_ == nullptr) error_ = std::make_error_code(std::errc::bad_file_descriptor);
+    if (!error_) error_ = WriteAll(file_, buffer_);
     buffer_.clear();
-    ok = ok && std::fflush(file_) == 0 && FlushToDisk(file_);
-    ok = (std::fclose(file_) == 0) && ok;
-    file_ = nullptr;
-    if (ok && MoveOverTarget(temporary_, target_)) return true;
-    failed_ = true;
+    errno = 0;
+    if (!error_ && std::fflush(file_) != 0) error_ = LastLibraryError(std::errc::io_error);
+    if (!error_) error_ = FlushToDisk(file_);
+    if (file_ != nullptr) {
+        errno = 0;
+        const bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+        if (!error_ && !closed) error_ = LastLibraryError(std::errc::io_error);
+    }
+    if (!error_) error_ = MoveOverTarget(temporary_, target_);
+    if (!error_) {
+        temporary_.clear();  // it is the target now
+        return {};
+    }
     Abandon();
-    return false;
+    return error_;
+}
+
+void AtomicFileWriter::Fail(std::error_code error) noexcept {
+    if (!error_) error_ = error;
 }
 
 void AtomicFileWriter::Abandon() noexcept {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace rv17 {
 
@@ -31,26 +32,35 @@ public:
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
     bool IsOpen() const noexcept { return file_ != nullptr; }
-    // Buffered; a failure is remembered and reported by Commit().
+    // Buffered; the first failure is remembered and reported by Commit().
     void Write(std::string_view bytes) noexcept;
-    // Flushes, closes and moves the temporary file over the target.
-    bool Commit() noexcept;
+    // Flushes, closes and moves the temporary file over the target. Returns
+    // the first failure met since the temporary file was opened, or no error.
+    std::error_code Commit() noexcept;
 
 private:
+    void Fail(std::error_code error) noexcept;
     void Abandon() noexcept;
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
-    bool failed_ = false;
+    std::error_code error_;
     std::string buffer_;
 };
 
-// Platform layer (FileAccess_posix.cpp / FileAccess_win32.cpp).
-std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) noexcept;
-bool FlushToDisk(std::FILE* file) noexcept;
-bool MoveOverTarget(const std::filesystem::path& from, const std::filesystem::path& to) noexcept;
+// Platform layer (FileAccess_posix.cpp / FileAccess_win32.cpp). Each step
+// reports the system's reason when it fails.
+std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting,
+                    std::error_code& error) noexcept;
+std::error_code FlushToDisk(std::FILE* file) noexcept;
+std::error_code MoveOverTarget(const std::filesystem::path& from,
+                               const std::filesystem::path& to) noexcept;
 // A name for the temporary file that no other running writer uses.
 std::filesystem::path TemporarySibling(const std::filesystem::path& target);
+
+// The C library's reason for the failure just met (errno), or fallback when it
+// left none.
+std::error_code LastLibraryError(std::errc fallback) noexcept;
 
 }  // namespace rv17

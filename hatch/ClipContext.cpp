@@ -15,7 +15,8 @@ void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double
         return;
     EmitColour(context.store, hatchColour);
     EmitZFlags(context.store, 1);
-    EmitLine(context.store, x1, y1, x2, y2);
+    if (EmitLine(context.store, x1, y1, x2, y2) && context.piecesWritten != nullptr)
+        ++*context.piecesWritten;
 }
 
 }  // namespace rv17

@@ -3,6 +3,7 @@
 // the slot for the solid's outline.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "exchange/EntityStore.h"
@@ -20,12 +21,14 @@ using InsideTest = int (*)(int n, const double* x, const double* y, double px, d
 // frame: the line's shared facts, given by the indexed sweep. With them the
 // clippers take shortcuts that give the same results to the last bit;
 // without them (the literal sweep) every step is computed in full.
+// piecesWritten, when given, counts every piece that reaches the output.
 struct ClipContext {
     EntityStore& store;
     CrossingList& crossings;
     InsideTest insideTest;
     OutlineSlot& outline;
     const LineFrame* frame = nullptr;
+    std::size_t* piecesWritten = nullptr;
 };
 
 // Writes one piece: the hatch colour (when it changed), "z1" and the piece.

@@ -20,23 +20,27 @@ SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
 
 }  // namespace
 
-ConversionCheck CheckConversion(const EntityStore& store, const HatchSettings& settings) {
+ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings& settings) {
     const double interval = TextToReal(settings.interval);
     if (interval < kMinInterval || interval > kMaxInterval)
-        return ConversionCheck::IntervalOutOfRange;
+        return ConversionOutcome::IntervalRefused;
     const std::int32_t width = TextToInteger(settings.width);
-    if (width < kMinWidth || width > kMaxWidth) return ConversionCheck::WidthOutOfRange;
-    if (SolidCount(store) == 0) return ConversionCheck::NoSolids;
+    if (width < kMinWidth || width > kMaxWidth) return ConversionOutcome::WidthRefused;
+    if (SolidCount(store) == 0) return ConversionOutcome::NoSolidsRefused;
     if (PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
-        return ConversionCheck::SweepTooLarge;
-    return ConversionCheck::Accepted;
+        return ConversionOutcome::SweepTooLarge;
+    return ConversionOutcome::Accepted;
 }
 
-ConversionBuild BuildConversionOutput(EntityStore& store, const HatchSettings& settings,
-                                      const SweepOptions& options) {
+ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& settings,
+                                       const SweepOptions& options) {
+    ConversionResult result;
     const HatchParameters parameters = DeriveHatchParameters(store, settings);
     const SweepPlan plan = PlanFor(store, parameters);
-    if (plan.tooLarge) return {};
+    if (plan.tooLarge) {
+        result.outcome = ConversionOutcome::SweepTooLarge;
+        return result;
+    }
 
     // The host replaces the selection with everything after "hd".
     AppendOutputLine(store, "hd");
@@ -49,30 +53,23 @@ ConversionBuild BuildConversionOutput(EntityStore& store, const HatchSettings& s
     EmitLineType(store, parameters.lineType);
     EmitLineWidth(store, parameters.lineWidth);
 
-    const std::size_t firstSweepLine = store.outputLines.Count();
-    RunSweep(store, CollectHatchSolids(store, parameters), plan, options);
-    return {true, firstSweepLine};
+    result.solids = SolidCount(store);
+    result.firstSweepLine = store.outputLines.Count();
+    result.hatchSegments = RunSweep(store, CollectHatchSolids(store, parameters), plan, options);
+    return result;
 }
 
-ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& settings,
-                                const std::filesystem::path& savePath, ConversionCounts& counts) {
-    const ConversionBuild build = BuildConversionOutput(store, settings);
-    if (!build.built) return ConversionOutcome::SweepTooLarge;
-    // The sweep writes colour lines ("lc"), "z1" lines and the pieces.
-    counts.solids = SolidCount(store);
-    counts.hatchSegments = 0;
-    for (std::size_t i = build.firstSweepLine; i < store.outputLines.Count(); ++i) {
-        const std::string_view line = store.outputLines.Line(i);
-        if (!line.empty() && line[0] != 'l' && line[0] != 'z') ++counts.hatchSegments;
-    }
-    return SaveExchangeFile(store, savePath) ? ConversionOutcome::Saved
-                                             : ConversionOutcome::SaveFailed;
-}
-
-ConversionOutcome ConversionRun(EntityStore& store, const HatchSettings& settings,
-                                const std::filesystem::path& savePath) {
-    ConversionCounts counts;
-    return ConversionRun(store, settings, savePath, counts);
+ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
+                               const std::filesystem::path& savePath) {
+    ConversionResult result;
+    result.outcome = CheckConversion(store, settings);
+    if (result.outcome != ConversionOutcome::Accepted) return result;
+    result = BuildConversionOutput(store, settings);
+    if (result.outcome != ConversionOutcome::Accepted) return result;
+    // When saving fails the file at savePath stays as it was.
+    result.saveError = SaveExchangeFile(store, savePath);
+    result.outcome = result.saveError ? ConversionOutcome::SaveFailed : ConversionOutcome::Saved;
+    return result;
 }
 
 }  // namespace rv17

@@ -22,13 +22,13 @@ bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double 
 class LiteralOffers {
 public:
     LiteralOffers(EntityStore& store, CrossingList& crossings,
-                  const std::vector<HatchSolid>& solids)
-        : store_(store), crossings_(crossings), solids_(solids) {}
+                  const std::vector<HatchSolid>& solids, std::size_t& pieces)
+        : store_(store), crossings_(crossings), solids_(solids), pieces_(pieces) {}
 
     void Offer(const HatchLine& line) {
         for (const HatchSolid& solid : solids_) {
             scratch_.Forget();
-            ClipContext context{store_, crossings_, &PointInPolygon, scratch_};
+            ClipContext context{store_, crossings_, &PointInPolygon, scratch_, nullptr, &pieces_};
             ClipSolid(context, solid, line);
         }
     }
@@ -37,14 +37,19 @@ private:
     EntityStore& store_;
     CrossingList& crossings_;
     const std::vector<HatchSolid>& solids_;
+    std::size_t& pieces_;
     OutlineSlot scratch_;
 };
 
 class IndexedOffers {
 public:
     IndexedOffers(EntityStore& store, CrossingList& crossings,
-                  const std::vector<HatchSolid>& solids, const SweepPlan& plan)
-        : store_(store), crossings_(crossings), solids_(solids), index_(store, solids, plan) {}
+                  const std::vector<HatchSolid>& solids, const SweepPlan& plan, std::size_t& pieces)
+        : store_(store),
+          crossings_(crossings),
+          solids_(solids),
+          pieces_(pieces),
+          index_(store, solids, plan) {}
 
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
 
@@ -54,7 +59,7 @@ public:
         const LineFrame frame(line);
         for (const ReachableSolid& solid : reachable) {
             ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot),
-                                &frame};
+                                &frame, &pieces_};
             ClipSolid(context, solids_[solid.ordinal], line);
         }
     }
@@ -63,6 +68,7 @@ private:
     EntityStore& store_;
     CrossingList& crossings_;
     const std::vector<HatchSolid>& solids_;
+    std::size_t& pieces_;
     SweepIndex index_;
 };
 
@@ -101,15 +107,16 @@ void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& l
     }
 }
 
-void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
-              const SweepOptions& options) {
+std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
+                     const SweepPlan& plan, const SweepOptions& options) {
     CrossingList crossings(plan.angle);
+    std::size_t pieces = 0;
     std::optional<LiteralOffers> literal;
     std::optional<IndexedOffers> indexed;
     if (options.mode == SweepMode::Indexed) {
-        indexed.emplace(store, crossings, solids, plan);
+        indexed.emplace(store, crossings, solids, plan, pieces);
     } else {
-        literal.emplace(store, crossings, solids);
+        literal.emplace(store, crossings, solids, pieces);
     }
     const auto begin = [&](SweepDirection direction) {
         if (indexed) indexed->BeginDirection(direction);
@@ -146,6 +153,7 @@ void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const S
         p = {p.X + plan.backwardStep.X, p.Y + plan.backwardStep.Y};
         if (!dispatch(p, k)) break;
     }
+    return pieces;
 }
 
 }  // namespace rv17

@@ -2,6 +2,7 @@
 // misses the bounds, each line handed to the solids it can cut.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -40,8 +41,8 @@ bool LineMeetsBounds(const HatchLine& line, const SolidBounds& bounds) noexcept;
 void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line);
 
 // Runs the whole sweep of the plan over the solids, writing the pieces to the
-// store's output. The plan must not be tooLarge.
-void RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
-              const SweepOptions& options);
+// store's output; returns how many pieces it wrote. The plan must not be tooLarge.
+std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
+                     const SweepPlan& plan, const SweepOptions& options);
 
 }  // namespace rv17

@@ -7,7 +7,6 @@
 
 #include "geometry/Angles.h"
 #include "geometry/Trigonometry.h"
-#include "hatch/ConversionRun.h"
 
 namespace rv17 {
 

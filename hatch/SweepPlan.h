@@ -12,6 +12,9 @@
 
 namespace rv17 {
 
+// A sweep beyond this many hatch lines would keep the program busy for hours.
+inline constexpr std::int64_t kMaxHatchLines = 100'000'000;
+
 struct SweepPlan {
     SolidBounds bounds;
     double interval = 1.0;    // p

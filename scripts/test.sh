@@ -13,8 +13,9 @@ export WINEDEBUG=-all
 # Each step's heading also tells how long the run has taken so far.
 step() { printf '\n== %s (%d s so far) ==\n' "$*" "$SECONDS"; }
 
-step "Code layout (clang-format)"
+step "Code layout (clang-format) and include layers"
 bash scripts/check-format.sh
+bash scripts/check-layers.sh
 
 step "Linux debug build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 cmake --preset linux-debug >/dev/null

@@ -8,9 +8,9 @@
 
 #include "exchange/JwwGaibu.h"
 #include "hatch/ConversionRun.h"
+#include "hatch/SweepPlan.h"
 #include "tools/CommandArguments.h"
 #include "tools/CommandLine.h"
-#include "tools/SaveFailure.h"
 #include "tools/preview/ToolPreview.h"
 #include "ui/SettingsFile.h"
 
@@ -73,17 +73,22 @@ std::string_view BaseName(std::string_view path) noexcept {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-// Draws the picture that --svg asks for, if any: both panels when output holds
-// the saved conversion, the drawing before alone when it is nullptr. The exit
-// code 1 when the picture cannot be written, otherwise 0.
+// Draws the picture that --svg asks for, if any: both panels when saved is the
+// saved conversion of the store, the drawing before alone when it is nullptr.
+// The exit code 1 when the picture cannot be written, otherwise 0.
 int DrawPicture(const CommandLine& commandLine, const EntityStore& store,
-                const HatchSettings& settings, const OutputLines* output, ToolOutput& toolOutput) {
+                const HatchSettings& settings, const ConversionResult* saved,
+                ToolOutput& toolOutput) {
     if (commandLine.pictureFile.empty()) return kExitOk;
-    const PreviewInput input{store, output, BaseName(commandLine.inputFile), settings.interval,
+    const PreviewInput input{store,
+                             saved != nullptr ? &store.outputLines : nullptr,
+                             saved != nullptr ? saved->firstSweepLine : 0,
+                             BaseName(commandLine.inputFile),
+                             settings.interval,
                              settings.angleDegrees};
     const std::string failure =
         WriteToolPreview(PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
-                         output != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+                         saved != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
     if (!failure.empty()) return Fail(toolOutput, kExitFileError, failure);
     toolOutput.out += "picture drawn to " + Quoted(commandLine.pictureFile) + "\n";
     return kExitOk;
@@ -122,27 +127,31 @@ bool GatherSettings(const CommandLine& commandLine, HatchSettings& settings, Too
     return true;
 }
 
-// The checks of the dialog's OK, in its order; the exit code of a refusal, or 0.
-int Refusal(const CommandLine& commandLine, const EntityStore& store, const HatchSettings& settings,
-            ToolOutput& output) {
-    switch (CheckConversion(store, settings)) {
-        case ConversionCheck::Accepted:
+// The message and exit code of a conversion that was not saved.
+int Failure(const CommandLine& commandLine, const std::string& target,
+            const HatchSettings& settings, const ConversionResult& result, ToolOutput& output) {
+    switch (result.outcome) {
+        case ConversionOutcome::Accepted:
+        case ConversionOutcome::Saved:
             return kExitOk;
-        case ConversionCheck::IntervalOutOfRange:
+        case ConversionOutcome::SaveFailed:
+            return Fail(output, kExitFileError,
+                        "cannot write " + Quoted(target) + ": " + result.saveError.message());
+        case ConversionOutcome::IntervalRefused:
             return Fail(output, kExitUsage,
                         std::string("--interval ") + Quoted(settings.interval) +
                             " is not a number from 0.01 to 100");
-        case ConversionCheck::WidthOutOfRange:
+        case ConversionOutcome::WidthRefused:
             return Fail(output, kExitUsage,
                         std::string("--width ") + Quoted(settings.width) +
                             " is not a whole number from -1 to 30000");
-        case ConversionCheck::NoSolids:
+        case ConversionOutcome::NoSolidsRefused:
             return Fail(
                 output, kExitNoSolids,
                 Quoted(commandLine.inputFile) +
                     " holds no solid to hatch (triangle, quadrilateral, circular or ring solid); "
                     "nothing written");
-        case ConversionCheck::SweepTooLarge:
+        case ConversionOutcome::SweepTooLarge:
             return Fail(output, kExitUsage,
                         std::string("--interval ") + Quoted(settings.interval) +
                             " is too small for the drawing: more than " + Decimal(kMaxHatchLines) +
@@ -164,33 +173,19 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     EntityStore& store = drawing.Store();
     // The writer starts from its default state, as after the dialog's start-up.
     ResetCurrentAttributes(store);
-    // A refused or failed conversion still draws the drawing as it is.
-    if (const int refused = Refusal(commandLine, store, settings, output); refused != kExitOk) {
-        DrawPicture(commandLine, store, settings, nullptr, output);
-        return refused;
-    }
 
     const std::string& target =
         commandLine.outputFile.empty() ? commandLine.inputFile : commandLine.outputFile;
-    const std::filesystem::path targetPath = PathFromArgument(target);
-    ConversionCounts counts;
-    switch (ConversionRun(store, settings, targetPath, counts)) {
-        case ConversionOutcome::Saved:
-            break;
-        case ConversionOutcome::SaveFailed:
-            Fail(output, kExitFileError,
-                 "cannot write " + Quoted(target) + ": " + SaveFailureReason(targetPath).message());
-            DrawPicture(commandLine, store, settings, nullptr, output);
-            return kExitFileError;
-        case ConversionOutcome::SweepTooLarge: {
-            const int refused = Refusal(commandLine, store, settings, output);
-            DrawPicture(commandLine, store, settings, nullptr, output);
-            return refused;
-        }
+    const ConversionResult result = ConversionRun(store, settings, PathFromArgument(target));
+    if (result.outcome != ConversionOutcome::Saved) {
+        // A refused or failed conversion still draws the drawing as it is.
+        const int failed = Failure(commandLine, target, settings, result, output);
+        DrawPicture(commandLine, store, settings, nullptr, output);
+        return failed;
     }
-    output.out += Decimal(counts.solids) + " solids, " + Decimal(counts.hatchSegments) +
+    output.out += Decimal(result.solids) + " solids, " + Decimal(result.hatchSegments) +
                   " hatch segments written to " + Quoted(target) + "\n";
-    return DrawPicture(commandLine, store, settings, &store.outputLines, output);
+    return DrawPicture(commandLine, store, settings, &result, output);
 }
 
 }  // namespace

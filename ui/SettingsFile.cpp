@@ -127,7 +127,7 @@ void LoadSettings(const std::filesystem::path& path, SettingsFile& settings) {
     }
 }
 
-bool SaveSettings(const std::filesystem::path& path, const SettingsFile& settings) {
+std::error_code SaveSettings(const std::filesystem::path& path, const SettingsFile& settings) {
     const HatchSettings& last = settings.lastValues;
     const std::array<std::string, kLineCount> lines{
         IntegerText(settings.mainPosition.left),

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "hatch/HatchSettings.h"
 #include "ui/Toolkit.h"
@@ -43,9 +44,10 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& executablePa
 // length and any bytes are accepted.
 void LoadSettings(const std::filesystem::path& path, SettingsFile& settings);
 
-// Writes the 14 lines into a new file and puts it in place in one step. On
-// failure the previous file stays as it was and false is returned.
-bool SaveSettings(const std::filesystem::path& path, const SettingsFile& settings);
+// Writes the 14 lines into a new file and puts it in place in one step.
+// Returns the first failure met, or no error; after a failure the previous
+// file stays as it was.
+std::error_code SaveSettings(const std::filesystem::path& path, const SettingsFile& settings);
 
 // True for "T", "TR", "TRU", "TRUE", "1", "１", "○", "ON", "真" and "正" once
 // blanks and control characters are removed, in any letter case.

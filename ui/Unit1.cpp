@@ -11,7 +11,7 @@
 
 namespace rv17 {
 
-TForm1::TForm1(ui::Application& application, RunSequence& run)
+TForm1::TForm1(ui::Application& application, RunPhases& run)
     : window_(application.CreateDialogWindow(Design())),
       run_(run),
       ComboBox1(window_->ComboBoxNamed("ComboBox1")),
@@ -86,21 +86,27 @@ HatchSettings TForm1::ReadHatchSettings() const {
     return settings;
 }
 
+// Every refusal leaves the exchange file alone and the dialog open. After a
+// conversion the dialog closes, even when saving failed: the host's file then
+// stays as it was.
 void TForm1::Button1Click() {
-    switch (run_.DecideOk(ReadHatchSettings())) {
-        case OkDecision::Converted:
+    lastConversion_ = run_.Convert(ReadHatchSettings());
+    switch (lastConversion_.outcome) {
+        case ConversionOutcome::Accepted:
+        case ConversionOutcome::Saved:
+        case ConversionOutcome::SaveFailed:
             window_->Close();
             return;
-        case OkDecision::IntervalRefused:
+        case ConversionOutcome::IntervalRefused:
             ComboBox1.SetFocus();
             return;
-        case OkDecision::WidthRefused:
+        case ConversionOutcome::WidthRefused:
             ComboBox5.SetFocus();
             return;
-        case OkDecision::NoSolidsRefused:
+        case ConversionOutcome::NoSolidsRefused:
             Refuse(texts::kNoSolids, Button2);
             return;
-        case OkDecision::SweepTooLarge:
+        case ConversionOutcome::SweepTooLarge:
             Refuse(texts::kSweepTooLarge, ComboBox1);
             return;
     }
@@ -140,7 +146,7 @@ void TForm1::FormClose() {
     stored_.angleList = ItemsToCommaText(ComboBox2.Items());
     stored_.widthList = ItemsToCommaText(ComboBox5.Items());
     // A failed save leaves the previous file in place; the program ends normally either way.
-    SaveSettings(run_.SettingsPath(), CollectSettings());
+    settingsSaveError_ = SaveSettings(run_.SettingsPath(), CollectSettings());
     run_.EndShutDown();
 }
 

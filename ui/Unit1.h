@@ -1,13 +1,15 @@
 // The main dialog (TForm1): the number of selected solids, the hatch
 // settings, the three preset lists and the notes panel. Its show, OK, Cancel
-// and close events drive the run sequence.
+// and close events drive the run's phases.
 #pragma once
 
 #include <memory>
 #include <string_view>
+#include <system_error>
 
-#include "app/RunSequence.h"
+#include "hatch/ConversionResult.h"
 #include "hatch/HatchSettings.h"
+#include "ui/RunPhases.h"
 #include "ui/SettingsFile.h"
 #include "ui/Toolkit.h"
 
@@ -18,7 +20,7 @@ class TForm2;
 class TForm1 {
 public:
     // Creates the main window; it is shown by the application's Run.
-    TForm1(ui::Application& application, RunSequence& run);
+    TForm1(ui::Application& application, RunPhases& run);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -39,6 +41,12 @@ public:
     // The values a conversion takes from the controls.
     HatchSettings ReadHatchSettings() const;
 
+    // What the last OK did (with the save's error when the exchange file could
+    // not be written) and why the settings could not be saved at close; kept
+    // so that the user can be told.
+    const ConversionResult& LastConversion() const noexcept { return lastConversion_; }
+    const std::error_code& SettingsSaveError() const noexcept { return settingsSaveError_; }
+
 private:
     TForm2& Editor() const;
     void FillFixedLists();
@@ -49,8 +57,10 @@ private:
     void Refuse(std::string_view message, ui::Control& focus);
 
     std::unique_ptr<ui::Window> window_;
-    RunSequence& run_;
+    RunPhases& run_;
     TForm2* editor_ = nullptr;
+    ConversionResult lastConversion_;
+    std::error_code settingsSaveError_;
     // The main position and the three lists between loading and applying
     // them, and again between taking them from the dialog and saving them.
     SettingsFile stored_;

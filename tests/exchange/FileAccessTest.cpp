@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "exchange/FileAccess.h"
 #include "tests/support/TestFolder.h"
@@ -32,7 +33,7 @@ TEST(FileAccess, CommitReplacesTheFileWhole) {
         writer.Write("hd\r\n");
         writer.Write(std::string(200000, 'x'));
         EXPECT_EQ(Slurp(target), "old contents");  // nothing visible before Commit
-        EXPECT_TRUE(writer.Commit());
+        EXPECT_EQ(writer.Commit(), std::error_code());
     }
     const std::string written = Slurp(target);
     EXPECT_EQ(written.size(), 4u + 200000u);
@@ -57,8 +58,9 @@ TEST(FileAccess, WriterIntoMissingFolderFailsAndCreatesNothing) {
     const auto target = folder.Path() / "no such folder" / "JWC_TEMP.TXT";
     AtomicFileWriter writer(target);
     writer.Write("hd");
-    EXPECT_FALSE(writer.Commit());
+    EXPECT_EQ(writer.Commit(), std::errc::no_such_file_or_directory);
     EXPECT_FALSE(FileExists(target));
+    EXPECT_EQ(folder.FileCount(), 0u);
 }
 
 TEST(FileAccess, HandlesJapaneseFolderNames) {
@@ -68,7 +70,7 @@ TEST(FileAccess, HandlesJapaneseFolderNames) {
     std::filesystem::create_directories(sub);
     AtomicFileWriter writer(sub / "JWC_TEMP.TXT");
     writer.Write("hd");
-    ASSERT_TRUE(writer.Commit());
+    ASSERT_EQ(writer.Commit(), std::error_code());
     EXPECT_EQ(Slurp(sub / "JWC_TEMP.TXT"), "hd");
 }
 

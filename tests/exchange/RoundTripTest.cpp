@@ -62,7 +62,7 @@ void WriteOutput(EntityStore& store) {
 std::string WriteAndReread(EntityStore& store, const TestFolder& folder, EntityStore& next) {
     WriteOutput(store);
     const auto path = folder.Path() / "JWC_TEMP.TXT";
-    EXPECT_TRUE(SaveExchangeFile(store, path));
+    EXPECT_EQ(SaveExchangeFile(store, path), std::error_code());
     InitialiseStore(next);
     EXPECT_TRUE(ReadExchangeFile(next, path));
     ResetCurrentAttributes(next);

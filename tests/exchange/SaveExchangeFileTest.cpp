@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "exchange/FileAccess.h"
@@ -32,7 +33,7 @@ TEST_P(SaveLayouts, WritesExactBytes) {
     const auto target = folder.Write("JWC_TEMP.TXT", kHostFile);
     WriterStore writer;
     for (const std::string& line : c.lines) AppendOutputLine(writer.store, line);
-    ASSERT_TRUE(SaveExchangeFile(writer.store, target)) << c.name;
+    ASSERT_EQ(SaveExchangeFile(writer.store, target), std::error_code()) << c.name;
     const FileContents contents = ReadWholeFile(target);
     EXPECT_TRUE(contents.complete);
     EXPECT_EQ(contents.bytes, c.file) << c.name;
@@ -61,7 +62,7 @@ TEST(SaveExchangeFileAtomically, CreatesAMissingFile) {
     TestFolder folder;
     WriterStore writer;
     AppendOutputLine(writer.store, "hd");
-    ASSERT_TRUE(SaveExchangeFile(writer.store, folder.Path() / "JWC_TEMP.TXT"));
+    ASSERT_EQ(SaveExchangeFile(writer.store, folder.Path() / "JWC_TEMP.TXT"), std::error_code());
     EXPECT_EQ(ReadWholeFile(folder.Path() / "JWC_TEMP.TXT").bytes, "hd\r\n");
 }
 
@@ -70,7 +71,7 @@ TEST(SaveExchangeFileAtomically, MissingFolderFailsAndCreatesNothing) {
     WriterStore writer;
     AppendOutputLine(writer.store, "hd");
     const auto target = folder.Path() / "gone" / "JWC_TEMP.TXT";
-    EXPECT_FALSE(SaveExchangeFile(writer.store, target));
+    EXPECT_EQ(SaveExchangeFile(writer.store, target), std::errc::no_such_file_or_directory);
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_EQ(folder.FileCount(), 0u);
 }
@@ -83,7 +84,8 @@ TEST(SaveExchangeFileAtomically, UnwritableLocationLeavesThePreviousFile) {
     folder.Write("plain file", "not a folder");
     WriterStore writer;
     AppendOutputLine(writer.store, "hd");
-    EXPECT_FALSE(SaveExchangeFile(writer.store, folder.Path() / "plain file" / "JWC_TEMP.TXT"));
+    EXPECT_NE(SaveExchangeFile(writer.store, folder.Path() / "plain file" / "JWC_TEMP.TXT"),
+              std::error_code());
     EXPECT_EQ(ReadWholeFile(host).bytes, kHostFile);
     EXPECT_EQ(folder.FileCount(), 2u);
 }
@@ -96,7 +98,7 @@ TEST(SaveExchangeFileAtomically, FailedReplacementRemovesTheTemporaryFile) {
     std::filesystem::create_directories(target / "inside");
     WriterStore writer;
     for (int i = 0; i < 100000; ++i) AppendOutputLine(writer.store, "123.456789012345 1 2 3");
-    EXPECT_FALSE(SaveExchangeFile(writer.store, target));
+    EXPECT_NE(SaveExchangeFile(writer.store, target), std::error_code());
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(folder.FileCount(), 1u);
 }
@@ -106,7 +108,7 @@ TEST(SaveExchangeFileAtomically, ReplacesTheHostFileWhole) {
     const auto host = folder.Write("JWC_TEMP.TXT", std::string(1 << 20, 'x'));
     WriterStore writer;
     AppendOutputLine(writer.store, "hd");
-    ASSERT_TRUE(SaveExchangeFile(writer.store, host));
+    ASSERT_EQ(SaveExchangeFile(writer.store, host), std::error_code());
     EXPECT_EQ(ReadWholeFile(host).bytes, "hd\r\n");
 }
 
@@ -120,7 +122,7 @@ TEST(SaveExchangeFileAtomically, StreamsManyLinesInOrder) {
         expected += line + "\r\n";
     }
     const auto target = folder.Path() / "JWC_TEMP.TXT";
-    ASSERT_TRUE(SaveExchangeFile(writer.store, target));
+    ASSERT_EQ(SaveExchangeFile(writer.store, target), std::error_code());
     EXPECT_TRUE(ReadWholeFile(target).bytes == expected);
 }
 

@@ -52,7 +52,7 @@ TEST_P(GoldenFiles, SavedBytesAreTheExpectedOnes) {
     InitialiseStore(store);
     ASSERT_TRUE(ReadExchangeFile(store, path));
     ResetCurrentAttributes(store);
-    EXPECT_EQ(ConversionRun(store, c.settings, path), ConversionOutcome::Saved);
+    EXPECT_EQ(ConversionRun(store, c.settings, path).outcome, ConversionOutcome::Saved);
     ReleaseStore(store);
     const std::string saved = ReadWholeFile(path).bytes;
     EXPECT_EQ(SplitLines(saved), SplitLines(expected.bytes)) << c.name;

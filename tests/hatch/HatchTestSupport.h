@@ -131,10 +131,11 @@ public:
     }
     // The lines the sweep wrote in the last conversion.
     std::vector<std::string> SweepLines() const { return OutputOf(store_, last_.firstSweepLine); }
+    const ConversionResult& LastResult() const { return last_; }
 
 private:
     EntityStore store_;
-    ConversionBuild last_;
+    ConversionResult last_;
 };
 
 // The output of a conversion of text with the given settings and sweep.

@@ -257,7 +257,7 @@ struct RefusalCase {
     const char* name;
     const char* drawing;
     HatchSettings settings;
-    ConversionCheck expected;
+    ConversionOutcome expected;
 };
 
 class Refusals : public testing::TestWithParam<RefusalCase> {};
@@ -266,6 +266,22 @@ TEST_P(Refusals, CheckedInTheDialogsOrder) {
     const RefusalCase& c = GetParam();
     Drawing drawing(c.drawing);
     EXPECT_EQ(CheckConversion(drawing.Store(), c.settings), c.expected) << c.name;
+}
+
+// ConversionRun makes the same checks; a refusal writes nothing. The accepted
+// cases are left out: one of them would sweep ten million lines.
+TEST_P(Refusals, ARefusedConversionWritesNothing) {
+    const RefusalCase& c = GetParam();
+    if (c.expected == ConversionOutcome::Accepted) return;
+    TestFolder folder;
+    const auto path = folder.Write("JWC_TEMP.TXT", c.drawing);
+    Drawing drawing(c.drawing);
+    const ConversionResult result = ConversionRun(drawing.Store(), c.settings, path);
+    EXPECT_EQ(result.outcome, c.expected) << c.name;
+    EXPECT_EQ(result.hatchSegments, 0u) << c.name;
+    EXPECT_EQ(drawing.Store().outputLines.Count(), 0u) << c.name;
+    EXPECT_EQ(ReadWholeFile(path).bytes, c.drawing) << c.name;
+    EXPECT_EQ(folder.FileCount(), 1u) << c.name;
 }
 
 HatchSettings With(const char* interval, const char* width, const char* angle = "0") {
@@ -282,40 +298,59 @@ constexpr const char* kSmall = "sl 0 0 10 0 0 10\n";
 INSTANTIATE_TEST_SUITE_P(
     Cases, Refusals,
     testing::Values(
-        RefusalCase{"Accepted", kSmall, With("1", "-1"), ConversionCheck::Accepted},
+        RefusalCase{"Accepted", kSmall, With("1", "-1"), ConversionOutcome::Accepted},
         RefusalCase{"IntervalBeforeEverything", "", With("0.001", "99999"),
-                    ConversionCheck::IntervalOutOfRange},
+                    ConversionOutcome::IntervalRefused},
         RefusalCase{"IntervalNotANumber", kSmall, With("1mm", "0"),
-                    ConversionCheck::IntervalOutOfRange},
+                    ConversionOutcome::IntervalRefused},
         RefusalCase{"IntervalAbove", kSmall, With("100.001", "0"),
-                    ConversionCheck::IntervalOutOfRange},
+                    ConversionOutcome::IntervalRefused},
         RefusalCase{"WidthBeforeTheSolids", "", With("1", "30001"),
-                    ConversionCheck::WidthOutOfRange},
-        RefusalCase{"WidthBelow", kSmall, With("1", "-2"), ConversionCheck::WidthOutOfRange},
-        RefusalCase{"WidthNotANumberIsZero", kSmall, With("1", "thin"), ConversionCheck::Accepted},
+                    ConversionOutcome::WidthRefused},
+        RefusalCase{"WidthBelow", kSmall, With("1", "-2"), ConversionOutcome::WidthRefused},
+        RefusalCase{"WidthNotANumberIsZero", kSmall, With("1", "thin"),
+                    ConversionOutcome::Accepted},
         RefusalCase{"NoSolids", "0 0 10 10\nse 0 0 5 1 0 0 0 0\n", With("1", "0"),
-                    ConversionCheck::NoSolids},
-        RefusalCase{"SweepTooLarge", kHuge, With("0.01", "0"), ConversionCheck::SweepTooLarge},
+                    ConversionOutcome::NoSolidsRefused},
+        RefusalCase{"SweepTooLarge", kHuge, With("0.01", "0"), ConversionOutcome::SweepTooLarge},
         RefusalCase{"SweepTooLargeAtTheLargestInterval", "sl 0 0 1e11 0 0 1e11\n", With("100", "0"),
-                    ConversionCheck::SweepTooLarge},
+                    ConversionOutcome::SweepTooLarge},
         RefusalCase{"TenMillionLinesAreAccepted", "sl 0 0 1e5 0 0 1e5\n", With("0.01", "0"),
-                    ConversionCheck::Accepted},
+                    ConversionOutcome::Accepted},
         // Steps of 0.01 are lost in the rounding of positions near 1e13.
         RefusalCase{"StepsLostInRounding", "sc 1e13 1e13 1 1 0 0 0 1\n", With("0.01", "0"),
-                    ConversionCheck::SweepTooLarge},
+                    ConversionOutcome::SweepTooLarge},
         RefusalCase{"AngleSoLargeThatLinesHaveNoDirection", kSmall, With("1", "0", "1e300"),
-                    ConversionCheck::SweepTooLarge}),
+                    ConversionOutcome::SweepTooLarge}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST(Refusals, ATooLargeSweepWritesNothing) {
     TestFolder folder;
     const auto path = folder.Write("JWC_TEMP.TXT", kHuge);
     Drawing drawing(kHuge);
-    EXPECT_EQ(ConversionRun(drawing.Store(), With("0.01", "0"), path),
+    EXPECT_EQ(ConversionRun(drawing.Store(), With("0.01", "0"), path).outcome,
               ConversionOutcome::SweepTooLarge);
     EXPECT_EQ(drawing.Store().outputLines.Count(), 0u);
     EXPECT_EQ(ReadWholeFile(path).bytes, kHuge);
     EXPECT_EQ(folder.FileCount(), 1u);
+}
+
+// The sweep counts the pieces it writes and the result tells where its lines
+// begin: a line segment written back before them is no hatch.
+TEST(SweepResult, CountsThePiecesAfterTheFirstSweepLine) {
+    for (const SweepMode mode : {SweepMode::Literal, SweepMode::Indexed}) {
+        Drawing drawing("0 -1 50 -1\n" + std::string(kMixed));
+        drawing.Convert(Settings("0.7", "30"), SweepOptions{mode, nullptr});
+        const ConversionResult& result = drawing.LastResult();
+        EXPECT_EQ(result.outcome, ConversionOutcome::Accepted);
+        EXPECT_EQ(result.solids, 4);
+        const std::vector<std::string> sweep = drawing.SweepLines();
+        ASSERT_FALSE(sweep.empty());
+        EXPECT_TRUE(sweep.front().rfind("lc", 0) == 0 || sweep.front() == "z1") << sweep.front();
+        EXPECT_GT(result.hatchSegments, 20u);
+        EXPECT_EQ(PiecesOf(sweep).size(), result.hatchSegments);
+        EXPECT_EQ(PiecesOf(OutputOf(drawing.Store())).size(), result.hatchSegments + 1);
+    }
 }
 
 TEST(SweepPlan, LineBoundsHoldTheLinesVisited) {

@@ -12,11 +12,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     auto drawing = SampleDrawing();
-    ConvertWith(*drawing, SampleHatch(500));
-    std::error_code error;
-    const bool written = WritePreviewSvg(
-        argv[1], PreviewInput{*drawing, &drawing->outputLines, "S<&>.TXT", "1", "0"}, error);
-    if (!written) {
+    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(500));
+    const std::error_code error = WritePreviewSvg(
+        argv[1], PreviewInput{*drawing, &drawing->outputLines, hatch, "S<&>.TXT", "1", "0"});
+    if (error) {
         std::fprintf(stderr, "preview_sample: cannot write %s: %s\n", argv[1],
                      error.message().c_str());
         return 1;

@@ -31,25 +31,28 @@ inline std::unique_ptr<EntityStore> DrawingFromText(std::string_view exchangeTex
 
 // The output a conversion builds, in the same order: "hd", every figure
 // written back, the hatch pen, then each segment as colour, "z1" and line.
-inline void ConvertWith(EntityStore& store, const std::vector<HatchSegment>& segments) {
+// Returns the index of the first output line after the pen, where the hatch begins.
+inline std::size_t ConvertWith(EntityStore& store, const std::vector<HatchSegment>& segments) {
     AppendOutputLine(store, "hd");
     WriteBackEntities(store);
     EmitLayerGroup(store, store.initial.initialLayerGroup);
     EmitLayer(store, store.initial.initialLayer);
     EmitLineType(store, 1);
     EmitLineWidth(store, -1);
+    const std::size_t firstHatchLine = store.outputLines.Count();
     for (const HatchSegment& s : segments) {
         EmitColour(store, s.colour);
         EmitZFlags(store, 1);
         EmitLine(store, s.x1, s.y1, s.x2, s.y2);
     }
+    return firstHatchLine;
 }
 
 inline std::string Picture(const EntityStore& drawing, const OutputLines* output,
-                           std::string_view fileName = "T.TXT") {
+                           std::size_t firstHatchLine, std::string_view fileName = "T.TXT") {
     std::string svg;
     StringSink sink(svg);
-    RenderPreviewSvg(PreviewInput{drawing, output, fileName, "1", "0"}, sink);
+    RenderPreviewSvg(PreviewInput{drawing, output, firstHatchLine, fileName, "1", "0"}, sink);
     return svg;
 }
 

@@ -30,8 +30,8 @@ class HatchSegmentCount : public testing::TestWithParam<std::size_t> {};
 TEST_P(HatchSegmentCount, AfterPanelHoldsEveryHatchSegmentOfTheOutput) {
     const std::size_t segments = GetParam();
     auto drawing = SampleDrawing();
-    ConvertWith(*drawing, SampleHatch(segments));
-    const std::string svg = Picture(*drawing, &drawing->outputLines);
+    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(segments));
+    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
 
     EXPECT_EQ(HatchSegmentsDrawn(svg), segments);
     const std::string caption =
@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Preview, HatchSegmentCount, testing::Values(0, 1, 7, 12
 
 TEST(SvgPreview, LongHatchRunsAreSplitIntoPathsOfBoundedLength) {
     auto drawing = SampleDrawing();
-    ConvertWith(*drawing, SampleHatch(120'001));
-    const std::string svg = Picture(*drawing, &drawing->outputLines);
+    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(120'001));
+    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
     const auto paths = PathData(svg, "<path class=\"hatch\"");
     EXPECT_EQ(paths.size(), 4u);  // two colours of 60,001 and 60,000 segments
     for (const std::string_view data : paths) EXPECT_LE(CountOf(data, "M"), 50'000u);
@@ -55,8 +55,8 @@ TEST(SvgPreview, LongHatchRunsAreSplitIntoPathsOfBoundedLength) {
 
 TEST(SvgPreview, SolidsTakeThePaletteOrTheirRgbValue) {
     auto drawing = SampleDrawing();
-    ConvertWith(*drawing, SampleHatch(10));
-    const std::string svg = Picture(*drawing, &drawing->outputLines);
+    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(10));
+    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
     const std::string_view before = Section(svg, "<g id=\"before\"", "<g id=\"after\"");
     const std::string_view after = Section(svg, "<g id=\"after\"", "</svg>");
 
@@ -83,8 +83,8 @@ TEST(SvgPreview, SolidsTakeThePaletteOrTheirRgbValue) {
 
 TEST(SvgPreview, TextsAreConvertedToUtf8AndEscaped) {
     auto drawing = SampleDrawing();
-    ConvertWith(*drawing, {});
-    const std::string svg = Picture(*drawing, &drawing->outputLines, "S<&>.TXT");
+    const std::size_t hatch = ConvertWith(*drawing, {});
+    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch, "S<&>.TXT");
     const std::string_view before = Section(svg, "<g id=\"before\"", "<g id=\"after\"");
     const std::string_view after = Section(svg, "<g id=\"after\"", "</svg>");
 
@@ -108,8 +108,8 @@ TEST(SvgPreview, TextsAreConvertedToUtf8AndEscaped) {
 
 TEST(SvgPreview, FiguresWithoutDrawableCoordinatesAreLeftOut) {
     auto drawing = SampleDrawing();
-    ConvertWith(*drawing, SampleHatch(4));
-    std::string svg = Picture(*drawing, &drawing->outputLines);
+    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(4));
+    std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
     std::transform(svg.begin(), svg.end(), svg.begin(),
                    [](unsigned char c) { return std::tolower(c); });
     EXPECT_EQ(svg.find("nan"), std::string::npos);
@@ -131,7 +131,7 @@ TEST(SvgPreview, FiguresWithoutDrawableCoordinatesAreLeftOut) {
 // full.
 TEST(SvgPreview, FiguresAtTheEdgeOfTheDrawableRangeAreDrawn) {
     auto drawing = DrawingFromText("-1E9 0 1E9 0\n");
-    const std::string svg = Picture(*drawing, nullptr);
+    const std::string svg = Picture(*drawing, nullptr, 0);
     EXPECT_EQ(CountOf(svg, "d=\"M-1000000000 0L1000000000 0\""), 1u);
     const std::size_t viewBox = svg.find("viewBox=\"");
     std::istringstream numbers(svg.substr(viewBox + 9, 80));
@@ -144,8 +144,8 @@ TEST(SvgPreview, FiguresAtTheEdgeOfTheDrawableRangeAreDrawn) {
 
 TEST(SvgPreview, DrawingUnitsWithYPointingUp) {
     auto drawing = DrawingFromText("0 0 10 20\nsl 0 0 10 0 0 10\n");
-    ConvertWith(*drawing, {{1, 1, 1, 3, 1}});
-    const std::string svg = Picture(*drawing, &drawing->outputLines);
+    const std::size_t hatch = ConvertWith(*drawing, {{1, 1, 1, 3, 1}});
+    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
     EXPECT_EQ(CountOf(svg, "d=\"M0 0L10 -20\""), 2u);       // before and after
     EXPECT_EQ(CountOf(svg, "d=\"M0 0L10 0L0 -10Z\""), 2u);  // filled before, outlined after
     EXPECT_EQ(CountOf(svg, "d=\"M1 -1 3 -1\""), 1u);        // the hatch segment
@@ -157,7 +157,7 @@ TEST(SvgPreview, WithoutConversionOnlyTheBeforePanelIsDrawn) {
     InitialiseStore(*drawing);
     ASSERT_TRUE(
         ReadExchangeFile(*drawing, std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT"));
-    const std::string svg = Picture(*drawing, nullptr, "JWC_TEMP.TXT");
+    const std::string svg = Picture(*drawing, nullptr, 0, "JWC_TEMP.TXT");
     EXPECT_EQ(svg.find("id=\"after\""), std::string::npos);
     EXPECT_EQ(CountOf(svg,
                       "JWC_TEMP.TXT \xC2\xB7 15 solids \xC2\xB7 interval 1 \xC2\xB7 angle "
@@ -174,8 +174,8 @@ TEST(SvgPreview, ExampleAfterPanelOutlinesEveryHatchedSolid) {
     ASSERT_TRUE(
         ReadExchangeFile(*drawing, std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT"));
     ResetCurrentAttributes(*drawing);
-    ConvertWith(*drawing, {});
-    const std::string svg = Picture(*drawing, &drawing->outputLines, "JWC_TEMP.TXT");
+    const std::size_t hatch = ConvertWith(*drawing, {});
+    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch, "JWC_TEMP.TXT");
     const std::string_view outlines =
         Section(Section(svg, "<g id=\"after\"", "</svg>"), "stroke-dasharray", "</g>");
     // 15 solids; the two whole rings have two loops each.
@@ -192,12 +192,10 @@ std::string FileBytes(const std::filesystem::path& path) {
 TEST(WritePreviewSvg, WritesThePicture) {
     TestFolder folder;
     auto drawing = SampleDrawing();
-    ConvertWith(*drawing, SampleHatch(3));
-    const PreviewInput input{*drawing, &drawing->outputLines, "T.TXT", "1", "0"};
-    std::error_code error;
-    ASSERT_TRUE(WritePreviewSvg(folder.Path() / "p.svg", input, error)) << error.message();
-    EXPECT_FALSE(error);
-    EXPECT_EQ(FileBytes(folder.Path() / "p.svg"), Picture(*drawing, &drawing->outputLines));
+    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(3));
+    const PreviewInput input{*drawing, &drawing->outputLines, hatch, "T.TXT", "1", "0"};
+    ASSERT_EQ(WritePreviewSvg(folder.Path() / "p.svg", input), std::error_code());
+    EXPECT_EQ(FileBytes(folder.Path() / "p.svg"), Picture(*drawing, &drawing->outputLines, hatch));
     EXPECT_EQ(folder.FileCount(), 1u);
     ReleaseStore(*drawing);
 }
@@ -205,14 +203,12 @@ TEST(WritePreviewSvg, WritesThePicture) {
 TEST(WritePreviewSvg, ReportsWhyAPathCannotBeWritten) {
     TestFolder folder;
     auto drawing = SampleDrawing();
-    const PreviewInput input{*drawing, nullptr, "T.TXT", "1", "0"};
-    std::error_code error;
-    EXPECT_FALSE(WritePreviewSvg(folder.Path() / "missing" / "p.svg", input, error));
-    EXPECT_EQ(error, std::errc::no_such_file_or_directory) << error.message();
+    const PreviewInput input{*drawing, nullptr, 0, "T.TXT", "1", "0"};
+    EXPECT_EQ(WritePreviewSvg(folder.Path() / "missing" / "p.svg", input),
+              std::errc::no_such_file_or_directory);
 
     std::filesystem::create_directory(folder.Path() / "folder.svg");
-    EXPECT_FALSE(WritePreviewSvg(folder.Path() / "folder.svg", input, error));
-    EXPECT_EQ(error, std::errc::is_a_directory) << error.message();
+    EXPECT_EQ(WritePreviewSvg(folder.Path() / "folder.svg", input), std::errc::is_a_directory);
     EXPECT_EQ(folder.FileCount(), 1u);
     ReleaseStore(*drawing);
 }
@@ -222,7 +218,7 @@ TEST(WritePreviewSvg, ReportsWhyAPathCannotBeWritten) {
 TEST(WriteToolPreview, ReportsPathReasonAndConversion) {
     TestFolder folder;
     auto drawing = SampleDrawing();
-    const PreviewInput input{*drawing, nullptr, "T.TXT", "1", "0"};
+    const PreviewInput input{*drawing, nullptr, 0, "T.TXT", "1", "0"};
     EXPECT_EQ(
         WriteToolPreview(folder.Path() / "ok.svg", "ok.svg", input, ToolConversion::NotConverted),
         "");

@@ -9,22 +9,11 @@
 #include "exchange/FileAccess.h"
 #include "tests/preview/PreviewTestSupport.h"
 #include "tests/support/TestFolder.h"
-#include "tools/HatchTool.h"
+#include "tests/support/ToolRun.h"
 
 namespace rv17 {
 
 namespace {
-
-struct ToolRun {
-    int exitCode;
-    ToolOutput output;
-};
-
-ToolRun Tool(std::vector<std::string> arguments) {
-    ToolRun run{};
-    run.exitCode = RunHatchTool(arguments, run.output);
-    return run;
-}
 
 std::string ExampleCopy(const TestFolder& folder) {
     const auto example = ReadWholeFile(std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT");
@@ -51,7 +40,7 @@ TEST(ToolPreview, ConversionDrawsBeforeAndAfterWithEverySegment) {
     TestFolder folder;
     const std::string file = ExampleCopy(folder);
     const std::string picture = (folder.Path() / "preview.svg").string();
-    const ToolRun run = Tool({"--interval", "2", "--angle", "45", "--svg", picture, file});
+    const ToolRun run = RunTool({"--interval", "2", "--angle", "45", "--svg", picture, file});
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_NE(run.output.out.find("picture drawn to '" + picture + "'\n"), std::string::npos)
         << run.output.out;
@@ -73,7 +62,7 @@ TEST(ToolPreview, CountDrawsTheDrawingBeforeAlone) {
     TestFolder folder;
     const std::string file = ExampleCopy(folder);
     const std::string picture = (folder.Path() / "count.svg").string();
-    const ToolRun run = Tool({"--count", "--svg", picture, file});
+    const ToolRun run = RunTool({"--count", "--svg", picture, file});
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_EQ(run.output.out.substr(0, 3), "15\n");
     const std::string svg = ReadWholeFile(picture).bytes;
@@ -102,7 +91,7 @@ TEST_P(ToolPreviewRefusal, StillDrawsTheDrawingAndWritesNoOutput) {
          {std::string("-o"), output, std::string("--svg"), picture, file}) {
         arguments.push_back(more);
     }
-    const ToolRun run = Tool(arguments);
+    const ToolRun run = RunTool(arguments);
     EXPECT_EQ(run.exitCode, c.exitCode) << run.output.err;
     EXPECT_FALSE(std::filesystem::exists(output));
     EXPECT_EQ(ReadWholeFile(file).bytes, c.drawing);
@@ -124,7 +113,7 @@ TEST(ToolPreview, UnwritablePictureFailsAfterTheConversionWasSaved) {
     const std::string file = ExampleCopy(folder);
     const std::string output = (folder.Path() / "out.txt").string();
     const std::string picture = (folder.Path() / "missing" / "p.svg").string();
-    const ToolRun run = Tool({"-o", output, "--svg", picture, file});
+    const ToolRun run = RunTool({"-o", output, "--svg", picture, file});
     EXPECT_EQ(run.exitCode, kExitFileError);
     EXPECT_EQ(ReadWholeFile(output).bytes.substr(0, 4), "hd\r\n");
     const std::string reason = std::make_error_code(std::errc::no_such_file_or_directory).message();

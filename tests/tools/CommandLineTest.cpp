@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "tests/support/TestFolder.h"
+#include "tests/support/ToolRun.h"
 #include "tools/CommandLine.h"
-#include "tools/HatchTool.h"
 
 namespace rv17 {
 
@@ -101,32 +101,21 @@ TEST(CommandLineParse, ConversionOptionsAreKeptAsGiven) {
     EXPECT_TRUE(plain.outputFile.empty());
 }
 
-struct RunResult {
-    int exitCode;
-    ToolOutput output;
-};
-
-RunResult RunTool(std::vector<std::string> arguments) {
-    RunResult result{};
-    result.exitCode = RunHatchTool(arguments, result.output);
-    return result;
-}
-
 TEST(HatchTool, CountsTheSolidsOfTheExampleAndOfTheReductions) {
     const std::filesystem::path examples(RV17_EXAMPLES_DIR);
     const std::filesystem::path data(RV17_TEST_DATA_DIR);
-    const RunResult example = RunTool({"--count", (examples / "JWC_TEMP.TXT").string()});
+    const ToolRun example = RunTool({"--count", (examples / "JWC_TEMP.TXT").string()});
     EXPECT_EQ(example.exitCode, kExitOk);
     EXPECT_EQ(example.output.out, "15\n");
     EXPECT_EQ(example.output.err, "");
-    const RunResult reductions =
+    const ToolRun reductions =
         RunTool({(data / "exchange" / "sl_reductions.txt").string(), "--count"});
     EXPECT_EQ(reductions.output.out, "11\n");
 }
 
 TEST(HatchTool, CountOfAnEmptyFileIsZero) {
     TestFolder folder;
-    const RunResult run = RunTool({"--count", folder.Write("empty.txt", "").string()});
+    const ToolRun run = RunTool({"--count", folder.Write("empty.txt", "").string()});
     EXPECT_EQ(run.exitCode, kExitOk);
     EXPECT_EQ(run.output.out, "0\n");
 }
@@ -137,7 +126,7 @@ TEST(HatchTool, ReadsAFileWithAJapaneseName) {
         folder.Path() / std::filesystem::path(u8"\u56f3\u9762 1.txt");
     std::ofstream(path, std::ios::binary) << "lc10 255\r\nsl 0 0 5 0 0 5\r\n";
     const std::u8string utf8 = path.u8string();
-    const RunResult run = RunTool({"--count", std::string(utf8.begin(), utf8.end())});
+    const ToolRun run = RunTool({"--count", std::string(utf8.begin(), utf8.end())});
     EXPECT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_EQ(run.output.out, "1\n");
 }
@@ -145,7 +134,7 @@ TEST(HatchTool, ReadsAFileWithAJapaneseName) {
 TEST(HatchTool, MissingFileNamesThePathAndTheReason) {
     TestFolder folder;
     const std::string path = (folder.Path() / "nothing here.txt").string();
-    const RunResult run = RunTool({"--count", path});
+    const ToolRun run = RunTool({"--count", path});
     EXPECT_EQ(run.exitCode, kExitFileError);
     EXPECT_EQ(run.output.out, "");
     EXPECT_NE(run.output.err.find("'" + path + "'"), std::string::npos) << run.output.err;
@@ -154,7 +143,7 @@ TEST(HatchTool, MissingFileNamesThePathAndTheReason) {
 }
 
 TEST(HatchTool, UsageErrorsExitWithTwoAndShowTheUsage) {
-    const RunResult run = RunTool({"--count"});
+    const ToolRun run = RunTool({"--count"});
     EXPECT_EQ(run.exitCode, kExitUsage);
     EXPECT_EQ(run.output.out, "");
     EXPECT_EQ(run.output.err.rfind("rv17-hatch: no exchange file given\n", 0), 0u)
@@ -164,7 +153,7 @@ TEST(HatchTool, UsageErrorsExitWithTwoAndShowTheUsage) {
 
 TEST(HatchTool, HelpAndVersion) {
     EXPECT_EQ(RunTool({"--help"}).output.out, UsageText());
-    const RunResult version = RunTool({"--version"});
+    const ToolRun version = RunTool({"--version"});
     EXPECT_EQ(version.exitCode, kExitOk);
     EXPECT_EQ(version.output.out, std::string("rv17-hatch ") + RV17_VERSION + "\n");
 }

@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "exchange/ExchangeReader.h"
 #include "exchange/FileAccess.h"
-#include "hatch/ConversionRun.h"
+#include "tests/support/DirectConversion.h"
 #include "tests/support/TestFolder.h"
-#include "tools/HatchTool.h"
+#include "tests/support/ToolRun.h"
 
 namespace rv17 {
 
@@ -25,31 +24,6 @@ constexpr std::string_view kThreeSolids =
     "sc 45 5 5 1 0 0 0 1\r\n"
     "0 20 50 20\r\n"
     "sl 0 30 10 30\r\n";
-
-// What the conversion writes for this file and these values, run as the
-// dialog runs it.
-std::string DialogConversion(std::string_view hostFile, const HatchSettings& settings) {
-    TestFolder folder;
-    const auto path = folder.Write("JWC_TEMP.TXT", hostFile);
-    EntityStore store;
-    InitialiseStore(store);
-    ReadExchangeFile(store, path);
-    ResetCurrentAttributes(store);
-    EXPECT_EQ(ConversionRun(store, settings, path), ConversionOutcome::Saved);
-    ReleaseStore(store);
-    return ReadWholeFile(path).bytes;
-}
-
-struct ToolRun {
-    int exitCode;
-    ToolOutput output;
-};
-
-ToolRun Tool(std::vector<std::string> arguments) {
-    ToolRun run{};
-    run.exitCode = RunHatchTool(arguments, run.output);
-    return run;
-}
 
 std::string Text(const std::filesystem::path& path) { return path.string(); }
 
@@ -67,13 +41,13 @@ TEST_P(ToolValues, WritesWhatTheDialogWrites) {
     const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
     std::vector<std::string> arguments = c.options;
     arguments.push_back(Text(input));
-    const ToolRun run = Tool(arguments);
+    const ToolRun run = RunTool(arguments);
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_EQ(run.output.err, "");
     EXPECT_NE(run.output.out.find("3 solids, "), std::string::npos) << run.output.out;
     EXPECT_NE(run.output.out.find(std::string("'") + Text(input) + "'"), std::string::npos)
         << run.output.out;
-    EXPECT_EQ(ReadWholeFile(input).bytes, DialogConversion(kThreeSolids, c.settings));
+    EXPECT_EQ(ReadWholeFile(input).bytes, DirectConversion(kThreeSolids, c.settings));
     EXPECT_EQ(folder.FileCount(), 1u);
 }
 
@@ -100,12 +74,12 @@ TEST(ToolOutputFile, OutputLeavesTheInputAlone) {
     TestFolder folder;
     const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
     const auto output = folder.Path() / "hatched.txt";
-    const ToolRun run = Tool({Text(input), "-o", Text(output), "--interval=2"});
+    const ToolRun run = RunTool({Text(input), "-o", Text(output), "--interval=2"});
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_EQ(ReadWholeFile(input).bytes, kThreeSolids);
     HatchSettings settings;
     settings.interval = "2";
-    EXPECT_EQ(ReadWholeFile(output).bytes, DialogConversion(kThreeSolids, settings));
+    EXPECT_EQ(ReadWholeFile(output).bytes, DirectConversion(kThreeSolids, settings));
     EXPECT_EQ(folder.FileCount(), 2u);
 }
 
@@ -138,9 +112,9 @@ TEST(ToolSettingsFile, GivesTheDialogsLastValuesAndTheOptionsWin) {
             folder.Write("rv17.dat", SettingsFileText("0.5", "30", "3", "2", "25", "1", "TRUE"));
         std::vector<std::string> arguments = c.options;
         arguments.insert(arguments.end(), {"--settings", Text(settings), Text(input)});
-        const ToolRun run = Tool(arguments);
+        const ToolRun run = RunTool(arguments);
         ASSERT_EQ(run.exitCode, kExitOk) << c.name << ": " << run.output.err;
-        EXPECT_EQ(ReadWholeFile(input).bytes, DialogConversion(kThreeSolids, c.expected)) << c.name;
+        EXPECT_EQ(ReadWholeFile(input).bytes, DirectConversion(kThreeSolids, c.expected)) << c.name;
     }
 }
 
@@ -149,10 +123,10 @@ TEST(ToolSettingsFile, ListEntriesBeyondTheListsAreNoSelection) {
     const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
     const auto settings =
         folder.Write("rv17.dat", SettingsFileText("1", "0", "999", "51", "-1", "0", "0"));
-    const ToolRun run = Tool({"--settings", Text(settings), Text(input)});
+    const ToolRun run = RunTool({"--settings", Text(settings), Text(input)});
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_EQ(ReadWholeFile(input).bytes,
-              DialogConversion(kThreeSolids, HatchSettings{"1", "0", -1, -1, "-1", false, false}));
+              DirectConversion(kThreeSolids, HatchSettings{"1", "0", -1, -1, "-1", false, false}));
 }
 
 struct FailureCase {
@@ -177,7 +151,7 @@ TEST_P(ToolFailures, ExitWithTheStatusAndWriteNothing) {
     std::vector<std::string> arguments;
     for (const std::string& option : c.options) arguments.push_back(inFolder(option));
     arguments.push_back(Text(input));
-    const ToolRun run = Tool(arguments);
+    const ToolRun run = RunTool(arguments);
     EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.output.err;
     EXPECT_EQ(run.output.out, "") << c.name;
     EXPECT_EQ(run.output.err.rfind("rv17-hatch: ", 0), 0u) << c.name << ": " << run.output.err;
@@ -253,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ToolFailures, AnUnreadableFileNamesThePathAndTheReason) {
     TestFolder folder;
     const std::string path = Text(folder.Path() / "JWC_TEMP.TXT");
-    const ToolRun run = Tool({"--interval", "2", path});
+    const ToolRun run = RunTool({"--interval", "2", path});
     EXPECT_EQ(run.exitCode, kExitFileError);
     EXPECT_NE(run.output.err.find(std::string("cannot read '") + path + "': " + kMissingReason),
               std::string::npos)
@@ -265,7 +239,7 @@ TEST(ToolFailures, TheSaveFailureGivesTheSystemsReason) {
     TestFolder folder;
     const auto input = folder.Write("JWC_TEMP.TXT", kThreeSolids);
     const std::string output = Text(folder.Path() / "missing" / "out.txt");
-    const ToolRun run = Tool({Text(input), "-o", output});
+    const ToolRun run = RunTool({Text(input), "-o", output});
     EXPECT_EQ(run.exitCode, kExitFileError);
     EXPECT_NE(run.output.err.find(kMissingReason), std::string::npos) << run.output.err;
 }

@@ -2,30 +2,19 @@
 // the exchange file is rewritten, and only then the settings are saved.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
-#include "exchange/EntityStore.h"
-#include "exchange/ExchangeReader.h"
-#include "hatch/ConversionRun.h"
+#include "app/RunSequence.h"
+#include "tests/support/DirectConversion.h"
 #include "tests/ui/ProgramRun.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
 
 namespace rv17 {
 
 namespace {
-
-// What the engine writes for this selection and these values when run
-// directly, without the dialog: the output the dialog must give.
-std::string DirectConversion(std::string_view hostFile, const HatchSettings& settings) {
-    TestFolder folder;
-    const auto path = folder.Write("JWC_TEMP.TXT", hostFile);
-    EntityStore store;
-    InitialiseStore(store);
-    ReadExchangeFile(store, path);
-    ResetCurrentAttributes(store);
-    EXPECT_EQ(ConversionRun(store, settings, path), ConversionOutcome::Saved);
-    ReleaseStore(store);
-    return ReadWholeFile(path).bytes;
-}
 
 struct ConversionCase {
     const char* name;
@@ -108,6 +97,35 @@ TEST(Conversion, AHostFileWithoutSolidsIsNeverRewritten) {
         w.PressEnter();  // the focus is on Cancel
     });
     EXPECT_EQ(p.ExchangeBytes(), hostFile);
+}
+
+// Failed saves change nothing the user sees yet, but the dialog keeps their
+// reasons: the exchange file's with the conversion, the settings file's at close.
+TEST(Conversion, TheDialogKeepsWhySavingFailed) {
+    ProgramFolder p;
+    p.WriteExchangeFile(kThreeSolids);
+    std::filesystem::create_directory(p.settingsFile);
+    HeadlessApplication app;
+    RunSequence run(p.executable);
+    TForm1 mainDialog(app, run);
+    TForm2 presetEditor(app);
+    mainDialog.UsePresetEditor(presetEditor);
+    app.OnRun([&](HeadlessWindow& w) {
+        // Once read, the host's file becomes a folder that no file can replace.
+        std::filesystem::remove(p.exchangeFile);
+        std::filesystem::create_directories(p.exchangeFile / "inside");
+        w.Click("Button1");
+        EXPECT_FALSE(w.IsOpen());
+    });
+    app.Run(mainDialog.Window());
+
+    const ConversionResult& conversion = mainDialog.LastConversion();
+    EXPECT_EQ(conversion.outcome, ConversionOutcome::SaveFailed);
+    EXPECT_NE(conversion.saveError, std::error_code());
+    EXPECT_EQ(conversion.solids, 3);
+    EXPECT_NE(mainDialog.SettingsSaveError(), std::error_code());
+    EXPECT_TRUE(std::filesystem::is_directory(p.exchangeFile / "inside"));
+    EXPECT_EQ(p.folder.FileCount(), 2u) << "no temporary file is left";
 }
 
 }  // namespace

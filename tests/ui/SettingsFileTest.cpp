@@ -66,7 +66,7 @@ TEST(SettingsFile, WithoutAFileTheDefaultsStandAndTheEditorStaysWhereItIs) {
 TEST(SettingsFile, WritesFourteenLinesInTheirOrder) {
     TestFolder folder;
     const auto path = folder.Path() / "rv17.dat";
-    ASSERT_TRUE(SaveSettings(path, Unusual()));
+    ASSERT_EQ(SaveSettings(path, Unusual()), std::error_code());
     EXPECT_EQ(ReadWholeFile(path).bytes,
               "-40000\r\n2147483647\r\n-2147483648\r\n0\r\n"
               "\"a b\",\"c\"\"d\",\"e,f\",,\"\",x\r\n\r\n\"\"\r\n"
@@ -119,7 +119,7 @@ TEST(SettingsFile, HugeLinesAndEveryByteValue) {
     s.intervalList = longList;
     s.lastValues.width = bytes;
     const auto path = folder.Path() / "rv17.dat";
-    ASSERT_TRUE(SaveSettings(path, s));
+    ASSERT_EQ(SaveSettings(path, s), std::error_code());
     ExpectSame(Loaded(path, s.editorPosition), s);
 
     folder.Write("rv17.dat", std::string(3000000, '9') + "\r\n" + std::string(100000, '\0'));
@@ -141,7 +141,7 @@ TEST(SettingsFile, AnyBytesLoadAndSettleAfterOneSave) {
         for (std::size_t n = length(random); n > 0; --n) content += alphabet[pick(random)];
         folder.Write("rv17.dat", content);
         const SettingsFile first = Loaded(path);
-        ASSERT_TRUE(SaveSettings(path, first));
+        ASSERT_EQ(SaveSettings(path, first), std::error_code());
         SCOPED_TRACE(testing::PrintToString(content));
         ExpectSame(Loaded(path), first);
     }
@@ -149,10 +149,11 @@ TEST(SettingsFile, AnyBytesLoadAndSettleAfterOneSave) {
 
 TEST(SettingsFile, AFailedSaveReportsItAndLeavesNothingBehind) {
     TestFolder folder;
-    EXPECT_FALSE(SaveSettings(folder.Path() / "no such folder" / "rv17.dat", SettingsFile{}));
+    EXPECT_EQ(SaveSettings(folder.Path() / "no such folder" / "rv17.dat", SettingsFile{}),
+              std::errc::no_such_file_or_directory);
     // A folder where the file should be cannot be replaced; it stays as it is.
     std::filesystem::create_directory(folder.Path() / "rv17.dat");
-    EXPECT_FALSE(SaveSettings(folder.Path() / "rv17.dat", SettingsFile{}));
+    EXPECT_NE(SaveSettings(folder.Path() / "rv17.dat", SettingsFile{}), std::error_code());
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "rv17.dat"));
     EXPECT_EQ(folder.FileCount(), 1u);
 }

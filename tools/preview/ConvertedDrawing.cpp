@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "exchange/EntityEmitters.h"
 #include "exchange/ExchangeReader.h"
 #include "geometry/TextConversions.h"
 
@@ -14,15 +13,6 @@ namespace {
 
 bool EndsInDoubleQuote(std::string_view line) noexcept {
     return !line.empty() && line.back() == '"';
-}
-
-std::size_t WrittenLineSegments(const EntityStore& drawing) {
-    std::size_t written = 0;
-    for (std::size_t i = 0; i < drawing.lines.Count(); ++i) {
-        const LineRecord& line = drawing.lines[i];
-        if (IsWritableSegment(line.x1, line.y1, line.x2, line.y2)) ++written;
-    }
-    return written;
 }
 
 bool StartsLikeANumber(char c) noexcept {
@@ -59,17 +49,18 @@ bool FourNumbers(std::string_view line, double (&values)[4]) {
 
 }  // namespace
 
-ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLines& output) {
+ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLines& output,
+                                      std::size_t firstHatchLine) {
     ConvertedDrawing converted;
     converted.store = std::make_unique<EntityStore>();
     EntityStore& store = *converted.store;
     InitialiseStore(store);
     store.TextSizeTable = drawing.TextSizeTable;
-    const std::size_t writtenBack = WrittenLineSegments(drawing);
 
     std::string joined;
     const std::size_t count = output.Count();
     for (std::size_t i = 0; i < count; ++i) {
+        const bool inSweep = i >= firstHatchLine;
         std::string_view line = output.Line(i);
         if (EndsInDoubleQuote(line) && i + 1 < count) {
             joined.assign(line);
@@ -77,7 +68,7 @@ ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLi
             line = joined;
         }
         double values[4];
-        if (store.lines.Count() >= writtenBack && !store.msgActive && FourNumbers(line, values)) {
+        if (inSweep && FourNumbers(line, values)) {
             converted.hatch.Append() =
                 HatchPiece{store.current.colour, values[0], values[1], values[2], values[3]};
             // As after any line segment the reader takes.

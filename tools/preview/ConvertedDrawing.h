@@ -2,6 +2,7 @@
 // kept apart from the figures that were written back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -27,15 +28,10 @@ struct ConvertedDrawing {
 // Reads the output lines as the host reads the saved file: a line that ends
 // in a double quote is joined with the line after it (a text command and its
 // text). The store takes the text size table of the drawing, which the output
-// does not repeat, so texts keep their colours.
-//
-// Telling the hatch segments apart: the conversion writes every figure back
-// before the first hatch segment, and of the figures only a line segment
-// reads back as a line record of four numbers (a dimension's line is read
-// while its dimension is open). So once as many line records have been read
-// as the drawing has line segments that the writer writes (IsWritableSegment,
-// the writer's own test), every further line of four numbers outside a
-// dimension is a hatch segment, in the colour last set.
-ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLines& output);
+// does not repeat, so texts keep their colours. From firstHatchLine on, where
+// the conversion's sweep began to write, every line of four numbers is a
+// hatch segment in the colour last set; the figures written back come before.
+ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLines& output,
+                                      std::size_t firstHatchLine);
 
 }  // namespace rv17

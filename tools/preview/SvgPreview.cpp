@@ -3,7 +3,6 @@
 #include "tools/preview/SvgPreview.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <string>
 
 #include "exchange/FileAccess.h"
@@ -167,17 +166,12 @@ private:
     AtomicFileWriter& writer_;
 };
 
-std::error_code LastSystemError() {
-    const int code = errno;
-    return code != 0 ? std::error_code(code, std::generic_category())
-                     : std::make_error_code(std::errc::io_error);
-}
-
 }  // namespace
 
 void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink) {
     ConvertedDrawing converted;
-    if (input.output != nullptr) converted = ReadConvertedDrawing(input.drawing, *input.output);
+    if (input.output != nullptr)
+        converted = ReadConvertedDrawing(input.drawing, *input.output, input.firstHatchLine);
     const bool hasAfter = converted.store != nullptr;
 
     const Layout layout = MakeLayout(PictureBounds(input, converted), hasAfter ? 2 : 1);
@@ -198,28 +192,16 @@ void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink) {
     svg.Flush();
 }
 
-bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input,
-                     std::error_code& error) {
-    error.clear();
+std::error_code WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input) {
+    // A folder in the way is found before the picture is drawn in vain.
     std::error_code status;
-    if (std::filesystem::is_directory(path, status)) {
-        error = std::make_error_code(std::errc::is_a_directory);
-        return false;
-    }
-    errno = 0;
+    if (std::filesystem::is_directory(path, status))
+        return std::make_error_code(std::errc::is_a_directory);
     AtomicFileWriter writer(path);
-    if (!writer.IsOpen()) {
-        error = LastSystemError();
-        return false;
-    }
+    if (!writer.IsOpen()) return writer.Commit();  // why the temporary file could not be opened
     FileSink sink(writer);
     RenderPreviewSvg(input, sink);
-    errno = 0;
-    if (!writer.Commit()) {
-        error = LastSystemError();
-        return false;
-    }
-    return true;
+    return writer.Commit();
 }
 
 }  // namespace rv17

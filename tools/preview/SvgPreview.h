@@ -1,6 +1,7 @@
 // The before/after preview of a conversion as one self-contained SVG picture.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -20,6 +21,9 @@ struct PreviewInput {
     // conversion that was refused): the picture then shows the before panel
     // alone.
     const OutputLines* output = nullptr;
+    // The first of the output lines that the sweep wrote (the conversion's
+    // firstSweepLine): every line from there on is hatch.
+    std::size_t firstHatchLine = 0;
     // Shown in the captions; UTF-8 (malformed bytes are shown as U+FFFD).
     std::string_view fileName;
     // The interval and angle as the user typed them; UTF-8.
@@ -33,9 +37,8 @@ struct PreviewInput {
 // segments, the hatched solids as faint outlines), and a caption under each.
 void RenderPreviewSvg(const PreviewInput& input, SvgSink& sink);
 
-// Writes the picture to the file at path, atomically: on failure the file is
-// as it was, false is returned and error tells why.
-bool WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input,
-                     std::error_code& error);
+// Writes the picture to the file at path, atomically. Returns the first
+// failure met, or no error; after a failure the file is as it was.
+std::error_code WritePreviewSvg(const std::filesystem::path& path, const PreviewInput& input);
 
 }  // namespace rv17

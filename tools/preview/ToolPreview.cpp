@@ -7,8 +7,8 @@ namespace rv17 {
 
 std::string WriteToolPreview(const std::filesystem::path& path, std::string_view pathText,
                              const PreviewInput& input, ToolConversion conversion) {
-    std::error_code error;
-    if (WritePreviewSvg(path, input, error)) return {};
+    const std::error_code error = WritePreviewSvg(path, input);
+    if (!error) return {};
     std::string message = "cannot write the picture '";
     message.append(pathText).append("': ").append(error.message());
     message += conversion == ToolConversion::Saved ? " (the conversion itself was saved)"

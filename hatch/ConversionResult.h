@@ -1,0 +1,31 @@
+// What a conversion did: how it ended, what the sweep wrote, and why the save
+// failed when it did.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <system_error>
+
+namespace rv17 {
+
+enum class ConversionOutcome {
+    Accepted,         // every check passed (and the output was built, but not saved)
+    Saved,            // the output replaced the file at the save path
+    SaveFailed,       // writing failed (saveError tells why); the file is unchanged
+    IntervalRefused,  // interval text below 0.01, above 100 or not a number
+    WidthRefused,     // width text below -1 or above 30000
+    NoSolidsRefused,  // no hatchable solid in the store
+    SweepTooLarge,    // the sweep would visit more than kMaxHatchLines lines
+};
+
+// A refusal comes before anything is written: the output lines stay empty and
+// the counts zero.
+struct ConversionResult {
+    ConversionOutcome outcome = ConversionOutcome::Accepted;
+    std::int32_t solids = 0;         // hatchable solids replaced by hatch lines
+    std::size_t hatchSegments = 0;   // hatch pieces the sweep wrote
+    std::size_t firstSweepLine = 0;  // the first output line written by the sweep
+    std::error_code saveError;
+};
+
+}  // namespace rv17

@@ -1,0 +1,38 @@
+// The phases of a run that the main dialog's events start: start-up, the
+// conversion on OK and shut-down. The program's run sequence does the work;
+// the dialog knows it only through this interface.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "hatch/ConversionResult.h"
+#include "hatch/HatchSettings.h"
+
+namespace rv17 {
+
+class RunPhases {
+public:
+    virtual ~RunPhases() = default;
+
+    // Start-up, first step: an empty drawing.
+    virtual void BeginStartUp() = 0;
+    // Start-up, once the fixed lists are filled: the host's selection.
+    virtual void ReadSelection() = 0;
+    // The number of solids a conversion would hatch.
+    virtual std::int32_t SolidCount() const = 0;
+    // Where the dialog's settings are kept between runs.
+    virtual const std::filesystem::path& SettingsPath() const = 0;
+    // OK: the checks in their order, and when all pass, the conversion, which
+    // rewrites the exchange file.
+    virtual ConversionResult Convert(const HatchSettings& settings) = 0;
+    // Shut-down, last step, after the settings are saved.
+    virtual void EndShutDown() = 0;
+
+protected:
+    RunPhases() = default;
+    RunPhases(const RunPhases&) = default;
+    RunPhases& operator=(const RunPhases&) = default;
+};
+
+}  // namespace rv17
