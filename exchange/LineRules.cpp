@@ -37,12 +37,8 @@ string_view From(string_view text, std::size_t position) noexcept {
 // The character at the given position read as one hexadecimal digit; 0 when
 // it is missing or not a hexadecimal digit.
 std::int32_t HexDigitAt(string_view text, std::size_t position) noexcept {
-    if (position >= text.size()) return 0;
-    const char c = text[position];
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
+    const int digit = position < text.size() ? HexDigitValue(text[position]) : -1;
+    return digit < 0 ? 0 : digit;
 }
 
 // True, once, for the first value of an attribute: the flag is cleared.
