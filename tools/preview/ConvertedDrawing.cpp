@@ -6,15 +6,12 @@
 
 #include "exchange/EntityEmitters.h"
 #include "exchange/ExchangeReader.h"
+#include "exchange/OutputLines.h"
 #include "geometry/TextConversions.h"
 
 namespace rv17 {
 
 namespace {
-
-bool EndsInDoubleQuote(std::string_view line) noexcept {
-    return !line.empty() && line.back() == '"';
-}
 
 std::size_t WrittenLineSegments(const EntityStore& drawing) {
     std::size_t written = 0;
