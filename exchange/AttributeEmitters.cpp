@@ -1,6 +1,7 @@
 // Attribute lines with change tracking against the values last written.
 #include "exchange/AttributeEmitters.h"
 
+#include "exchange/ColourNumbers.h"
 #include "exchange/ExchangeWriter.h"
 #include "exchange/LineBuilder.h"
 
@@ -12,7 +13,6 @@ constexpr std::int32_t kMaxLineWidth = 30000;
 constexpr std::int32_t kMaxCcValue = 8;
 constexpr std::int32_t kMaxSizeNo = 10;
 constexpr std::int32_t kMaxRgbValue = 0xFFFFFF;
-constexpr std::int32_t kRgbColour = 10;
 
 // Writes key and value when the attribute is pending or the value differs from
 // the one last written; returns whether it wrote.

@@ -5,14 +5,13 @@
 
 #include "exchange/ExchangeWriter.h"
 #include "exchange/LineBuilder.h"
+#include "exchange/TextKeys.h"
 #include "geometry/TextConversions.h"
 
 namespace rv17 {
 
 namespace {
 
-constexpr std::string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co",
-                                          "cp", "ct", "ck", "cz", "c2"};
 constexpr std::int32_t kDimensionTextKind = 2;
 
 // Strict: ends that differ by exactly the tolerance still make a figure.
@@ -27,15 +26,11 @@ bool DirectionIsZero(double dx, double dy) noexcept {
 
 bool IsBlankText(std::string_view text) { return RemoveBlanks(text).empty(); }
 
-std::string_view TextKey(std::int32_t textKind) noexcept {
-    return textKind >= 0 && textKind <= 9 ? kTextKeys[textKind] : kTextKeys[0];
-}
-
 // The text command ends in a blank and a double quote; the text follows as a line of its own.
 void AppendTextCommand(EntityStore& store, std::int32_t textKind, std::string_view text, double x,
                        double y, double dx, double dy) {
     LineBuilder command;
-    command.Text(TextKey(textKind)).BlankSeparatedReals(x, y, dx, dy).Text(" \"");
+    command.Text(TextKeyOf(textKind)).BlankSeparatedReals(x, y, dx, dy).Text(" \"");
     AppendOutputLine(store, command.View());
     AppendOutputLine(store, text);
 }

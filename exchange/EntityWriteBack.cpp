@@ -3,6 +3,7 @@
 #include "exchange/EntityWriteBack.h"
 
 #include "exchange/AttributeEmitters.h"
+#include "exchange/ColourNumbers.h"
 #include "exchange/EntityEmitters.h"
 
 namespace rv17 {
@@ -10,7 +11,6 @@ namespace rv17 {
 namespace {
 
 constexpr std::int32_t kAsStored = -1;
-constexpr std::int32_t kRgbColour = 10;
 constexpr std::int32_t kFreeSizeNo = 0;
 // "se" solids go back on this layer of their layer group.
 constexpr std::int32_t kSeCircleSolidLayer = 1;

@@ -2,16 +2,13 @@
 #include "exchange/ExchangeWriter.h"
 
 #include "exchange/FileAccess.h"
+#include "exchange/OutputLines.h"
 
 namespace rv17 {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-bool EndsInDoubleQuote(std::string_view line) noexcept {
-    return !line.empty() && line.back() == '"';
-}
 
 }  // namespace
 

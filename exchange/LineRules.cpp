@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "exchange/ColourNumbers.h"
+#include "exchange/TextKeys.h"
 #include "geometry/TextConversions.h"
 
 namespace rv17 {
@@ -37,12 +39,8 @@ string_view From(string_view text, std::size_t position) noexcept {
 // The character at the given position read as one hexadecimal digit; 0 when
 // it is missing or not a hexadecimal digit.
 std::int32_t HexDigitAt(string_view text, std::size_t position) noexcept {
-    if (position >= text.size()) return 0;
-    const char c = text[position];
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
+    const int digit = position < text.size() ? HexDigitValue(text[position]) : -1;
+    return digit < 0 ? 0 : digit;
 }
 
 // True, once, for the first value of an attribute: the flag is cleared.
@@ -142,7 +140,7 @@ bool ApplyAttributeRule(EntityStore& store, const LineFields& fields) {
         const std::int32_t colour = TextToInteger(From(key, 2));
         if (TakeFirstValue(store, kPendingColour)) initial.initialColour = colour;
         current.colour = colour;
-        if (colour == 10 && n >= 2) current.rgbColour = Integer(fields, 1);
+        if (colour == kRgbColour && n >= 2) current.rgbColour = Integer(fields, 1);
         store.polylineActive = false;
     } else if (key.starts_with("lt")) {
         const std::int32_t lineType = TextToInteger(From(key, 2));
@@ -251,17 +249,6 @@ void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind,
     text.dy = Real(fields, 4);
     text.fontName.Assign(current.fontName);
     text.text.Assign(fields[5]);
-}
-
-// The kind number of a text key, or -1.
-std::int32_t TextKindOf(string_view key) noexcept {
-    static constexpr string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co",
-                                                "cp", "ct", "ck", "cz", "c2"};
-    if (key.size() != 2 || key[0] != 'c') return -1;
-    for (std::int32_t i = 0; i < 10; ++i) {
-        if (key == kTextKeys[i]) return i;
-    }
-    return -1;
 }
 
 void ReadText(EntityStore& store, std::int32_t textKind, const LineFields& fields) {

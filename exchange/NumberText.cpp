@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "geometry/TextConversions.h"
+
 namespace rv17 {
 
 namespace {
@@ -242,9 +244,7 @@ char* AppendIntegerText(char* out, std::int32_t value) noexcept {
 char* AppendHexText(char* out, std::int32_t value) noexcept {
     char* end =
         std::to_chars(out, out + kMaxIntegerTextBytes, static_cast<std::uint32_t>(value), 16).ptr;
-    for (char* c = out; c != end; ++c) {
-        if (*c >= 'a' && *c <= 'f') *c = static_cast<char>(*c - 'a' + 'A');
-    }
+    for (char* c = out; c != end; ++c) *c = UpperCaseAscii(*c);
     return end;
 }
 

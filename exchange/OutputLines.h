@@ -12,6 +12,12 @@
 
 namespace rv17 {
 
+// A line that ends in a double quote is a text command; its text follows as
+// the next output line, and the exchange file holds the two as one line.
+constexpr bool EndsInDoubleQuote(std::string_view line) noexcept {
+    return !line.empty() && line.back() == '"';
+}
+
 class OutputLines {
 public:
     static constexpr std::size_t kMaxLineBytes = 255;

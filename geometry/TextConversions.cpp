@@ -11,13 +11,6 @@ namespace {
 
 constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
-int HexValue(char c) noexcept {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 std::string_view SkipLeadingBlanks(std::string_view text) noexcept {
     std::size_t start = 0;
     while (start < text.size() && text[start] == ' ') ++start;
@@ -29,7 +22,7 @@ std::int32_t HexToInteger(std::string_view digits, bool negative) noexcept {
     if (digits.empty() || digits.size() > 8) return 0;
     std::uint32_t value = 0;
     for (char c : digits) {
-        const int digit = HexValue(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0) return 0;
         value = value * 16 + static_cast<std::uint32_t>(digit);
     }
@@ -116,6 +109,18 @@ std::string RemoveBlanks(std::string_view text) {
             }
         } else if (byte > 0x20) {
             result += text[i];
+        }
+    }
+    return result;
+}
+
+std::string UpperCaseAscii(std::string_view text) {
+    std::string result(text);
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(result[i]))) {
+            ++i;
+        } else {
+            result[i] = UpperCaseAscii(result[i]);
         }
     }
     return result;

@@ -1,14 +1,14 @@
 // Which solids take the selected hatch colour.
 #include "hatch/SolidColourRule.h"
 
+#include "exchange/ColourNumbers.h"
+
 namespace rv17 {
 
 namespace {
 
-constexpr std::int32_t kRgbColour = 10;     // a solid of an arbitrary RGB colour
 constexpr std::int32_t kFirstNumbered = 1;  // the numbered pen colours 1..8
 constexpr std::int32_t kLastNumbered = 8;
-constexpr std::int32_t kFirstSxfColour = 101;  // the SXF colours upward
 
 }  // namespace
 

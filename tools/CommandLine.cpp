@@ -3,18 +3,12 @@
 
 #include <charconv>
 
+#include "tools/QuotedText.h"
 #include "ui/InterfaceTexts.h"
 
 namespace rv17 {
 
 namespace {
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted.append(text);
-    quoted += '\'';
-    return quoted;
-}
 
 // A list entry: a decimal whole number from -1 (no selection) to the last entry.
 std::string ReadListEntry(std::string_view option, std::string_view value, int entries,

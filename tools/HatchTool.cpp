@@ -11,6 +11,7 @@
 #include "hatch/SweepPlan.h"
 #include "tools/CommandArguments.h"
 #include "tools/CommandLine.h"
+#include "tools/QuotedText.h"
 #include "tools/preview/ToolPreview.h"
 #include "ui/SettingsFile.h"
 
@@ -25,13 +26,6 @@ std::string Decimal(Integer value) {
     char digits[24];
     const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
     return std::string(digits, static_cast<std::size_t>(end - digits));
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted.append(text);
-    quoted += '\'';
-    return quoted;
 }
 
 int Fail(ToolOutput& output, int exitCode, std::string_view message) {

@@ -91,21 +91,6 @@ void ApplyLine(std::size_t index, std::string_view line, SettingsFile& settings)
     }
 }
 
-// Upper-cases the single-byte letters a to z; double-byte characters stay as
-// they are, since their second byte may look like a letter.
-std::string UpperCaseAscii(std::string_view text) {
-    std::string result(text);
-    for (std::size_t i = 0; i < result.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(result[i]);
-        if (IsLeadByte(byte)) {
-            ++i;
-        } else if (byte >= 'a' && byte <= 'z') {
-            result[i] = static_cast<char>(byte - 'a' + 'A');
-        }
-    }
-    return result;
-}
-
 }  // namespace
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executablePath) {

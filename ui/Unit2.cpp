@@ -12,26 +12,10 @@ namespace rv17 {
 
 namespace {
 
-char FoldAscii(unsigned char byte) {
-    return static_cast<char>(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte);
-}
-
-// Equal apart from the letter case of single-byte letters. The two bytes of a
-// double-byte character are compared as they are: a second byte in the range
-// of the small letters ("ヂ" is 0x83 0x61) must not match its capital ("ア").
+// Equal apart from the letter case of single-byte letters; double-byte
+// characters must match byte for byte.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto byteA = static_cast<unsigned char>(a[i]);
-        const auto byteB = static_cast<unsigned char>(b[i]);
-        if (IsLeadByte(byteA)) {
-            if (byteA != byteB || (i + 1 < a.size() && a[i + 1] != b[i + 1])) return false;
-            ++i;
-        } else if (FoldAscii(byteA) != FoldAscii(byteB)) {
-            return false;
-        }
-    }
-    return true;
+    return UpperCaseAscii(a) == UpperCaseAscii(b);
 }
 
 }  // namespace

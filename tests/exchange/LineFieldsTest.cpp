@@ -58,6 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "c"}},
         CutCase{"lone lead byte at the end dropped", "ab\x82", {"ab"}},
         CutCase{"lone lead byte after a blank", "ab \x82", {"ab", ""}},
+        CutCase{"0x80 and 0xFD keep the blank or quote after them",
+                "a\x80 b\xFD\" c",
+                {"a\x80 b\xFD\"", "c"}},
+        CutCase{"lone 0xFD at the end dropped", "ab\xFD", {"ab"}},
         CutCase{"0xFE and 0xFF dropped",
                 "a\xFE"
                 "b\xFF",

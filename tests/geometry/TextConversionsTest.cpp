@@ -81,6 +81,13 @@ TEST(RemoveBlanks, KeepsDoubleByteCharactersWhole) {
     EXPECT_EQ(RemoveBlanks("\x81\x20"), "\x81\x20");
     EXPECT_EQ(RemoveBlanks("a\xE0"), "a\xE0");         // a lone lead byte at the end stays
     EXPECT_EQ(RemoveBlanks("\xB1 \xB2"), "\xB1\xB2");  // single-byte katakana are kept
+    // 0x80 and 0xFD lead too: the blank after them stays.
+    EXPECT_EQ(RemoveBlanks("\x80 \xFD\t"), "\x80 \xFD\t");
+}
+
+TEST(UpperCaseAscii, LeavesDoubleByteCharactersAlone) {
+    // 0x83 0x61 ("ヂ") would become 0x83 0x41 ("ア"); 0x80 and 0xFD lead too.
+    EXPECT_EQ(UpperCaseAscii("ab\x83\x61\x80z\xFDq\xB1x"), "AB\x83\x61\x80z\xFDq\xB1X");
 }
 
 TEST(CutToWholeCharacters, NeverEndsInsideADoubleByteCharacter) {
@@ -97,6 +104,10 @@ TEST(CutToWholeCharacters, NeverEndsInsideADoubleByteCharacter) {
     for (int i = 0; i < 200; ++i) kanji += "\x88\x9F";
     EXPECT_EQ(CutToWholeCharacters(kanji, 255).size(), 254u);
     EXPECT_EQ(CutToWholeCharacters("abc", 255), "abc");
+
+    for (const char* lead : {"\x80", "\xFD"}) {
+        EXPECT_EQ(CutToWholeCharacters(std::string(254, 'a') + lead + "x", 255).size(), 254u);
+    }
 }
 
 }  // namespace

@@ -5,15 +5,12 @@
 #include <string>
 
 #include "exchange/ExchangeReader.h"
+#include "exchange/OutputLines.h"
 #include "geometry/TextConversions.h"
 
 namespace rv17 {
 
 namespace {
-
-bool EndsInDoubleQuote(std::string_view line) noexcept {
-    return !line.empty() && line.back() == '"';
-}
 
 bool StartsLikeANumber(char c) noexcept {
     return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "exchange/ColourNumbers.h"
+
 namespace rv17 {
 
 namespace {
@@ -24,7 +26,6 @@ constexpr std::array<RgbHex, 16> kNamedSxfColours = {
     0xC00080, 0xC08040, 0xFF8000, 0x80C080, 0x0080FF, 0x8040FF, 0xC0C0C0, 0x808080,
 };
 
-constexpr std::int32_t kFirstSxfColour = 101;
 constexpr std::int32_t kFirstSpreadColour = 117;
 constexpr std::int32_t kLastSxfColour = 356;
 
@@ -105,7 +106,7 @@ RgbHex PaletteColour(std::int32_t colour) noexcept {
 }
 
 RgbHex FigureColour(std::int32_t colour, std::int32_t rgbValue, bool hasRgbValue) noexcept {
-    if (colour == 10 && hasRgbValue) return RgbValueColour(rgbValue);
+    if (colour == kRgbColour && hasRgbValue) return RgbValueColour(rgbValue);
     return PaletteColour(colour);
 }
 

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "geometry/TextConversions.h"
+
 namespace rv17 {
 
 namespace ui::headless {
@@ -37,13 +39,11 @@ std::unique_ptr<HeadlessControl> MakeControl(HeadlessWindow& window, const Contr
     Refuse("unknown control kind for " + design.name);
 }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // The letter after the "&" of a caption ("ＯＫ(&Y)" gives 'Y'); 0 when there is none.
 char AccessKeyOf(std::string_view caption) {
     const auto amp = caption.find('&');
     if (amp == std::string_view::npos || amp + 1 >= caption.size()) return 0;
-    return UpperAscii(caption[amp + 1]);
+    return UpperCaseAscii(caption[amp + 1]);
 }
 
 }  // namespace
@@ -229,7 +229,7 @@ void HeadlessWindow::PressAccessKey(char key) {
     RequireUsable();
     for (const auto& control : controls_) {
         if (control->Design().kind == ControlKind::Button &&
-            AccessKeyOf(control->Design().caption) == UpperAscii(key)) {
+            AccessKeyOf(control->Design().caption) == UpperCaseAscii(key)) {
             auto& button = static_cast<HeadlessButton&>(*control);
             button.SetFocus();
             button.Press();

@@ -5,6 +5,8 @@
 
 #include "ui/ShiftJis.h"
 
+#include "geometry/TextConversions.h"
+
 namespace rv17 {
 
 namespace {
@@ -26,10 +28,6 @@ void AppendUtf8(std::string& output, const wchar_t* wide, int length) {
     const int bytes =
         ::WideCharToMultiByte(CP_UTF8, 0, wide, length, buffer, sizeof buffer, nullptr, nullptr);
     output.append(buffer, static_cast<std::size_t>(bytes));
-}
-
-bool IsShiftJisLead(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 }  // namespace
@@ -62,7 +60,7 @@ std::string ShiftJisToUtf8(std::string_view shiftJis) {
     output.reserve(shiftJis.size() * 2);
     for (std::size_t i = 0; i < shiftJis.size();) {
         const bool twoBytes =
-            IsShiftJisLead(static_cast<unsigned char>(shiftJis[i])) && i + 1 < shiftJis.size();
+            IsCodePageLeadByte(static_cast<unsigned char>(shiftJis[i])) && i + 1 < shiftJis.size();
         const int length = twoBytes ? 2 : 1;
         wchar_t wide[2];
         const int units = ::MultiByteToWideChar(kShiftJisCodePage, MB_ERR_INVALID_CHARS,
