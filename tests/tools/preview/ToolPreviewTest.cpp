@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "exchange/FileAccess.h"
-#include "tests/preview/PreviewTestSupport.h"
 #include "tests/support/TestFolder.h"
+#include "tests/tools/preview/PreviewTestSupport.h"
 #include "tools/HatchTool.h"
 
 namespace rv17 {
