@@ -1,23 +1,53 @@
 # Shared build settings: one warnings target, floating-point settings that keep
 # Linux and Windows results identical, and one function that registers a test.
-
-add_library(rv17_warnings INTERFACE)
-target_compile_options(rv17_warnings INTERFACE -Wall -Wextra -Wpedantic
-  $<$<BOOL:${RV17_WERROR}>:-Werror>
-  # GCC 12 reports overlapping copies inside std::string at -O3 that cannot happen
-  # (a known false positive of that version); later versions are checked in full.
-  $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
-
-# Geometry decides which crossings a hatch line finds; contraction into fused
-# multiply-add or fast-math would change results between compilers.
-add_compile_options(-ffp-contract=off -fno-fast-math)
-if(CMAKE_SYSTEM_PROCESSOR MATCHES "i686|x86$" OR CMAKE_CXX_COMPILER MATCHES "i686")
-  # x87 extended precision would round differently from the 64-bit build.
-  add_compile_options(-msse2 -mfpmath=sse)
+# Options are given only to the compilers that take them: GCC and Clang share a
+# command line, cl and clang-cl (MSVC) have their own.
+if(MSVC)
+  set(RV17_COMPILER_FRONT_END MSVC)
+elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  set(RV17_COMPILER_FRONT_END GNU)
+else()
+  set(RV17_COMPILER_FRONT_END OTHER)
+  message(WARNING "${CMAKE_CXX_COMPILER_ID}: no warning or floating-point options known for this compiler")
 endif()
 
-if(WIN32)
-  # Self-contained executables: nothing beside rv17.exe.
+add_library(rv17_warnings INTERFACE)
+if(RV17_COMPILER_FRONT_END STREQUAL "GNU")
+  target_compile_options(rv17_warnings INTERFACE -Wall -Wextra -Wpedantic
+    $<$<BOOL:${RV17_WERROR}>:-Werror>
+    # GCC 12 reports overlapping copies inside std::string at -O3 that cannot happen
+    # (a known false positive of that version); later versions are checked in full.
+    $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
+elseif(RV17_COMPILER_FRONT_END STREQUAL "MSVC")
+  target_compile_options(rv17_warnings INTERFACE /W4 $<$<BOOL:${RV17_WERROR}>:/WX>)
+endif()
+
+# Geometry decides which crossings a hatch line finds; contraction into fused
+# multiply-add or fast-math would change results between compilers. Clang
+# contracts by default, so it is told too; cl does not contract under
+# /fp:precise as long as /fp:contract is not given.
+if(RV17_COMPILER_FRONT_END STREQUAL "GNU")
+  add_compile_options(-ffp-contract=off -fno-fast-math)
+elseif(RV17_COMPILER_FRONT_END STREQUAL "MSVC")
+  add_compile_options(/fp:precise)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_compile_options(/clang:-ffp-contract=off)
+  endif()
+endif()
+
+# x87 extended precision would round differently from the 64-bit build, so a
+# 32-bit x86 build computes in SSE2 registers (cl's default there).
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$")
+  if(RV17_COMPILER_FRONT_END STREQUAL "GNU")
+    add_compile_options(-msse2 -mfpmath=sse)
+  elseif(RV17_COMPILER_FRONT_END STREQUAL "MSVC")
+    add_compile_options(/arch:SSE2)
+  endif()
+endif()
+
+# Self-contained executables: nothing beside rv17.exe. MinGW GCC would
+# otherwise link its own runtime DLLs.
+if(MINGW AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 

@@ -42,6 +42,14 @@ cmake --preset linux-fuzz >/dev/null
 cmake --build --preset linux-fuzz
 bash scripts/run-fuzzers.sh build/linux-fuzz
 
+# The fuzz build compiles the code with clang; this checks that a plain clang
+# configuration with tests works too and still turns contraction off.
+step "Clang configuration with tests"
+rm -rf build/clang-check
+cmake -S . -B build/clang-check -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DRV17_BUILD_TESTS=ON >/dev/null
+grep -q -- '-ffp-contract=off' build/clang-check/build.ninja ||
+  { echo "clang configuration: no -ffp-contract=off in the compile commands" >&2; exit 1; }
+
 for extra in scripts/test-*.sh; do
   [ -e "$extra" ] || continue
   step "$(basename "$extra")"

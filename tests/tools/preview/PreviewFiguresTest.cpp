@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/preview/PreviewTestSupport.h"
+#include "tests/tools/preview/PreviewTestSupport.h"
 #include "tools/preview/PreviewFigures.h"
 
 namespace rv17 {

@@ -1,7 +1,7 @@
 // Reading a conversion's output back: figures into the store, hatch segments apart.
 #include <gtest/gtest.h>
 
-#include "tests/preview/PreviewTestSupport.h"
+#include "tests/tools/preview/PreviewTestSupport.h"
 #include "tools/preview/ConvertedDrawing.h"
 
 namespace rv17 {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "tests/preview/SampleDrawing.h"
+#include "tests/tools/preview/SampleDrawing.h"
 
 int main(int argc, char** argv) {
     using namespace rv17;

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/preview/SampleDrawing.h"
 #include "tests/support/TestFolder.h"
+#include "tests/tools/preview/SampleDrawing.h"
 #include "tools/preview/ToolPreview.h"
 
 namespace rv17 {
