@@ -33,6 +33,25 @@ system_dlls_only() {
 }
 check "the x64 program imports only system DLLs" system_dlls_only x86_64-w64-mingw32-objdump "$top/rv17.exe"
 check "the x86 program imports only system DLLs" system_dlls_only i686-w64-mingw32-objdump "$top/x86/rv17.exe"
+# Both programs must still start on Windows 7: no function that later Windows
+# versions brought (the dialogs look the dpi functions up at run time instead)
+# and no DLL that Windows 7 lacks, such as shcore.dll or a later API set.
+newer_than_windows_7='GetDpiForWindow|GetDpiForSystem|GetDpiForMonitor|GetSystemDpiForProcess|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|GetSystemMetricsForDpi|SetThreadDpiAwarenessContext|GetThreadDpiAwarenessContext|GetWindowDpiAwarenessContext|SetProcessDpiAwarenessContext|SetProcessDpiAwareness|GetProcessDpiAwareness|EnableNonClientDpiScaling|SetDialogDpiChangeBehavior|SetDialogControlDpiChangeBehavior|LogicalToPhysicalPointForPerMonitorDPI|GetSystemTimePreciseAsFileTime|CreateFile2|WaitOnAddress|WakeByAddressSingle|WakeByAddressAll|GetCurrentThreadStackLimits|SetThreadDescription|GetThreadDescription'
+imports_run_on_windows_7() {
+  local objdump=$1 exe=$2 table functions newer dlls
+  table=$("$objdump" -p "$exe")
+  functions=$(sed -nE 's/^\s+[0-9a-f]+\s+[0-9]+\s+(\S+)$/\1/p' <<<"$table")
+  # A table that was not read must not pass for one without newer functions.
+  grep -qx 'CreateDialogIndirectParamW' <<<"$functions" || { echo "  no import table read"; return 1; }
+  newer=$(grep -xE "$newer_than_windows_7" <<<"$functions" || true)
+  # Windows 7 has the first versions (l1-1-0) of the API sets, and the
+  # universal C runtime's only with an update.
+  dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$table" |
+    grep -iE '^shcore\.dll$|^api-ms-win-crt-|^api-ms-win-.*-l([2-9]|1-[2-9]|1-1-[1-9])' || true)
+  [ -z "$newer$dlls" ] || { echo "  newer than Windows 7:" $newer $dlls; return 1; }
+}
+check "the x64 program imports nothing newer than Windows 7" imports_run_on_windows_7 x86_64-w64-mingw32-objdump "$top/rv17.exe"
+check "the x86 program imports nothing newer than Windows 7" imports_run_on_windows_7 i686-w64-mingw32-objdump "$top/x86/rv17.exe"
 check "the x64 program is a 64-bit GUI program" bash -c \
   "x86_64-w64-mingw32-objdump -f '$top/rv17.exe' | grep -q 'pei-x86-64' && x86_64-w64-mingw32-objdump -p '$top/rv17.exe' | grep -q 'Subsystem.*(Windows GUI)'"
 check "the x86 program is a 32-bit GUI program" bash -c \

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end test of the real rv17.exe under Wine in a virtual X display,
 # driven with xdotool like a user: OK with the defaults, OK with typed values,
-# Escape, OK without solids, and the preset list editor. The exchange file
-# rv17.exe writes must equal, byte for byte, what rv17-hatch.exe (the same
-# conversion from a command line, also under Wine) writes for the same values.
-# Screenshots of each dialog are kept in build/wine-dialog/screenshots.
+# Escape, OK without solids, and the preset list editor; then both dialogs on
+# a display of 144 dpi (150 %). The exchange file rv17.exe writes must equal,
+# byte for byte, what rv17-hatch.exe (the same conversion from a command line,
+# also under Wine) writes for the same values. Screenshots of each dialog are
+# kept in build/wine-dialog/screenshots.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
@@ -102,11 +103,71 @@ starts_with_hd() { [ "$(head -1 "$1" | tr -d '\r')" = "hd" ]; }
 no_red_in() { [ "$(red_pixels "$1")" -eq 0 ]; }
 program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
 
+# white_run SHOT GEOMETRY INDEX: the first and the last index of the run of
+# white pixels through INDEX in a crop of SHOT one pixel wide or high.
+white_run() {
+  convert "$1" -crop "$2" +repage txt:- | awk -v at="$3" '
+    NR > 1 { white[NR - 2] = ($3 == "#FFFFFF") }
+    END {
+      if (!white[at]) { print -1, -1; exit }
+      for (first = at; first > 0 && white[first - 1]; first--) ;
+      for (last = at; white[last + 1]; last++) ;
+      print first, last
+    }'
+}
+# client_area WINDOW SHOT: "left top width height" of the main dialog's client
+# area in SHOT. Its background is white, and neither its lowest rows nor its
+# left margin hold a control, while the frame round it is grey: the lowest
+# white pixel under the middle of the window is on its bottom row, the white
+# run along that row is its width, and the run up the margin its height.
+client_area() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW bottom left right top
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  bottom=$(convert "$2" -crop "1x${HEIGHT}+$((X + WIDTH / 2))+${Y}" +repage txt:- |
+    awk 'NR > 1 && $3 == "#FFFFFF" { row = NR - 2 } END { print row + 0 }')
+  read -r left right < <(white_run "$2" "${WIDTH}x1+${X}+$((Y + bottom))" $((WIDTH / 2)))
+  read -r top _ < <(white_run "$2" "1x${HEIGHT}+$((X + left + 2))+${Y}" "$bottom")
+  echo "$((X + left)) $((Y + top)) $((right - left + 1)) $((bottom - top + 1))"
+}
+# outer_size WINDOW: "width height" of the whole window, frame and caption included.
+outer_size() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$WIDTH $HEIGHT"
+}
+# size_is "WIDTH HEIGHT" EXPECTED_WIDTH EXPECTED_HEIGHT TOLERANCE
+size_is() {
+  local width height
+  read -r width height <<<"$1"
+  if [ $((width - $2)) -ge $((-$4)) ] && [ $((width - $2)) -le "$4" ] &&
+    [ $((height - $3)) -ge $((-$4)) ] && [ $((height - $3)) -le "$4" ]; then return 0; fi
+  echo "  measured ${width}x${height}"
+  return 1
+}
+# text_height SHOT "LEFT TOP" DPI: the height of the dark pixels (the text) of
+# the interval label, the dialog's first row, seen through a box of 88 x 26
+# designed pixels that holds only that label.
+text_height() {
+  local left top
+  read -r left top <<<"$2"
+  convert "$1" -crop "$((88 * $3 / 96))x$((26 * $3 / 96))+$((left + 4 * $3 / 96))+$((top + 6 * $3 / 96))" \
+    +repage -colorspace Gray -threshold 50% txt:- |
+    awk -F'[,:]' 'NR > 1 && /#000000/ { y = $2 + 0; if (first == "") first = y; last = y }
+      END { print (first == "" ? 0 : last - first + 1) }'
+}
+
 echo "== 1: OK with the defaults (no settings file yet)"
 cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
 start_program
 stable_screenshot "$shots/1-main-defaults.png"
 check "no red status at start" no_red_in "$shots/1-main-defaults.png"
+read -r client_left client_top client_width client_height < <(client_area "$MAIN" "$shots/1-main-defaults.png")
+check "at 96 dpi the main dialog's client area is 543x243" size_is "$client_width $client_height" 543 243 0
+# Both dialogs have the same fixed frame and caption: the editor's client
+# area is its outer size less the main dialog's frame.
+read -r outer_width outer_height < <(outer_size "$MAIN")
+frame_width=$((outer_width - client_width)) frame_height=$((outer_height - client_height))
+text_height_96=$(text_height "$shots/1-main-defaults.png" "$client_left $client_top" 96)
 # Enter presses OK even while the notes panel has the focus. The panel shows
 # its last lines after Ctrl+End only if the click gave it the focus.
 click_notes_panel
@@ -173,6 +234,9 @@ EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | 
 check "the editor opens" [ -n "$EDITOR" ]
 xdotool windowfocus --sync "$EDITOR" || true
 stable_screenshot "$shots/5-editor.png"
+read -r outer_width outer_height < <(outer_size "$EDITOR")
+check "at 96 dpi the editor's client area is 266x257" \
+  size_is "$((outer_width - frame_width)) $((outer_height - frame_height))" 266 257 0
 press End shift+Home
 xdotool type --delay 50 "7.5"
 press alt+a
@@ -218,6 +282,42 @@ start_program
 press Escape
 wait_for_end
 check "the settings file is written beside the program in the long folder" settings_line_count
+
+echo "== 8: both dialogs at 144 dpi (150 %)"
+# The display density of programs started from now on; the server reads it
+# when it starts again.
+for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+  timeout 120 wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+done
+timeout 120 wineserver -w
+folder="$out/144 dpi"
+mkdir -p "$folder"
+cp "$exe" "$folder/rv17.exe"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+start_program
+stable_screenshot "$shots/8-main-144dpi.png"
+read -r client_left client_top client_width client_height < <(client_area "$MAIN" "$shots/8-main-144dpi.png")
+check "at 144 dpi the main dialog's client area is 815x365" size_is "$client_width $client_height" 815 365 1
+read -r outer_width outer_height < <(outer_size "$MAIN")
+frame_width=$((outer_width - client_width)) frame_height=$((outer_height - client_height))
+text_height_144=$(text_height "$shots/8-main-144dpi.png" "$client_left $client_top" 144)
+echo "  text row: ${text_height_96} pixels high at 96 dpi, ${text_height_144} at 144 dpi"
+check "at 144 dpi the text is half as high again as at 96 dpi" \
+  [ $((text_height_144 * 100)) -ge $((text_height_96 * 130)) -a $((text_height_144 * 100)) -le $((text_height_96 * 170)) ]
+press Tab space
+EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | head -1)
+check "the editor opens at 144 dpi" [ -n "$EDITOR" ]
+xdotool windowfocus --sync "$EDITOR" || true
+stable_screenshot "$shots/8-editor-144dpi.png"
+read -r outer_width outer_height < <(outer_size "$EDITOR")
+check "at 144 dpi the editor's client area is 399x386" \
+  size_is "$((outer_width - frame_width)) $((outer_height - frame_height))" 399 386 1
+press Escape
+check "the editor closes with Escape" wait_until 30 editor_hidden
+xdotool windowfocus --sync "$MAIN"
+press Escape
+wait_for_end
+check "the position is stored in screen pixels at 144 dpi too" settings_are 1 2 "100,100"
 
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then

@@ -31,7 +31,8 @@ struct ScreenPosition {
     friend bool operator==(const ScreenPosition&, const ScreenPosition&) = default;
 };
 
-// Pixels within a window's client area.
+// Pixels within a window's client area, as designed for a 96-dpi display; the
+// Win32 toolkit scales them to the dpi of the monitor (ui/DisplayScale.h).
 struct Bounds {
     int left = 0;
     int top = 0;
@@ -58,7 +59,7 @@ struct ControlDesign {
     Bounds bounds;
     int tabOrder = kNoTabStop;
     std::string caption;     // Shift-JIS; "&" marks the access key of buttons
-    int fontHeight = 13;     // pixels
+    int fontHeight = 13;     // pixels at 96 dpi
     bool isDefault = false;  // pressed by Enter
     bool isCancel = false;   // pressed by Escape
     bool imeDisabled = false;

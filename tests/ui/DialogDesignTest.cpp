@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ui/DisplayScale.h"
 #include "ui/InterfaceTexts.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -78,6 +79,31 @@ TEST(DialogDesign, PresetEditorLayout) {
     EXPECT_TRUE(Named(d, "Button6").isDefault);
     EXPECT_TRUE(Named(d, "Button7").isCancel);
     EXPECT_EQ(Named(d, "Button7").caption, "\xB7\xAC\xDD\xBE\xD9(&N)");
+}
+
+// On a denser display each designed value is scaled on its own and rounded
+// once, halves up; at 96 dpi the designs are laid out exactly as drawn.
+TEST(DialogDesign, LayoutsScaleWithTheDisplayDpi) {
+    const ui::WindowDesign main = ui::ScaledDesign(TForm1::Design(), 144);
+    EXPECT_EQ(main.clientWidth, 815);
+    EXPECT_EQ(main.clientHeight, 365);
+    EXPECT_EQ(main.position, TForm1::Design().position) << "a place on the screen is not a size";
+    EXPECT_EQ(Row(Named(main, "Memo1")), "Memo1 516 0 290 350 - 20");
+    EXPECT_EQ(Row(Named(main, "Button3")), "Button3 324 11 86 33 1 18");
+    const ui::WindowDesign editor = ui::ScaledDesign(TForm2::Design(), 144);
+    EXPECT_EQ(editor.clientWidth, 399);
+    EXPECT_EQ(editor.clientHeight, 386);
+    EXPECT_EQ(Row(Named(editor, "ListBox1")), "ListBox1 12 48 254 326 1 20");
+    const ui::WindowDesign at125 = ui::ScaledDesign(TForm1::Design(), 120);
+    EXPECT_EQ(at125.clientWidth, 679);
+    EXPECT_EQ(at125.clientHeight, 304);
+    EXPECT_EQ(Row(Named(at125, "Label2")), "Label2 10 15 105 16 - 16");
+    for (const ui::WindowDesign& design : {TForm1::Design(), TForm2::Design()}) {
+        const ui::WindowDesign same = ui::ScaledDesign(design, ui::kDesignDpi);
+        EXPECT_EQ(same.clientWidth, design.clientWidth);
+        EXPECT_EQ(same.clientHeight, design.clientHeight);
+        EXPECT_EQ(Rows(same), Rows(design));
+    }
 }
 
 }  // namespace

@@ -10,9 +10,11 @@
 #include <climits>
 #include <stdexcept>
 
+#include "ui/DisplayScale.h"
 #include "ui/win32/ScreenPlacement.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Application.h"
+#include "ui/win32/WindowDpi.h"
 
 namespace rv17 {
 
@@ -140,7 +142,10 @@ void FitComboBox(HWND combo, int designedHeight, int fontHeight) {
 
 Win32Window::Win32Window(Win32Application& application, const ui::WindowDesign& design, HWND owner,
                          HICON icon, HICON smallIcon)
-    : application_(application), fontName_(ShiftJisToWide(design.fontName)) {
+    : application_(application),
+      design_(design),
+      dpi_(ui::kDesignDpi),
+      fontName_(ShiftJisToWide(design.fontName)) {
     // The main dialog has a single fixed border with the program's icon and a
     // minimise box; the editor a dialog frame with only the close box.
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS |
@@ -150,6 +155,7 @@ Win32Window::Win32Window(Win32Application& application, const ui::WindowDesign& 
         ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
         owner, DialogProcedure, reinterpret_cast<LPARAM>(this));
     if (!handle_) throw std::runtime_error("cannot create a dialog window");
+    LeaveDpiChangesToWindow(handle_);
     if (!owner)
         ::SetWindowLongPtrW(handle_, GWL_EXSTYLE,
                             ::GetWindowLongPtrW(handle_, GWL_EXSTYLE) | WS_EX_APPWINDOW);
@@ -166,10 +172,13 @@ Win32Window::Win32Window(Win32Application& application, const ui::WindowDesign& 
         ::SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 
     SetCaption(design.caption);
-    SetClientSize(design.clientWidth, design.clientHeight);
+    // Placed first, because the monitor it stands on decides the dpi.
     ::SetWindowPos(handle_, nullptr, design.position.left, design.position.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CreateControls(design);
+    dpi_ = WindowDpi(handle_);
+    const ui::WindowDesign scaled = ui::ScaledDesign(design_, dpi_);
+    SetClientSize(scaled.clientWidth, scaled.clientHeight);
+    CreateControls(scaled);
 }
 
 Win32Window::~Win32Window() {
@@ -205,23 +214,25 @@ HFONT Win32Window::FontOfHeight(int height) {
     return font;
 }
 
-void Win32Window::CreateControls(const ui::WindowDesign& design) {
+void Win32Window::CreateControls(const ui::WindowDesign& scaled) {
     // Creation order is z-order, and z-order is the order in which Tab visits
     // the controls; those outside the tab order come last.
-    std::vector<const ui::ControlDesign*> ordered;
-    for (const auto& control : design.controls) ordered.push_back(&control);
-    std::stable_sort(ordered.begin(), ordered.end(), [](const auto* a, const auto* b) {
-        const int orderA = a->tabOrder == ui::kNoTabStop ? INT_MAX : a->tabOrder;
-        const int orderB = b->tabOrder == ui::kNoTabStop ? INT_MAX : b->tabOrder;
-        return orderA < orderB;
-    });
+    std::vector<std::size_t> ordered;
+    for (std::size_t i = 0; i < scaled.controls.size(); ++i) ordered.push_back(i);
+    const auto tabRank = [&scaled](std::size_t index) {
+        const int order = scaled.controls[index].tabOrder;
+        return order == ui::kNoTabStop ? INT_MAX : order;
+    };
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [&tabRank](std::size_t a, std::size_t b) { return tabRank(a) < tabRank(b); });
     for (std::size_t i = 0; i < ordered.size(); ++i)
-        CreateControl(*ordered[i], kFirstControlId + static_cast<int>(i));
+        CreateControl(scaled, ordered[i], kFirstControlId + static_cast<int>(i));
     if (defaultButton_)
         ::SendMessageW(handle_, DM_SETDEFID, ::GetDlgCtrlID(defaultButton_->Handle()), 0);
 }
 
-void Win32Window::CreateControl(const ui::ControlDesign& design, int id) {
+void Win32Window::CreateControl(const ui::WindowDesign& scaled, std::size_t index, int id) {
+    const ui::ControlDesign& design = scaled.controls[index];
     const NativeKind native = NativeKindOf(design);
     const bool tabStop = native.canTabStop && design.tabOrder != ui::kNoTabStop;
     const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (tabStop ? WS_TABSTOP : 0);
@@ -235,30 +246,68 @@ void Win32Window::CreateControl(const ui::ControlDesign& design, int id) {
                    FALSE);
 
     std::unique_ptr<NativeControl> control = WrapControl(*this, design.kind, handle);
-    switch (design.kind) {
-        case ui::ControlKind::Label:
-            static_cast<Win32Label&>(*control).FitToText();
-            break;
-        case ui::ControlKind::EditableComboBox:
-        case ui::ControlKind::DropDownList:
-            FitComboBox(handle, design.bounds.height, design.fontHeight);
-            break;
-        case ui::ControlKind::ListBox:
-            ::SendMessageW(handle, LB_SETITEMHEIGHT, 0, design.fontHeight);
-            break;
-        case ui::ControlKind::Memo:
-            controlBackgrounds_[handle] = ToColorRef(design.background);
-            controlBrushes_[handle] = ::CreateSolidBrush(ToColorRef(design.background));
-            break;
-        default:
-            break;
+    FitControl(design, *control);
+    if (design.kind == ui::ControlKind::Memo) {
+        controlBackgrounds_[handle] = ToColorRef(design.background);
+        controlBrushes_[handle] = ::CreateSolidBrush(ToColorRef(design.background));
     }
     if (design.imeDisabled) DisableInputMethod(handle);
     if (design.kind == ui::ControlKind::Button) {
         if (design.isDefault) defaultButton_ = control.get();
         if (design.isCancel) cancelButton_ = control.get();
     }
-    controls_.push_back({design.name, std::move(control)});
+    controls_.push_back({design.name, index, std::move(control)});
+}
+
+// What a control's window does not follow from its bounds and font alone.
+void Win32Window::FitControl(const ui::ControlDesign& scaled, NativeControl& control) {
+    switch (scaled.kind) {
+        case ui::ControlKind::Label:
+            static_cast<Win32Label&>(control).FitToText();
+            break;
+        case ui::ControlKind::EditableComboBox:
+        case ui::ControlKind::DropDownList:
+            FitComboBox(control.Handle(), scaled.bounds.height, scaled.fontHeight);
+            break;
+        case ui::ControlKind::ListBox:
+            ::SendMessageW(control.Handle(), LB_SETITEMHEIGHT, 0, scaled.fontHeight);
+            break;
+        default:
+            break;
+    }
+}
+
+void Win32Window::LayOut() {
+    // Always from the 96-dpi design, so that moving between monitors back and
+    // forth never accumulates rounding.
+    const ui::WindowDesign scaled = ui::ScaledDesign(design_, dpi_);
+    for (NamedControl& entry : controls_) {
+        const ui::ControlDesign& design = scaled.controls[entry.designIndex];
+        HWND handle = entry.control->Handle();
+        ::SetWindowPos(handle, nullptr, design.bounds.left, design.bounds.top, design.bounds.width,
+                       design.bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SendMessageW(handle, WM_SETFONT,
+                       reinterpret_cast<WPARAM>(FontOfHeight(design.fontHeight)), FALSE);
+        FitControl(design, *entry.control);
+    }
+    SetClientSize(scaled.clientWidth, scaled.clientHeight);
+}
+
+void Win32Window::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    // The suggested rectangle keeps the window under the pointer that drags it
+    // onto the other monitor; its size comes from WM_GETDPISCALEDSIZE where the
+    // system asks, and the exact client size is set again after the layout.
+    ::SetWindowPos(handle_, nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut();
+    ::RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool Win32Window::ScaledOuterSize(int dpi, SIZE& size) const {
+    return OuterSizeAtDpi(handle_, ui::ScaleForDpi(design_.clientWidth, dpi),
+                          ui::ScaleForDpi(design_.clientHeight, dpi), dpi, size);
 }
 
 template <class Wanted>
@@ -358,6 +407,12 @@ void Win32Window::Show() {
     if (open_) return;
     if (onShow_) onShow_();
     PlaceWithinReach();
+    // Moved while hidden, the window may stand on a monitor of another density.
+    const int dpi = WindowDpi(handle_);
+    if (dpi != dpi_) {
+        dpi_ = dpi;
+        LayOut();
+    }
     ::ShowWindow(handle_, SW_SHOWNORMAL);
     ::SetForegroundWindow(handle_);
     open_ = true;
@@ -442,6 +497,18 @@ INT_PTR Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<INT_PTR>(backgroundBrush_);
         case WM_CTLCOLORSTATIC:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_GETDPISCALEDSIZE: {
+            // The outer size for the new dpi, so that the client area comes out
+            // as the design scaled rather than as the whole window scaled.
+            SIZE size{};
+            if (!ScaledOuterSize(static_cast<int>(wParam), size)) return FALSE;
+            *reinterpret_cast<SIZE*>(lParam) = size;
+            ::SetWindowLongPtrW(handle_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         case WM_NCDESTROY:
             open_ = false;
             handle_ = nullptr;

@@ -1,6 +1,6 @@
 // A dialog window built from a WindowDesign: an empty Win32 dialog sized to the
 // designed client area, with its controls created at their designed pixel
-// positions in tab order.
+// positions in tab order, all scaled to the dpi of the monitor it stands on.
 #pragma once
 
 #include <windows.h>
@@ -56,6 +56,7 @@ public:
 private:
     struct NamedControl {
         std::string name;
+        std::size_t designIndex = 0;  // in design_.controls
         std::unique_ptr<NativeControl> control;
     };
 
@@ -67,8 +68,13 @@ private:
     void ClickButton(NativeControl* button);
 
     void MoveFocusTo(HWND control) override;
-    void CreateControls(const ui::WindowDesign& design);
-    void CreateControl(const ui::ControlDesign& design, int id);
+    void CreateControls(const ui::WindowDesign& scaled);
+    void CreateControl(const ui::WindowDesign& scaled, std::size_t index, int id);
+    void FitControl(const ui::ControlDesign& scaled, NativeControl& control);
+    // Places every control and sizes the client area for dpi_.
+    void LayOut();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    bool ScaledOuterSize(int dpi, SIZE& size) const;
     HFONT FontOfHeight(int height);
     void SetClientSize(int width, int height);
     void PlaceWithinReach();
@@ -78,6 +84,9 @@ private:
     Wanted& Named(std::string_view name, const char* kindName);
 
     Win32Application& application_;
+    // The design in 96-dpi pixels, and the dpi the window is laid out for.
+    ui::WindowDesign design_;
+    int dpi_;
     HWND handle_ = nullptr;
     std::wstring fontName_;
     std::map<int, HFONT> fonts_;

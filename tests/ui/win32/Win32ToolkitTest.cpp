@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/DisplayScale.h"
 #include "ui/win32/ScreenPlacement.h"
 #include "ui/win32/Win32Controls.h"
 #include "ui/win32/Win32Toolkit.h"
@@ -76,6 +77,7 @@ protected:
     std::unique_ptr<ui::Application> application = ui::win32::CreateWin32Application();
     std::unique_ptr<ui::Window> window = application->CreateDialogWindow(TestDesign());
     HWND Dialog() { return ::GetParent(HandleOf(window->ButtonNamed("Button1"))); }
+    void ExpectLayoutFor(int dpi);
 };
 
 TEST_F(Win32ToolkitTest, WindowHasTheDesignedClientSizeCaptionAndFrame) {
@@ -91,8 +93,19 @@ TEST_F(Win32ToolkitTest, WindowHasTheDesignedClientSizeCaptionAndFrame) {
     EXPECT_FALSE(style & WS_THICKFRAME) << "the dialog must not be resizable";
 }
 
-TEST_F(Win32ToolkitTest, ControlsStandAtTheirDesignedPixels) {
-    for (const ui::ControlDesign& control : TestDesign().controls) {
+TEST_F(Win32ToolkitTest, ControlsStandAtTheirDesignedPixels) { ExpectLayoutFor(ui::kDesignDpi); }
+
+// Every control at its designed bounds and font height scaled to `dpi`, in a
+// client area of the designed size scaled.
+void Win32ToolkitTest::ExpectLayoutFor(int dpi) {
+    RECT client{};
+    ::GetClientRect(Dialog(), &client);
+    EXPECT_EQ(client.right, ui::ScaleForDpi(400, dpi));
+    EXPECT_EQ(client.bottom, ui::ScaleForDpi(260, dpi));
+    for (const ui::ControlDesign& designed : TestDesign().controls) {
+        ui::ControlDesign control = designed;
+        control.bounds = ui::ScaleForDpi(designed.bounds, dpi);
+        control.fontHeight = ui::ScaleForDpi(designed.fontHeight, dpi);
         SCOPED_TRACE(control.name);
         HWND handle = nullptr;
         switch (control.kind) {
@@ -128,7 +141,31 @@ TEST_F(Win32ToolkitTest, ControlsStandAtTheirDesignedPixels) {
             EXPECT_EQ(rect.right - rect.left, control.bounds.width);
         }
         EXPECT_EQ(rect.bottom - rect.top, control.bounds.height);
+        LOGFONTW font{};
+        ::GetObjectW(reinterpret_cast<HGDIOBJ>(::SendMessageW(handle, WM_GETFONT, 0, 0)),
+                     sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -control.fontHeight);
     }
+}
+
+TEST_F(Win32ToolkitTest, DpiChangeLaysTheWindowOutAgainFromTheDesign) {
+    // As Windows reports a drag onto a monitor at 150 % and back: the new dpi
+    // and the rectangle it suggests, whose top-left the window takes.
+    const auto changeDpi = [this](int dpi, RECT suggested) {
+        ::SendMessageW(Dialog(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
+    };
+    window->LabelNamed("Label1").SetText(kInterval + kInterval);
+    changeDpi(144, {300, 200, 900, 600});
+    EXPECT_EQ(window->Position(), (ui::ScreenPosition{300, 200}));
+    ExpectLayoutFor(144);
+    const RECT label = ClientRectOf(HandleOf(window->LabelNamed("Label1")));
+    changeDpi(96, {250, 150, 650, 450});
+    EXPECT_EQ(window->Position(), (ui::ScreenPosition{250, 150}));
+    ExpectLayoutFor(96);
+    const RECT labelAt96 = ClientRectOf(HandleOf(window->LabelNamed("Label1")));
+    EXPECT_GT(label.right - label.left, labelAt96.right - labelAt96.left)
+        << "a label fits its text in the larger font";
 }
 
 TEST_F(Win32ToolkitTest, LabelGrowsWithItsText) {
