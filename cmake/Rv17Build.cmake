@@ -13,7 +13,7 @@ endif()
 
 add_library(rv17_warnings INTERFACE)
 if(RV17_COMPILER_FRONT_END STREQUAL "GNU")
-  target_compile_options(rv17_warnings INTERFACE -Wall -Wextra -Wpedantic
+  target_compile_options(rv17_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
     $<$<BOOL:${RV17_WERROR}>:-Werror>
     # GCC 12 reports overlapping copies inside std::string at -O3 that cannot happen
     # (a known false positive of that version); later versions are checked in full.

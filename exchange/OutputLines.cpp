@@ -22,7 +22,9 @@ void OutputLines::Append(std::string_view line) {
 
 std::string_view OutputLines::Line(std::size_t index) const noexcept {
     const std::uint64_t position = positions_[index];
-    const unsigned char* slot = chunks_[position >> 20].get() + (position & (kChunkBytes - 1));
+    // A chunk number fits a size_t: the chunks it counts are all in memory.
+    const auto chunk = static_cast<std::size_t>(position >> 20);
+    const unsigned char* slot = chunks_[chunk].get() + (position & (kChunkBytes - 1));
     return {reinterpret_cast<const char*>(slot + 1), slot[0]};
 }
 

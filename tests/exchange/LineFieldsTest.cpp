@@ -77,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "b",
                 {"a\x81\x40"
                  "b"}}),
-    [](const testing::TestParamInfo<CutCase>& info) {
-        return "Case" + std::to_string(info.index);
+    [](const testing::TestParamInfo<CutCase>& testCase) {
+        return "Case" + std::to_string(testCase.index);
     });
 
 std::string NumberedFields(int count) {

@@ -298,8 +298,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SolidCase{"sl 0 0 0 1e-9 5 5", K::TriangleSolid, {0, 0, 0, 1e-9, 5, 5}},
                     SolidCase{"sl 0 0 5 0 5 5 1e-11 0", K::TriangleSolid, {0, 0, 5, 0, 5, 5}},
                     SolidCase{"sl 0 0 5 0 5 5 1e-9 0", K::QuadSolid, {0, 0, 5, 0, 5, 5, 1e-9, 0}}),
-    [](const testing::TestParamInfo<SolidCase>& info) {
-        return "Case" + std::to_string(info.index);
+    [](const testing::TestParamInfo<SolidCase>& testCase) {
+        return "Case" + std::to_string(testCase.index);
     });
 
 TEST(LineRules, CircularAndRingSolidsTakeTheirNumbers) {

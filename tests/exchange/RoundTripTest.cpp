@@ -613,8 +613,8 @@ INSTANTIATE_TEST_SUITE_P(
         HandwrittenCase{"degenerate figures keep their attribute lines",
                         {"lc4", "z2", "5 5 5 5", "ci 1 1 0", "pt 1 2 0 7 12"},
                         "hd\r\nlg0\r\nly0\r\nlc4\r\nlt1\r\npn1\r\npt 1 2 1 7 -3\r\n"}),
-    [](const ::testing::TestParamInfo<HandwrittenCase>& info) {
-        return "Case" + std::to_string(info.index);
+    [](const ::testing::TestParamInfo<HandwrittenCase>& testCase) {
+        return "Case" + std::to_string(testCase.index);
     });
 
 }  // namespace

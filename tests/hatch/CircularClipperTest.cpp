@@ -196,7 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
         CurvedCase{"TangentCornerOfArcZero", Circle(-1, 10, 1, 0, 0, 0), 90, {5, 0}, 1, {}},
         CurvedCase{"ZeroFlatnessIsNotHatched", Circle(1, 10, 0, 0, 0, 0), 0, {0, 0}, 0, {}},
         CurvedCase{"NegativeFlatnessIsNotHatched", Circle(1, 10, -1, 0, 0, 0), 0, {0, 0}, 0, {}}),
-    [](const testing::TestParamInfo<CurvedCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CurvedCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 INSTANTIATE_TEST_SUITE_P(
     Rings, CurvedClip,
@@ -265,7 +267,9 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    {}},
         CurvedCase{"RingOfZeroFlatness", Ring(Shape::Ring, 10, 0, 0, 0, 5), 0, {0, 0}, 0, {}}),
-    [](const testing::TestParamInfo<CurvedCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CurvedCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(CurvedOutline, EntriesPerSolidMode) {
     struct OutlineCase {

@@ -79,7 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 {10, 0},
                                 {11, 0}},
                                10}),
-    [](const testing::TestParamInfo<DedupeCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DedupeCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(CrossingList, SortsAlongTheHatchDirection) {
     struct SortCase {

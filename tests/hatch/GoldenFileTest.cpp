@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
                     GoldenCase{"circles", HatchSettings{"2", "90", 0, 0, "-1", false, false}},
                     GoldenCase{"rings", HatchSettings{"2", "30", 12, 0, "-1", true, true}},
                     GoldenCase{"writeback", HatchSettings{"4", "0", 0, -1, "-1", false, false}}),
-    [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<GoldenCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 }  // namespace
 

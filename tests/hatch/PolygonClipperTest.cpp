@@ -113,7 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {1, 5},
                     2,
                     {{5, 5, 10, 5}}}),
-    [](const testing::TestParamInfo<PolygonCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PolygonCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(PolygonClip, ClockwiseAndCounterClockwiseCornersCutAlike) {
     for (const double angle : {0.0, 17.0, 90.0, 133.0}) {

@@ -113,7 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   {4, 5, 3},
                   {false, false, false}}),
-    [](const testing::TestParamInfo<OrderCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<OrderCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 // The pieces of a conversion, ordered by position so that sweeps in another
 // order compare equal.
@@ -223,7 +225,9 @@ INSTANTIATE_TEST_SUITE_P(
                    10},
         BoundsCase{"NegativeRadius", "sc 0 0 -4 2 0 0 0 1\n", -8, -8, 8, 8},
         BoundsCase{"MixedKinds", "sc 100 0 1 1 0 0 0 1\nsl 0 0 1 0 0 1\n", 0, -1, 101, 1}),
-    [](const testing::TestParamInfo<BoundsCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BoundsCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(Bounds, TheTangentCornerBeyondTheSquareIsHatched) {
     // Lines above y = 10 reach only the corner's part of the solid.
@@ -322,7 +326,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionOutcome::SweepTooLarge},
         RefusalCase{"AngleSoLargeThatLinesHaveNoDirection", kSmall, With("1", "0", "1e300"),
                     ConversionOutcome::SweepTooLarge}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusalCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(Refusals, ATooLargeSweepWritesNothing) {
     TestFolder folder;

@@ -68,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ValuesCase{"SxfEntries",
                                {"--colour", "265", "--line-type", "50", "--recolour-sxf"},
                                HatchSettings{"1", "0", 265, 50, "-1", false, true}}),
-    [](const testing::TestParamInfo<ValuesCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ValuesCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(ToolOutputFile, OutputLeavesTheInputAlone) {
     TestFolder folder;
@@ -222,7 +224,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--settings", "@/none.dat"},
                     kExitFileError,
                     {"cannot read settings '@/none.dat': ", kMissingReason}}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FailureCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(ToolFailures, AnUnreadableFileNamesThePathAndTheReason) {
     TestFolder folder;

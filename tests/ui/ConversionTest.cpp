@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionCase{"WidthThatIsNoNumber",
                                    [](HeadlessWindow& w) { w.Type("ComboBox5", "thin"); },
                                    HatchSettings{"1", "0", 0, 0, "thin", false, false}}),
-    [](const testing::TestParamInfo<ConversionCase>& info) {
-        return std::string(info.param.name);
+    [](const testing::TestParamInfo<ConversionCase>& testCase) {
+        return std::string(testCase.param.name);
     });
 
 TEST(Conversion, TheExchangeFileIsWrittenBeforeTheSettingsAreSaved) {

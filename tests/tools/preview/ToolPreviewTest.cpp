@@ -106,7 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NoSolids", "0 0 10 0\r\n", {}, kExitNoSolids},
         RefusalCase{"IntervalOutOfRange", "sl 0 0 10 0 5 8\r\n", {"--interval", "0"}, kExitUsage},
         RefusalCase{"SweepTooLarge", "sl 0 0 10 0 5 1E9\r\n", {"--interval", "0.01"}, kExitUsage}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusalCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(ToolPreview, UnwritablePictureFailsAfterTheConversionWasSaved) {
     TestFolder folder;

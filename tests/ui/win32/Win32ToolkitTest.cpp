@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"EnterInListBox", "ListBox1", WM_KEYDOWN, VK_RETURN, 0, "Button1"},
                       KeyCase{"AltY", "Edit1", WM_SYSCHAR, 'y', kAltDown, "Button1"},
                       KeyCase{"AltN", "Memo1", WM_SYSCHAR, 'n', kAltDown, "Button2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(Win32ToolkitTest, CloseBoxClosesWithoutPressingCancel) {
     bool cancelPressed = false;
