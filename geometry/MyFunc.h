@@ -6,7 +6,7 @@
 #include "geometry/GeometryTolerance.h"
 #include "geometry/Intersections.h"
 #include "geometry/PlanePoint.h"
-#include "geometry/PolygonTest.h"
+#include "geometry/PointInPolygon.h"
 #include "geometry/TextConversions.h"
 #include "geometry/Trigonometry.h"
 

@@ -22,8 +22,6 @@ constexpr PlanePoint PointDifference(PlanePoint a, PlanePoint b) noexcept {
     return {a.X - b.X, a.Y - b.Y};
 }
 
-constexpr PlanePoint ScaleVector(PlanePoint v, double s) noexcept { return {s * v.X, s * v.Y}; }
-
 // The vector from (x1, y1) to (x2, y2).
 constexpr PlanePoint VectorFromTo(double x1, double y1, double x2, double y2) noexcept {
     return {x2 - x1, y2 - y1};

@@ -28,7 +28,6 @@ public:
     int Count() const noexcept { return count_; }
     const double* X() const noexcept { return x_; }
     const double* Y() const noexcept { return y_; }
-    PlanePoint At(int i) const noexcept { return {x_[i], y_[i]}; }
 
 private:
     // cos and sin of -a and of +a, taken once per run; each rotation uses them

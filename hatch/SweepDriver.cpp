@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "geometry/Intersections.h"
-#include "geometry/PolygonTest.h"
+#include "geometry/PointInPolygon.h"
 #include "hatch/CircularClipper.h"
 #include "hatch/PolygonClipper.h"
 #include "hatch/SweepIndex.h"

@@ -12,7 +12,7 @@
 
 #include "exchange/EntityStore.h"
 #include "exchange/ExchangeReader.h"
-#include "geometry/PolygonTest.h"
+#include "geometry/PointInPolygon.h"
 #include "hatch/ClipContext.h"
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchLine.h"
