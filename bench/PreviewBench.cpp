@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "exchange/JwwGaibu.h"
+#include "geometry/Pi.h"
 #include "tools/preview/ConvertedDrawing.h"
 #include "tools/preview/SvgPreview.h"
 
@@ -38,7 +39,7 @@ std::unique_ptr<EntityStore> ConvertedDrawingWithHatch() {
     ResetCurrentAttributes(*store);
     AppendOutputLine(*store, "hd");
     WriteBackEntities(*store);
-    const double slope = std::tan(30.0 * 3.14159265358979323846 / 180.0);
+    const double slope = std::tan(30.0 * kPi / 180.0);
     for (int i = 0; i < kSolids; ++i) {
         const auto& quad = store->quadSolids[static_cast<std::size_t>(i)];
         for (int k = 0; k < kSegmentsPerSolid; ++k) {

@@ -2,17 +2,15 @@
 #include "geometry/Ellipse.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "geometry/Angles.h"
 #include "geometry/Intersections.h"
+#include "geometry/Pi.h"
 #include "geometry/Trigonometry.h"
 
 namespace rv17 {
 
 namespace {
-
-constexpr double kHalfPi = std::numbers::pi / 2.0;
 
 // Length of the tangent stretch that fixes each tangent's direction; the two
 // tangents are intersected as unbounded lines, so any length serves.

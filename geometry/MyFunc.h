@@ -5,6 +5,7 @@
 #include "geometry/Ellipse.h"
 #include "geometry/GeometryTolerance.h"
 #include "geometry/Intersections.h"
+#include "geometry/Pi.h"
 #include "geometry/PlanePoint.h"
 #include "geometry/PointInPolygon.h"
 #include "geometry/TextConversions.h"

@@ -3,19 +3,17 @@
 #include "hatch/CircularClipper.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "geometry/Angles.h"
 #include "geometry/Ellipse.h"
 #include "geometry/Intersections.h"
+#include "geometry/Pi.h"
 #include "geometry/Trigonometry.h"
 
 namespace rv17 {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 constexpr int kChords = 72;
 
 // The flatness at which an edge is cut as a circle rather than an ellipse.
