@@ -54,13 +54,14 @@ bool AngleInSweep(double test, double start, double arc) noexcept {
     return d <= arc + kSweepTolerance;
 }
 
+Rotation RotationBy(double a) noexcept {
+    Rotation rotation;
+    SineCosine(a, rotation.sine, rotation.cosine);
+    return rotation;
+}
+
 PlanePoint RotatePoint(double x, double y, double cx, double cy, double a) noexcept {
-    double s = 0.0;
-    double c = 0.0;
-    SineCosine(a, s, c);
-    const double dx = x - cx;
-    const double dy = y - cy;
-    return {cx + c * dx - s * dy, cy + s * dx + c * dy};
+    return RotatePoint(x, y, cx, cy, RotationBy(a));
 }
 
 double RotatedX(double x, double y, double cx, double cy, double a) noexcept {

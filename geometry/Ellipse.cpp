@@ -19,12 +19,17 @@ constexpr double kTangentLength = 10.0;
 }  // namespace
 
 PlanePoint EllipsePoint(double cx, double cy, double r, double k, double t, double phi) noexcept {
+    return EllipsePoint(cx, cy, r, k, RotationBy(t), phi);
+}
+
+PlanePoint EllipsePoint(double cx, double cy, double r, double k, Rotation tilt,
+                        double phi) noexcept {
     double sine = 0.0;
     double cosine = 0.0;
     SineCosine(phi, sine, cosine);
     const double u = cosine * r;
     const double v = sine * (r * k);
-    const PlanePoint turned = RotatePoint(u, v, 0.0, 0.0, t);
+    const PlanePoint turned = RotatePoint(u, v, 0.0, 0.0, tilt);
     return {turned.X + cx, turned.Y + cy};
 }
 

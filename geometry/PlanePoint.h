@@ -37,6 +37,13 @@ inline double PointDistance(double x1, double y1, double x2, double y2) noexcept
     return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
 }
 
+// Q(d) = Int(d / 1e-8 + 0.5) * 1e-8: d on the 1e-8 grid, which decides whether
+// a difference counts as zero. It is lopsided: Q(d) = 0 exactly for
+// -1.5e-8 < d < 0.5e-8.
+inline double Quantise(double d) noexcept {
+    return std::trunc(d / kQuantiserStep + 0.5) * kQuantiserStep;
+}
+
 // |a - b| <= 1e-8: a difference of exactly the tolerance is still equal.
 inline bool NearlyEqual(double a, double b) noexcept {
     return std::fabs(a - b) <= kCoincidenceTolerance;
