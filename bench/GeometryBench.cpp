@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <numbers>
 #include <random>
 #include <vector>
 
@@ -13,8 +12,6 @@
 namespace rv17 {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 struct Outline {
     std::vector<double> x, y;

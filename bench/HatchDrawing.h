@@ -4,9 +4,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <numbers>
 #include <random>
 #include <string>
+
+#include "geometry/Pi.h"
 
 namespace rv17 {
 
@@ -14,7 +15,7 @@ inline std::string GenerateHatchDrawing(int solids = 10'000, std::uint64_t seed 
     std::mt19937_64 random(seed);
     std::uniform_real_distribution<double> position(0.0, 1000.0);
     std::uniform_real_distribution<double> across(2.0, 30.0);
-    std::uniform_real_distribution<double> turn(0.0, 2.0 * std::numbers::pi);
+    std::uniform_real_distribution<double> turn(0.0, kTwoPi);
     std::uniform_int_distribution<int> kind(0, 9);
     std::string text = "hq\r\nhp1 0 0\r\nlg0\r\nly0\r\nlc2\r\nlt1\r\nlw0\r\n";
     char buffer[32];

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "exchange/JwwGaibu.h"
+#include "geometry/Pi.h"
 #include "tools/preview/ConvertedDrawing.h"
 #include "tools/preview/SvgPreview.h"
 
@@ -45,7 +46,7 @@ BenchConversion ConvertedDrawingWithHatch() {
     AppendOutputLine(*store, "hd");
     WriteBackEntities(*store);
     const std::size_t firstHatchLine = store->outputLines.Count();
-    const double slope = std::tan(30.0 * 3.14159265358979323846 / 180.0);
+    const double slope = std::tan(30.0 * kPi / 180.0);
     for (int i = 0; i < kSolids; ++i) {
         const auto& quad = store->quadSolids[static_cast<std::size_t>(i)];
         for (int k = 0; k < kSegmentsPerSolid; ++k) {

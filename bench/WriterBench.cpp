@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "exchange/JwwGaibu.h"
+#include "geometry/Pi.h"
 
 namespace rv17 {
 
@@ -30,7 +31,7 @@ std::vector<double> FifteenDigitCoordinates() {
 // Coordinates as a sweep at 30 degrees computes them: full 17-digit doubles.
 std::vector<double> SweptCoordinates() {
     std::vector<double> values(kCoordinateTable);
-    const double angle = 30.0 / 180.0 * 3.14159265358979323846;
+    const double angle = 30.0 / 180.0 * kPi;
     double y = -250.0;
     for (std::size_t i = 0; i < values.size(); i += 2) {
         y += 0.7 * std::cos(angle + 1.5707963267948966);

@@ -6,6 +6,7 @@
 #include "exchange/ExchangeWriter.h"
 #include "exchange/LineBuilder.h"
 #include "exchange/TextKeys.h"
+#include "geometry/PlanePoint.h"
 #include "geometry/TextConversions.h"
 
 namespace rv17 {
@@ -136,7 +137,7 @@ double MeasuredLength(double x1, double y1, double x2, double y2) noexcept {
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     const double length = std::sqrt(dx * dx + dy * dy);
-    return std::trunc(length / 1e-8 + 0.5) * 1e-8;
+    return Quantise(length);
 }
 
 }  // namespace rv17

@@ -15,23 +15,17 @@ void ShortText::Assign(std::string_view text) noexcept {
 
 namespace {
 
-template <class Visitor>
-void ForEachKindList(EntityStore& store, Visitor&& visit) {
-    visit(store.lines);
-    visit(store.circles);
-    visit(store.arcs);
-    visit(store.texts);
-    visit(store.points);
-    visit(store.pointExs);
-    visit(store.dimensions);
-    visit(store.blocks);
-    visit(store.solidSegments);
-    visit(store.triangleSolids);
-    visit(store.quadSolids);
-    visit(store.circleSolids);
-    visit(store.seCircleSolids);
-    visit(store.ringSolids);
-    visit(store.constantWidthRingSolids);
+// AllKinds names every kind once, in the order of their numbers.
+template <EntityKind... Kinds>
+constexpr bool NumbersEveryKindInOrder(KindList<Kinds...>) noexcept {
+    int number = 1;
+    const bool inOrder = ((static_cast<int>(Kinds) == number++) && ...);
+    return inOrder && number == static_cast<int>(EntityKind::ConstantWidthRingSolid) + 1;
+}
+static_assert(NumbersEveryKindInOrder(AllKinds{}));
+
+void ReleaseKindLists(EntityStore& store) {
+    ForEachKind(AllKinds{}, [&](auto traits) { traits.List(store).Release(); });
 }
 
 LineRecord DefaultDimensionLine() {
@@ -75,7 +69,7 @@ void InitialiseStore(EntityStore& store) {
     store.pendingDimensionLine = DefaultDimensionLine();
 
     store.EntityOrder.Release();
-    ForEachKindList(store, [](auto& list) { list.Release(); });
+    ReleaseKindLists(store);
     store.outputLines.Release();
 }
 
@@ -87,7 +81,7 @@ void ReleaseStore(EntityStore& store) {
     store.indicatedPoints.fill(IndicatedPoint{false, 0.0, 0.0, 0});
     store.indicatedPointCount = 0;
     store.EntityOrder.Release();
-    ForEachKindList(store, [](auto& list) { list.Release(); });
+    ReleaseKindLists(store);
     store.outputLines.Release();
 }
 
@@ -123,45 +117,14 @@ void ResetCurrentAttributes(EntityStore& store) {
 }
 
 std::size_t EntityCount(const EntityStore& store, EntityKind kind) noexcept {
-    switch (kind) {
-        case EntityKind::Line:
-            return store.lines.Count();
-        case EntityKind::Circle:
-            return store.circles.Count();
-        case EntityKind::Arc:
-            return store.arcs.Count();
-        case EntityKind::Text:
-            return store.texts.Count();
-        case EntityKind::Point:
-            return store.points.Count();
-        case EntityKind::PointEx:
-            return store.pointExs.Count();
-        case EntityKind::Dimension:
-            return store.dimensions.Count();
-        case EntityKind::Block:
-            return store.blocks.Count();
-        case EntityKind::SolidSegment:
-            return store.solidSegments.Count();
-        case EntityKind::TriangleSolid:
-            return store.triangleSolids.Count();
-        case EntityKind::QuadSolid:
-            return store.quadSolids.Count();
-        case EntityKind::CircleSolid:
-            return store.circleSolids.Count();
-        case EntityKind::SeCircleSolid:
-            return store.seCircleSolids.Count();
-        case EntityKind::RingSolid:
-            return store.ringSolids.Count();
-        case EntityKind::ConstantWidthRingSolid:
-            return store.constantWidthRingSolids.Count();
-    }
-    return 0;
+    return VisitKind(
+        AllKinds{}, kind, [&](auto traits) { return traits.List(store).Count(); }, std::size_t{0});
 }
 
 std::int32_t SolidCount(const EntityStore& store) noexcept {
-    return static_cast<std::int32_t>(store.triangleSolids.Count() + store.quadSolids.Count() +
-                                     store.circleSolids.Count() + store.ringSolids.Count() +
-                                     store.constantWidthRingSolids.Count());
+    std::size_t count = 0;
+    ForEachKind(HatchableKinds{}, [&](auto traits) { count += traits.List(store).Count(); });
+    return static_cast<std::int32_t>(count);
 }
 
 }  // namespace rv17

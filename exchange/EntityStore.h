@@ -32,12 +32,6 @@ enum class EntityKind : std::int32_t {
     ConstantWidthRingSolid = 15,
 };
 
-constexpr bool IsHatchableKind(EntityKind kind) noexcept {
-    return kind == EntityKind::TriangleSolid || kind == EntityKind::QuadSolid ||
-           kind == EntityKind::CircleSolid || kind == EntityKind::RingSolid ||
-           kind == EntityKind::ConstantWidthRingSolid;
-}
-
 // A fixed slot of at most 255 bytes of Shift-JIS text inside a record.
 struct ShortText {
     static constexpr std::size_t kMaxBytes = 255;
@@ -258,7 +252,8 @@ struct EntityStore {
     OutputLines outputLines;
 };
 
-// Maps each kind to its record type and its list in the store.
+// Maps each kind to its record type and its list in the store. An object of
+// KindTraits<K> names the kind K where a kind list is walked.
 template <EntityKind K>
 struct KindTraits;
 #define RV17_KIND_TRAITS(kind, Record, member)                                                   \
@@ -284,6 +279,52 @@ RV17_KIND_TRAITS(SeCircleSolid, CircleSolidRecord, seCircleSolids)
 RV17_KIND_TRAITS(RingSolid, RingSolidRecord, ringSolids)
 RV17_KIND_TRAITS(ConstantWidthRingSolid, RingSolidRecord, constantWidthRingSolids)
 #undef RV17_KIND_TRAITS
+
+// A list of kinds, walked at compile time.
+template <EntityKind... Kinds>
+struct KindList {};
+
+using AllKinds = KindList<EntityKind::Line, EntityKind::Circle, EntityKind::Arc, EntityKind::Text,
+                          EntityKind::Point, EntityKind::PointEx, EntityKind::Dimension,
+                          EntityKind::Block, EntityKind::SolidSegment, EntityKind::TriangleSolid,
+                          EntityKind::QuadSolid, EntityKind::CircleSolid, EntityKind::SeCircleSolid,
+                          EntityKind::RingSolid, EntityKind::ConstantWidthRingSolid>;
+
+// The solids that a conversion replaces with hatch lines.
+using HatchableKinds =
+    KindList<EntityKind::TriangleSolid, EntityKind::QuadSolid, EntityKind::CircleSolid,
+             EntityKind::RingSolid, EntityKind::ConstantWidthRingSolid>;
+
+template <EntityKind... Kinds>
+constexpr bool ListHoldsKind(KindList<Kinds...>, EntityKind kind) noexcept {
+    return ((kind == Kinds) || ...);
+}
+
+constexpr bool IsHatchableKind(EntityKind kind) noexcept {
+    return ListHoldsKind(HatchableKinds{}, kind);
+}
+
+// Calls visit(KindTraits<K>{}) for each kind K of the list, in the list's order.
+template <EntityKind... Kinds, class Visitor>
+void ForEachKind(KindList<Kinds...>, Visitor&& visit) {
+    (visit(KindTraits<Kinds>{}), ...);
+}
+
+// Calls visit(KindTraits<K>{}) for the kind K of the list that equals kind;
+// nothing for a kind the list does not hold.
+template <EntityKind... Kinds, class Visitor>
+void VisitKind(KindList<Kinds...>, EntityKind kind, Visitor&& visit) {
+    static_cast<void>(((kind == Kinds ? (visit(KindTraits<Kinds>{}), true) : false) || ...));
+}
+
+// The same, returning what visit returns, or otherwise for a kind the list
+// does not hold.
+template <class Kinds, class Visitor, class Result>
+Result VisitKind(Kinds kinds, EntityKind kind, Visitor&& visit, Result otherwise) {
+    Result result = otherwise;
+    VisitKind(kinds, kind, [&](auto traits) { result = visit(traits); });
+    return result;
+}
 
 // Gives every value of the store its default and empties all lists.
 void InitialiseStore(EntityStore& store);

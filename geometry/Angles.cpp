@@ -2,17 +2,11 @@
 #include "geometry/Angles.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "geometry/Pi.h"
 #include "geometry/Trigonometry.h"
 
 namespace rv17 {
-
-namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-}  // namespace
 
 double RoundToGrid(double x) noexcept {
     const double magnitude = std::trunc(std::fabs(x) / kGridStep + 0.5) * kGridStep;
@@ -27,7 +21,7 @@ double DirectionAngle(double dx, double dy) noexcept {
 }
 
 double DirectionAngleDegrees(double dx, double dy) noexcept {
-    return RoundToGrid(DirectionAngle(dx, dy) * 180.0 / std::numbers::pi);
+    return RoundToGrid(DirectionAngle(dx, dy) * 180.0 / kPi);
 }
 
 double NormalizeDegrees(double degrees) noexcept {
@@ -60,13 +54,14 @@ bool AngleInSweep(double test, double start, double arc) noexcept {
     return d <= arc + kSweepTolerance;
 }
 
+Rotation RotationBy(double a) noexcept {
+    Rotation rotation;
+    SineCosine(a, rotation.sine, rotation.cosine);
+    return rotation;
+}
+
 PlanePoint RotatePoint(double x, double y, double cx, double cy, double a) noexcept {
-    double s = 0.0;
-    double c = 0.0;
-    SineCosine(a, s, c);
-    const double dx = x - cx;
-    const double dy = y - cy;
-    return {cx + c * dx - s * dy, cy + s * dx + c * dy};
+    return RotatePoint(x, y, cx, cy, RotationBy(a));
 }
 
 double RotatedX(double x, double y, double cx, double cy, double a) noexcept {
@@ -90,7 +85,7 @@ double AngleBetweenVectors(PlanePoint a, PlanePoint b) noexcept {
 }
 
 double AngleBetweenVectorsDegrees(PlanePoint a, PlanePoint b) noexcept {
-    return AngleBetweenVectors(a, b) * 180.0 / std::numbers::pi;
+    return AngleBetweenVectors(a, b) * 180.0 / kPi;
 }
 
 bool TurnsCounterClockwise(PlanePoint a, PlanePoint b) noexcept {

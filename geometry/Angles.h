@@ -28,8 +28,29 @@ double NormalizeDegrees(double a) noexcept;
 // more holds every direction.
 bool AngleInSweep(double test, double start, double arc) noexcept;
 
+// The cosine and sine of a turn, worked out once for turning many points by it.
+struct Rotation {
+    double cosine = 1.0;
+    double sine = 0.0;
+};
+
+// The rotation by a, from SineCosine(a).
+Rotation RotationBy(double a) noexcept;
+
 // (x, y) turned about (cx, cy) by a.
 PlanePoint RotatePoint(double x, double y, double cx, double cy, double a) noexcept;
+// The same turn with its cosine and sine given: RotatePoint(x, y, cx, cy, a)
+// is RotatePoint(x, y, cx, cy, RotationBy(a)) to the last bit. Inline, as it
+// sits in the innermost loops of the hatch sweep.
+inline PlanePoint RotatePoint(double x, double y, double cx, double cy,
+                              Rotation rotation) noexcept {
+    const double c = rotation.cosine;
+    const double s = rotation.sine;
+    const double dx = x - cx;
+    const double dy = y - cy;
+    return {cx + c * dx - s * dy, cy + s * dx + c * dy};
+}
+// The X or the Y of RotatePoint.
 double RotatedX(double x, double y, double cx, double cy, double a) noexcept;
 double RotatedY(double x, double y, double cx, double cy, double a) noexcept;
 

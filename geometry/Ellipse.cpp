@@ -2,17 +2,15 @@
 #include "geometry/Ellipse.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "geometry/Angles.h"
 #include "geometry/Intersections.h"
+#include "geometry/Pi.h"
 #include "geometry/Trigonometry.h"
 
 namespace rv17 {
 
 namespace {
-
-constexpr double kHalfPi = std::numbers::pi / 2.0;
 
 // Length of the tangent stretch that fixes each tangent's direction; the two
 // tangents are intersected as unbounded lines, so any length serves.
@@ -21,12 +19,17 @@ constexpr double kTangentLength = 10.0;
 }  // namespace
 
 PlanePoint EllipsePoint(double cx, double cy, double r, double k, double t, double phi) noexcept {
+    return EllipsePoint(cx, cy, r, k, RotationBy(t), phi);
+}
+
+PlanePoint EllipsePoint(double cx, double cy, double r, double k, Rotation tilt,
+                        double phi) noexcept {
     double sine = 0.0;
     double cosine = 0.0;
     SineCosine(phi, sine, cosine);
     const double u = cosine * r;
     const double v = sine * (r * k);
-    const PlanePoint turned = RotatePoint(u, v, 0.0, 0.0, t);
+    const PlanePoint turned = RotatePoint(u, v, 0.0, 0.0, tilt);
     return {turned.X + cx, turned.Y + cy};
 }
 

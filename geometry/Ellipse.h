@@ -3,11 +3,16 @@
 // C + Rot(t) (r cos phi, r k sin phi); a circle is the case k = 1.
 #pragma once
 
+#include "geometry/Angles.h"
 #include "geometry/PlanePoint.h"
 
 namespace rv17 {
 
 PlanePoint EllipsePoint(double cx, double cy, double r, double k, double t, double phi) noexcept;
+// The same point with the tilt's rotation given, for many points of one
+// ellipse: equal to the above with tilt = RotationBy(t), to the last bit.
+PlanePoint EllipsePoint(double cx, double cy, double r, double k, Rotation tilt,
+                        double phi) noexcept;
 
 // Parametric angle of P in [0, 2pi]. A flatness k <= 0 is taken as 1. r is not
 // needed and not used.

@@ -5,11 +5,8 @@
 #include <cmath>
 
 #include "geometry/Angles.h"
-#include "geometry/Trigonometry.h"
 
 namespace rv17 {
-
-double Quantise(double d) noexcept { return std::trunc(d / kQuantiserStep + 0.5) * kQuantiserStep; }
 
 namespace {
 
@@ -23,22 +20,36 @@ bool WithinWidened(double value, double end1, double end2) noexcept {
 
 SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2, double x3,
                                     double y3, double x4, double y4) noexcept {
-    const double d1 = Quantise(x1 - x2);
-    const double d2 = Quantise(x3 - x4);
-    if (d1 == 0.0 && d2 == 0.0) return {};
+    return SegmentIntersection(x1, y1, x2, y2, SlopeInterceptOf(x1, y1, x2, y2), x3, y3, x4, y4);
+}
+
+SlopeIntercept SlopeInterceptOf(double x1, double y1, double x2, double y2) noexcept {
+    SlopeIntercept line;
+    line.vertical = Quantise(x1 - x2) == 0.0;
+    if (!line.vertical) {
+        line.slope = (y2 - y1) / (x2 - x1);
+        line.intercept = y1 - line.slope * x1;
+    }
+    return line;
+}
+
+SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2,
+                                    const SlopeIntercept& first, double x3, double y3, double x4,
+                                    double y4) noexcept {
+    const bool secondVertical = Quantise(x3 - x4) == 0.0;
+    if (first.vertical && secondVertical) return {};
 
     // Lines as y = m x + b. A vertical segment is the line x = its first x; the
     // slope of the other one uses the unquantised differences.
     SegmentCrossing crossing;
-    if (d1 == 0.0) {
+    if (first.vertical) {
         const double m2 = (y4 - y3) / (x4 - x3);
         crossing.point = {x1, (x1 - x3) * m2 + y3};
-    } else if (d2 == 0.0) {
-        const double m1 = (y2 - y1) / (x2 - x1);
-        crossing.point = {x3, (x3 - x1) * m1 + y1};
+    } else if (secondVertical) {
+        crossing.point = {x3, (x3 - x1) * first.slope + y1};
     } else {
-        const double m1 = (y2 - y1) / (x2 - x1);
-        const double b1 = y1 - m1 * x1;
+        const double m1 = first.slope;
+        const double b1 = first.intercept;
         const double m2 = (y4 - y3) / (x4 - x3);
         const double b2 = y3 - m2 * x3;
         if (Quantise(m1 - m2) == 0.0) return {};
@@ -53,12 +64,15 @@ SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2, 
     return crossing;
 }
 
-CurveCrossings LineCircleIntersection(double ax, double ay, double bx, double by, double cx,
-                                      double cy, double r) noexcept {
+namespace {
+
+// LineCircleIntersection for the line through A whose direction h gives the
+// turns into its frame (by -h) and out of it (by h).
+CurveCrossings LineCircleInFrame(double ax, double ay, Rotation toFrame, Rotation fromFrame,
+                                 double cx, double cy, double r) noexcept {
     // In a frame turned by -h the line is horizontal, off above the centre;
     // the crossings lie at +-t from the foot of the perpendicular.
-    const double h = DirectionAngle(bx - ax, by - ay);
-    const double off = RotatedY(ax, ay, cx, cy, -h) - cy;
+    const double off = RotatePoint(ax, ay, cx, cy, toFrame).Y - cy;
     const double o = r * r - off * off;
     const double q = Quantise(o);
     if (q < 0.0) return {};
@@ -73,25 +87,45 @@ CurveCrossings LineCircleIntersection(double ax, double ay, double bx, double by
         t = std::sqrt(o);
         result.count = 2;
     }
-    double s = 0.0;
-    double c = 0.0;
-    SineCosine(h, s, c);
+    const double s = fromFrame.sine;
+    const double c = fromFrame.cosine;
     result.p1 = {cx + c * t - s * off, cy + s * t + c * off};
     result.p2 = {cx + c * -t - s * off, cy + s * -t + c * off};
     return result;
 }
 
+}  // namespace
+
+CurveCrossings LineCircleIntersection(double ax, double ay, double bx, double by, double cx,
+                                      double cy, double r) noexcept {
+    const double h = DirectionAngle(bx - ax, by - ay);
+    return LineCircleInFrame(ax, ay, RotationBy(-h), RotationBy(h), cx, cy, r);
+}
+
+SegmentFrame SegmentFrameOf(double ax, double ay, double bx, double by) noexcept {
+    const double h = DirectionAngle(bx - ax, by - ay);
+    const Rotation toFrame = RotationBy(-h);
+    return {ax, ay, toFrame, RotationBy(h), RotatePoint(bx, by, ax, ay, toFrame).X};
+}
+
 CurveCrossings SegmentCircleIntersection(double ax, double ay, double bx, double by, double cx,
                                          double cy, double r) noexcept {
-    const CurveCrossings line = LineCircleIntersection(ax, ay, bx, by, cx, cy, r);
+    return SegmentCircleIntersection(SegmentFrameOf(ax, ay, bx, by), cx, cy, r);
+}
 
-    // Turned about A by -h the segment runs along +X from ax to B'x.
-    const double h = DirectionAngle(bx - ax, by - ay);
-    const double endX = RotatedX(bx, by, ax, ay, -h);
+CurveCrossings SegmentCircleIntersection(const SegmentFrame& segment, double cx, double cy,
+                                         double r) noexcept {
+    const double ax = segment.ax;
+    const double ay = segment.ay;
+    const CurveCrossings line =
+        LineCircleInFrame(ax, ay, segment.toFrame, segment.fromFrame, cx, cy, r);
+
+    // Turned about A into the frame the segment runs along +X from ax to endAlong.
     CurveCrossings result;
     const auto take = [&](PlanePoint p) noexcept {
-        const double along = RotatedX(p.X, p.Y, ax, ay, -h);
-        if (ax - kCircleExtentTolerance <= along && along <= endX + kCircleExtentTolerance) {
+        const double along = RotatePoint(p.X, p.Y, ax, ay, segment.toFrame).X;
+        if (ax - kCircleExtentTolerance <= along &&
+            along <= segment.endAlong + kCircleExtentTolerance) {
             (result.count == 0 ? result.p1 : result.p2) = p;
             ++result.count;
         }

@@ -3,6 +3,7 @@
 // non-finite input gives one of the documented codes with non-finite points.
 #pragma once
 
+#include "geometry/Angles.h"
 #include "geometry/PlanePoint.h"
 
 namespace rv17 {
@@ -27,10 +28,6 @@ struct CurveCrossings {
     PlanePoint p2{};
 };
 
-// Q(d) = Int(d / 1e-8 + 0.5) * 1e-8, used only to decide whether a difference
-// counts as zero. It is lopsided: Q(d) = 0 exactly for -1.5e-8 < d < 0.5e-8.
-double Quantise(double d) noexcept;
-
 // The lines through the segments (x1, y1)-(x2, y2) and (x3, y3)-(x4, y4) and
 // where they meet. A segment whose x extent quantises to zero counts as
 // vertical (a zero-length segment too). Code 1 when the point lies within both
@@ -38,6 +35,22 @@ double Quantise(double d) noexcept;
 // vertical or their slopes quantise equal.
 SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2, double x3,
                                     double y3, double x4, double y4) noexcept;
+
+// The line through the segment (x1, y1)-(x2, y2) as SegmentIntersection takes
+// it: vertical when the x extent quantises to zero, else y = slope x + intercept.
+struct SlopeIntercept {
+    bool vertical = false;
+    double slope = 0.0;      // (y2 - y1) / (x2 - x1)
+    double intercept = 0.0;  // y1 - slope x1
+};
+SlopeIntercept SlopeInterceptOf(double x1, double y1, double x2, double y2) noexcept;
+
+// SegmentIntersection with the first segment's line worked out beforehand, for
+// many segments against one: with first = SlopeInterceptOf(x1, y1, x2, y2) the
+// result is that of the call without it, to the last bit.
+SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2,
+                                    const SlopeIntercept& first, double x3, double y3, double x4,
+                                    double y4) noexcept;
 
 // The unbounded line through A and B against the circle (cx, cy, r). A tangent
 // gives count 1 with the touching point in both outputs; count 2 puts in p1 the
@@ -49,6 +62,24 @@ CurveCrossings LineCircleIntersection(double ax, double ay, double bx, double by
 // 1e-10 of its ends along the segment), in the same order, packed from p1.
 CurveCrossings SegmentCircleIntersection(double ax, double ay, double bx, double by, double cx,
                                          double cy, double r) noexcept;
+
+// A segment A->B seen from the frame in which it runs along +X from A: the
+// turns into that frame (by -h, h the segment's direction) and back out of it
+// (by h), and how far along it B lies.
+struct SegmentFrame {
+    double ax = 0.0;
+    double ay = 0.0;
+    Rotation toFrame;
+    Rotation fromFrame;
+    double endAlong = 0.0;  // the x of B turned about A into the frame
+};
+SegmentFrame SegmentFrameOf(double ax, double ay, double bx, double by) noexcept;
+
+// SegmentCircleIntersection with the segment's frame worked out beforehand, for
+// many circles against one segment: with segment = SegmentFrameOf(ax, ay, bx, by)
+// the result is that of the call without it, to the last bit.
+CurveCrossings SegmentCircleIntersection(const SegmentFrame& segment, double cx, double cy,
+                                         double r) noexcept;
 
 // The crossings of a circle about (cx, cy) that lie on the arc from start by
 // arc (polar angles), in their order; the rest are dropped.

@@ -5,8 +5,9 @@
 #include "geometry/Ellipse.h"
 #include "geometry/GeometryTolerance.h"
 #include "geometry/Intersections.h"
+#include "geometry/Pi.h"
 #include "geometry/PlanePoint.h"
-#include "geometry/PolygonTest.h"
+#include "geometry/PointInPolygon.h"
 #include "geometry/TextConversions.h"
 #include "geometry/Trigonometry.h"
 

@@ -22,8 +22,6 @@ constexpr PlanePoint PointDifference(PlanePoint a, PlanePoint b) noexcept {
     return {a.X - b.X, a.Y - b.Y};
 }
 
-constexpr PlanePoint ScaleVector(PlanePoint v, double s) noexcept { return {s * v.X, s * v.Y}; }
-
 // The vector from (x1, y1) to (x2, y2).
 constexpr PlanePoint VectorFromTo(double x1, double y1, double x2, double y2) noexcept {
     return {x2 - x1, y2 - y1};
@@ -37,6 +35,13 @@ constexpr void ExchangeReals(double& a, double& b) noexcept {
 
 inline double PointDistance(double x1, double y1, double x2, double y2) noexcept {
     return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
+}
+
+// Q(d) = Int(d / 1e-8 + 0.5) * 1e-8: d on the 1e-8 grid, which decides whether
+// a difference counts as zero. It is lopsided: Q(d) = 0 exactly for
+// -1.5e-8 < d < 0.5e-8.
+inline double Quantise(double d) noexcept {
+    return std::trunc(d / kQuantiserStep + 0.5) * kQuantiserStep;
 }
 
 // |a - b| <= 1e-8: a difference of exactly the tolerance is still equal.

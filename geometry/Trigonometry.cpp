@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/Pi.h"
+
 namespace rv17 {
 
 namespace {
@@ -17,14 +19,12 @@ constexpr double kHalfPi2 = 0x1.0b4611a6p-34;
 constexpr double kHalfPi3 = 0x1.3198a2e037073p-69;
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 // Quadrant counts up to this keep the products above exact.
-constexpr double kLargestReduced = 0x1p19 * 1.5707963267948966;
-constexpr double kTwoPi = 0x1.921fb54442d18p+2;
+constexpr double kLargestReduced = 0x1p19 * kHalfPi;
 // x + kRound - kRound rounds x to a whole number (for |x| < 2^51).
 constexpr double kRound = 0x1.8p52;
 
-constexpr double kHalfPiHigh = 0x1.921fb54442d18p+0;
+// What the doubles kHalfPi and kPi fall short of the exact values.
 constexpr double kHalfPiLow = 0x1.1a62633145c07p-54;
-constexpr double kPiHigh = 0x1.921fb54442d18p+1;
 constexpr double kPiLow = 0x1.1a62633145c07p-53;
 
 // arctan(j / 8), j = 1 .. 8, as a double and the rest.
@@ -183,18 +183,18 @@ double ArcTangent2(double y, double x) noexcept {
     const bool negativeX = std::signbit(x);
     const double ay = std::fabs(y);
     const double ax = std::fabs(x);
-    if (ax == 0.0 && ay != 0.0) return negativeY ? -kHalfPiHigh : kHalfPiHigh;
+    if (ax == 0.0 && ay != 0.0) return negativeY ? -kHalfPi : kHalfPi;
     double angle;  // of (|x|, |y|), in [0, pi/2]
     if (ay == 0.0) {
         angle = 0.0;
     } else if (std::isinf(ax) && std::isinf(ay)) {
-        angle = kHalfPiHigh / 2.0;
+        angle = kHalfPi / 2.0;
     } else if (ay <= ax) {
         angle = ArcTanUnit(ay / ax);
     } else {
-        angle = kHalfPiHigh + (kHalfPiLow - ArcTanUnit(ax / ay));
+        angle = kHalfPi + (kHalfPiLow - ArcTanUnit(ax / ay));
     }
-    if (negativeX) angle = kPiHigh + (kPiLow - angle);
+    if (negativeX) angle = kPi + (kPiLow - angle);
     return negativeY ? -angle : angle;
 }
 

@@ -29,9 +29,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "geometry/GeometryTolerance.h"
+#include "geometry/Pi.h"
 
 namespace rv17 {
 
@@ -62,7 +62,7 @@ constexpr double kPlainSineError = 4e-11;
 constexpr double kTermSlack = 2e-15;
 constexpr double kUnitRoundoff = 1.2e-16;
 // Half the winding tolerance, in radians.
-constexpr double kErrorBudget = 0.5 * kWindingTolerance * std::numbers::pi / 180.0;
+constexpr double kErrorBudget = 0.5 * kWindingTolerance * kPi / 180.0;
 
 bool UsableLength(double squared) noexcept {
     return squared >= kNullLengthSquared && squared <= kMaxLengthSquared;
@@ -91,7 +91,7 @@ WindingCertificate CertainWindingNumber(int n, const double* x, const double* y,
                                         double py) noexcept {
     if (n < 2) return {};
     const double edges = static_cast<double>(n);
-    double errorBound = edges * edges * std::numbers::pi * kUnitRoundoff;
+    double errorBound = edges * edges * kPi * kUnitRoundoff;
     int winding = 0;
     int plainEdges = 0;
     const double firstX = px - x[0];
@@ -141,7 +141,7 @@ WindingCertificate CertainWindingNumber(int n, const double* x, const double* y,
         const double longer = std::max(aa, firstX * firstX + firstY * firstY);
         const double gapRatioSquared = (gx * gx + gy * gy) / longer;
         if (!(gapRatioSquared < 0.25)) return {};
-        errorBound += 0.5 * std::numbers::pi * std::sqrt(gapRatioSquared);
+        errorBound += 0.5 * kPi * std::sqrt(gapRatioSquared);
         if (!CountAxisCrossing(ax, ay, firstX, firstY, ax * firstY - ay * firstX, winding))
             return {};
     }

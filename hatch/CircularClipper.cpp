@@ -3,19 +3,16 @@
 #include "hatch/CircularClipper.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "geometry/Angles.h"
 #include "geometry/Ellipse.h"
 #include "geometry/Intersections.h"
-#include "geometry/Trigonometry.h"
+#include "geometry/Pi.h"
 
 namespace rv17 {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 constexpr int kChords = 72;
 
 // The flatness at which an edge is cut as a circle rather than an ellipse.
@@ -72,24 +69,14 @@ void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, const Li
     if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
 }
 
-// 73 points from the angle from, each angle reached by adding step to the
-// last. The points are those of EllipsePoint, the tilt's cosine and sine
-// taken once: the same operations in the same order.
+// 73 points of the curve from the angle from, each angle reached by adding
+// step to the last.
 void AppendCurvePoints(OutlinePolygon& outline, double cx, double cy, CurvedEdge edge, double tilt,
                        double from, double step) noexcept {
-    double s = 0.0;
-    double c = 0.0;
-    SineCosine(tilt, s, c);
-    const double across = edge.radius * edge.flatness;
+    const Rotation tilted = RotationBy(tilt);
     double phi = from;
     for (int i = 0; i <= kChords; ++i) {
-        double sine = 0.0;
-        double cosine = 0.0;
-        SineCosine(phi, sine, cosine);
-        const double u = cosine * edge.radius;
-        const double v = sine * across;
-        outline.Append({(0.0 + c * (u - 0.0) - s * (v - 0.0)) + cx,
-                        (0.0 + s * (u - 0.0) + c * (v - 0.0)) + cy});
+        outline.Append(EllipsePoint(cx, cy, edge.radius, edge.flatness, tilted, phi));
         phi += step;
     }
 }

@@ -8,13 +8,9 @@
 #include "geometry/PlanePoint.h"
 #include "hatch/ClipContext.h"
 #include "hatch/HatchLine.h"
+#include "hatch/SolidFigure.h"
 
 namespace rv17 {
-
-// Ring variants: a ring ("so") whose second edge has the same flatness, and a
-// constant-width ring ("sg") whose two edges are equally far apart on both axes.
-inline constexpr int kRingVariantSameFlatness = 1;
-inline constexpr int kRingVariantConstantWidth = 2;
 
 // solidMode of a circular solid cut between its arc and the end tangents.
 inline constexpr std::int32_t kTangentCornerMode = -1;

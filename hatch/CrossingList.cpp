@@ -1,29 +1,13 @@
 // Collecting and ordering the crossings of a hatch line.
 #include "hatch/CrossingList.h"
 
-#include "geometry/Trigonometry.h"
-
 namespace rv17 {
 
-namespace {
-
-// RotatePoint(x, y, 0, 0, angle) with the angle's cosine and sine given; the
-// same operations in the same order, so the results are bit for bit equal.
-PlanePoint RotateAboutOrigin(double x, double y, double c, double s) noexcept {
-    const double dx = x - 0.0;
-    const double dy = y - 0.0;
-    return {0.0 + c * dx - s * dy, 0.0 + s * dx + c * dy};
-}
-
-}  // namespace
-
-CrossingList::CrossingList(double angle) noexcept {
-    SineCosine(-angle, sinToFrame_, cosToFrame_);
-    SineCosine(angle, sinToDrawing_, cosToDrawing_);
-}
+CrossingList::CrossingList(double angle) noexcept
+    : toFrame_(RotationBy(-angle)), toDrawing_(RotationBy(angle)) {}
 
 void CrossingList::AddCrossing(double x, double y) noexcept {
-    const PlanePoint p = RotateAboutOrigin(x, y, cosToFrame_, sinToFrame_);
+    const PlanePoint p = RotatePoint(x, y, 0.0, 0.0, toFrame_);
     // A line through a corner meets both edges there; the corner counts once.
     for (int i = 0; i < count_; ++i) {
         if (PointsCoincide(x_[i], y_[i], p.X, p.Y)) return;
@@ -48,7 +32,7 @@ void CrossingList::SortCrossings() noexcept {
         }
     }
     for (int i = 0; i < count_; ++i) {
-        const PlanePoint p = RotateAboutOrigin(x_[i], y_[i], cosToDrawing_, sinToDrawing_);
+        const PlanePoint p = RotatePoint(x_[i], y_[i], 0.0, 0.0, toDrawing_);
         x_[i] = p.X;
         y_[i] = p.Y;
     }

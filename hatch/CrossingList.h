@@ -2,7 +2,7 @@
 // frame in which hatch lines run horizontally and then ordered along the line.
 #pragma once
 
-#include "geometry/PlanePoint.h"
+#include "geometry/Angles.h"
 
 namespace rv17 {
 
@@ -28,15 +28,11 @@ public:
     int Count() const noexcept { return count_; }
     const double* X() const noexcept { return x_; }
     const double* Y() const noexcept { return y_; }
-    PlanePoint At(int i) const noexcept { return {x_[i], y_[i]}; }
 
 private:
-    // cos and sin of -a and of +a, taken once per run; each rotation uses them
-    // exactly as RotatePoint about the origin would.
-    double cosToFrame_;
-    double sinToFrame_;
-    double cosToDrawing_;
-    double sinToDrawing_;
+    // The turns by -a and by +a, worked out once per run.
+    Rotation toFrame_;
+    Rotation toDrawing_;
     int count_ = 0;
     double x_[kRoom];
     double y_[kRoom];

@@ -1,9 +1,8 @@
 // Derivation of the conversion's numbers from the dialog's values.
 #include "hatch/HatchParameters.h"
 
-#include <numbers>
-
 #include "exchange/ListIndexMaps.h"
+#include "geometry/Pi.h"
 #include "geometry/TextConversions.h"
 
 namespace rv17 {
@@ -25,7 +24,7 @@ double ClampedInterval(const HatchSettings& settings) noexcept {
 HatchParameters DeriveHatchParameters(const EntityStore& store, const HatchSettings& settings) {
     HatchParameters parameters;
     parameters.interval = ClampedInterval(settings);
-    parameters.angle = TextToReal(settings.angleDegrees) / 180.0 * std::numbers::pi;
+    parameters.angle = TextToReal(settings.angleDegrees) / 180.0 * kPi;
     parameters.hatchColour = ColourFromListIndex(store, SelectedEntry(settings.colourIndex));
     parameters.lineType = LineTypeFromListIndex(store, SelectedEntry(settings.lineTypeIndex));
     parameters.lineWidth = TextToInteger(settings.width);

@@ -8,20 +8,9 @@ namespace rv17 {
 namespace {
 
 std::int32_t SolidColour(const EntityStore& store, EntityKind kind, std::size_t index) noexcept {
-    switch (kind) {
-        case EntityKind::TriangleSolid:
-            return store.triangleSolids[index].header.colour;
-        case EntityKind::QuadSolid:
-            return store.quadSolids[index].header.colour;
-        case EntityKind::CircleSolid:
-            return store.circleSolids[index].header.colour;
-        case EntityKind::RingSolid:
-            return store.ringSolids[index].header.colour;
-        case EntityKind::ConstantWidthRingSolid:
-            return store.constantWidthRingSolids[index].header.colour;
-        default:
-            return 0;
-    }
+    return VisitKind(
+        HatchableKinds{}, kind,
+        [&](auto traits) { return traits.List(store)[index].header.colour; }, std::int32_t{0});
 }
 
 }  // namespace

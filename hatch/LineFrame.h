@@ -1,8 +1,7 @@
 // Facts of one hatch line that the indexed sweep works out once and shares
-// among all the solids the line is offered to: the direction and its cosines
-// and sines, with which a circle crossing is computed exactly as
-// SegmentCircleIntersection computes it, and a side test that tells when a
-// straight edge cannot meet the line.
+// among all the solids the line is offered to: the line's slope and
+// intercept and its frame, with which the geometry's crossings skip that
+// work, and a side test that tells when a straight edge cannot meet the line.
 #pragma once
 
 #include "geometry/Intersections.h"
@@ -14,12 +13,16 @@ class LineFrame {
 public:
     explicit LineFrame(const HatchLine& line) noexcept;
 
-    // SegmentCircleIntersection(A, B, C, r) of the line, to the last bit.
-    CurveCrossings SegmentCircle(double cx, double cy, double r) const noexcept;
+    // SegmentCircleIntersection(A, B, C, r) of the line.
+    CurveCrossings SegmentCircle(double cx, double cy, double r) const noexcept {
+        return SegmentCircleIntersection(segment_, cx, cy, r);
+    }
 
-    // SegmentIntersection(A, B, edge), to the last bit: the line's own slope
-    // and intercept are worked out once.
-    SegmentCrossing EdgeCrossing(double x3, double y3, double x4, double y4) const noexcept;
+    // SegmentIntersection(A, B, edge) of the line.
+    SegmentCrossing EdgeCrossing(double x3, double y3, double x4, double y4) const noexcept {
+        return SegmentIntersection(line_.ax, line_.ay, line_.bx, line_.by, slopeIntercept_, x3, y3,
+                                   x4, y4);
+    }
 
     // True when both ends of the edge lie clearly on the same side of the
     // line, so that SegmentIntersection cannot report a crossing on both
@@ -40,15 +43,8 @@ public:
 
 private:
     HatchLine line_;
-    bool lineVertical_;  // Q(ax - bx) = 0
-    double slope_;       // m1 = (by - ay) / (bx - ax)
-    double intercept_;   // b1 = ay - m1 ax
-    double direction_;   // h: DirectionAngle of B - A
-    double cosBack_;     // cos(-h)
-    double sinBack_;     // sin(-h)
-    double cosOut_;      // cos h
-    double sinOut_;      // sin h
-    double endAlong_;    // B turned about A by -h: its x
+    SlopeIntercept slopeIntercept_;
+    SegmentFrame segment_;
     double middleX_;
     double middleY_;
     double normalX_;

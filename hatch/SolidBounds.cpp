@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "hatch/CircularClipper.h"
+#include "hatch/SolidFigure.h"
 
 namespace rv17 {
 
@@ -23,11 +24,52 @@ double CoveringHalfSide(double radius, double flatness) noexcept {
     return across > along ? across : along;
 }
 
-void TakeRingEdges(SolidBounds& bounds, int ringVariant, const RingSolidRecord& ring) noexcept {
-    if (!IsClippableRingSolid(ringVariant, ring)) return;
+// The corners of a polygon, the square around a curve.
+void TakeOutline(SolidBounds& bounds, const TriangleSolidRecord& s) noexcept {
+    bounds.Take(s.x1, s.y1);
+    bounds.Take(s.x2, s.y2);
+    bounds.Take(s.x3, s.y3);
+}
+
+void TakeOutline(SolidBounds& bounds, const QuadSolidRecord& s) noexcept {
+    bounds.Take(s.x1, s.y1);
+    bounds.Take(s.x2, s.y2);
+    bounds.Take(s.x3, s.y3);
+    bounds.Take(s.x4, s.y4);
+}
+
+void TakeOutline(SolidBounds& bounds, const CircleSolidRecord& s) noexcept {
+    bounds.TakeSquare(s.cx, s.cy, CurveHalfSide(s.radius, s.flatness));
+}
+
+void TakeOutline(SolidBounds& bounds, const RingFigure& figure) noexcept {
+    const RingSolidRecord& s = figure.ring;
+    bounds.TakeSquare(s.cx, s.cy, CurveHalfSide(s.radius, s.flatness));
+}
+
+// What the outline's square misses: the corner where the end tangents of an
+// arc meet, a ring's second edge when it is the larger one, and the far side
+// of a curve given a negative radius. The points added lie within the
+// squares for every solid that does lie within its square. A polygon's
+// corners miss nothing.
+void TakeOverhang(SolidBounds&, const TriangleSolidRecord&) noexcept {}
+
+void TakeOverhang(SolidBounds&, const QuadSolidRecord&) noexcept {}
+
+void TakeOverhang(SolidBounds& bounds, const CircleSolidRecord& s) noexcept {
+    if (!IsClippableCircleSolid(s)) return;
+    bounds.TakeSquare(s.cx, s.cy, CoveringHalfSide(s.radius, s.flatness));
+    if (s.solidMode != kTangentCornerMode) return;
+    const PlanePoint corner = TangentCornerOf(s);
+    if (std::isfinite(corner.X) && std::isfinite(corner.Y)) bounds.Take(corner.X, corner.Y);
+}
+
+void TakeOverhang(SolidBounds& bounds, const RingFigure& figure) noexcept {
+    const RingSolidRecord& ring = figure.ring;
+    if (!IsClippableRingSolid(figure.variant, ring)) return;
     bounds.TakeSquare(ring.cx, ring.cy, CoveringHalfSide(ring.radius, ring.flatness));
     bounds.TakeSquare(ring.cx, ring.cy,
-                      CoveringHalfSide(ring.radius2, InnerFlatness(ringVariant, ring)));
+                      CoveringHalfSide(ring.radius2, InnerFlatness(figure.variant, ring)));
 }
 
 }  // namespace
@@ -53,51 +95,10 @@ void SolidBounds::TakeSquare(double cx, double cy, double h) noexcept {
 }
 
 SolidBounds BuildSolidBounds(const EntityStore& store) {
+    // Every outline, then every overhang, in the order the header gives.
     SolidBounds bounds;
-    for (std::size_t i = 0; i < store.triangleSolids.Count(); ++i) {
-        const TriangleSolidRecord& s = store.triangleSolids[i];
-        bounds.Take(s.x1, s.y1);
-        bounds.Take(s.x2, s.y2);
-        bounds.Take(s.x3, s.y3);
-    }
-    for (std::size_t i = 0; i < store.quadSolids.Count(); ++i) {
-        const QuadSolidRecord& s = store.quadSolids[i];
-        bounds.Take(s.x1, s.y1);
-        bounds.Take(s.x2, s.y2);
-        bounds.Take(s.x3, s.y3);
-        bounds.Take(s.x4, s.y4);
-    }
-    for (std::size_t i = 0; i < store.circleSolids.Count(); ++i) {
-        const CircleSolidRecord& s = store.circleSolids[i];
-        bounds.TakeSquare(s.cx, s.cy, CurveHalfSide(s.radius, s.flatness));
-    }
-    for (std::size_t i = 0; i < store.ringSolids.Count(); ++i) {
-        const RingSolidRecord& s = store.ringSolids[i];
-        bounds.TakeSquare(s.cx, s.cy, CurveHalfSide(s.radius, s.flatness));
-    }
-    for (std::size_t i = 0; i < store.constantWidthRingSolids.Count(); ++i) {
-        const RingSolidRecord& s = store.constantWidthRingSolids[i];
-        bounds.TakeSquare(s.cx, s.cy, CurveHalfSide(s.radius, s.flatness));
-    }
-
-    // The squares above miss the corner where the end tangents of an arc
-    // meet, a ring's second edge when it is the larger one, and the far side
-    // of a curve given a negative radius. The points added lie within the
-    // squares for every solid that does lie within its square.
-    for (std::size_t i = 0; i < store.circleSolids.Count(); ++i) {
-        const CircleSolidRecord& s = store.circleSolids[i];
-        if (!IsClippableCircleSolid(s)) continue;
-        bounds.TakeSquare(s.cx, s.cy, CoveringHalfSide(s.radius, s.flatness));
-        if (s.solidMode != kTangentCornerMode) continue;
-        const PlanePoint corner = TangentCornerOf(s);
-        if (std::isfinite(corner.X) && std::isfinite(corner.Y)) bounds.Take(corner.X, corner.Y);
-    }
-    for (std::size_t i = 0; i < store.ringSolids.Count(); ++i) {
-        TakeRingEdges(bounds, kRingVariantSameFlatness, store.ringSolids[i]);
-    }
-    for (std::size_t i = 0; i < store.constantWidthRingSolids.Count(); ++i) {
-        TakeRingEdges(bounds, kRingVariantConstantWidth, store.constantWidthRingSolids[i]);
-    }
+    ForEachSolidFigure(store, [&](const auto& figure) { TakeOutline(bounds, figure); });
+    ForEachSolidFigure(store, [&](const auto& figure) { TakeOverhang(bounds, figure); });
     return bounds;
 }
 

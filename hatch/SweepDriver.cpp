@@ -4,14 +4,33 @@
 #include <optional>
 
 #include "geometry/Intersections.h"
-#include "geometry/PolygonTest.h"
+#include "geometry/PointInPolygon.h"
 #include "hatch/CircularClipper.h"
 #include "hatch/PolygonClipper.h"
+#include "hatch/SolidFigure.h"
 #include "hatch/SweepIndex.h"
 
 namespace rv17 {
 
 namespace {
+
+// One clipper per figure.
+void ClipFigure(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
+                const TriangleSolidRecord& solid) {
+    ClipTriangleSolid(context, hatchColour, line, solid);
+}
+void ClipFigure(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
+                const QuadSolidRecord& solid) {
+    ClipQuadSolid(context, hatchColour, line, solid);
+}
+void ClipFigure(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
+                const CircleSolidRecord& solid) {
+    ClipCircleSolid(context, hatchColour, line, solid);
+}
+void ClipFigure(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
+                const RingFigure& figure) {
+    ClipRingSolid(context, hatchColour, figure.variant, line, figure.ring);
+}
 
 bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double y2) noexcept {
     return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code ==
@@ -82,29 +101,9 @@ bool LineMeetsBounds(const HatchLine& line, const SolidBounds& b) noexcept {
 }
 
 void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line) {
-    const EntityStore& store = context.store;
-    const std::size_t i = solid.index;
-    switch (solid.kind) {
-        case EntityKind::TriangleSolid:
-            ClipTriangleSolid(context, solid.hatchColour, line, store.triangleSolids[i]);
-            break;
-        case EntityKind::QuadSolid:
-            ClipQuadSolid(context, solid.hatchColour, line, store.quadSolids[i]);
-            break;
-        case EntityKind::CircleSolid:
-            ClipCircleSolid(context, solid.hatchColour, line, store.circleSolids[i]);
-            break;
-        case EntityKind::RingSolid:
-            ClipRingSolid(context, solid.hatchColour, kRingVariantSameFlatness, line,
-                          store.ringSolids[i]);
-            break;
-        case EntityKind::ConstantWidthRingSolid:
-            ClipRingSolid(context, solid.hatchColour, kRingVariantConstantWidth, line,
-                          store.constantWidthRingSolids[i]);
-            break;
-        default:
-            break;
-    }
+    VisitSolidFigure(context.store, solid.kind, solid.index, [&](const auto& figure) {
+        ClipFigure(context, solid.hatchColour, line, figure);
+    });
 }
 
 std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "hatch/CircularClipper.h"
+#include "hatch/SolidFigure.h"
 
 namespace rv17 {
 
@@ -55,7 +56,19 @@ ReachBox PolygonReach(const double* x, const double* y, int corners) noexcept {
     return box;
 }
 
-ReachBox CircleReach(const CircleSolidRecord& s) noexcept {
+ReachBox FigureReach(const TriangleSolidRecord& s) noexcept {
+    const double x[] = {s.x1, s.x2, s.x3};
+    const double y[] = {s.y1, s.y2, s.y3};
+    return PolygonReach(x, y, 3);
+}
+
+ReachBox FigureReach(const QuadSolidRecord& s) noexcept {
+    const double x[] = {s.x1, s.x2, s.x3, s.x4};
+    const double y[] = {s.y1, s.y2, s.y3, s.y4};
+    return PolygonReach(x, y, 4);
+}
+
+ReachBox FigureReach(const CircleSolidRecord& s) noexcept {
     ReachBox box;
     if (!IsClippableCircleSolid(s)) {
         box.hatched = false;
@@ -71,7 +84,9 @@ ReachBox CircleReach(const CircleSolidRecord& s) noexcept {
     return box;
 }
 
-ReachBox RingReach(int ringVariant, const RingSolidRecord& s) noexcept {
+ReachBox FigureReach(const RingFigure& figure) noexcept {
+    const RingSolidRecord& s = figure.ring;
+    const int ringVariant = figure.variant;
     ReachBox box;
     if (!IsClippableRingSolid(ringVariant, s)) {
         box.hatched = false;
@@ -86,32 +101,11 @@ ReachBox RingReach(int ringVariant, const RingSolidRecord& s) noexcept {
 }
 
 ReachBox SolidReach(const EntityStore& store, const HatchSolid& solid) noexcept {
-    const std::size_t i = solid.index;
-    switch (solid.kind) {
-        case EntityKind::TriangleSolid: {
-            const TriangleSolidRecord& s = store.triangleSolids[i];
-            const double x[] = {s.x1, s.x2, s.x3};
-            const double y[] = {s.y1, s.y2, s.y3};
-            return PolygonReach(x, y, 3);
-        }
-        case EntityKind::QuadSolid: {
-            const QuadSolidRecord& s = store.quadSolids[i];
-            const double x[] = {s.x1, s.x2, s.x3, s.x4};
-            const double y[] = {s.y1, s.y2, s.y3, s.y4};
-            return PolygonReach(x, y, 4);
-        }
-        case EntityKind::CircleSolid:
-            return CircleReach(store.circleSolids[i]);
-        case EntityKind::RingSolid:
-            return RingReach(kRingVariantSameFlatness, store.ringSolids[i]);
-        case EntityKind::ConstantWidthRingSolid:
-            return RingReach(kRingVariantConstantWidth, store.constantWidthRingSolids[i]);
-        default: {
-            ReachBox none;
-            none.hatched = false;
-            return none;
-        }
-    }
+    ReachBox none;
+    none.hatched = false;
+    return VisitSolidFigure(
+        store, solid.kind, solid.index, [](const auto& figure) { return FigureReach(figure); },
+        none);
 }
 
 // Whole line numbers n with n * progress within [low, high], kept within [least, most].

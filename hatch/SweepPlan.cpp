@@ -3,17 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "geometry/Angles.h"
+#include "geometry/Pi.h"
 #include "geometry/Trigonometry.h"
 
 namespace rv17 {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-constexpr double kHalfPi = std::numbers::pi / 2.0;
 
 // Rounding one coordinate of magnitude m moves it by at most m * 2^-53; both
 // coordinates of a step together move a line by at most this many times m

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <random>
 
 #include "geometry/MyFunc.h"
@@ -11,8 +10,6 @@
 namespace rv17 {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 struct DirectionCase {
     double dx, dy, expected;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <random>
 
 #include "geometry/MyFunc.h"
@@ -12,8 +11,6 @@
 namespace rv17 {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 TEST(EllipsePointTest, AxesFollowTheTilt) {
     const PlanePoint top = EllipsePoint(1, 2, 10, 0.5, 0, kPi / 2);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <random>
 
 #include "geometry/MyFunc.h"
@@ -12,8 +11,6 @@
 namespace rv17 {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 void ExpectPoint(PlanePoint actual, PlanePoint expected, const std::string& context) {
     const double slack = 1e-9 * std::max({1.0, std::fabs(expected.X), std::fabs(expected.Y)});

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <random>
 #include <tuple>
 #include <vector>
@@ -16,8 +15,6 @@
 namespace rv17 {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 struct Outline {
     std::vector<double> x, y;

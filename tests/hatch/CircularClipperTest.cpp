@@ -90,7 +90,6 @@ TEST_P(CurvedClip, CrossingsAndPieces) {
 const double r75 = std::sqrt(75.0);
 const double r99 = std::sqrt(99.0);
 const double r24 = std::sqrt(24.0);
-const double kHalfPi = kPi / 2;
 // The line at 92.5 degrees that passes 9.995 from the centre, towards 2.5 degrees.
 const PlanePoint kNearEdge{9.995 * std::cos(Radians(2.5)), 9.995 * std::sin(Radians(2.5))};
 

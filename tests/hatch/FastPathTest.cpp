@@ -9,7 +9,7 @@
 
 #include "geometry/Ellipse.h"
 #include "geometry/Intersections.h"
-#include "geometry/PolygonTest.h"
+#include "geometry/PointInPolygon.h"
 #include "hatch/CertainInside.h"
 #include "hatch/LineFrame.h"
 #include "tests/geometry/CaseLiteral.h"

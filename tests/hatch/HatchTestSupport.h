@@ -5,21 +5,19 @@
 
 #include <charconv>
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "exchange/EntityStore.h"
 #include "exchange/ExchangeReader.h"
-#include "geometry/PolygonTest.h"
+#include "geometry/Pi.h"
+#include "geometry/PointInPolygon.h"
 #include "hatch/ClipContext.h"
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchLine.h"
 
 namespace rv17 {
-
-inline constexpr double kPi = std::numbers::pi;
 
 inline double Radians(double degrees) { return degrees / 180.0 * kPi; }
 

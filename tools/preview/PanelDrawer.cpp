@@ -2,9 +2,9 @@
 #include "tools/preview/PanelDrawer.h"
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
+#include "geometry/Pi.h"
 #include "ui/ShiftJis.h"
 
 namespace rv17 {
@@ -105,7 +105,7 @@ void PanelDrawer::Label(const PlacedText& text, RgbHex colour) {
     labelWriter_.Raw("<text x=\"").Number(text.at.X).Raw("\" y=\"").Number(-text.at.Y);
     labelWriter_.Raw("\" font-size=\"").Number(size).Raw("\" fill=\"").Colour(colour).Char('"');
     // SVG turns clockwise with its y pointing down.
-    const double degrees = text.angle * 180.0 / std::numbers::pi;
+    const double degrees = text.angle * 180.0 / kPi;
     if (std::fabs(degrees) >= 1e-4 && IsDrawable(degrees)) {
         labelWriter_.Raw(" transform=\"rotate(").Number(-degrees).Char(' ').Number(text.at.X);
         labelWriter_.Char(' ').Number(-text.at.Y).Raw(")\"");

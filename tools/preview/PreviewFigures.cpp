@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "geometry/Angles.h"
 #include "geometry/Ellipse.h"
+#include "geometry/Pi.h"
 #include "geometry/TextConversions.h"
 #include "tools/preview/SvgWriter.h"
 
@@ -14,8 +14,7 @@ namespace rv17 {
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr double kRadiansPerDegree = kPi / 180.0;
 // 2.5 degrees per chord: smooth at any picture size the preview uses.
 constexpr double kChordsPerTurn = 144.0;
 

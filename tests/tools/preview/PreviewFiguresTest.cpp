@@ -3,10 +3,10 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <sstream>
 #include <string>
 
+#include "geometry/Pi.h"
 #include "tests/tools/preview/PreviewTestSupport.h"
 #include "tools/preview/PreviewFigures.h"
 
@@ -14,7 +14,6 @@ namespace rv17 {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kTolerance = 1e-9;
 

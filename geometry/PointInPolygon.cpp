@@ -1,5 +1,5 @@
 // Point on a segment, and point against a closed outline by the winding angle.
-#include "geometry/PolygonTest.h"
+#include "geometry/PointInPolygon.h"
 
 #include <algorithm>
 #include <cmath>
