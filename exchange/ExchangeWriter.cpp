@@ -27,7 +27,7 @@ std::error_code SaveExchangeFile(const EntityStore& store, const std::filesystem
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view line = lines.Line(i);
         writer.Write(line);
-        if (!EndsInDoubleQuote(line)) {
+        if (!OpensText(line)) {
             writer.Write(kLineEnd);
         } else if (i + 1 < count) {
             writer.Write(lines.Line(++i));

@@ -14,9 +14,9 @@ namespace rv17 {
 void AppendOutputLine(EntityStore& store, std::string_view line);
 
 // Writes the output lines to the file at path: "hq" alone when there are none;
-// otherwise every line with CR LF, except that a line ending in a double quote
-// is joined with the line after it (a text command and its text), and a last
-// line ending in a double quote gets no line end.
+// otherwise every line with CR LF, except that a text command (a text key,
+// a blank, and a double quote at its end) is joined with the line after it,
+// its text, and a last text command gets no line end.
 // The new contents go to a temporary file beside the target, which then
 // replaces the target in one step: the host never finds a half-written file.
 // Returns the first failure met, or no error. After a failure the file at path

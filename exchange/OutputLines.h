@@ -9,13 +9,17 @@
 #include <vector>
 
 #include "exchange/BlockList.h"
+#include "exchange/TextKeys.h"
 
 namespace rv17 {
 
-// A line that ends in a double quote is a text command; its text follows as
-// the next output line, and the exchange file holds the two as one line.
-constexpr bool EndsInDoubleQuote(std::string_view line) noexcept {
-    return !line.empty() && line.back() == '"';
+// A text command ("ch 5 5 1 0 \"") ends in a double quote; its text follows as
+// the next output line, and the exchange file holds the two as one line. Other
+// lines may end in a double quote too (a font name read with a quote at its
+// end): they keep a line of their own, or the figure after them would be lost.
+constexpr bool OpensText(std::string_view line) noexcept {
+    return line.size() > 2 && TextKindOf(line.substr(0, 2)) >= 0 && line[2] == ' ' &&
+           line.back() == '"';
 }
 
 class OutputLines {

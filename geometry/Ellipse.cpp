@@ -16,6 +16,10 @@ namespace {
 // tangents are intersected as unbounded lines, so any length serves.
 constexpr double kTangentLength = 10.0;
 
+// The sine of the angle between two end tangents below which they count as
+// parallel.
+constexpr double kParallelTangentSine = 1e-9;
+
 }  // namespace
 
 PlanePoint EllipsePoint(double cx, double cy, double r, double k, double t, double phi) noexcept {
@@ -54,8 +58,23 @@ PlanePoint ArcTangentCorner(double cx, double cy, double r, double k, double t, 
     const double ex2 = ex + kTangentLength * Cosine(end - kHalfPi);
     const double ey2 = ey + kTangentLength * k * Sine(end - kHalfPi);
 
-    const SegmentCrossing crossing = SegmentIntersection(sx, sy, sx2, sy2, ex, ey, ex2, ey2);
-    const PlanePoint corner = crossing.code == kNoCrossing ? PlanePoint{} : crossing.point;
+    // Tangents this close to parallel meet at the centre, whatever the start
+    // angle: a half disc written with pi to 15 digits leaves its end tangents a
+    // few 1e-15 apart, which near the vertical the slope comparison of
+    // SegmentIntersection would take as a crossing some 1e15 away.
+    const double startDx = sx2 - sx;
+    const double startDy = sy2 - sy;
+    const double endDx = ex2 - ex;
+    const double endDy = ey2 - ey;
+    // Squared on both sides, so that only +, - and * decide, as in every build.
+    const double cross = startDx * endDy - startDy * endDx;
+    const double squaredLengths =
+        (startDx * startDx + startDy * startDy) * (endDx * endDx + endDy * endDy);
+    PlanePoint corner;
+    if (cross * cross > kParallelTangentSine * kParallelTangentSine * squaredLengths) {
+        const SegmentCrossing crossing = SegmentIntersection(sx, sy, sx2, sy2, ex, ey, ex2, ey2);
+        if (crossing.code != kNoCrossing) corner = crossing.point;
+    }
     const PlanePoint turned = RotatePoint(corner.X, corner.Y, 0.0, 0.0, t);
     return {turned.X + cx, turned.Y + cy};
 }

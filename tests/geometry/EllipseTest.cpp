@@ -50,6 +50,9 @@ struct CornerCase {
     PlanePoint corner;
 };
 
+// Pi as the host writes it.
+constexpr double kHostPi = 3.14159265358979;
+
 TEST(ArcTangentCornerTest, Corners) {
     const CornerCase cases[] = {
         {0, 0, 1, 1, 0, 0, kPi / 2, {1, 1}},
@@ -60,6 +63,15 @@ TEST(ArcTangentCornerTest, Corners) {
         {0, 0, 10, 1, 0, 0, kPi / 2, {10, 10}},
         {0, 0, 10, 0.5, 0, 0, kPi / 2, {10, 5}},
         {2, 3, 1, 1, 0, kPi / 4, kPi / 2, {2, 3 + std::sqrt(2.0)}},
+        // Half discs, with pi exact and as the host writes it (15 digits),
+        // from starts where the end tangents stand near the vertical.
+        {0, 0, 10, 1, 0, 0, kHostPi, {0, 0}},
+        {0, 0, 10, 1, 0, 0.000174532925199433, kPi, {0, 0}},
+        {0, 0, 10, 1, 0, 0.000174532925199433, kHostPi, {0, 0}},
+        {3, 4, 10, 1, 0, kPi / 4, kHostPi, {3, 4}},
+        {0, 0, 10, 1, 0, 3.14141812066459, kPi, {0, 0}},
+        {0, 0, 10, 1, 0, 3.14141812066459, kHostPi, {0, 0}},
+        {0, 0, 10, 0.5, 0.3, kPi, kHostPi, {0, 0}},
     };
     for (const auto& c : cases) {
         const PlanePoint corner = ArcTangentCorner(c.cx, c.cy, c.r, c.k, c.t, c.start, c.arc);

@@ -58,9 +58,12 @@ TEST_P(GoldenFiles, SavedBytesAreTheExpectedOnes) {
     EXPECT_EQ(SplitLines(saved), SplitLines(expected.bytes)) << c.name;
     EXPECT_EQ(saved, expected.bytes) << c.name;
 
-    // The literal sweep writes the same lines.
-    const auto literal = ConvertText(input.bytes, c.settings, SweepMode::Literal);
-    EXPECT_EQ(literal, SplitLines(expected.bytes)) << c.name;
+    // The literal sweep writes the same lines as the indexed one, whose saved
+    // bytes are the expected ones. (Lines, not files: a text command and its
+    // text are two output lines but one line of the file.)
+    EXPECT_EQ(ConvertText(input.bytes, c.settings, SweepMode::Literal),
+              ConvertText(input.bytes, c.settings))
+        << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,7 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
                     GoldenCase{"polygons", HatchSettings{"1", "45", 3, 2, "35", true, false}},
                     GoldenCase{"circles", HatchSettings{"2", "90", 0, 0, "-1", false, false}},
                     GoldenCase{"rings", HatchSettings{"2", "30", 12, 0, "-1", true, true}},
-                    GoldenCase{"writeback", HatchSettings{"4", "0", 0, -1, "-1", false, false}}),
+                    GoldenCase{"writeback", HatchSettings{"4", "0", 0, -1, "-1", false, false}},
+                    // A half disc whose end tangents stand near the vertical.
+                    GoldenCase{"half_disc", HatchSettings{"1", "0", 0, 0, "-1", false, false}},
+                    // A font name that ends in a double quote keeps its own line.
+                    GoldenCase{"font_quote", HatchSettings{"1", "0", 0, 0, "-1", false, false}}),
     [](const testing::TestParamInfo<GoldenCase>& testCase) {
         return std::string(testCase.param.name);
     });

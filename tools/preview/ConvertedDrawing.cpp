@@ -59,7 +59,7 @@ ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLi
     for (std::size_t i = 0; i < count; ++i) {
         const bool inSweep = i >= firstHatchLine;
         std::string_view line = output.Line(i);
-        if (EndsInDoubleQuote(line) && i + 1 < count) {
+        if (OpensText(line) && i + 1 < count) {
             joined.assign(line);
             joined.append(output.Line(++i));
             line = joined;
