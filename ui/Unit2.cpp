@@ -53,11 +53,13 @@ ui::WindowDesign TForm2::Design() {
                                  .caption = Sjis(caption)};
     };
     design.controls = {
+        // The three lists hold numbers, so the input method editor is off.
         {.name = "Edit1",
          .kind = ControlKind::Edit,
          .bounds = {8, 8, 169, 21},
          .tabOrder = 0,
-         .caption = {}},
+         .caption = {},
+         .imeDisabled = true},
         {.name = "ListBox1",
          .kind = ControlKind::ListBox,
          .bounds = {8, 32, 169, 217},

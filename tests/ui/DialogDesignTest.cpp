@@ -60,6 +60,7 @@ TEST(DialogDesign, MainDialogLayout) {
     for (const char* box : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5"}) {
         EXPECT_TRUE(Named(d, box).imeDisabled) << box;
     }
+    EXPECT_TRUE(Named(TForm2::Design(), "Edit1").imeDisabled);
 }
 
 TEST(DialogDesign, PresetEditorLayout) {
