@@ -225,16 +225,22 @@ press Escape
 wait_for_end
 check "the refused run leaves the exchange file alone" equal_files "$reference/lines.txt" "$folder/JWC_TEMP.TXT"
 
+# open_interval_editor DESCRIPTION SCREENSHOT: from the interval box, Tab to
+# its edit button and press it; checks that the editor opens, takes its
+# screenshot and reads its outer size into outer_width and outer_height.
+open_interval_editor() {
+  press Tab space
+  EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | head -1)
+  check "$1" [ -n "$EDITOR" ]
+  xdotool windowfocus --sync "$EDITOR" || true
+  stable_screenshot "$2"
+  read -r outer_width outer_height < <(outer_size "$EDITOR")
+}
+
 echo "== 5: the preset list editor"
 cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
 start_program
-# Tab to the interval list's edit button and press it.
-press Tab space
-EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | head -1)
-check "the editor opens" [ -n "$EDITOR" ]
-xdotool windowfocus --sync "$EDITOR" || true
-stable_screenshot "$shots/5-editor.png"
-read -r outer_width outer_height < <(outer_size "$EDITOR")
+open_interval_editor "the editor opens" "$shots/5-editor.png"
 check "at 96 dpi the editor's client area is 266x257" \
   size_is "$((outer_width - frame_width)) $((outer_height - frame_height))" 266 257 0
 press End shift+Home
@@ -304,12 +310,7 @@ text_height_144=$(text_height "$shots/8-main-144dpi.png" "$client_left $client_t
 echo "  text row: ${text_height_96} pixels high at 96 dpi, ${text_height_144} at 144 dpi"
 check "at 144 dpi the text is half as high again as at 96 dpi" \
   [ $((text_height_144 * 100)) -ge $((text_height_96 * 130)) -a $((text_height_144 * 100)) -le $((text_height_96 * 170)) ]
-press Tab space
-EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | head -1)
-check "the editor opens at 144 dpi" [ -n "$EDITOR" ]
-xdotool windowfocus --sync "$EDITOR" || true
-stable_screenshot "$shots/8-editor-144dpi.png"
-read -r outer_width outer_height < <(outer_size "$EDITOR")
+open_interval_editor "the editor opens at 144 dpi" "$shots/8-editor-144dpi.png"
 check "at 144 dpi the editor's client area is 399x386" \
   size_is "$((outer_width - frame_width)) $((outer_height - frame_height))" 399 386 1
 press Escape
