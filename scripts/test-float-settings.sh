@@ -22,7 +22,10 @@ check() {
 
 # compile_command PRESET: the command that compiles geometry/Trigonometry.cpp, as words.
 compile_command() {
-  ninja -C "build/$1" -t commands geometry/all 2>/dev/null | grep -m1 -- '-c [^ ]*geometry/Trigonometry\.cpp$'
+  # awk reads to the end: a reader that stopped at the first match would end
+  # ninja by SIGPIPE, and pipefail would fail the script.
+  ninja -C "build/$1" -t commands geometry/all 2>/dev/null |
+    awk '!found && / -c [^ ]*geometry\/Trigonometry\.cpp$/ { print; found = 1 }'
 }
 
 # float_macros PRESET: the compiler's floating-point macros under that command's

@@ -66,7 +66,7 @@ MAIN=""
 start_program() {
   (cd "$folder" && exec wine rv17.exe) 2>>"$out/program.log" &
   PROGRAM_PID=$!
-  MAIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^rv17_' | head -1)
+  MAIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^rv17_' | awk 'NR == 1')
   [ -n "$MAIN" ]
   xdotool windowfocus --sync "$MAIN"
 }
@@ -230,7 +230,7 @@ check "the refused run leaves the exchange file alone" equal_files "$reference/l
 # screenshot and reads its outer size into outer_width and outer_height.
 open_interval_editor() {
   press Tab space
-  EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | head -1)
+  EDITOR=$(timeout 60 xdotool search --sync --onlyvisible --name '一覧編集' | awk 'NR == 1')
   check "$1" [ -n "$EDITOR" ]
   xdotool windowfocus --sync "$EDITOR" || true
   stable_screenshot "$2"
