@@ -138,18 +138,19 @@ std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
     };
 
     // The line through S, whether or not it meets the bounds, then the lines
-    // forward. Each position adds one step to the last.
+    // forward. Each position adds one step to the last (far from the origin:
+    // S plus k steps).
     begin(SweepDirection::Forward);
     dispatch(plan.start, 0);
     PlanePoint p = plan.start;
     for (std::int64_t k = 1;; ++k) {
-        p = {p.X + plan.forwardStep.X, p.Y + plan.forwardStep.Y};
+        p = plan.Advance(p, plan.forwardStep, k);
         if (!dispatch(p, k)) break;
     }
     begin(SweepDirection::Backward);
     p = plan.start;
     for (std::int64_t k = 1;; ++k) {
-        p = {p.X + plan.backwardStep.X, p.Y + plan.backwardStep.Y};
+        p = plan.Advance(p, plan.backwardStep, k);
         if (!dispatch(p, k)) break;
     }
     return pieces;

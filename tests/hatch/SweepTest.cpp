@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <tuple>
 #include <vector>
 
@@ -189,6 +190,70 @@ TEST(SweepAngle, EquivalentAnglesGiveTheSameLines) {
     }
 }
 
+// The drawing of kMixed moved by (offset, offset), its reference point too.
+std::string MixedAt(double offset) {
+    const auto at = [offset](double x, double y) {
+        char text[64];
+        const int n = std::snprintf(text, sizeof text, "%.17g %.17g", offset + x, offset + y);
+        return std::string(text, static_cast<std::size_t>(n));
+    };
+    return "hp1 " + at(0.5, 0.25) + "\nsl " + at(0, 0) + " " + at(10, 0) + " " + at(2, 7) +
+           "\nsl " + at(12, 0) + " " + at(20, 1) + " " + at(19, 6) + " " + at(13, 5) + "\nsc " +
+           at(30, 3) + " 4 1 0 0 0 1\nso " + at(45, 3) + " 4 1 0 0 0 2\n";
+}
+
+// Far from the origin a drawing is hatched as the same drawing near it, its
+// reference point moved along: the same pieces, moved by the offset, up to
+// the precision of the coordinates there (and of their 15 written digits).
+TEST(SweepFarFromOrigin, HatchesAsTheSameDrawingNearTheOrigin) {
+    for (const double offset : {1e6, 1e9, 1e12}) {
+        for (const char* angle : {"0", "30", "90", "-17.5", "123"}) {
+            const HatchSettings settings = Settings("0.7", angle);
+            const auto nearPieces = PiecesOf(ConvertText(MixedAt(0.0), settings));
+            const std::string far = MixedAt(offset);
+            const auto farLines = ConvertText(far, settings);
+            ASSERT_EQ(farLines, ConvertText(far, settings, SweepMode::Literal));
+            std::vector<Piece> farPieces = PiecesOf(farLines);
+            const std::string label = far + "angle " + angle;
+            ASSERT_GT(nearPieces.size(), 20u);
+            ASSERT_EQ(nearPieces.size(), farPieces.size()) << label;
+            const double tolerance = 1e-8 + offset * 2e-14;  // two units of the 15th digit
+            // Either way round: a line that nearly stands on end may order
+            // its crossings the other way.
+            const auto close = [&](const Piece& a, const Piece& b) {
+                const auto near = [&](double u, double v) {
+                    return std::fabs(u + offset - v) <= tolerance;
+                };
+                return (near(a.x1, b.x1) && near(a.y1, b.y1) && near(a.x2, b.x2) &&
+                        near(a.y2, b.y2)) ||
+                       (near(a.x1, b.x2) && near(a.y1, b.y2) && near(a.x2, b.x1) &&
+                        near(a.y2, b.y1));
+            };
+            for (const Piece& piece : nearPieces) {
+                const auto match = std::find_if(farPieces.begin(), farPieces.end(),
+                                                [&](const Piece& f) { return close(piece, f); });
+                ASSERT_NE(match, farPieces.end())
+                    << label << "\nno far piece for " << Describe({piece});
+                farPieces.erase(match);
+            }
+        }
+    }
+}
+
+// An angle whose radians would lose their precision is taken within 0..360.
+TEST(SweepAngle, HugeAnglesAreReducedToTheSameAngle) {
+    for (const double degrees : {1e300, -1e300, 1e200 / 3.0, -7.123456789e15, 4.0e7 + 0.25}) {
+        const double reduced = std::fmod(360.0 + std::fmod(degrees, 360.0), 360.0);
+        char typed[32];
+        char within[32];
+        std::snprintf(typed, sizeof typed, "%.17g", degrees);
+        std::snprintf(within, sizeof within, "%.17g", reduced);
+        const auto lines = ConvertText(kMixed, Settings("0.7", typed));
+        EXPECT_GT(PiecesOf(lines).size(), 20u) << typed;
+        EXPECT_EQ(lines, ConvertText(kMixed, Settings("0.7", within))) << typed << " " << within;
+    }
+}
+
 struct BoundsCase {
     const char* name;
     const char* drawing;
@@ -324,8 +389,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Steps of 0.01 are lost in the rounding of positions near 1e13.
         RefusalCase{"StepsLostInRounding", "sc 1e13 1e13 1 1 0 0 0 1\n", With("0.01", "0"),
                     ConversionOutcome::SweepTooLarge},
+        // Its radians would have lost pi; the angle is taken within 0..360 degrees.
         RefusalCase{"AngleSoLargeThatLinesHaveNoDirection", kSmall, With("1", "0", "1e300"),
-                    ConversionOutcome::SweepTooLarge}),
+                    ConversionOutcome::Accepted},
+        // Each line's place at 1e15 is rounded by at most 0.19, under a
+        // quarter of the interval; near 1e13 an interval of 0.01 is not.
+        RefusalCase{"FarFromTheOriginWithinTheCoordinatesPrecision",
+                    "sl 1e15 1e15 1.0000000000001e15 1e15 1e15 1.0000000000001e15\n",
+                    With("1", "0", "30"), ConversionOutcome::Accepted}),
     [](const testing::TestParamInfo<RefusalCase>& testCase) {
         return std::string(testCase.param.name);
     });
