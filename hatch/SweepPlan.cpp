@@ -122,6 +122,7 @@ SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters
         plan.forwardProgress > 0.5 * p && -plan.backwardProgress > 0.5 * p && positionsHold;
     if (!stepsAdvance || !(total <= static_cast<double>(kMaxHatchLines))) {
         plan.tooLarge = true;
+        plan.tooFarForInterval = !positionsHold && total <= static_cast<double>(kMaxHatchLines);
         return plan;
     }
     plan.forwardLines = static_cast<std::int64_t>(forward);

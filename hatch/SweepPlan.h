@@ -58,6 +58,10 @@ struct SweepPlan {
     // when the coordinates are too coarse for the interval: beyond about
     // 2^49 times the interval from the origin).
     bool tooLarge = false;
+    // Of those, the sweeps with few enough lines that were refused because
+    // the coordinates where the drawing lies are too coarse to keep the
+    // lines an interval apart.
+    bool tooFarForInterval = false;
 
     // The point of line number k of a direction, given the point of line k - 1.
     PlanePoint Advance(PlanePoint previous, PlanePoint step, std::int64_t k) const noexcept {
