@@ -18,8 +18,7 @@
 #include "geometry/TextConversions.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/HatchParameters.h"
-#include "hatch/SolidBounds.h"
-#include "hatch/SweepPlan.h"
+#include "hatch/SweepOrigin.h"
 #include "tests/support/TestFolder.h"
 
 namespace rv17 {
@@ -58,8 +57,7 @@ HatchSettings ChosenSettings(const std::uint8_t* bytes) {
 constexpr double kMaxLineOffers = 20000.0;
 
 bool WithinBudget(const EntityStore& store, const HatchSettings& settings) {
-    const SweepPlan plan =
-        PlanSweep(BuildSolidBounds(store), DeriveHatchParameters(store, settings));
+    const SweepPlan plan = PlanSweepOfStore(store, DeriveHatchParameters(store, settings));
     if (plan.tooLarge) return true;
     const double lines = 1.0 + static_cast<double>(plan.forwardLines + plan.backwardLines);
     return lines * std::max(1, SolidCount(store)) <= kMaxLineOffers;

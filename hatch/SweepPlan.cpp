@@ -18,10 +18,6 @@ namespace {
 constexpr double kStepRounding = 0x1p-50;
 // Positions are trusted to advance when rounding costs at most this share of a step.
 constexpr double kMaxStepLoss = 0x1p-10;
-// Where positions are S plus whole steps, a line may stray from its place by
-// at most this share of the interval, so that each line stays clearly beyond
-// the one before it.
-constexpr double kMaxPositionLoss = 0.25;
 // A line within this of the bounds (plus a relative share of its coordinates)
 // may still be taken as meeting them: SegmentIntersection widens by 1e-8.
 constexpr double kMeetingTolerance = 1e-6;
@@ -44,17 +40,6 @@ double Dot(PlanePoint u, PlanePoint v) noexcept { return u.X * v.X + u.Y * v.Y; 
 // of the bounds, and the one after it that ends the direction.
 double LinesToLeave(double reach, double progress) noexcept {
     return std::floor(reach / progress) + 2.0;
-}
-
-// How far S + k * step may be moved across the lines by rounding, for
-// coordinates of magnitude up to m: each coordinate is rounded twice (the
-// product and the sum), each time by at most half a unit in the last place
-// of m, and the two coordinates together move the line by at most sqrt(2)
-// times their own error.
-double PositionRounding(double m) noexcept {
-    int exponent = 0;
-    std::frexp(m, &exponent);
-    return 1.5 * std::ldexp(1.0, exponent - 53);
 }
 
 }  // namespace
@@ -98,36 +83,19 @@ SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters
     const double stepRounding = plan.magnitude * kStepRounding;
     const double reach =
         halfExtent + startOffset + kMeetingTolerance + kRelativeTolerance * (plan.magnitude + L);
-    // Near the origin the positions accumulate, each step rounded anew;
-    // farther out each position is rounded once, wherever it lies.
-    plan.accumulate = stepRounding <= kMaxStepLoss * p;
-    double forward = 0.0;
-    double backward = 0.0;
-    double slack = 0.0;
-    bool positionsHold = false;
-    if (plan.accumulate) {
-        forward = LinesToLeave(reach, plan.forwardProgress - stepRounding);
-        backward = LinesToLeave(reach, -plan.backwardProgress - stepRounding);
-        slack = std::max(forward, backward) * stepRounding;
-        positionsHold = true;
-    } else {
-        slack = PositionRounding(plan.magnitude + reach + 2.0 * p);
-        forward = LinesToLeave(reach + slack, plan.forwardProgress);
-        backward = LinesToLeave(reach + slack, -plan.backwardProgress);
-        positionsHold = slack <= kMaxPositionLoss * p;
-    }
+    const double forward = LinesToLeave(reach, plan.forwardProgress - stepRounding);
+    const double backward = LinesToLeave(reach, -plan.backwardProgress - stepRounding);
     const double total = 1.0 + forward + backward;
 
-    const bool stepsAdvance =
-        plan.forwardProgress > 0.5 * p && -plan.backwardProgress > 0.5 * p && positionsHold;
+    const bool stepsAdvance = plan.forwardProgress > 0.5 * p && -plan.backwardProgress > 0.5 * p &&
+                              stepRounding <= kMaxStepLoss * p;
     if (!stepsAdvance || !(total <= static_cast<double>(kMaxHatchLines))) {
         plan.tooLarge = true;
-        plan.tooFarForInterval = !positionsHold && total <= static_cast<double>(kMaxHatchLines);
         return plan;
     }
     plan.forwardLines = static_cast<std::int64_t>(forward);
     plan.backwardLines = static_cast<std::int64_t>(backward);
-    plan.positionSlack = slack;
+    plan.positionSlack = std::max(forward, backward) * stepRounding;
     return plan;
 }
 

@@ -16,6 +16,9 @@ namespace rv17 {
 inline constexpr std::int64_t kMaxHatchLines = 100'000'000;
 
 struct SweepPlan {
+    // The point the coordinates below are taken from: the sweep works on the
+    // solids moved by -origin and moves every piece back by +origin.
+    PlanePoint origin{};
     SolidBounds bounds;
     double interval = 1.0;    // p
     double angle = 0.0;       // a
@@ -40,35 +43,14 @@ struct SweepPlan {
     // The largest coordinate magnitude of the points on the swept lines' midpoints.
     double magnitude = 0.0;
 
-    // How the lines' positions are found. Near the origin each line's point
-    // is the last one plus a step (the positions accumulate), which rounds
-    // far below a step there. Farther out, where the rounding of each sum
-    // could add up to a share of the interval, line number k of a direction
-    // is S plus k steps, so that it stays as close to its whole number of
-    // intervals from the reference point as the coordinates can express.
-    bool accumulate = true;
-
     // Upper bounds of the lines visited after the line through S, in each
     // direction; the line that ends a direction is counted.
     std::int64_t forwardLines = 0;
     std::int64_t backwardLines = 0;
     // True when the sweep would visit more than kMaxHatchLines lines, or
     // could not be relied on to end (bounds or steps that are not finite,
-    // or steps lost in the rounding of the positions, which happens only
-    // when the coordinates are too coarse for the interval: beyond about
-    // 2^49 times the interval from the origin).
+    // or steps lost in the rounding of the positions).
     bool tooLarge = false;
-    // Of those, the sweeps with few enough lines that were refused because
-    // the coordinates where the drawing lies are too coarse to keep the
-    // lines an interval apart.
-    bool tooFarForInterval = false;
-
-    // The point of line number k of a direction, given the point of line k - 1.
-    PlanePoint Advance(PlanePoint previous, PlanePoint step, std::int64_t k) const noexcept {
-        if (accumulate) return {previous.X + step.X, previous.Y + step.Y};
-        const double steps = static_cast<double>(k);
-        return {start.X + steps * step.X, start.Y + steps * step.Y};
-    }
 
     HatchLine LineThrough(PlanePoint p) const noexcept {
         return {p.X + towardsA.X, p.Y + towardsA.Y, p.X + towardsB.X, p.Y + towardsB.Y, angle};

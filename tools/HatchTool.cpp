@@ -8,8 +8,6 @@
 
 #include "exchange/JwwGaibu.h"
 #include "hatch/ConversionRun.h"
-#include "hatch/HatchParameters.h"
-#include "hatch/SolidBounds.h"
 #include "hatch/SweepPlan.h"
 #include "tools/CommandArguments.h"
 #include "tools/CommandLine.h"
@@ -125,8 +123,7 @@ bool GatherSettings(const CommandLine& commandLine, HatchSettings& settings, Too
 
 // The message and exit code of a conversion that was not saved.
 int Failure(const CommandLine& commandLine, const std::string& target,
-            const HatchSettings& settings, const ConversionResult& result, bool tooFar,
-            ToolOutput& output) {
+            const HatchSettings& settings, const ConversionResult& result, ToolOutput& output) {
     switch (result.outcome) {
         case ConversionOutcome::Accepted:
         case ConversionOutcome::Saved:
@@ -149,13 +146,6 @@ int Failure(const CommandLine& commandLine, const std::string& target,
                     " holds no solid to hatch (triangle, quadrilateral, circular or ring solid); "
                     "nothing written");
         case ConversionOutcome::SweepTooLarge:
-            if (tooFar) {
-                return Fail(output, kExitUsage,
-                            std::string("--interval ") + Quoted(settings.interval) +
-                                " is too small for a drawing this far from the origin: its "
-                                "coordinates there are too coarse to place lines that close "
-                                "together; choose a larger interval");
-            }
             return Fail(output, kExitUsage,
                         std::string("--interval ") + Quoted(settings.interval) +
                             " is too small for the drawing: more than " + Decimal(kMaxHatchLines) +
@@ -183,11 +173,7 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     const ConversionResult result = ConversionRun(store, settings, PathFromArgument(target));
     if (result.outcome != ConversionOutcome::Saved) {
         // A refused or failed conversion still draws the drawing as it is.
-        const bool tooFar =
-            result.outcome == ConversionOutcome::SweepTooLarge &&
-            PlanSweep(BuildSolidBounds(store), DeriveHatchParameters(store, settings))
-                .tooFarForInterval;
-        const int failed = Failure(commandLine, target, settings, result, tooFar, output);
+        const int failed = Failure(commandLine, target, settings, result, output);
         DrawPicture(commandLine, store, settings, nullptr, output);
         return failed;
     }

@@ -11,6 +11,7 @@
 #include "exchange/FileAccess.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/SolidBounds.h"
+#include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 #include "tests/geometry/CaseLiteral.h"
 #include "tests/hatch/HatchTestSupport.h"
@@ -207,7 +208,10 @@ std::string MixedAt(double offset) {
 // the precision of the coordinates there (and of their 15 written digits).
 TEST(SweepFarFromOrigin, HatchesAsTheSameDrawingNearTheOrigin) {
     for (const double offset : {1e6, 1e9, 1e12}) {
-        for (const char* angle : {"0", "30", "90", "-17.5", "123"}) {
+        for (const char* angle : {"0", "30", "60", "90", "-17.5", "89.9999", "123"}) {
+            // Short of kFarFromOrigin the sweep keeps the drawing's coordinates,
+            // whose rounding a line this steep magnifies beyond the tolerance.
+            if (offset < kFarFromOrigin && std::string_view(angle) == "89.9999") continue;
             const HatchSettings settings = Settings("0.7", angle);
             const auto nearPieces = PiecesOf(ConvertText(MixedAt(0.0), settings));
             const std::string far = MixedAt(offset);
@@ -238,6 +242,20 @@ TEST(SweepFarFromOrigin, HatchesAsTheSameDrawingNearTheOrigin) {
             }
         }
     }
+}
+
+// The solids are moved near the origin for the sweep only: afterwards the
+// store holds them as read, for the pictures drawn from it.
+TEST(SweepFarFromOrigin, LeavesTheSolidsAsRead) {
+    Drawing drawing(MixedAt(1e12));
+    const EntityStore& store = drawing.Store();
+    const TriangleSolidRecord triangle = store.triangleSolids[0];
+    const RingSolidRecord ring = store.ringSolids[0];
+    ASSERT_FALSE(drawing.Convert(Settings("1", "30")).empty());
+    EXPECT_EQ(store.triangleSolids[0].x1, triangle.x1);
+    EXPECT_EQ(store.triangleSolids[0].y3, triangle.y3);
+    EXPECT_EQ(store.ringSolids[0].cx, ring.cx);
+    EXPECT_EQ(store.ringSolids[0].cy, ring.cy);
 }
 
 // An angle whose radians would lose their precision is taken within 0..360.
@@ -386,14 +404,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionOutcome::SweepTooLarge},
         RefusalCase{"TenMillionLinesAreAccepted", "sl 0 0 1e5 0 0 1e5\n", With("0.01", "0"),
                     ConversionOutcome::Accepted},
-        // Steps of 0.01 are lost in the rounding of positions near 1e13.
+        // Steps of 0.01 would be lost in the rounding of positions near 1e13;
+        // the sweep takes its coordinates from the solid's centre instead.
         RefusalCase{"StepsLostInRounding", "sc 1e13 1e13 1 1 0 0 0 1\n", With("0.01", "0"),
-                    ConversionOutcome::SweepTooLarge},
+                    ConversionOutcome::Accepted},
         // Its radians would have lost pi; the angle is taken within 0..360 degrees.
         RefusalCase{"AngleSoLargeThatLinesHaveNoDirection", kSmall, With("1", "0", "1e300"),
                     ConversionOutcome::Accepted},
-        // Each line's place at 1e15 is rounded by at most 0.19, under a
-        // quarter of the interval; near 1e13 an interval of 0.01 is not.
         RefusalCase{"FarFromTheOriginWithinTheCoordinatesPrecision",
                     "sl 1e15 1e15 1.0000000000001e15 1e15 1e15 1.0000000000001e15\n",
                     With("1", "0", "30"), ConversionOutcome::Accepted}),
