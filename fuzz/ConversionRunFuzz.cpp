@@ -2,7 +2,8 @@
 // values, the rest is the exchange file. The file is read, converted and saved
 // as the program does it, then read again. A refused run must leave the file
 // as it was; a saved file must start with "hd", hold no number that is not
-// finite, and give back every written-back figure as it was read, in order.
+// finite, and give back every written-back figure as it was read, in order;
+// and the literal sweep must write the same lines as the indexed one.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -16,6 +17,7 @@
 #include "exchange/FileAccess.h"
 #include "exchange/JwwGaibu.h"
 #include "geometry/TextConversions.h"
+#include "hatch/ConversionBuild.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/HatchParameters.h"
 #include "hatch/SweepOrigin.h"
@@ -182,6 +184,20 @@ void CheckNumbersFinite(std::string_view bytes) {
     }
 }
 
+// The output of the same conversion with the literal sweep.
+void CheckLiteralSweep(std::string_view input, const HatchSettings& settings,
+                       const EntityStore& converted) {
+    static EntityStore literal;
+    InitialiseStore(literal);
+    ParseExchangeText(literal, input);
+    ResetCurrentAttributes(literal);
+    BuildConversionOutput(literal, settings, SweepOptions{SweepMode::Literal, nullptr});
+    Require(literal.outputLines.Count() == converted.outputLines.Count());
+    for (std::size_t i = 0; i < converted.outputLines.Count(); ++i)
+        Require(literal.outputLines.Line(i) == converted.outputLines.Line(i));
+    ReleaseStore(literal);
+}
+
 }  // namespace
 
 }  // namespace rv17
@@ -214,6 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Require(after.bytes.rfind("hd\r\n", 0) == 0);
+    CheckLiteralSweep(input, settings, original);
     CheckNumbersFinite(after.bytes);
     InitialiseStore(saved);
     ParseExchangeText(saved, after.bytes);
