@@ -37,15 +37,17 @@ void Require(bool condition) {
 constexpr std::size_t kSettingsBytes = 6;
 constexpr const char* kIntervals[16] = {"1",     "0.3",   "0.5", "2", "0.01", "100", "7.25", "0.05",
                                         "0.009", "100.5", "",    "x", "1e1",  "-1",  " 3",   "0.7"};
-constexpr const char* kAngles[16] = {"0",    "30",    "45",     "90",   "-17.5",   "400",
-                                     "135",  "1e300", "-1e300", "4e7",  "89.9999", "180",
-                                     "1e16", "abc",   "",       "0.001"};
+constexpr const char* kAngles[32] = {
+    "0",        "30",          "45",      "90",       "-17.5", "400",    "135", "1e300",
+    "-1e300",   "4e7",         "89.9999", "180",      "1e16",  "abc",    "",    "0.001",
+    "60",       "-90",         "270",     "359.9999", "1e9",   "-45",    "0.5", "3e7",
+    "33554433", "-33554431.5", "720",     "1E2",      "+15",   "1e-300", "7.5", "22.5"};
 constexpr const char* kWidths[8] = {"-1", "0", "13", "30000", "30001", "-2", "w", "35"};
 
 HatchSettings ChosenSettings(const std::uint8_t* bytes) {
     HatchSettings settings;
     settings.interval = kIntervals[bytes[0] % 16];
-    settings.angleDegrees = kAngles[bytes[1] % 16];
+    settings.angleDegrees = kAngles[bytes[1] % 32];
     settings.colourIndex = static_cast<std::int32_t>(bytes[2]) * 2 - 200;
     settings.lineTypeIndex = static_cast<std::int32_t>(bytes[3]) - 60;
     settings.width = kWidths[bytes[4] % 8];
