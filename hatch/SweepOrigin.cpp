@@ -24,13 +24,23 @@ void RestoreList(BlockList<Record>& list, const std::vector<Record>& saved) {
     for (std::size_t i = 0; i < saved.size() && i < list.Count(); ++i) list[i] = saved[i];
 }
 
+// The centre of one axis's extent low..high when the extent lies far from
+// zero and within a factor of two of its centre, else 0. Every coordinate of
+// such an extent less the centre is exact (the difference of two numbers
+// within a factor of two of each other needs no rounding), so the solids
+// are moved without the least change of shape.
+double AxisOrigin(double low, double high) noexcept {
+    const double centre = (low + high) / 2.0;
+    if (!(std::fabs(centre) > kFarFromOrigin) || !std::isfinite(centre)) return 0.0;
+    const bool withinTwice = centre > 0.0 ? low >= centre / 2.0 && high <= centre * 2.0
+                                          : high <= centre / 2.0 && low >= centre * 2.0;
+    return withinTwice ? centre : 0.0;
+}
+
 }  // namespace
 
 PlanePoint SweepOrigin(const SolidBounds& bounds) noexcept {
-    const PlanePoint centre{(bounds.minX + bounds.maxX) / 2.0, (bounds.minY + bounds.maxY) / 2.0};
-    const double distance = std::max(std::fabs(centre.X), std::fabs(centre.Y));
-    if (!(distance > kFarFromOrigin) || !std::isfinite(distance)) return {0.0, 0.0};
-    return centre;
+    return {AxisOrigin(bounds.minX, bounds.maxX), AxisOrigin(bounds.minY, bounds.maxY)};
 }
 
 SweepPlan PlanSweepOfStore(const EntityStore& store, HatchParameters parameters) {

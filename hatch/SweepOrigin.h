@@ -20,8 +20,9 @@ namespace rv17 {
 // a tenth of the geometry's tolerances.
 inline constexpr double kFarFromOrigin = 0x1p22;
 
-// (0, 0) for bounds whose centre lies within kFarFromOrigin of the origin on
-// both axes (or is not finite), else that centre.
+// On each axis, the centre of the bounds when it lies beyond kFarFromOrigin
+// and the bounds lie within half and twice of it, so that moving the solids
+// by it changes no coordinate but by an exact difference; 0 otherwise.
 PlanePoint SweepOrigin(const SolidBounds& bounds) noexcept;
 
 // The sweep of the store's solids, in coordinates taken from SweepOrigin of

@@ -244,6 +244,27 @@ TEST(SweepFarFromOrigin, HatchesAsTheSameDrawingNearTheOrigin) {
     }
 }
 
+// The solids are moved only along an axis on which they lie far out and within
+// a factor of two of their centre, where the move is exact.
+TEST(SweepFarFromOrigin, MovesOnlyAlongAxesWhereTheMoveIsExact) {
+    struct Case {
+        SolidBounds bounds;
+        PlanePoint origin;
+    };
+    const double far = 2.0 * kFarFromOrigin;
+    for (const Case& c :
+         std::vector<Case>{{{0, 0, 100, 100, true}, {0, 0}},
+                           {{far, -5, far + 10, 5, true}, {far + 5, 0}},
+                           {{-far - 10, far, -far, far + 2, true}, {-far - 5, far + 1}},
+                           // Reaching to within half the centre of the origin: not moved.
+                           {{1e6, 0, 1e7, 1, true}, {0, 0}},
+                           {{-1e300, 0, 1e300, 1, true}, {0, 0}}}) {
+        const PlanePoint origin = SweepOrigin(c.bounds);
+        EXPECT_EQ(origin.X, c.origin.X) << c.bounds.minX << " " << c.bounds.maxX;
+        EXPECT_EQ(origin.Y, c.origin.Y) << c.bounds.minY << " " << c.bounds.maxY;
+    }
+}
+
 // The solids are moved near the origin for the sweep only: afterwards the
 // store holds them as read, for the pictures drawn from it.
 TEST(SweepFarFromOrigin, LeavesTheSolidsAsRead) {
