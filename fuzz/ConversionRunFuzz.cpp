@@ -20,6 +20,7 @@
 #include "hatch/ConversionBuild.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/HatchParameters.h"
+#include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
 #include "tests/support/TestFolder.h"
 
@@ -158,9 +159,19 @@ bool SameFigure(const EntityStore& a, EntityOrderEntry ea, const EntityStore& b,
 
 bool WrittenBack(EntityKind kind) { return kind != EntityKind::Block && !IsHatchableKind(kind); }
 
+// Within the solids' bounds, up to the rounding of the pieces' ends.
+bool WithinBounds(const SolidBounds& b, double x, double y) {
+    const double margin =
+        1e-6 + 1e-9 * std::max({std::fabs(b.minX), std::fabs(b.maxX), std::fabs(b.minY),
+                                std::fabs(b.maxY), b.maxX - b.minX, b.maxY - b.minY});
+    return x >= b.minX - margin && x <= b.maxX + margin && y >= b.minY - margin &&
+           y <= b.maxY + margin;
+}
+
 // Every figure read back stands for the next written-back figure of the
 // original that it equals (a figure whose geometry the writer refuses is
-// passed over); only hatch lines follow the last of them.
+// passed over); only hatch lines follow the last of them, each within the
+// bounds of the solids.
 void CheckFiguresReadBack(const EntityStore& original, const EntityStore& saved) {
     std::size_t next = 0;
     const std::size_t savedCount = saved.EntityOrder.Count();
@@ -169,7 +180,14 @@ void CheckFiguresReadBack(const EntityStore& original, const EntityStore& saved)
         if (!WrittenBack(entry.kind)) continue;
         if (SameFigure(original, entry, saved, saved.EntityOrder[next])) ++next;
     }
-    for (; next < savedCount; ++next) Require(saved.EntityOrder[next].kind == EntityKind::Line);
+    const SolidBounds bounds = BuildSolidBounds(original);
+    for (; next < savedCount; ++next) {
+        const EntityOrderEntry entry = saved.EntityOrder[next];
+        Require(entry.kind == EntityKind::Line);
+        const LineRecord& piece = saved.lines[static_cast<std::size_t>(entry.index)];
+        Require(WithinBounds(bounds, piece.x1, piece.y1) &&
+                WithinBounds(bounds, piece.x2, piece.y2));
+    }
 }
 
 // No number of the file may be "nan" or "inf": every line but the texts
