@@ -12,7 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 # read-back costs several times a run of the readers alone.
 runs_of() {
   case "$1" in
-    conversion_run) echo "${RV17_FUZZ_RUNS:-5000}" ;;
+    conversion_run) echo "${RV17_FUZZ_RUNS:-4000}" ;;
     *) echo "${RV17_FUZZ_RUNS:-20000}" ;;
   esac
 }
