@@ -432,7 +432,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Its radians would have lost pi; the angle is taken within 0..360 degrees.
         RefusalCase{"AngleSoLargeThatLinesHaveNoDirection", kSmall, With("1", "0", "1e300"),
                     ConversionOutcome::Accepted},
-        RefusalCase{"FarFromTheOriginWithinTheCoordinatesPrecision",
+        RefusalCase{"TinyTriangleFarFromTheOrigin",
                     "sl 1e15 1e15 1.0000000000001e15 1e15 1e15 1.0000000000001e15\n",
                     With("1", "0", "30"), ConversionOutcome::Accepted}),
     [](const testing::TestParamInfo<RefusalCase>& testCase) {
