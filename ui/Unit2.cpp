@@ -129,9 +129,8 @@ void TForm2::MoveSelected(int step) {
     const int target = selected + step;
     if (items.empty() || selected < 0 || target < 0 || target >= static_cast<int>(items.size()))
         return;
-    const auto at = [&](int index) { return items[static_cast<std::size_t>(index)]; };
-    ListBox1.ReplaceItem(target, at(selected));
-    ListBox1.ReplaceItem(selected, at(target));
+    ListBox1.ReplaceItem(target, items[static_cast<std::size_t>(selected)]);
+    ListBox1.ReplaceItem(selected, items[static_cast<std::size_t>(target)]);
     ListBox1.SetItemIndex(target);
     ListBox1.MakeItemVisible(target);
 }
