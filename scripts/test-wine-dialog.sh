@@ -320,6 +320,74 @@ press Escape
 wait_for_end
 check "the position is stored in screen pixels at 144 dpi too" settings_are 1 2 "100,100"
 
+# ---- The shipped launchers, started through cmd as the host starts them ----
+
+# start_launcher FOLDER ARGUMENTS...: runs "cmd /c ARGUMENTS" in FOLDER and
+# waits for the dialog that the launcher starts; PROGRAM_PID is cmd's.
+start_launcher() {
+  local dir=$1
+  shift
+  (cd "$dir" && exec wine cmd /c "$@") >>"$out/launchers.log" 2>&1 &
+  PROGRAM_PID=$!
+  MAIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^rv17_' | awk 'NR == 1')
+  [ -n "$MAIN" ]
+  xdotool windowfocus --sync "$MAIN"
+}
+# hatch_phase_from FILE Y INTERVAL: the file holds hatch segments, all of them
+# horizontal and each a whole number of intervals above or below the height Y
+# of the reference point.
+hatch_phase_from() {
+  awk -v y0="$2" -v step="$3" '
+    { sub(/\r$/, "") }
+    NF == 4 && /^[-0-9. ]+$/ {
+      segments++
+      phase = ($2 - y0) / step
+      phase -= int(phase)
+      if (phase < 0) phase += 1
+      # Positions accumulate line by line, so they drift by a few units in the
+      # last of the 15 digits written.
+      slope = $2 - $4
+      if (slope * slope > 1e-12 || (phase > 1e-6 && phase < 1 - 1e-6)) { print "  off the phase: " $0; bad++ }
+    }
+    END { if (segments == 0) print "  no hatch segments"; exit !(segments > 0 && bad == 0) }' "$1"
+}
+
+echo "== 9: the shipped launchers through cmd, from folders with blanks and Japanese names"
+# The launchers exactly as the distribution zip ships them: the Shift-JIS,
+# CR LF copies that the package installs from the build.
+cmake --build --preset mingw-x64 -j2 --target rv17_distribution_texts >/dev/null
+# rv17.bat: the host asks for no point, so its file has no "hp" line.
+# rv17p.bat: the host asks for a reference point and writes it as "hp1"; the
+# hatch must pass at whole intervals (1 with the defaults) from that point.
+awk '!/^hp/' "$reference/solids.txt" > "$reference/launcher-rv17.txt"
+printf '%s\r\n' hq 'hs  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10' \
+  'hp1  3.7  2.9' lg0 ly0 lc2 lt1 lw0 'lc10  8421504' \
+  'sl  0  0  200  0  200  25  0  25' 'sl  25  25  45  25  25  45' > "$reference/launcher-rv17p.txt"
+for launcher in rv17 rv17p; do
+  folder="$out/外部変形 ランチャー（$launcher）"
+  mkdir -p "$folder"
+  cp "$exe" "$folder/rv17.exe"
+  cp "$build/packaging/$launcher.bat" "$folder/$launcher.bat"
+  cp "$reference/launcher-$launcher.txt" "$folder/JWC_TEMP.TXT"
+  (cd "$reference" && timeout 120 wine rv17-hatch.exe -o "launcher-$launcher.expected" "launcher-$launcher.txt") >>"$out/hatch.log"
+done
+# By name from its own folder (the host makes the launcher's folder current),
+# and by its full quoted Windows path.
+folder="$out/外部変形 ランチャー（rv17）"
+start_launcher "$folder" rv17.bat
+check "rv17.bat waits while the dialog is open" program_running
+press Return
+wait_for_end
+check "rv17.bat converts: its file is what rv17-hatch writes" equal_files "$reference/launcher-rv17.expected" "$folder/JWC_TEMP.TXT"
+check "rv17.bat's file starts with hd" starts_with_hd "$folder/JWC_TEMP.TXT"
+folder="$out/外部変形 ランチャー（rv17p）"
+start_launcher "$folder" "$(winepath -w "$folder/rv17p.bat")"
+check "rv17p.bat waits while the dialog is open" program_running
+press Return
+wait_for_end
+check "rv17p.bat converts: its file is what rv17-hatch writes" equal_files "$reference/launcher-rv17p.expected" "$folder/JWC_TEMP.TXT"
+check "rv17p.bat's hatch lines pass at whole intervals from its hp1 point" hatch_phase_from "$folder/JWC_TEMP.TXT" 2.9 1
+
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"

@@ -125,11 +125,25 @@ public:
 
 class ListBox : public Control {
 public:
-    virtual void SetItems(const std::vector<std::string>& items) = 0;
+    virtual void SetItems(const std::vector<std::string>& items) = 0;  // scrolls to the top
     virtual std::vector<std::string> Items() const = 0;
-    virtual void SetItemIndex(int index) = 0;  // -1 clears the selection
+    // -1 clears the selection; a selected item is scrolled into view.
+    virtual void SetItemIndex(int index) = 0;
     virtual int ItemIndex() const = 0;
     virtual void SetOnDoubleClick(std::function<void()> handler) = 0;
+
+    // Item by item, so that the list neither flickers nor jumps: each of these
+    // keeps the top index (the first item in view) as far as the items allow,
+    // and the selection stays with its item, as a list box keeps it. An index
+    // outside the items changes nothing.
+    // Inserting at the number of items appends.
+    virtual void InsertItem(int index, std::string_view text) = 0;
+    virtual void DeleteItem(int index) = 0;  // deleting the selected item leaves none
+    virtual void ReplaceItem(int index, std::string_view text) = 0;
+    virtual int TopIndex() const = 0;
+    virtual void SetTopIndex(int index) = 0;
+    // Scrolls as little as needed for the item to be wholly in view.
+    virtual void MakeItemVisible(int index) = 0;
 };
 
 class Memo : public Control {

@@ -110,23 +110,30 @@ private:
     std::string text_ = design_.caption;
 };
 
-// Refilling the items clears the selection, as a real list box does.
+// Refilling the items clears the selection and scrolls to the top, as a real
+// list box does. The list shows as many whole rows as its designed height
+// holds, one row of the font's height each; the top index is the first row.
 class HeadlessListBox final : public ListBox, public HeadlessControl {
 public:
     using HeadlessControl::HeadlessControl;
     void SetFocus() override { TakeFocus(); }
-    void SetItems(const std::vector<std::string>& items) override {
-        items_ = items;
-        index_ = -1;
-    }
+    void SetItems(const std::vector<std::string>& items) override;
     std::vector<std::string> Items() const override { return items_; }
-    void SetItemIndex(int index) override { index_ = index >= 0 && index < Count() ? index : -1; }
+    void SetItemIndex(int index) override;
     int ItemIndex() const override { return index_; }
     void SetOnDoubleClick(std::function<void()> handler) override {
         onDoubleClick_ = std::move(handler);
     }
+    void InsertItem(int index, std::string_view text) override;
+    void DeleteItem(int index) override;
+    void ReplaceItem(int index, std::string_view text) override;
+    int TopIndex() const override { return top_; }
+    void SetTopIndex(int index) override;
+    void MakeItemVisible(int index) override;
 
     int Count() const noexcept { return static_cast<int>(items_.size()); }
+    int VisibleRows() const noexcept;
+    bool InView(int index) const noexcept { return index >= top_ && index < top_ + VisibleRows(); }
     void FireDoubleClick() const {
         if (onDoubleClick_) onDoubleClick_();
     }
@@ -134,6 +141,7 @@ public:
 private:
     std::vector<std::string> items_;
     int index_ = -1;
+    int top_ = 0;
     std::function<void()> onDoubleClick_;
 };
 
@@ -184,14 +192,17 @@ public:
     // The user's moves.
     // Replaces the text of an edit field or of an editable combo box's edit field.
     void Type(std::string_view control, std::string_view text);
-    // Picks an item of a combo box (an editable box then shows its text) or of a list box.
+    // Picks an item of a combo box (an editable box then shows its text) or of
+    // a list box; a list box's item must be in view.
     void Choose(std::string_view control, int index);
     // A click: presses a button, toggles a check box, or puts the focus into a
     // field, list or the notes panel. Clicking a label does nothing.
     void Click(std::string_view control);
-    // A double click on an item of a list box; index -1 is the empty area
-    // below the items, which leaves the selection as it is.
+    // A double click on an item of a list box, which must be in view; index
+    // -1 is the empty area below the items, which leaves the selection as it is.
     void DoubleClick(std::string_view listBox, int index);
+    // Drags a list box's scroll bar until `topIndex` is the first item in view.
+    void Scroll(std::string_view listBox, int topIndex);
     // Enter presses the focused button, or else the default button.
     void PressEnter();
     // Escape presses the cancel button.
