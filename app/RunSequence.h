@@ -25,6 +25,7 @@ public:
     void ReadSelection() override;
     std::int32_t SolidCount() const override;
     const std::filesystem::path& SettingsPath() const override { return settingsPath_; }
+    const std::filesystem::path& ExchangeFilePath() const override { return exchangeFilePath_; }
     // A refusal leaves the exchange file alone; a failed save leaves it as it was.
     ConversionResult Convert(const HatchSettings& settings) override;
     void EndShutDown() override;

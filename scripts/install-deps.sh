@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 xvfb xdotool x11-utils fonts-ipafont-gothic imagemagick
   librsvg2-bin libxml2-utils
+  e2fsprogs mount
 )
 
 missing=()

@@ -2,10 +2,12 @@
 # End-to-end test of the real rv17.exe under Wine in a virtual X display,
 # driven with xdotool like a user: OK with the defaults, OK with typed values,
 # Escape, OK without solids, and the preset list editor; then both dialogs on
-# a display of 144 dpi (150 %). The exchange file rv17.exe writes must equal,
-# byte for byte, what rv17-hatch.exe (the same conversion from a command line,
-# also under Wine) writes for the same values. Screenshots of each dialog are
-# kept in build/wine-dialog/screenshots.
+# a display of 144 dpi (150 %), the shipped launchers started through cmd,
+# and OK in a folder where no file can be written, which must tell the user.
+# The exchange file rv17.exe writes must equal, byte for byte, what
+# rv17-hatch.exe (the same conversion from a command line, also under Wine)
+# writes for the same values. Screenshots of each dialog are kept in
+# build/wine-dialog/screenshots.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
@@ -30,11 +32,15 @@ check() {  # check DESCRIPTION COMMAND...
   if "$@"; then pass "$description"; else fail "$description"; fi
 }
 
+# A folder that an interrupted run of section 10 left locked is unlocked first.
+chattr -i "$out/locked" 2>/dev/null || true
+umount "$out/locked" 2>/dev/null || true
 rm -rf "$out"
 mkdir -p "$shots"
 start_display
 cleanup() {
   [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -n "${locked:-}" ] && unlock_folder || true
   timeout 30 wineserver -k 2>/dev/null || true
   stop_display
 }
@@ -387,6 +393,79 @@ press Return
 wait_for_end
 check "rv17p.bat converts: its file is what rv17-hatch writes" equal_files "$reference/launcher-rv17p.expected" "$folder/JWC_TEMP.TXT"
 check "rv17p.bat's hatch lines pass at whole intervals from its hp1 point" hatch_phase_from "$folder/JWC_TEMP.TXT" 2.9 1
+
+echo "== 10: saving fails: the user is told, the host's file stays as it was"
+# A folder in which no file can be made, so that both the exchange file and
+# the settings file fail to save: made immutable, or else a small tmpfs
+# filled up. Tests run as root, which ignores permission bits, and Wine
+# replaces a read-only file, so neither of those makes a save fail.
+locked=""  # how the folder is locked: immutable, full, or not at all
+lock_folder() {
+  mkdir -p "$folder"
+  if chattr +i "$folder" 2>/dev/null; then
+    locked=immutable
+  elif mount -t tmpfs -o size=32m tmpfs "$folder" 2>/dev/null; then
+    locked=full
+    cp "$exe" "$folder/rv17.exe"
+    cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+    dd if=/dev/zero of="$folder/filler" bs=64k 2>/dev/null || true
+  fi
+}
+unlock_folder() {
+  case "$locked" in
+    immutable) chattr -i "$folder" ;;
+    full) umount "$folder" ;;
+  esac
+  locked=""
+}
+# message_box EXCLUDED: a visible window titled as the main dialog that is
+# neither the main dialog nor EXCLUDED, or nothing.
+message_box() {
+  { xdotool search --onlyvisible --name '^rv17_ソリッド→ハッチ線$' 2>/dev/null || true; } |
+    awk -v main="$MAIN" -v excluded="${1:-}" '$0 != main && $0 != excluded { found = $0 } END { print found }'
+}
+box_shown() {
+  BOX=$(message_box "${1:-}")
+  [ -n "$BOX" ]
+}
+box_gone() { [ -z "$(message_box "$MAIN" | awk -v box="$1" '$0 == box')" ]; }
+# close_box DESCRIPTION SCREENSHOT [EARLIER_BOX]: waits for the message box,
+# keeps its screenshot and closes it with Enter.
+close_box() {
+  BOX=""
+  if ! wait_until 60 box_shown "${3:-}"; then
+    fail "$1"
+    return
+  fi
+  pass "$1"
+  xdotool windowfocus --sync "$BOX" || true
+  stable_screenshot "$2"
+  press Return
+  check "Enter closes the message box" wait_until 30 box_gone "$BOX"
+}
+
+folder="$out/locked"
+mkdir -p "$folder"
+cp "$exe" "$folder/rv17.exe"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+lock_folder
+if [ -z "$locked" ]; then
+  echo "SKIP: no folder can be made unwritable here (chattr +i and mounting a tmpfs both failed)"
+else
+  echo "  the folder is locked: $locked"
+  files_before=$(ls -A "$folder" | wc -l)
+  start_program
+  press Return
+  close_box "a message box tells that JWC_TEMP.TXT could not be written" "$shots/10-save-failed.png"
+  first_box=$BOX
+  close_box "a second message box tells that the settings could not be saved" \
+    "$shots/10-settings-save-failed.png" "$first_box"
+  wait_for_end
+  pass "the program ends after the messages"
+  check "the host's file is byte for byte as it was" equal_files "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+  check "no file is left behind in the folder" [ "$(ls -A "$folder" | wc -l)" -eq "$files_before" ]
+  unlock_folder
+fi
 
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then

@@ -23,6 +23,8 @@ public:
     virtual std::int32_t SolidCount() const = 0;
     // Where the dialog's settings are kept between runs.
     virtual const std::filesystem::path& SettingsPath() const = 0;
+    // The host's exchange file, which a conversion rewrites.
+    virtual const std::filesystem::path& ExchangeFilePath() const = 0;
     // OK: the checks in their order, and when all pass, the conversion, which
     // rewrites the exchange file.
     virtual ConversionResult Convert(const HatchSettings& settings) = 0;

@@ -181,6 +181,15 @@ public:
     virtual void ShowModal() = 0;
     // Closes the window (runs the close handler); closing the main window ends the application.
     virtual void Close() = 0;
+
+    // Telling the user of a failure and of a long step.
+    // A modal message box over this window with the error icon, `caption` as
+    // its title and an OK button; returns once the user has closed it. It may
+    // be shown from the close handler, while the window still stands.
+    virtual void ShowErrorMessage(std::string_view caption, std::string_view text) = 0;
+    // The wait cursor over this window while a long step keeps it busy, or
+    // the normal cursor again.
+    virtual void SetWaitCursor(bool waiting) = 0;
 };
 
 class Application {

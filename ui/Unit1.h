@@ -3,6 +3,7 @@
 // and close events drive the run's phases.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
 #include <system_error>
@@ -10,6 +11,7 @@
 #include "hatch/ConversionResult.h"
 #include "hatch/HatchSettings.h"
 #include "ui/RunPhases.h"
+#include "ui/SaveFailureMessage.h"
 #include "ui/SettingsFile.h"
 #include "ui/Toolkit.h"
 
@@ -42,8 +44,7 @@ public:
     HatchSettings ReadHatchSettings() const;
 
     // What the last OK did (with the save's error when the exchange file could
-    // not be written) and why the settings could not be saved at close; kept
-    // so that the user can be told.
+    // not be written) and why the settings could not be saved at close.
     const ConversionResult& LastConversion() const noexcept { return lastConversion_; }
     const std::error_code& SettingsSaveError() const noexcept { return settingsSaveError_; }
 
@@ -55,6 +56,9 @@ private:
     void EditPresetList(ui::ComboBox& box, std::string_view editorCaption);
     // Shows a refusal in red in the status line and puts the focus where the user can act.
     void Refuse(std::string_view message, ui::Control& focus);
+    // Tells the user in a message box that `file` could not be written, and why.
+    void TellSaveFailed(const std::filesystem::path& file, const std::error_code& error,
+                        UnsavedFile which);
 
     std::unique_ptr<ui::Window> window_;
     RunPhases& run_;

@@ -186,7 +186,16 @@ void HeadlessWindow::Close() {
     if (!open_) return;
     if (closingObserver_) closingObserver_();
     open_ = false;
+    closing_ = true;
     if (onClose_) onClose_();
+    closing_ = false;
+}
+
+// Shown from an event handler, or from the close handler while the window
+// still stands; the user closes the box at once.
+void HeadlessWindow::ShowErrorMessage(std::string_view caption, std::string_view text) {
+    if (!open_ && !closing_) Refuse(caption_ + " shows a message while it is not open");
+    messages_.push_back({std::string(caption), std::string(text)});
 }
 
 void HeadlessWindow::RequireUsable() const {

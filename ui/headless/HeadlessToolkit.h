@@ -22,6 +22,13 @@ namespace ui::headless {
 class HeadlessWindow;
 class HeadlessApplication;
 
+// A message box as the user saw it; it was closed with its OK button.
+struct ShownMessage {
+    std::string caption;
+    std::string text;
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
 // State and design shared by every headless control.
 class HeadlessControl {
 public:
@@ -181,6 +188,8 @@ public:
     void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
     void ShowModal() override;
     void Close() override;
+    void ShowErrorMessage(std::string_view caption, std::string_view text) override;
+    void SetWaitCursor(bool waiting) override { waitCursor_ = waiting; }
 
     // What the user sees.
     const WindowDesign& Design() const noexcept { return design_; }
@@ -188,6 +197,9 @@ public:
     bool IsModal() const noexcept { return modal_; }
     // The name of the control that has the keyboard focus; empty when none has.
     const std::string& FocusedControl() const noexcept { return focused_; }
+    // The message boxes shown over this window, in order.
+    const std::vector<ShownMessage>& Messages() const noexcept { return messages_; }
+    bool WaitCursorShown() const noexcept { return waitCursor_; }
 
     // The user's moves.
     // Replaces the text of an edit field or of an editable combo box's edit field.
@@ -244,6 +256,9 @@ private:
     std::string focused_;
     bool open_ = false;
     bool modal_ = false;
+    bool closing_ = false;  // while the close handler runs
+    std::vector<ShownMessage> messages_;
+    bool waitCursor_ = false;
 };
 
 class HeadlessApplication final : public Application {

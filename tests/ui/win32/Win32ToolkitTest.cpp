@@ -447,6 +447,25 @@ TEST_F(Win32ToolkitTest, PositionOffEveryMonitorIsShownInReachButReportedAsStore
     EXPECT_EQ(afterUserMove, (ui::ScreenPosition{30, 40}));
 }
 
+// While the window is busy, the wait cursor shows over it and over each of
+// its controls, which ask the dialog first; afterwards the normal one again.
+TEST_F(Win32ToolkitTest, WaitCursorShowsOverTheWindowAndItsControls) {
+    const HCURSOR wait = ::LoadCursorW(nullptr, IDC_WAIT);
+    const auto cursorOver = [](HWND target) {
+        ::SetCursor(nullptr);
+        ::SendMessageW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    };
+    window->SetWaitCursor(true);
+    EXPECT_EQ(::GetCursor(), wait);
+    EXPECT_EQ(cursorOver(Dialog()), wait);
+    EXPECT_EQ(cursorOver(HandleOf(window->ListBoxNamed("ListBox1"))), wait);
+    EXPECT_EQ(cursorOver(HandleOf(window->EditNamed("Edit1"))), wait);
+    window->SetWaitCursor(false);
+    EXPECT_NE(cursorOver(HandleOf(window->ListBoxNamed("ListBox1"))), wait);
+}
+
 TEST_F(Win32ToolkitTest, ExceptionInAHandlerLeavesTheLoopInsteadOfCrossingWin32) {
     window->ButtonNamed("Button1").SetOnClick([] { throw std::runtime_error("handler failed"); });
     window->SetOnShow(
