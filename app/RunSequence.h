@@ -27,6 +27,7 @@ public:
     const std::filesystem::path& SettingsPath() const override { return settingsPath_; }
     const std::filesystem::path& PreviewStatePath() const override { return previewStatePath_; }
     const EntityStore& Drawing() const override { return store_; }
+    const std::filesystem::path& ExchangeFilePath() const override { return exchangeFilePath_; }
     // A refusal leaves the exchange file alone; a failed save leaves it as it was.
     ConversionResult Convert(const HatchSettings& settings) override;
     void EndShutDown() override;

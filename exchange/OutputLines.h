@@ -22,6 +22,17 @@ constexpr bool OpensText(std::string_view line) noexcept {
            line.back() == '"';
 }
 
+// Takes output lines in place of the store's list while it is attached to the
+// store, so that a conversion can write its lines away as it makes them.
+class OutputLineSink {
+public:
+    // A line already cut to OutputLines::kMaxLineBytes.
+    virtual void Line(std::string_view line) = 0;
+
+protected:
+    ~OutputLineSink() = default;
+};
+
 class OutputLines {
 public:
     OutputLines() = default;

@@ -29,6 +29,8 @@ public:
     // The selection as read, for the preview pane to copy; valid from
     // ReadSelection until a conversion or the shut-down changes it.
     virtual const EntityStore& Drawing() const = 0;
+    // The host's exchange file, which a conversion rewrites.
+    virtual const std::filesystem::path& ExchangeFilePath() const = 0;
     // OK: the checks in their order, and when all pass, the conversion, which
     // rewrites the exchange file.
     virtual ConversionResult Convert(const HatchSettings& settings) = 0;

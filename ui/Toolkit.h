@@ -135,11 +135,25 @@ public:
 
 class ListBox : public Control {
 public:
-    virtual void SetItems(const std::vector<std::string>& items) = 0;
+    virtual void SetItems(const std::vector<std::string>& items) = 0;  // scrolls to the top
     virtual std::vector<std::string> Items() const = 0;
-    virtual void SetItemIndex(int index) = 0;  // -1 clears the selection
+    // -1 clears the selection; a selected item is scrolled into view.
+    virtual void SetItemIndex(int index) = 0;
     virtual int ItemIndex() const = 0;
     virtual void SetOnDoubleClick(std::function<void()> handler) = 0;
+
+    // Item by item, so that the list neither flickers nor jumps: each of these
+    // keeps the top index (the first item in view) as far as the items allow,
+    // and the selection stays with its item, as a list box keeps it. An index
+    // outside the items changes nothing.
+    // Inserting at the number of items appends.
+    virtual void InsertItem(int index, std::string_view text) = 0;
+    virtual void DeleteItem(int index) = 0;  // deleting the selected item leaves none
+    virtual void ReplaceItem(int index, std::string_view text) = 0;
+    virtual int TopIndex() const = 0;
+    virtual void SetTopIndex(int index) = 0;
+    // Scrolls as little as needed for the item to be wholly in view.
+    virtual void MakeItemVisible(int index) = 0;
 };
 
 class Memo : public Control {
@@ -182,6 +196,15 @@ public:
     virtual void ShowModal() = 0;
     // Closes the window (runs the close handler); closing the main window ends the application.
     virtual void Close() = 0;
+
+    // Telling the user of a failure and of a long step.
+    // A modal message box over this window with the error icon, `caption` as
+    // its title and an OK button; returns once the user has closed it. It may
+    // be shown from the close handler, while the window still stands.
+    virtual void ShowErrorMessage(std::string_view caption, std::string_view text) = 0;
+    // The wait cursor over this window while a long step keeps it busy, or
+    // the normal cursor again.
+    virtual void SetWaitCursor(bool waiting) = 0;
 };
 
 class Application {

@@ -97,19 +97,27 @@ HatchSettings TForm1::ReadHatchSettings() const {
 
 // Every refusal leaves the exchange file alone and the dialog open. After a
 // conversion the dialog closes, even when saving failed: the host's file then
-// stays as it was.
+// stays as it was, and the user is told why. The wait cursor shows from OK
+// until the dialog has closed or refused.
 void TForm1::Button1Click() {
+    window_->SetWaitCursor(true);
     lastConversion_ = run_.Convert(ReadHatchSettings());
     switch (lastConversion_.outcome) {
+        case ConversionOutcome::SaveFailed:
+            TellSaveFailed(run_.ExchangeFilePath(), lastConversion_.saveError,
+                           UnsavedFile::ExchangeFile);
+            window_->Close();
+            return;
         case ConversionOutcome::Accepted:
         case ConversionOutcome::Saved:
-        case ConversionOutcome::SaveFailed:
             window_->Close();
             return;
         case ConversionOutcome::IntervalRefused:
+            window_->SetWaitCursor(false);
             ComboBox1.SetFocus();
             return;
         case ConversionOutcome::WidthRefused:
+            window_->SetWaitCursor(false);
             ComboBox5.SetFocus();
             return;
         case ConversionOutcome::NoSolidsRefused:
@@ -122,6 +130,7 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Refuse(std::string_view message, ui::Control& focus) {
+    window_->SetWaitCursor(false);
     Label3.SetText(Sjis(message));
     Label3.SetFontColour(ui::Colour{255, 0, 0});
     focus.SetFocus();
@@ -187,7 +196,14 @@ void TForm1::FormClose() {
     if ((pane_ != nullptr) != previewOpenAtStart_)
         previewStateSaveError_ = SavePreviewOpen(run_.PreviewStatePath(), pane_ != nullptr);
     pane_.reset();
+    if (settingsSaveError_)
+        TellSaveFailed(run_.SettingsPath(), settingsSaveError_, UnsavedFile::SettingsFile);
     run_.EndShutDown();
+}
+
+void TForm1::TellSaveFailed(const std::filesystem::path& file, const std::error_code& error,
+                            UnsavedFile which) {
+    window_->ShowErrorMessage(window_->Caption(), SaveFailureMessage(file, error, which));
 }
 
 }  // namespace rv17

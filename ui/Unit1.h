@@ -3,6 +3,7 @@
 // and close events drive the run's phases.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
 #include <system_error>
@@ -11,6 +12,7 @@
 #include "hatch/HatchSettings.h"
 #include "ui/PreviewPane.h"
 #include "ui/RunPhases.h"
+#include "ui/SaveFailureMessage.h"
 #include "ui/SettingsFile.h"
 #include "ui/Toolkit.h"
 
@@ -52,8 +54,7 @@ public:
     HatchSettings ReadHatchSettings() const;
 
     // What the last OK did (with the save's error when the exchange file could
-    // not be written) and why the settings could not be saved at close; kept
-    // so that the user can be told.
+    // not be written) and why the settings could not be saved at close.
     const ConversionResult& LastConversion() const noexcept { return lastConversion_; }
     const std::error_code& SettingsSaveError() const noexcept { return settingsSaveError_; }
     const std::error_code& PreviewStateSaveError() const noexcept { return previewStateSaveError_; }
@@ -68,6 +69,9 @@ private:
     void Refuse(std::string_view message, ui::Control& focus);
     void OpenPreview();
     void ClosePreview();
+    // Tells the user in a message box that `file` could not be written, and why.
+    void TellSaveFailed(const std::filesystem::path& file, const std::error_code& error,
+                        UnsavedFile which);
 
     std::unique_ptr<ui::Window> window_;
     RunPhases& run_;

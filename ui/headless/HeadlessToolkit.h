@@ -24,6 +24,13 @@ namespace ui::headless {
 class HeadlessWindow;
 class HeadlessApplication;
 
+// A message box as the user saw it; it was closed with its OK button.
+struct ShownMessage {
+    std::string caption;
+    std::string text;
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
 // State and design shared by every headless control.
 class HeadlessControl {
 public:
@@ -123,23 +130,30 @@ private:
     std::string text_ = design_.caption;
 };
 
-// Refilling the items clears the selection, as a real list box does.
+// Refilling the items clears the selection and scrolls to the top, as a real
+// list box does. The list shows as many whole rows as its designed height
+// holds, one row of the font's height each; the top index is the first row.
 class HeadlessListBox final : public ListBox, public HeadlessControl {
 public:
     using HeadlessControl::HeadlessControl;
     void SetFocus() override { TakeFocus(); }
-    void SetItems(const std::vector<std::string>& items) override {
-        items_ = items;
-        index_ = -1;
-    }
+    void SetItems(const std::vector<std::string>& items) override;
     std::vector<std::string> Items() const override { return items_; }
-    void SetItemIndex(int index) override { index_ = index >= 0 && index < Count() ? index : -1; }
+    void SetItemIndex(int index) override;
     int ItemIndex() const override { return index_; }
     void SetOnDoubleClick(std::function<void()> handler) override {
         onDoubleClick_ = std::move(handler);
     }
+    void InsertItem(int index, std::string_view text) override;
+    void DeleteItem(int index) override;
+    void ReplaceItem(int index, std::string_view text) override;
+    int TopIndex() const override { return top_; }
+    void SetTopIndex(int index) override;
+    void MakeItemVisible(int index) override;
 
     int Count() const noexcept { return static_cast<int>(items_.size()); }
+    int VisibleRows() const noexcept;
+    bool InView(int index) const noexcept { return index >= top_ && index < top_ + VisibleRows(); }
     void FireDoubleClick() const {
         if (onDoubleClick_) onDoubleClick_();
     }
@@ -147,6 +161,7 @@ public:
 private:
     std::vector<std::string> items_;
     int index_ = -1;
+    int top_ = 0;
     std::function<void()> onDoubleClick_;
 };
 
@@ -238,6 +253,8 @@ public:
     void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
     void ShowModal() override;
     void Close() override;
+    void ShowErrorMessage(std::string_view caption, std::string_view text) override;
+    void SetWaitCursor(bool waiting) override { waitCursor_ = waiting; }
 
     // What the user sees.
     const WindowDesign& Design() const noexcept { return design_; }
@@ -246,18 +263,24 @@ public:
     bool IsModal() const noexcept { return modal_; }
     // The name of the control that has the keyboard focus; empty when none has.
     const std::string& FocusedControl() const noexcept { return focused_; }
+    // The message boxes shown over this window, in order.
+    const std::vector<ShownMessage>& Messages() const noexcept { return messages_; }
+    bool WaitCursorShown() const noexcept { return waitCursor_; }
 
     // The user's moves.
     // Replaces the text of an edit field or of an editable combo box's edit field.
     void Type(std::string_view control, std::string_view text);
-    // Picks an item of a combo box (an editable box then shows its text) or of a list box.
+    // Picks an item of a combo box (an editable box then shows its text) or of
+    // a list box; a list box's item must be in view.
     void Choose(std::string_view control, int index);
     // A click: presses a button, toggles a check box, or puts the focus into a
     // field, list or the notes panel. Clicking a label does nothing.
     void Click(std::string_view control);
-    // A double click on an item of a list box; index -1 is the empty area
-    // below the items, which leaves the selection as it is.
+    // A double click on an item of a list box, which must be in view; index
+    // -1 is the empty area below the items, which leaves the selection as it is.
     void DoubleClick(std::string_view listBox, int index);
+    // Drags a list box's scroll bar until `topIndex` is the first item in view.
+    void Scroll(std::string_view listBox, int topIndex);
     // Enter presses the focused button, or else the default button.
     void PressEnter();
     // Escape presses the cancel button.
@@ -300,6 +323,9 @@ private:
     std::string focused_;
     bool open_ = false;
     bool modal_ = false;
+    bool closing_ = false;  // while the close handler runs
+    std::vector<ShownMessage> messages_;
+    bool waitCursor_ = false;
 };
 
 class HeadlessApplication final : public Application {

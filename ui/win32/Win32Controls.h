@@ -123,9 +123,21 @@ public:
     void SetOnDoubleClick(std::function<void()> handler) override {
         onDoubleClick_ = std::move(handler);
     }
+    void InsertItem(int index, std::string_view text) override;
+    void DeleteItem(int index) override;
+    void ReplaceItem(int index, std::string_view text) override;
+    int TopIndex() const override;
+    void SetTopIndex(int index) override;
+    void MakeItemVisible(int index) override;
     void OnNotify(WORD code) override;
 
 private:
+    int Count() const;
+    // Runs an item-level change, then puts back the top index and leaves the
+    // selection on `selectionAfter`, whatever the list box did with them.
+    template <class Change>
+    void ChangeInPlace(int selectionAfter, Change change);
+
     std::function<void()> onDoubleClick_;
 };
 

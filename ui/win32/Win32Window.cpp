@@ -491,6 +491,18 @@ void Win32Window::Close() {
     if (handlerError) std::rethrow_exception(handlerError);
 }
 
+void Win32Window::ShowErrorMessage(std::string_view caption, std::string_view text) {
+    ::MessageBoxW(handle_, ShiftJisToWide(text).c_str(), ShiftJisToWide(caption).c_str(),
+                  MB_OK | MB_ICONERROR);
+}
+
+// The cursor is set at once, because a long step keeps the message loop from
+// asking; WM_SETCURSOR keeps it while the window stays busy.
+void Win32Window::SetWaitCursor(bool waiting) {
+    waitCursor_ = waiting;
+    ::SetCursor(::LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW));
+}
+
 void Win32Window::MoveFocusTo(HWND control) {
     if (!::IsWindowVisible(handle_)) {
         pendingFocus_ = control;
@@ -524,6 +536,12 @@ INT_PTR Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             // The close box closes without pressing Cancel.
             Close();
+            return TRUE;
+        case WM_SETCURSOR:
+            // Asked for the window and each of its controls.
+            if (!waitCursor_) return FALSE;
+            ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+            ::SetWindowLongPtrW(handle_, DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_CTLCOLORDLG:
             return reinterpret_cast<INT_PTR>(backgroundBrush_);

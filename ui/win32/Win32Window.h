@@ -47,6 +47,8 @@ public:
 
     void ShowModal() override;
     void Close() override;
+    void ShowErrorMessage(std::string_view caption, std::string_view text) override;
+    void SetWaitCursor(bool waiting) override;
 
     // Closing the main window destroys it; other windows are only hidden.
     void MakeMainWindow() { isMain_ = true; }
@@ -104,6 +106,7 @@ private:
     std::function<void()> onClose_;
     bool isMain_ = false;
     bool open_ = false;
+    bool waitCursor_ = false;
     HWND disabledOwner_ = nullptr;
     // Where the window was asked to stand before it was moved into reach,
     // reported as its position as long as the user has not moved it since.
