@@ -51,7 +51,7 @@ TEST(DialogDesign, MainDialogLayout) {
                            "Button5 216 103 57 22 7 12",  "CheckBox1 8 128 335 17 8 13",
                            "CheckBox2 8 152 335 17 9 13", "Label3 8 176 42 13 - 13",
                            "Button1 24 200 137 33 10 13", "Button2 184 200 137 33 11 13",
-                           "Memo1 344 0 193 233 - 13",    "Button6 277 7 64 46 12 12",
+                           "Memo1 344 0 193 233 - 13",    "Button6 275 7 68 46 12 11",
                            "PaintBox1 543 0 400 243 - 13"}));
     EXPECT_TRUE(Named(d, "Button1").isDefault);
     EXPECT_TRUE(Named(d, "Button2").isCancel);
