@@ -35,6 +35,13 @@ protected:
 
 class OutputLines {
 public:
+    OutputLines() = default;
+    OutputLines(OutputLines&&) noexcept = default;
+    OutputLines& operator=(OutputLines&&) noexcept = default;
+    // A copy holds the same lines (a store is copied for the dialog's preview).
+    OutputLines(const OutputLines& other);
+    OutputLines& operator=(const OutputLines& other);
+
     static constexpr std::size_t kMaxLineBytes = 255;
 
     // Appends one line, cut to 255 bytes without splitting a double-byte character.

@@ -3,7 +3,8 @@
 # driven with xdotool like a user: OK with the defaults, OK with typed values,
 # Escape, OK without solids, and the preset list editor; then both dialogs on
 # a display of 144 dpi (150 %), the shipped launchers started through cmd,
-# and OK in a folder where no file can be written, which must tell the user.
+# OK in a folder where no file can be written, which must tell the user, and
+# last the preview pane.
 # The exchange file rv17.exe writes must equal, byte for byte, what
 # rv17-hatch.exe (the same conversion from a command line, also under Wine)
 # writes for the same values. Screenshots of each dialog are kept in
@@ -466,6 +467,52 @@ else
   check "no file is left behind in the folder" [ "$(ls -A "$folder" | wc -l)" -eq "$files_before" ]
   unlock_folder
 fi
+
+echo "== 11: the preview pane at 96 dpi"
+for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+  timeout 120 wine reg add "$key" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+done
+timeout 120 wineserver -w
+folder="$out/preview"
+mkdir -p "$folder"
+cp "$exe" "$folder/rv17.exe"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+# dark_pixels SHOT: the dark pixels (the hatch and the outlines; the fills are
+# pale) inside the pane, 20 pixels in from its edges. The pane is the right
+# part of the window, 400 x 243 below the caption, inside a frame of at most 8.
+dark_pixels() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  convert "$1" -crop "360x200+$((X + WIDTH - 8 - 380))+$((Y + HEIGHT - 8 - 222))" +repage \
+    -colorspace Gray -threshold 50% txt:- | awk '/#000000/ { n++ } END { print n + 0 }'
+}
+start_program
+read -r closed_width _ < <(outer_size "$MAIN")
+press alt+p
+pane_shown() { read -r w _ < <(outer_size "$MAIN"); [ "$w" -eq $((closed_width + 400)) ]; }
+check "Alt+P widens the dialog by the pane's 400 pixels" wait_until 30 pane_shown
+sleep 1
+stable_screenshot "$shots/11-preview-interval-1.png"
+dark_1=$(dark_pixels "$shots/11-preview-interval-1.png")
+check "the pane shows hatch lines (${dark_1} dark pixels)" [ "$dark_1" -gt 3000 ]
+# Tab from the preview button, last in the tab order, wraps to the interval
+# box with its text selected; typing replaces it and the pane follows.
+press Tab
+xdotool type --delay 50 "5"
+sleep 1
+stable_screenshot "$shots/11-preview-interval-5.png"
+dark_5=$(dark_pixels "$shots/11-preview-interval-5.png")
+check "interval 5 thins the hatch (${dark_1} to ${dark_5} dark pixels)" [ $((dark_5 * 100)) -lt $((dark_1 * 60)) ]
+press Return
+wait_for_end
+reference_output preview.txt --interval 5
+check "OK with the pane open writes what rv17-hatch writes" equal_files "$reference/preview.txt" "$folder/JWC_TEMP.TXT"
+check "the settings file keeps its 14 lines" settings_line_count
+check "the pane's open state is remembered" [ "$(tr -d '\r' < "$folder/rv17.ini" | paste -sd,)" = "[Preview],Open=1" ]
+start_program
+check "the pane opens again at the next start" wait_until 30 pane_shown
+press Escape
+wait_for_end
 
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then

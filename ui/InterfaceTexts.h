@@ -26,6 +26,12 @@ inline constexpr std::string_view kRecolourSxf = "SXF線色のソリッド図形
 inline constexpr std::string_view kStatusDesignText = "Label3";
 inline constexpr std::string_view kOk = "ＯＫ(&Y)";
 inline constexpr std::string_view kCancel = "キャンセル(&N)";
+// Two lines, so that the button fits right of the three edit buttons.
+inline constexpr std::string_view kPreviewButton = "プレビュー\r\n(&P)";
+
+// Preview pane: what it shows instead of hatch lines for a value OK refuses.
+inline constexpr std::string_view kPreviewIntervalRefused = "間隔は0.01～100で指定して下さい";
+inline constexpr std::string_view kPreviewWidthRefused = "線幅は-1～30000で指定して下さい";
 
 // Status line.
 inline constexpr std::string_view kSolidCountPrefix = "選択ソリッド図形数：";

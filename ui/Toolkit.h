@@ -14,6 +14,8 @@ namespace rv17 {
 
 namespace ui {
 
+class Canvas;
+
 struct Colour {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -49,6 +51,7 @@ enum class ControlKind {
     Edit,     // single-line text field
     ListBox,  // single selection
     Memo,     // read-only multi-line text with a vertical scroll bar
+    Canvas,   // a painted drawing (ui/Canvas.h)
 };
 
 inline constexpr int kNoTabStop = -1;
@@ -64,6 +67,8 @@ struct ControlDesign {
     bool isCancel = false;   // pressed by Escape
     bool imeDisabled = false;
     Colour background = kWhite;  // used by Memo
+    bool visible = true;         // a hidden control is shown by its interface (Canvas)
+    bool multiline = false;      // a button whose caption holds a line break
 };
 
 enum class WindowBackground { White, ButtonFace };
@@ -104,6 +109,9 @@ public:
     virtual int ItemIndex() const = 0;
     virtual void SetText(std::string_view text) = 0;
     virtual std::string Text() const = 0;
+    // Runs after the user changed the text: each key typed, each entry chosen.
+    // Changes made through this interface do not run it.
+    virtual void SetOnChange(std::function<void()> handler) = 0;
 };
 
 class Button : public Control {
@@ -115,6 +123,8 @@ class CheckBox : public Control {
 public:
     virtual void SetChecked(bool checked) = 0;
     virtual bool Checked() const = 0;
+    // Runs after the user toggled the box.
+    virtual void SetOnClick(std::function<void()> handler) = 0;
 };
 
 class Edit : public Control {
@@ -166,11 +176,16 @@ public:
     virtual Edit& EditNamed(std::string_view name) = 0;
     virtual ListBox& ListBoxNamed(std::string_view name) = 0;
     virtual Memo& MemoNamed(std::string_view name) = 0;
+    virtual Canvas& CanvasNamed(std::string_view name) = 0;
 
     virtual void SetCaption(std::string_view caption) = 0;
     virtual std::string Caption() const = 0;
     virtual void SetPosition(ScreenPosition position) = 0;
     virtual ScreenPosition Position() const = 0;
+    // Widens or narrows the client area to `width` designed pixels, to the
+    // right; a window that would then leave its monitor's work area moves
+    // left just enough.
+    virtual void SetClientWidth(int width) = 0;
 
     // Runs when the window is about to be shown (before the user sees it).
     virtual void SetOnShow(std::function<void()> handler) = 0;

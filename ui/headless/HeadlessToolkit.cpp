@@ -35,6 +35,8 @@ std::unique_ptr<HeadlessControl> MakeControl(HeadlessWindow& window, const Contr
             return std::make_unique<HeadlessListBox>(window, design);
         case ControlKind::Memo:
             return std::make_unique<HeadlessMemo>(window, design);
+        case ControlKind::Canvas:
+            return std::make_unique<HeadlessCanvas>(window, design);
     }
     Refuse("unknown control kind for " + design.name);
 }
@@ -73,6 +75,21 @@ void HeadlessComboBox::SetText(std::string_view text) {
 std::string HeadlessComboBox::Text() const {
     if (IsEditable()) return text_;
     return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string();
+}
+
+void HeadlessCanvas::Post(std::function<void()> task) {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(task));
+}
+
+std::size_t HeadlessCanvas::RunPosted() {
+    std::vector<std::function<void()>> tasks;
+    {
+        const std::lock_guard lock(postedMutex_);
+        tasks.swap(posted_);
+    }
+    for (auto& task : tasks) task();
+    return tasks.size();
 }
 
 void HeadlessListBox::SetItems(const std::vector<std::string>& items) {
@@ -161,6 +178,7 @@ CheckBox& HeadlessWindow::CheckBoxNamed(std::string_view name) {
 Edit& HeadlessWindow::EditNamed(std::string_view name) { return Find<HeadlessEdit>(name); }
 ListBox& HeadlessWindow::ListBoxNamed(std::string_view name) { return Find<HeadlessListBox>(name); }
 Memo& HeadlessWindow::MemoNamed(std::string_view name) { return Find<HeadlessMemo>(name); }
+Canvas& HeadlessWindow::CanvasNamed(std::string_view name) { return Find<HeadlessCanvas>(name); }
 
 HeadlessControl& HeadlessWindow::FindAny(std::string_view name) const {
     for (const auto& control : controls_) {
@@ -218,6 +236,7 @@ void HeadlessWindow::Type(std::string_view control, std::string_view text) {
         Refuse("cannot type into " + std::string(control));
     combo->SetFocus();
     combo->SetText(text);
+    combo->FireChange();
 }
 
 void HeadlessWindow::Choose(std::string_view control, int index) {
@@ -228,6 +247,7 @@ void HeadlessWindow::Choose(std::string_view control, int index) {
             Refuse("no such entry in " + target.Name());
         combo->SetFocus();
         combo->SetItemIndex(index);
+        combo->FireChange();
         return;
     }
     auto* list = dynamic_cast<HeadlessListBox*>(&target);
@@ -246,7 +266,7 @@ void HeadlessWindow::Click(std::string_view control) {
         button->Press();
     } else if (auto* box = dynamic_cast<HeadlessCheckBox*>(&target)) {
         box->SetFocus();
-        box->SetChecked(!box->Checked());
+        box->Toggle();
     } else if (dynamic_cast<HeadlessLabel*>(&target) == nullptr) {
         FocusControl(target.Name());
     }

@@ -9,10 +9,12 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/Canvas.h"
 #include "ui/Toolkit.h"
 
 namespace rv17 {
@@ -73,10 +75,15 @@ public:
     int ItemIndex() const override { return index_; }
     void SetText(std::string_view text) override;
     std::string Text() const override;
+    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
 
     bool IsEditable() const noexcept { return design_.kind == ControlKind::EditableComboBox; }
+    void FireChange() const {
+        if (onChange_) onChange_();
+    }
 
 private:
+    std::function<void()> onChange_;
     std::vector<std::string> items_;
     int index_ = -1;
     std::string text_ = design_.caption;  // the edit field of an editable box
@@ -101,9 +108,15 @@ public:
     void SetFocus() override { TakeFocus(); }
     void SetChecked(bool checked) override { checked_ = checked; }
     bool Checked() const override { return checked_; }
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void Toggle() {
+        checked_ = !checked_;
+        if (onClick_) onClick_();
+    }
 
 private:
     bool checked_ = false;
+    std::function<void()> onClick_;
 };
 
 class HeadlessEdit final : public Edit, public HeadlessControl {
@@ -163,6 +176,56 @@ private:
     std::vector<std::string> lines_;
 };
 
+// Keeps what it was given to paint. Tasks posted from other threads wait
+// until the test runs them with RunPosted, as a message loop would.
+class HeadlessCanvas final : public Canvas, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override {}  // the canvas is not a tab stop
+    void SetVisible(bool visible) override { visible_ = visible; }
+    bool Visible() const override { return visible_; }
+    void SetLayers(CanvasLayers layers) override { layers_ = std::move(layers); }
+    const CanvasLayers& Layers() const override { return layers_; }
+    void SetView(const CanvasView& view) override { view_ = view; }
+    CanvasView View() const override { return view_; }
+    void SetNote(std::string_view shiftJis) override { note_ = shiftJis; }
+    std::string Note() const override { return note_; }
+    void SetOnWheel(std::function<void(CanvasPoint, double)> handler) override {
+        onWheel_ = std::move(handler);
+    }
+    void SetOnDrag(std::function<void(double, double)> handler) override {
+        onDrag_ = std::move(handler);
+    }
+    void SetOnDoubleClick(std::function<void()> handler) override {
+        onDoubleClick_ = std::move(handler);
+    }
+    void Post(std::function<void()> task) override;
+
+    // Runs the tasks posted so far, in order; returns how many ran.
+    std::size_t RunPosted();
+    // The user's moves over the canvas.
+    void Wheel(CanvasPoint at, double notches) const {
+        if (onWheel_) onWheel_(at, notches);
+    }
+    void Drag(double dx, double dy) const {
+        if (onDrag_) onDrag_(dx, dy);
+    }
+    void DoubleClick() const {
+        if (onDoubleClick_) onDoubleClick_();
+    }
+
+private:
+    bool visible_ = design_.visible;
+    CanvasLayers layers_;
+    CanvasView view_;
+    std::string note_;
+    std::function<void(CanvasPoint, double)> onWheel_;
+    std::function<void(double, double)> onDrag_;
+    std::function<void()> onDoubleClick_;
+    std::mutex postedMutex_;
+    std::vector<std::function<void()>> posted_;
+};
+
 // A window in memory. The moves below are the user's; each one refuses
 // (std::logic_error) what a user could not do: acting on a closed window, on a
 // window behind an open modal one, on a control the window lacks, or with a
@@ -180,10 +243,12 @@ public:
     Edit& EditNamed(std::string_view name) override;
     ListBox& ListBoxNamed(std::string_view name) override;
     Memo& MemoNamed(std::string_view name) override;
+    Canvas& CanvasNamed(std::string_view name) override;
     void SetCaption(std::string_view caption) override { caption_ = caption; }
     std::string Caption() const override { return caption_; }
     void SetPosition(ScreenPosition position) override { position_ = position; }
     ScreenPosition Position() const override { return position_; }
+    void SetClientWidth(int width) override { clientWidth_ = width; }
     void SetOnShow(std::function<void()> handler) override { onShow_ = std::move(handler); }
     void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
     void ShowModal() override;
@@ -194,6 +259,7 @@ public:
     // What the user sees.
     const WindowDesign& Design() const noexcept { return design_; }
     bool IsOpen() const noexcept { return open_; }
+    int ClientWidth() const noexcept { return clientWidth_; }
     bool IsModal() const noexcept { return modal_; }
     // The name of the control that has the keyboard focus; empty when none has.
     const std::string& FocusedControl() const noexcept { return focused_; }
@@ -250,6 +316,7 @@ private:
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
     std::string caption_;
     ScreenPosition position_;
+    int clientWidth_ = design_.clientWidth;
     std::function<void()> onShow_;
     std::function<void()> onClose_;
     std::function<void()> closingObserver_;

@@ -153,6 +153,27 @@ bool Win32CheckBox::Checked() const {
     return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+void Win32CheckBox::OnNotify(WORD code) {
+    if (code == BN_CLICKED && onClick_) onClick_();
+}
+
+// A choice from the list arrives before the edit field shows it, so the field
+// is given the chosen text first: the handler then reads what the user sees.
+void Win32ComboBox::OnNotify(WORD code) {
+    if (code == CBN_SELCHANGE && editable_) {
+        const LRESULT index = ::SendMessageW(Handle(), CB_GETCURSEL, 0, 0);
+        const LRESULT length =
+            ::SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (index != CB_ERR && length != CB_ERR) {
+            std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+            ::SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(text.data()));
+            ::SetWindowTextW(Handle(), text.c_str());
+        }
+    }
+    if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && onChange_) onChange_();
+}
+
 void Win32ListBox::SetItems(const std::vector<std::string>& items) {
     ::SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
     AddListItems(Handle(), LB_ADDSTRING, items);

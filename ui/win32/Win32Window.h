@@ -34,11 +34,13 @@ public:
     ui::Edit& EditNamed(std::string_view name) override;
     ui::ListBox& ListBoxNamed(std::string_view name) override;
     ui::Memo& MemoNamed(std::string_view name) override;
+    ui::Canvas& CanvasNamed(std::string_view name) override;
 
     void SetCaption(std::string_view caption) override;
     std::string Caption() const override;
     void SetPosition(ui::ScreenPosition position) override;
     ui::ScreenPosition Position() const override;
+    void SetClientWidth(int width) override;
 
     void SetOnShow(std::function<void()> handler) override { onShow_ = std::move(handler); }
     void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
