@@ -3,13 +3,15 @@
 
 #include "exchange/ExchangeReader.h"
 #include "hatch/ConversionRun.h"
+#include "ui/PreviewStateFile.h"
 #include "ui/SettingsFile.h"
 
 namespace rv17 {
 
 RunSequence::RunSequence(const std::filesystem::path& executablePath)
     : exchangeFilePath_(executablePath.parent_path() / "JWC_TEMP.TXT"),
-      settingsPath_(SettingsFilePath(executablePath)) {}
+      settingsPath_(SettingsFilePath(executablePath)),
+      previewStatePath_(rv17::PreviewStatePath(executablePath)) {}
 
 void RunSequence::BeginStartUp() { InitialiseStore(store_); }
 

@@ -25,6 +25,9 @@ public:
     void ReadSelection() override;
     std::int32_t SolidCount() const override;
     const std::filesystem::path& SettingsPath() const override { return settingsPath_; }
+    const std::filesystem::path& PreviewStatePath() const override { return previewStatePath_; }
+    const EntityStore& Drawing() const override { return store_; }
+    const std::filesystem::path& ExchangeFilePath() const override { return exchangeFilePath_; }
     // A refusal leaves the exchange file alone; a failed save leaves it as it was.
     ConversionResult Convert(const HatchSettings& settings) override;
     void EndShutDown() override;
@@ -32,6 +35,7 @@ public:
 private:
     std::filesystem::path exchangeFilePath_;
     std::filesystem::path settingsPath_;
+    std::filesystem::path previewStatePath_;
     EntityStore store_;
 };
 

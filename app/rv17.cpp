@@ -39,9 +39,8 @@ std::filesystem::path ExecutablePath() {
 }  // namespace rv17
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // Nothing may escape into the system; the program shows no message boxes,
-    // and the exchange file is only ever replaced whole, so a failure leaves
-    // the host's file as it was.
+    // Nothing may escape into the system. The exchange file is only ever
+    // replaced whole, so a failure leaves the host's file as it was.
     try {
         const std::filesystem::path executable = rv17::ExecutablePath();
         if (executable.empty()) return 1;

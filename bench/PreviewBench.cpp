@@ -11,9 +11,9 @@
 #include <system_error>
 #include <utility>
 
+#include "drawing/ConvertedDrawing.h"
 #include "exchange/JwwGaibu.h"
 #include "geometry/Pi.h"
-#include "tools/preview/ConvertedDrawing.h"
 #include "tools/preview/SvgPreview.h"
 
 namespace rv17 {

@@ -2,6 +2,7 @@
 // elements and never moves what it already holds.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -12,6 +13,21 @@ template <class T, std::size_t BlockSize = 1000>
 class BlockList {
 public:
     static constexpr std::size_t kBlockSize = BlockSize;
+
+    BlockList() = default;
+    BlockList(BlockList&&) noexcept = default;
+    BlockList& operator=(BlockList&&) noexcept = default;
+    // A copy holds the same elements in blocks of its own.
+    BlockList(const BlockList& other) : count_(other.count_) {
+        for (const auto& block : other.blocks_) {
+            blocks_.push_back(std::make_unique<T[]>(BlockSize));
+            std::copy(block.get(), block.get() + BlockSize, blocks_.back().get());
+        }
+    }
+    BlockList& operator=(const BlockList& other) {
+        if (this != &other) *this = BlockList(other);
+        return *this;
+    }
 
     // Appends a value-initialised (for plain records: zero-filled) element.
     T& Append() {

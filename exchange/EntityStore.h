@@ -250,6 +250,8 @@ struct EntityStore {
     BlockList<RingSolidRecord> constantWidthRingSolids;
 
     OutputLines outputLines;
+    // When set, output lines go here instead of into outputLines.
+    OutputLineSink* outputSink = nullptr;
 };
 
 // Maps each kind to its record type and its list in the store. An object of

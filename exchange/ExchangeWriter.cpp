@@ -1,8 +1,8 @@
 // Output lines and their atomic save to the exchange file.
 #include "exchange/ExchangeWriter.h"
 
-#include "exchange/FileAccess.h"
 #include "exchange/OutputLines.h"
+#include "geometry/TextConversions.h"
 
 namespace rv17 {
 
@@ -12,29 +12,41 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
 
-void AppendOutputLine(EntityStore& store, std::string_view line) { store.outputLines.Append(line); }
+void AppendOutputLine(EntityStore& store, std::string_view line) {
+    if (store.outputSink != nullptr) {
+        store.outputSink->Line(CutToWholeCharacters(line, OutputLines::kMaxLineBytes));
+    } else {
+        store.outputLines.Append(line);
+    }
+}
+
+void ExchangeFileStream::Line(std::string_view line) {
+    ++lines_;
+    writer_.Write(line);
+    if (textOpen_) {
+        textOpen_ = false;  // the text's own line, whatever it ends in
+    } else if (OpensText(line)) {
+        textOpen_ = true;
+        return;
+    }
+    writer_.Write(kLineEnd);
+}
+
+std::error_code ExchangeFileStream::Finish() {
+    if (writer_.IsOpen() && lines_ == 0) {
+        writer_.Write("hq");
+        writer_.Write(kLineEnd);
+    }
+    return writer_.Commit();
+}
 
 std::error_code SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path) {
-    AtomicFileWriter writer(path);
-    if (!writer.IsOpen()) return writer.Commit();  // why the temporary file could not be opened
-    const OutputLines& lines = store.outputLines;
-    const std::size_t count = lines.Count();
-    if (count == 0) {
-        writer.Write("hq");
-        writer.Write(kLineEnd);
-    }
+    ExchangeFileStream stream(path);
+    if (!stream.IsOpen()) return stream.Finish();  // why the temporary file could not be opened
     // The lines go to the writer's buffer one by one; the whole output is never copied.
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string_view line = lines.Line(i);
-        writer.Write(line);
-        if (!OpensText(line)) {
-            writer.Write(kLineEnd);
-        } else if (i + 1 < count) {
-            writer.Write(lines.Line(++i));
-            writer.Write(kLineEnd);
-        }
-    }
-    return writer.Commit();
+    const OutputLines& lines = store.outputLines;
+    for (std::size_t i = 0; i < lines.Count(); ++i) stream.Line(lines.Line(i));
+    return stream.Finish();
 }
 
 }  // namespace rv17

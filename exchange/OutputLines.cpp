@@ -35,4 +35,13 @@ void OutputLines::Release() noexcept {
     positions_.Release();
 }
 
+OutputLines::OutputLines(const OutputLines& other) {
+    for (std::size_t i = 0; i < other.Count(); ++i) Append(other.Line(i));
+}
+
+OutputLines& OutputLines::operator=(const OutputLines& other) {
+    if (this != &other) *this = OutputLines(other);
+    return *this;
+}
+
 }  // namespace rv17

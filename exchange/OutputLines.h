@@ -22,8 +22,26 @@ constexpr bool OpensText(std::string_view line) noexcept {
            line.back() == '"';
 }
 
+// Takes output lines in place of the store's list while it is attached to the
+// store, so that a conversion can write its lines away as it makes them.
+class OutputLineSink {
+public:
+    // A line already cut to OutputLines::kMaxLineBytes.
+    virtual void Line(std::string_view line) = 0;
+
+protected:
+    ~OutputLineSink() = default;
+};
+
 class OutputLines {
 public:
+    OutputLines() = default;
+    OutputLines(OutputLines&&) noexcept = default;
+    OutputLines& operator=(OutputLines&&) noexcept = default;
+    // A copy holds the same lines (a store is copied for the dialog's preview).
+    OutputLines(const OutputLines& other);
+    OutputLines& operator=(const OutputLines& other);
+
     static constexpr std::size_t kMaxLineBytes = 255;
 
     // Appends one line, cut to 255 bytes without splitting a double-byte character.

@@ -24,7 +24,7 @@ struct ConversionResult {
     ConversionOutcome outcome = ConversionOutcome::Accepted;
     std::int32_t solids = 0;         // hatchable solids replaced by hatch lines
     std::size_t hatchSegments = 0;   // hatch pieces the sweep wrote
-    std::size_t firstSweepLine = 0;  // the first output line written by the sweep
+    std::size_t firstSweepLine = 0;  // the first held output line written by the sweep
     std::error_code saveError;
 };
 

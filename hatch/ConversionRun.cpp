@@ -62,14 +62,25 @@ ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& 
 }
 
 ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
-                               const std::filesystem::path& savePath) {
+                               const std::filesystem::path& savePath, OutputHolding holding) {
     ConversionResult result;
     result.outcome = CheckConversion(store, settings);
     if (result.outcome != ConversionOutcome::Accepted) return result;
-    result = BuildConversionOutput(store, settings);
-    if (result.outcome != ConversionOutcome::Accepted) return result;
     // When saving fails the file at savePath stays as it was.
-    result.saveError = SaveExchangeFile(store, savePath);
+    if (holding == OutputHolding::Held) {
+        result = BuildConversionOutput(store, settings);
+        if (result.outcome != ConversionOutcome::Accepted) return result;
+        result.saveError = SaveExchangeFile(store, savePath);
+    } else {
+        ExchangeFileStream stream(savePath);
+        if (stream.IsOpen()) {
+            const AttachedOutputSink attached(store, stream);
+            result = BuildConversionOutput(store, settings);
+            // A refusal drops the stream unfinished, which removes its temporary file.
+            if (result.outcome != ConversionOutcome::Accepted) return result;
+        }
+        result.saveError = stream.Finish();
+    }
     result.outcome = result.saveError ? ConversionOutcome::SaveFailed : ConversionOutcome::Saved;
     return result;
 }

@@ -13,11 +13,23 @@ namespace rv17 {
 // first refusal met, or Accepted.
 ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings& settings);
 
+// Where the output lines of a run are while it is made; the saved bytes are
+// the same either way.
+enum class OutputHolding {
+    // Written to the new file as they are made, never held whole in memory;
+    // the store's output lines stay empty.
+    Streamed,
+    // Held in the store's output lines (for a picture of the result) and
+    // saved at the end.
+    Held,
+};
+
 // Makes the checks, then builds the output (header, write-back, hatch pen,
-// sweep) in the store's output lines and saves it to savePath. The store's
-// writer state must have been reset after reading. The outcome is a refusal,
-// Saved or SaveFailed.
+// sweep) and saves it to savePath. The store's writer state must have been
+// reset after reading. The outcome is a refusal, Saved or SaveFailed; the file
+// at savePath changes only with Saved.
 ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
-                               const std::filesystem::path& savePath);
+                               const std::filesystem::path& savePath,
+                               OutputHolding holding = OutputHolding::Streamed);
 
 }  // namespace rv17

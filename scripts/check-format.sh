@@ -5,7 +5,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 
-mapfile -t files < <(find geometry exchange hatch ui app tools tests bench fuzz -name '*.h' -o -name '*.cpp' | sort)
+mapfile -t files < <(find geometry exchange hatch drawing ui app tools tests bench fuzz -name '*.h' -o -name '*.cpp' | sort)
 if ! clang-format --dry-run -Werror "${files[@]}"; then
   echo "check-format: the files above differ from clang-format's layout"
   exit 1

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a part of the program includes a header of a part above it, or
 # includes a header without naming its folder. From low to high: geometry,
-# exchange, hatch, ui, then app and tools, which do not include each other.
+# exchange, hatch, drawing (the figures a conversion draws), ui, then app and
+# tools, which do not include each other.
 # Tests, benchmarks and fuzz targets may include any part.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
@@ -9,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 rank() {
   case $1 in
-    geometry) echo 0 ;; exchange) echo 1 ;; hatch) echo 2 ;; ui) echo 3 ;; app | tools) echo 4 ;;
+    geometry) echo 0 ;; exchange) echo 1 ;; hatch) echo 2 ;; drawing) echo 3 ;; ui) echo 4 ;; app | tools) echo 5 ;;
     *) echo -1 ;;
   esac
 }
@@ -22,12 +23,12 @@ while IFS= read -r file; do
     reached=${target%%/*}
     [ "$reached" != "$target" ] || reached=""
     other=$(rank "$reached")
-    if [ "$other" -lt 0 ] || [ "$other" -gt "$own" ] || { [ "$other" -eq 4 ] && [ "$reached" != "$layer" ]; }; then
+    if [ "$other" -lt 0 ] || [ "$other" -gt "$own" ] || { [ "$other" -eq 5 ] && [ "$reached" != "$layer" ]; }; then
       echo "$file:$line: the $layer part may not include \"$target\""
       failures=$((failures + 1))
     fi
   done < <(awk -F'"' '/^#include "/ { print FNR ":" $2 }' "$file")
-done < <(find geometry exchange hatch ui app tools -name '*.h' -o -name '*.cpp' | sort)
+done < <(find geometry exchange hatch drawing ui app tools -name '*.h' -o -name '*.cpp' | sort)
 
 if [ "$failures" -gt 0 ]; then
   echo "check-layers: $failures include(s) reach the wrong way"

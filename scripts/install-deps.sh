@@ -9,7 +9,8 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 xvfb xdotool x11-utils fonts-ipafont-gothic imagemagick
-  librsvg2-bin libxml2-utils
+  e2fsprogs mount
+  librsvg2-bin libxml2-utils libboost-dev time
 )
 
 missing=()

@@ -2,10 +2,13 @@
 # End-to-end test of the real rv17.exe under Wine in a virtual X display,
 # driven with xdotool like a user: OK with the defaults, OK with typed values,
 # Escape, OK without solids, and the preset list editor; then both dialogs on
-# a display of 144 dpi (150 %). The exchange file rv17.exe writes must equal,
-# byte for byte, what rv17-hatch.exe (the same conversion from a command line,
-# also under Wine) writes for the same values. Screenshots of each dialog are
-# kept in build/wine-dialog/screenshots.
+# a display of 144 dpi (150 %), the shipped launchers started through cmd,
+# OK in a folder where no file can be written, which must tell the user, and
+# last the preview pane.
+# The exchange file rv17.exe writes must equal, byte for byte, what
+# rv17-hatch.exe (the same conversion from a command line, also under Wine)
+# writes for the same values. Screenshots of each dialog are kept in
+# build/wine-dialog/screenshots.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
@@ -30,11 +33,15 @@ check() {  # check DESCRIPTION COMMAND...
   if "$@"; then pass "$description"; else fail "$description"; fi
 }
 
+# A folder that an interrupted run of section 10 left locked is unlocked first.
+chattr -i "$out/locked" 2>/dev/null || true
+umount "$out/locked" 2>/dev/null || true
 rm -rf "$out"
 mkdir -p "$shots"
 start_display
 cleanup() {
   [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -n "${locked:-}" ] && unlock_folder || true
   timeout 30 wineserver -k 2>/dev/null || true
   stop_display
 }
@@ -319,6 +326,193 @@ xdotool windowfocus --sync "$MAIN"
 press Escape
 wait_for_end
 check "the position is stored in screen pixels at 144 dpi too" settings_are 1 2 "100,100"
+
+# ---- The shipped launchers, started through cmd as the host starts them ----
+
+# start_launcher FOLDER ARGUMENTS...: runs "cmd /c ARGUMENTS" in FOLDER and
+# waits for the dialog that the launcher starts; PROGRAM_PID is cmd's.
+start_launcher() {
+  local dir=$1
+  shift
+  (cd "$dir" && exec wine cmd /c "$@") >>"$out/launchers.log" 2>&1 &
+  PROGRAM_PID=$!
+  MAIN=$(timeout 60 xdotool search --sync --onlyvisible --name '^rv17_' | awk 'NR == 1')
+  [ -n "$MAIN" ]
+  xdotool windowfocus --sync "$MAIN"
+}
+# hatch_phase_from FILE Y INTERVAL: the file holds hatch segments, all of them
+# horizontal and each a whole number of intervals above or below the height Y
+# of the reference point.
+hatch_phase_from() {
+  awk -v y0="$2" -v step="$3" '
+    { sub(/\r$/, "") }
+    NF == 4 && /^[-0-9. ]+$/ {
+      segments++
+      phase = ($2 - y0) / step
+      phase -= int(phase)
+      if (phase < 0) phase += 1
+      # Positions accumulate line by line, so they drift by a few units in the
+      # last of the 15 digits written.
+      slope = $2 - $4
+      if (slope * slope > 1e-12 || (phase > 1e-6 && phase < 1 - 1e-6)) { print "  off the phase: " $0; bad++ }
+    }
+    END { if (segments == 0) print "  no hatch segments"; exit !(segments > 0 && bad == 0) }' "$1"
+}
+
+echo "== 9: the shipped launchers through cmd, from folders with blanks and Japanese names"
+# The launchers exactly as the distribution zip ships them: the Shift-JIS,
+# CR LF copies that the package installs from the build.
+cmake --build --preset mingw-x64 -j2 --target rv17_distribution_texts >/dev/null
+# rv17.bat: the host asks for no point, so its file has no "hp" line.
+# rv17p.bat: the host asks for a reference point and writes it as "hp1"; the
+# hatch must pass at whole intervals (1 with the defaults) from that point.
+awk '!/^hp/' "$reference/solids.txt" > "$reference/launcher-rv17.txt"
+printf '%s\r\n' hq 'hs  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10' \
+  'hp1  3.7  2.9' lg0 ly0 lc2 lt1 lw0 'lc10  8421504' \
+  'sl  0  0  200  0  200  25  0  25' 'sl  25  25  45  25  25  45' > "$reference/launcher-rv17p.txt"
+for launcher in rv17 rv17p; do
+  folder="$out/外部変形 ランチャー（$launcher）"
+  mkdir -p "$folder"
+  cp "$exe" "$folder/rv17.exe"
+  cp "$build/packaging/$launcher.bat" "$folder/$launcher.bat"
+  cp "$reference/launcher-$launcher.txt" "$folder/JWC_TEMP.TXT"
+  (cd "$reference" && timeout 120 wine rv17-hatch.exe -o "launcher-$launcher.expected" "launcher-$launcher.txt") >>"$out/hatch.log"
+done
+# By name from its own folder (the host makes the launcher's folder current),
+# and by its full quoted Windows path.
+folder="$out/外部変形 ランチャー（rv17）"
+start_launcher "$folder" rv17.bat
+check "rv17.bat waits while the dialog is open" program_running
+press Return
+wait_for_end
+check "rv17.bat converts: its file is what rv17-hatch writes" equal_files "$reference/launcher-rv17.expected" "$folder/JWC_TEMP.TXT"
+check "rv17.bat's file starts with hd" starts_with_hd "$folder/JWC_TEMP.TXT"
+folder="$out/外部変形 ランチャー（rv17p）"
+start_launcher "$folder" "$(winepath -w "$folder/rv17p.bat")"
+check "rv17p.bat waits while the dialog is open" program_running
+press Return
+wait_for_end
+check "rv17p.bat converts: its file is what rv17-hatch writes" equal_files "$reference/launcher-rv17p.expected" "$folder/JWC_TEMP.TXT"
+check "rv17p.bat's hatch lines pass at whole intervals from its hp1 point" hatch_phase_from "$folder/JWC_TEMP.TXT" 2.9 1
+
+echo "== 10: saving fails: the user is told, the host's file stays as it was"
+# A folder in which no file can be made, so that both the exchange file and
+# the settings file fail to save: made immutable, or else a small tmpfs
+# filled up. Tests run as root, which ignores permission bits, and Wine
+# replaces a read-only file, so neither of those makes a save fail.
+locked=""  # how the folder is locked: immutable, full, or not at all
+lock_folder() {
+  mkdir -p "$folder"
+  if chattr +i "$folder" 2>/dev/null; then
+    locked=immutable
+  elif mount -t tmpfs -o size=32m tmpfs "$folder" 2>/dev/null; then
+    locked=full
+    cp "$exe" "$folder/rv17.exe"
+    cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+    dd if=/dev/zero of="$folder/filler" bs=64k 2>/dev/null || true
+  fi
+}
+unlock_folder() {
+  case "$locked" in
+    immutable) chattr -i "$folder" ;;
+    full) umount "$folder" ;;
+  esac
+  locked=""
+}
+# message_box EXCLUDED: a visible window titled as the main dialog that is
+# neither the main dialog nor EXCLUDED, or nothing.
+message_box() {
+  { xdotool search --onlyvisible --name '^rv17_ソリッド→ハッチ線$' 2>/dev/null || true; } |
+    awk -v main="$MAIN" -v excluded="${1:-}" '$0 != main && $0 != excluded { found = $0 } END { print found }'
+}
+box_shown() {
+  BOX=$(message_box "${1:-}")
+  [ -n "$BOX" ]
+}
+box_gone() { [ -z "$(message_box "$MAIN" | awk -v box="$1" '$0 == box')" ]; }
+# close_box DESCRIPTION SCREENSHOT [EARLIER_BOX]: waits for the message box,
+# keeps its screenshot and closes it with Enter.
+close_box() {
+  BOX=""
+  if ! wait_until 60 box_shown "${3:-}"; then
+    fail "$1"
+    return
+  fi
+  pass "$1"
+  xdotool windowfocus --sync "$BOX" || true
+  stable_screenshot "$2"
+  press Return
+  check "Enter closes the message box" wait_until 30 box_gone "$BOX"
+}
+
+folder="$out/locked"
+mkdir -p "$folder"
+cp "$exe" "$folder/rv17.exe"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+lock_folder
+if [ -z "$locked" ]; then
+  echo "SKIP: no folder can be made unwritable here (chattr +i and mounting a tmpfs both failed)"
+else
+  echo "  the folder is locked: $locked"
+  files_before=$(ls -A "$folder" | wc -l)
+  start_program
+  press Return
+  close_box "a message box tells that JWC_TEMP.TXT could not be written" "$shots/10-save-failed.png"
+  first_box=$BOX
+  close_box "a second message box tells that the settings could not be saved" \
+    "$shots/10-settings-save-failed.png" "$first_box"
+  wait_for_end
+  pass "the program ends after the messages"
+  check "the host's file is byte for byte as it was" equal_files "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+  check "no file is left behind in the folder" [ "$(ls -A "$folder" | wc -l)" -eq "$files_before" ]
+  unlock_folder
+fi
+
+echo "== 11: the preview pane at 96 dpi"
+for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+  timeout 120 wine reg add "$key" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+done
+timeout 120 wineserver -w
+folder="$out/preview"
+mkdir -p "$folder"
+cp "$exe" "$folder/rv17.exe"
+cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+# dark_pixels SHOT: the dark pixels (the hatch and the outlines; the fills are
+# pale) inside the pane, 20 pixels in from its edges. The pane is the right
+# part of the window, 400 x 243 below the caption, inside a frame of at most 8.
+dark_pixels() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  convert "$1" -crop "360x200+$((X + WIDTH - 8 - 380))+$((Y + HEIGHT - 8 - 222))" +repage \
+    -colorspace Gray -threshold 50% txt:- | awk '/#000000/ { n++ } END { print n + 0 }'
+}
+start_program
+read -r closed_width _ < <(outer_size "$MAIN")
+press alt+p
+pane_shown() { read -r w _ < <(outer_size "$MAIN"); [ "$w" -eq $((closed_width + 400)) ]; }
+check "Alt+P widens the dialog by the pane's 400 pixels" wait_until 30 pane_shown
+sleep 1
+stable_screenshot "$shots/11-preview-interval-1.png"
+dark_1=$(dark_pixels "$shots/11-preview-interval-1.png")
+check "the pane shows hatch lines (${dark_1} dark pixels)" [ "$dark_1" -gt 3000 ]
+# Tab from the preview button, last in the tab order, wraps to the interval
+# box with its text selected; typing replaces it and the pane follows.
+press Tab
+xdotool type --delay 50 "5"
+sleep 1
+stable_screenshot "$shots/11-preview-interval-5.png"
+dark_5=$(dark_pixels "$shots/11-preview-interval-5.png")
+check "interval 5 thins the hatch (${dark_1} to ${dark_5} dark pixels)" [ $((dark_5 * 100)) -lt $((dark_1 * 60)) ]
+press Return
+wait_for_end
+reference_output preview.txt --interval 5
+check "OK with the pane open writes what rv17-hatch writes" equal_files "$reference/preview.txt" "$folder/JWC_TEMP.TXT"
+check "the settings file keeps its 14 lines" settings_line_count
+check "the pane's open state is remembered" [ "$(tr -d '\r' < "$folder/rv17.ini" | paste -sd,)" = "[Preview],Open=1" ]
+start_program
+check "the pane opens again at the next start" wait_until 30 pane_shown
+press Escape
+wait_for_end
 
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then

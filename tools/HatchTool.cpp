@@ -170,7 +170,11 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
 
     const std::string& target =
         commandLine.outputFile.empty() ? commandLine.inputFile : commandLine.outputFile;
-    const ConversionResult result = ConversionRun(store, settings, PathFromArgument(target));
+    // The picture needs the output lines; without one they go straight to the file.
+    const OutputHolding holding =
+        commandLine.pictureFile.empty() ? OutputHolding::Streamed : OutputHolding::Held;
+    const ConversionResult result =
+        ConversionRun(store, settings, PathFromArgument(target), holding);
     if (result.outcome != ConversionOutcome::Saved) {
         // A refused or failed conversion still draws the drawing as it is.
         const int failed = Failure(commandLine, target, settings, result, output);

@@ -26,11 +26,30 @@ inline constexpr std::string_view kRecolourSxf = "SXF線色のソリッド図形
 inline constexpr std::string_view kStatusDesignText = "Label3";
 inline constexpr std::string_view kOk = "ＯＫ(&Y)";
 inline constexpr std::string_view kCancel = "キャンセル(&N)";
+// Two lines, so that the button fits right of the three edit buttons.
+inline constexpr std::string_view kPreviewButton = "プレビュー\r\n(&P)";
+
+// Preview pane: what it shows instead of hatch lines for a value OK refuses.
+inline constexpr std::string_view kPreviewIntervalRefused = "間隔は0.01～100で指定して下さい";
+inline constexpr std::string_view kPreviewWidthRefused = "線幅は-1～30000で指定して下さい";
 
 // Status line.
 inline constexpr std::string_view kSolidCountPrefix = "選択ソリッド図形数：";
 inline constexpr std::string_view kNoSolids = "ソリッド図形が選択されていません";
 inline constexpr std::string_view kSweepTooLarge = "ハッチ線が多すぎます。間隔を大きくして下さい";
+
+// A file that could not be written: "<file> に書き込めませんでした（<reason>）。" and
+// what that means for the user.
+inline constexpr std::string_view kCannotWrite = " に書き込めませんでした（";
+inline constexpr std::string_view kDrawingUnchanged = "）。図面は変更されません。";
+inline constexpr std::string_view kSettingsNotSaved = "）。今回の設定は保存されません。";
+inline constexpr std::string_view kReadOnlyFile = "ファイルが読み取り専用です";
+inline constexpr std::string_view kAccessDenied = "ファイルへのアクセスが拒否されました";
+inline constexpr std::string_view kFolderNotWritable = "フォルダに書き込む権限がありません";
+inline constexpr std::string_view kDiskFull = "ディスクの空き容量が足りません";
+inline constexpr std::string_view kFileInUse = "ファイルが他のプログラムで使用中です";
+inline constexpr std::string_view kWriteProtected = "ディスクが書き込み禁止です";
+inline constexpr std::string_view kUnexpectedError = "予期しないエラー：コード ";  // then the code
 
 // Preset list editor.
 inline constexpr std::string_view kEditorDesignCaption = "Form2";

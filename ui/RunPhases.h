@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "exchange/EntityStore.h"
 #include "hatch/ConversionResult.h"
 #include "hatch/HatchSettings.h"
 
@@ -23,6 +24,13 @@ public:
     virtual std::int32_t SolidCount() const = 0;
     // Where the dialog's settings are kept between runs.
     virtual const std::filesystem::path& SettingsPath() const = 0;
+    // Where the preview pane's open or closed state is kept between runs.
+    virtual const std::filesystem::path& PreviewStatePath() const = 0;
+    // The selection as read, for the preview pane to copy; valid from
+    // ReadSelection until a conversion or the shut-down changes it.
+    virtual const EntityStore& Drawing() const = 0;
+    // The host's exchange file, which a conversion rewrites.
+    virtual const std::filesystem::path& ExchangeFilePath() const = 0;
     // OK: the checks in their order, and when all pass, the conversion, which
     // rewrites the exchange file.
     virtual ConversionResult Convert(const HatchSettings& settings) = 0;

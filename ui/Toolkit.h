@@ -14,6 +14,8 @@ namespace rv17 {
 
 namespace ui {
 
+class Canvas;
+
 struct Colour {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -49,6 +51,7 @@ enum class ControlKind {
     Edit,     // single-line text field
     ListBox,  // single selection
     Memo,     // read-only multi-line text with a vertical scroll bar
+    Canvas,   // a painted drawing (ui/Canvas.h)
 };
 
 inline constexpr int kNoTabStop = -1;
@@ -64,6 +67,8 @@ struct ControlDesign {
     bool isCancel = false;   // pressed by Escape
     bool imeDisabled = false;
     Colour background = kWhite;  // used by Memo
+    bool visible = true;         // a hidden control is shown by its interface (Canvas)
+    bool multiline = false;      // a button whose caption holds a line break
 };
 
 enum class WindowBackground { White, ButtonFace };
@@ -104,6 +109,9 @@ public:
     virtual int ItemIndex() const = 0;
     virtual void SetText(std::string_view text) = 0;
     virtual std::string Text() const = 0;
+    // Runs after the user changed the text: each key typed, each entry chosen.
+    // Changes made through this interface do not run it.
+    virtual void SetOnChange(std::function<void()> handler) = 0;
 };
 
 class Button : public Control {
@@ -115,6 +123,8 @@ class CheckBox : public Control {
 public:
     virtual void SetChecked(bool checked) = 0;
     virtual bool Checked() const = 0;
+    // Runs after the user toggled the box.
+    virtual void SetOnClick(std::function<void()> handler) = 0;
 };
 
 class Edit : public Control {
@@ -125,11 +135,25 @@ public:
 
 class ListBox : public Control {
 public:
-    virtual void SetItems(const std::vector<std::string>& items) = 0;
+    virtual void SetItems(const std::vector<std::string>& items) = 0;  // scrolls to the top
     virtual std::vector<std::string> Items() const = 0;
-    virtual void SetItemIndex(int index) = 0;  // -1 clears the selection
+    // -1 clears the selection; a selected item is scrolled into view.
+    virtual void SetItemIndex(int index) = 0;
     virtual int ItemIndex() const = 0;
     virtual void SetOnDoubleClick(std::function<void()> handler) = 0;
+
+    // Item by item, so that the list neither flickers nor jumps: each of these
+    // keeps the top index (the first item in view) as far as the items allow,
+    // and the selection stays with its item, as a list box keeps it. An index
+    // outside the items changes nothing.
+    // Inserting at the number of items appends.
+    virtual void InsertItem(int index, std::string_view text) = 0;
+    virtual void DeleteItem(int index) = 0;  // deleting the selected item leaves none
+    virtual void ReplaceItem(int index, std::string_view text) = 0;
+    virtual int TopIndex() const = 0;
+    virtual void SetTopIndex(int index) = 0;
+    // Scrolls as little as needed for the item to be wholly in view.
+    virtual void MakeItemVisible(int index) = 0;
 };
 
 class Memo : public Control {
@@ -152,11 +176,16 @@ public:
     virtual Edit& EditNamed(std::string_view name) = 0;
     virtual ListBox& ListBoxNamed(std::string_view name) = 0;
     virtual Memo& MemoNamed(std::string_view name) = 0;
+    virtual Canvas& CanvasNamed(std::string_view name) = 0;
 
     virtual void SetCaption(std::string_view caption) = 0;
     virtual std::string Caption() const = 0;
     virtual void SetPosition(ScreenPosition position) = 0;
     virtual ScreenPosition Position() const = 0;
+    // Widens or narrows the client area to `width` designed pixels, to the
+    // right; a window that would then leave its monitor's work area moves
+    // left just enough.
+    virtual void SetClientWidth(int width) = 0;
 
     // Runs when the window is about to be shown (before the user sees it).
     virtual void SetOnShow(std::function<void()> handler) = 0;
@@ -167,6 +196,15 @@ public:
     virtual void ShowModal() = 0;
     // Closes the window (runs the close handler); closing the main window ends the application.
     virtual void Close() = 0;
+
+    // Telling the user of a failure and of a long step.
+    // A modal message box over this window with the error icon, `caption` as
+    // its title and an OK button; returns once the user has closed it. It may
+    // be shown from the close handler, while the window still stands.
+    virtual void ShowErrorMessage(std::string_view caption, std::string_view text) = 0;
+    // The wait cursor over this window while a long step keeps it busy, or
+    // the normal cursor again.
+    virtual void SetWaitCursor(bool waiting) = 0;
 };
 
 class Application {

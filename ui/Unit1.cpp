@@ -7,6 +7,7 @@
 
 #include "ui/CommaText.h"
 #include "ui/InterfaceTexts.h"
+#include "ui/PreviewStateFile.h"
 #include "ui/Unit2.h"
 
 namespace rv17 {
@@ -22,7 +23,8 @@ TForm1::TForm1(ui::Application& application, RunPhases& run)
       CheckBox1(window_->CheckBoxNamed("CheckBox1")),
       CheckBox2(window_->CheckBoxNamed("CheckBox2")),
       Label3(window_->LabelNamed("Label3")),
-      Button2(window_->ButtonNamed("Button2")) {
+      Button2(window_->ButtonNamed("Button2")),
+      PaintBox1(window_->CanvasNamed("PaintBox1")) {
     window_->MemoNamed("Memo1").SetLines(NotesLines());
     window_->SetOnShow([this] { FormShow(); });
     window_->SetOnClose([this] { FormClose(); });
@@ -31,6 +33,11 @@ TForm1::TForm1(ui::Application& application, RunPhases& run)
     window_->ButtonNamed("Button3").SetOnClick([this] { Button3Click(); });
     window_->ButtonNamed("Button4").SetOnClick([this] { Button4Click(); });
     window_->ButtonNamed("Button5").SetOnClick([this] { Button5Click(); });
+    window_->ButtonNamed("Button6").SetOnClick([this] { Button6Click(); });
+    for (ui::ComboBox* box : {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4, &ComboBox5})
+        box->SetOnChange([this] { SettingsChange(); });
+    CheckBox1.SetOnClick([this] { SettingsChange(); });
+    CheckBox2.SetOnClick([this] { SettingsChange(); });
 }
 
 TForm2& TForm1::Editor() const {
@@ -52,6 +59,8 @@ void TForm1::FormShow() {
     ComboBox2.SetItems(CommaTextToItems(stored_.angleList));
     ComboBox5.SetItems(CommaTextToItems(stored_.widthList));
     Label3.SetText(Sjis(texts::kSolidCountPrefix) + std::to_string(run_.SolidCount()));
+    previewOpenAtStart_ = LoadPreviewOpen(run_.PreviewStatePath());
+    if (previewOpenAtStart_) OpenPreview();
 }
 
 void TForm1::FillFixedLists() {
@@ -88,19 +97,27 @@ HatchSettings TForm1::ReadHatchSettings() const {
 
 // Every refusal leaves the exchange file alone and the dialog open. After a
 // conversion the dialog closes, even when saving failed: the host's file then
-// stays as it was.
+// stays as it was, and the user is told why. The wait cursor shows from OK
+// until the dialog has closed or refused.
 void TForm1::Button1Click() {
+    window_->SetWaitCursor(true);
     lastConversion_ = run_.Convert(ReadHatchSettings());
     switch (lastConversion_.outcome) {
+        case ConversionOutcome::SaveFailed:
+            TellSaveFailed(run_.ExchangeFilePath(), lastConversion_.saveError,
+                           UnsavedFile::ExchangeFile);
+            window_->Close();
+            return;
         case ConversionOutcome::Accepted:
         case ConversionOutcome::Saved:
-        case ConversionOutcome::SaveFailed:
             window_->Close();
             return;
         case ConversionOutcome::IntervalRefused:
+            window_->SetWaitCursor(false);
             ComboBox1.SetFocus();
             return;
         case ConversionOutcome::WidthRefused:
+            window_->SetWaitCursor(false);
             ComboBox5.SetFocus();
             return;
         case ConversionOutcome::NoSolidsRefused:
@@ -113,6 +130,7 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Refuse(std::string_view message, ui::Control& focus) {
+    window_->SetWaitCursor(false);
     Label3.SetText(Sjis(message));
     Label3.SetFontColour(ui::Colour{255, 0, 0});
     focus.SetFocus();
@@ -123,6 +141,33 @@ void TForm1::Button2Click() { window_->Close(); }
 void TForm1::Button3Click() { EditPresetList(ComboBox1, texts::kIntervalEditorCaption); }
 void TForm1::Button4Click() { EditPresetList(ComboBox2, texts::kAngleEditorCaption); }
 void TForm1::Button5Click() { EditPresetList(ComboBox5, texts::kWidthEditorCaption); }
+
+void TForm1::Button6Click() {
+    if (pane_) {
+        ClosePreview();
+    } else {
+        OpenPreview();
+    }
+}
+
+// The pane takes its copy of the selection here, before any OK can change the store.
+void TForm1::OpenPreview() {
+    window_->SetClientWidth(kClosedClientWidth + kPaneWidth);
+    PaintBox1.SetVisible(true);
+    pane_ = std::make_unique<PreviewPane>(PaintBox1, run_.Drawing(), kPaneWidth, kPaneHeight);
+    pane_->Show(ReadHatchSettings());
+}
+
+void TForm1::ClosePreview() {
+    pane_.reset();
+    PaintBox1.SetVisible(false);
+    PaintBox1.SetLayers({});
+    window_->SetClientWidth(kClosedClientWidth);
+}
+
+void TForm1::SettingsChange() {
+    if (pane_) pane_->Show(ReadHatchSettings());
+}
 
 void TForm1::EditPresetList(ui::ComboBox& box, std::string_view editorCaption) {
     TForm2& editor = Editor();
@@ -147,7 +192,18 @@ void TForm1::FormClose() {
     stored_.widthList = ItemsToCommaText(ComboBox5.Items());
     // A failed save leaves the previous file in place; the program ends normally either way.
     settingsSaveError_ = SaveSettings(run_.SettingsPath(), CollectSettings());
+    // Only a change is written, so a user who never opens the pane gets no file for it.
+    if ((pane_ != nullptr) != previewOpenAtStart_)
+        previewStateSaveError_ = SavePreviewOpen(run_.PreviewStatePath(), pane_ != nullptr);
+    pane_.reset();
+    if (settingsSaveError_)
+        TellSaveFailed(run_.SettingsPath(), settingsSaveError_, UnsavedFile::SettingsFile);
     run_.EndShutDown();
+}
+
+void TForm1::TellSaveFailed(const std::filesystem::path& file, const std::error_code& error,
+                            UnsavedFile which) {
+    window_->ShowErrorMessage(window_->Caption(), SaveFailureMessage(file, error, which));
 }
 
 }  // namespace rv17

@@ -3,13 +3,16 @@
 // and close events drive the run's phases.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
 #include <system_error>
 
 #include "hatch/ConversionResult.h"
 #include "hatch/HatchSettings.h"
+#include "ui/PreviewPane.h"
 #include "ui/RunPhases.h"
+#include "ui/SaveFailureMessage.h"
 #include "ui/SettingsFile.h"
 #include "ui/Toolkit.h"
 
@@ -37,15 +40,24 @@ public:
     void Button3Click();  // edit the interval list
     void Button4Click();  // edit the angle list
     void Button5Click();  // edit the width list
+    void Button6Click();  // open or close the preview pane
+    // Any of the five boxes or the two check boxes changed by the user.
+    void SettingsChange();
+
+    // The preview pane's size in designed pixels, and the client width with it closed.
+    static constexpr int kPaneWidth = 400;
+    static constexpr int kPaneHeight = 243;
+    static constexpr int kClosedClientWidth = 543;
+    bool PreviewOpen() const noexcept { return pane_ != nullptr; }
 
     // The values a conversion takes from the controls.
     HatchSettings ReadHatchSettings() const;
 
     // What the last OK did (with the save's error when the exchange file could
-    // not be written) and why the settings could not be saved at close; kept
-    // so that the user can be told.
+    // not be written) and why the settings could not be saved at close.
     const ConversionResult& LastConversion() const noexcept { return lastConversion_; }
     const std::error_code& SettingsSaveError() const noexcept { return settingsSaveError_; }
+    const std::error_code& PreviewStateSaveError() const noexcept { return previewStateSaveError_; }
 
 private:
     TForm2& Editor() const;
@@ -55,12 +67,19 @@ private:
     void EditPresetList(ui::ComboBox& box, std::string_view editorCaption);
     // Shows a refusal in red in the status line and puts the focus where the user can act.
     void Refuse(std::string_view message, ui::Control& focus);
+    void OpenPreview();
+    void ClosePreview();
+    // Tells the user in a message box that `file` could not be written, and why.
+    void TellSaveFailed(const std::filesystem::path& file, const std::error_code& error,
+                        UnsavedFile which);
 
     std::unique_ptr<ui::Window> window_;
     RunPhases& run_;
     TForm2* editor_ = nullptr;
     ConversionResult lastConversion_;
     std::error_code settingsSaveError_;
+    std::error_code previewStateSaveError_;
+    bool previewOpenAtStart_ = false;
     // The main position and the three lists between loading and applying
     // them, and again between taking them from the dialog and saving them.
     SettingsFile stored_;
@@ -74,6 +93,9 @@ private:
     ui::CheckBox& CheckBox2;
     ui::Label& Label3;  // status line
     ui::Button& Button2;
+    ui::Canvas& PaintBox1;  // the preview pane
+    // Declared last: its worker ends before the controls it draws on go.
+    std::unique_ptr<PreviewPane> pane_;
 };
 
 }  // namespace rv17

@@ -35,12 +35,22 @@ ui::ControlDesign EditButton(const char* name, int top, int tabOrder) {
     return control;
 }
 
+// Two lines spanning the first two rows of the edit buttons, in a font one pixel
+// smaller than theirs so that プレビュー fits on one line.
+ui::ControlDesign PreviewButton() {
+    ui::ControlDesign control =
+        Control("Button6", ControlKind::Button, {275, 7, 68, 46}, 12, texts::kPreviewButton);
+    control.fontHeight = 11;
+    control.multiline = true;
+    return control;
+}
+
 }  // namespace
 
 ui::WindowDesign TForm1::Design() {
     ui::WindowDesign design;
     design.caption = Sjis(texts::kMainCaption);
-    design.clientWidth = 543;
+    design.clientWidth = kClosedClientWidth;
     design.clientHeight = 243;
     design.position = kDefaultMainPosition;
     design.minimiseBox = true;
@@ -71,10 +81,16 @@ ui::WindowDesign TForm1::Design() {
         Control("Button2", ControlKind::Button, {184, 200, 137, 33}, 11, texts::kCancel),
         // Read only and skipped by Tab, so Enter in it still presses OK.
         Control("Memo1", ControlKind::Memo, {344, 0, 193, 233}, ui::kNoTabStop),
+        // In the free space right of the three edit buttons, last in the tab order.
+        PreviewButton(),
+        // Beside the notes panel; the window widens by its width while it is shown.
+        Control("PaintBox1", ControlKind::Canvas, {kClosedClientWidth, 0, kPaneWidth, kPaneHeight},
+                ui::kNoTabStop),
     };
     design.controls[16].isDefault = true;                        // Button1, OK
     design.controls[17].isCancel = true;                         // Button2, Cancel
     design.controls[18].background = ui::Colour{187, 235, 244};  // Memo1
+    design.controls[20].visible = false;                         // PaintBox1
     return design;
 }
 

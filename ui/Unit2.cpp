@@ -2,7 +2,6 @@
 #include "ui/Unit2.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "geometry/TextConversions.h"
 #include "ui/InterfaceTexts.h"
@@ -95,55 +94,59 @@ void TForm2::FormShow() {
     Edit1.SetFocus();
 }
 
+// The list box is changed item by item, never emptied and refilled, so that it
+// keeps its place: the first item in view stays where it is unless the item
+// the action touched has to be scrolled into view.
+
 void TForm2::Button1Click() {
     const std::string value = Value();
-    PresetList items = ListBox1.Items();
+    const PresetList items = ListBox1.Items();
     if (!IsNewItem(items, value)) return;
-    const int selected = ListBox1.ItemIndex();
-    items.push_back(value);
-    ListBox1.SetItems(items);
-    ListBox1.SetItemIndex(selected);
+    // The new last item is not scrolled to: the user keeps the part of the
+    // list they are looking at, as the list box shows it after an append.
+    ListBox1.InsertItem(static_cast<int>(items.size()), value);
 }
 
 void TForm2::Button2Click() {
     const std::string value = Value();
-    PresetList items = ListBox1.Items();
+    const PresetList items = ListBox1.Items();
     if (!IsNewItem(items, value)) return;
     const int selected = ListBox1.ItemIndex();
     if (items.empty() || selected < 0) {
-        items.push_back(value);
-        ListBox1.SetItems(items);
-        ListBox1.SetItemIndex(selected);
+        ListBox1.InsertItem(static_cast<int>(items.size()), value);
         return;
     }
-    items.insert(items.begin() + selected, value);
-    ListBox1.SetItems(items);
-    // The selection stays with the item that was selected, now one place lower,
-    // as a list box keeps it when an item is inserted above it.
-    ListBox1.SetItemIndex(selected + 1);
+    // The selection stays with the item that was selected, now one place
+    // lower; both it and the new item above it are brought into view.
+    ListBox1.InsertItem(selected, value);
+    ListBox1.MakeItemVisible(selected + 1);
+    ListBox1.MakeItemVisible(selected);
 }
 
 void TForm2::MoveSelected(int step) {
-    PresetList items = ListBox1.Items();
+    const PresetList items = ListBox1.Items();
     const int selected = ListBox1.ItemIndex();
     const int target = selected + step;
     if (items.empty() || selected < 0 || target < 0 || target >= static_cast<int>(items.size()))
         return;
-    std::swap(items[static_cast<std::size_t>(selected)], items[static_cast<std::size_t>(target)]);
-    ListBox1.SetItems(items);
+    ListBox1.ReplaceItem(target, items[static_cast<std::size_t>(selected)]);
+    ListBox1.ReplaceItem(selected, items[static_cast<std::size_t>(target)]);
     ListBox1.SetItemIndex(target);
+    ListBox1.MakeItemVisible(target);
 }
 
 void TForm2::Button3Click() { MoveSelected(-1); }
 void TForm2::Button4Click() { MoveSelected(+1); }
 
 void TForm2::Button5Click() {
-    PresetList items = ListBox1.Items();
+    const PresetList items = ListBox1.Items();
     const int selected = ListBox1.ItemIndex();
     if (items.empty() || selected < 0) return;
-    items.erase(items.begin() + selected);
-    // A list box has no selection after its selected item is deleted.
-    ListBox1.SetItems(items);
+    // A list box has no selection after its selected item is deleted; the
+    // place where it stood stays in view.
+    ListBox1.DeleteItem(selected);
+    const int remaining = static_cast<int>(items.size()) - 1;
+    if (remaining > 0) ListBox1.MakeItemVisible(std::min(selected, remaining - 1));
 }
 
 void TForm2::Button6Click() {

@@ -46,17 +46,22 @@ TEST_P(GoldenFiles, SavedBytesAreTheExpectedOnes) {
     const FileContents expected = ReadWholeFile(DataFile(std::string(c.name) + ".expected"));
     ASSERT_TRUE(input.complete && expected.complete) << c.name;
 
-    TestFolder folder;
-    const auto path = folder.Write("JWC_TEMP.TXT", input.bytes);
-    EntityStore store;
-    InitialiseStore(store);
-    ASSERT_TRUE(ReadExchangeFile(store, path));
-    ResetCurrentAttributes(store);
-    EXPECT_EQ(ConversionRun(store, c.settings, path).outcome, ConversionOutcome::Saved);
-    ReleaseStore(store);
-    const std::string saved = ReadWholeFile(path).bytes;
-    EXPECT_EQ(SplitLines(saved), SplitLines(expected.bytes)) << c.name;
-    EXPECT_EQ(saved, expected.bytes) << c.name;
+    // Lines streamed to the file as they are made, and lines held and saved at the end.
+    for (const OutputHolding holding : {OutputHolding::Streamed, OutputHolding::Held}) {
+        TestFolder folder;
+        const auto path = folder.Write("JWC_TEMP.TXT", input.bytes);
+        EntityStore store;
+        InitialiseStore(store);
+        ASSERT_TRUE(ReadExchangeFile(store, path));
+        ResetCurrentAttributes(store);
+        EXPECT_EQ(ConversionRun(store, c.settings, path, holding).outcome,
+                  ConversionOutcome::Saved);
+        ReleaseStore(store);
+        const std::string saved = ReadWholeFile(path).bytes;
+        EXPECT_EQ(SplitLines(saved), SplitLines(expected.bytes)) << c.name;
+        EXPECT_EQ(saved, expected.bytes) << c.name;
+        EXPECT_EQ(folder.FileCount(), 1u) << c.name;
+    }
 
     // The literal sweep writes the same lines as the indexed one, whose saved
     // bytes are the expected ones. (Lines, not files: a text command and its

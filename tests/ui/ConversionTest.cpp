@@ -99,9 +99,25 @@ TEST(Conversion, AHostFileWithoutSolidsIsNeverRewritten) {
     EXPECT_EQ(p.ExchangeBytes(), hostFile);
 }
 
-// Failed saves change nothing the user sees yet, but the dialog keeps their
-// reasons: the exchange file's with the conversion, the settings file's at close.
-TEST(Conversion, TheDialogKeepsWhySavingFailed) {
+// Once read, the host's file becomes a folder that no file can replace.
+void MakeTheExchangeFileUnreplaceable(const ProgramFolder& p) {
+    std::filesystem::remove(p.exchangeFile);
+    std::filesystem::create_directories(p.exchangeFile / "inside");
+}
+
+// The message names the file and ends with what its failure means; the
+// reason between depends on the system (tested on its own).
+void ExpectSaveFailureMessage(const ui::headless::ShownMessage& shown, std::string_view file,
+                              std::string_view consequence) {
+    EXPECT_EQ(ShiftJisToUtf8(shown.caption), "rv17_ソリッド→ハッチ線");
+    const std::string text = ShiftJisToUtf8(shown.text);
+    EXPECT_TRUE(text.starts_with(std::string(file) + " に書き込めませんでした（")) << text;
+    EXPECT_TRUE(text.ends_with(consequence)) << text;
+}
+
+// Both saves fail: the dialog keeps their reasons, and the user is told of
+// each once, the exchange file's first.
+TEST(Conversion, EachFailedSaveIsToldOnceAndItsReasonKept) {
     ProgramFolder p;
     p.WriteExchangeFile(kThreeSolids);
     std::filesystem::create_directory(p.settingsFile);
@@ -111,11 +127,12 @@ TEST(Conversion, TheDialogKeepsWhySavingFailed) {
     TForm2 presetEditor(app);
     mainDialog.UsePresetEditor(presetEditor);
     app.OnRun([&](HeadlessWindow& w) {
-        // Once read, the host's file becomes a folder that no file can replace.
-        std::filesystem::remove(p.exchangeFile);
-        std::filesystem::create_directories(p.exchangeFile / "inside");
+        MakeTheExchangeFileUnreplaceable(p);
         w.Click("Button1");
         EXPECT_FALSE(w.IsOpen());
+        ASSERT_EQ(w.Messages().size(), 2u);
+        ExpectSaveFailureMessage(w.Messages()[0], "JWC_TEMP.TXT", "。図面は変更されません。");
+        ExpectSaveFailureMessage(w.Messages()[1], "rv17.dat", "。今回の設定は保存されません。");
     });
     app.Run(mainDialog.Window());
 
@@ -126,6 +143,63 @@ TEST(Conversion, TheDialogKeepsWhySavingFailed) {
     EXPECT_NE(mainDialog.SettingsSaveError(), std::error_code());
     EXPECT_TRUE(std::filesystem::is_directory(p.exchangeFile / "inside"));
     EXPECT_EQ(p.folder.FileCount(), 2u) << "no temporary file is left";
+}
+
+TEST(Conversion, AFailedExchangeSaveIsToldAndTheSettingsAreStillSaved) {
+    ProgramFolder p;
+    p.WriteExchangeFile(kThreeSolids);
+    p.Run([&](HeadlessWindow& w) {
+        MakeTheExchangeFileUnreplaceable(p);
+        w.Type("ComboBox1", "2");
+        w.Click("Button1");
+        ASSERT_EQ(w.Messages().size(), 1u);
+        ExpectSaveFailureMessage(w.Messages()[0], "JWC_TEMP.TXT", "。図面は変更されません。");
+    });
+    EXPECT_TRUE(std::filesystem::is_directory(p.exchangeFile / "inside"));
+    ASSERT_EQ(p.SettingsLines().size(), 14u);
+    EXPECT_EQ(p.SettingsLines()[7], "2");
+}
+
+TEST(Conversion, AFailedSettingsSaveIsToldOnceAndTheConversionKept) {
+    ProgramFolder p;
+    p.WriteExchangeFile(kThreeSolids);
+    std::filesystem::create_directories(p.settingsFile / "inside");
+    p.Run([&](HeadlessWindow& w) {
+        w.Click("Button1");
+        ASSERT_EQ(w.Messages().size(), 1u);
+        ExpectSaveFailureMessage(w.Messages()[0], "rv17.dat", "。今回の設定は保存されません。");
+    });
+    EXPECT_EQ(p.ExchangeBytes(), DirectConversion(kThreeSolids, HatchSettings{}));
+}
+
+// The dialog is busy from OK until it has closed; a refusal hands it back.
+TEST(Conversion, TheWaitCursorShowsFromOkUntilTheDialogCloses) {
+    ProgramFolder p;
+    p.WriteExchangeFile(kThreeSolids);
+    bool observed = false;
+    p.Run([&](HeadlessWindow& w) {
+        for (const char* refused : {"0", "100.001"}) {
+            w.Type("ComboBox1", refused);
+            w.Click("Button1");
+            EXPECT_FALSE(w.WaitCursorShown()) << refused;
+        }
+        w.Type("ComboBox1", "1");
+        w.ObserveClosing([&] {
+            observed = true;
+            EXPECT_TRUE(w.WaitCursorShown());
+        });
+        w.Click("Button1");
+        EXPECT_TRUE(w.Messages().empty());
+    });
+    EXPECT_TRUE(observed);
+
+    p.WriteExchangeFile("0 0 10 10\r\n");
+    p.Run([](HeadlessWindow& w) {
+        w.Click("Button1");
+        EXPECT_EQ(Status(w), "ソリッド図形が選択されていません");
+        EXPECT_FALSE(w.WaitCursorShown());
+        w.PressEscape();
+    });
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ WindowDesign TestDesign() {
     };
     design.controls[5].isDefault = true;
     design.controls[6].isCancel = true;
+    design.controls[9].bounds = {8, 8, 100, 56};  // four rows of 13 pixels in view
     return design;
 }
 

@@ -172,6 +172,51 @@ TEST(PresetEditor, EscapeCancelAndTheCloseBoxDiscardEveryChange) {
     }
 }
 
+// With 30 items, 16 in view, scrolled: each action changes the list in place.
+// The first item in view stays unless the item the action touched (and the
+// selection) must be scrolled into view; refilling would scroll to the top.
+TEST(PresetEditor, ActionsKeepTheListsPlaceAndShowTheItemTheyTouched) {
+    struct Case {
+        const char* action;
+        int selected;
+        int top;
+        char accessKey;
+        int topAfter;
+        int selectedAfter;
+    };
+    const Case cases[] = {
+        {"add", 12, 10, 'A', 10, 12},
+        {"add on the last page", 20, 14, 'A', 14, 20},
+        {"insert", 12, 10, 'I', 10, 13},
+        {"insert on the bottom row", 25, 10, 'I', 11, 26},
+        {"up", 15, 10, 'U', 10, 14},
+        {"up from the top row", 10, 10, 'U', 9, 9},
+        {"down from the bottom row", 25, 10, 'D', 11, 26},
+        {"delete", 15, 5, 'E', 5, -1},
+        {"delete on the last page", 20, 14, 'E', 13, -1},
+    };
+    std::string thirty = "0";
+    for (int i = 1; i < 30; ++i) thirty += "," + std::to_string(i);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        Editor e;
+        e.Use("new", thirty, [&](HeadlessWindow& w) {
+            auto& list = dynamic_cast<ui::headless::HeadlessListBox&>(w.ListBoxNamed("ListBox1"));
+            ASSERT_EQ(list.VisibleRows(), 16);
+            w.Scroll("ListBox1", c.selected);
+            w.Choose("ListBox1", c.selected);
+            w.Scroll("ListBox1", c.top);
+            w.PressAccessKey(c.accessKey);
+            EXPECT_EQ(list.TopIndex(), c.topAfter);
+            EXPECT_EQ(Selected(w), c.selectedAfter);
+            if (c.selectedAfter >= 0) {
+                EXPECT_TRUE(list.InView(c.selectedAfter));
+            }
+            w.PressEscape();
+        });
+    }
+}
+
 TEST(PresetEditor, TabVisitsInputListThenTheButtons) {
     Editor e;
     e.Use("", "", [](HeadlessWindow& w) {

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "tools/preview/ConvertedDrawing.h"
+#include "drawing/ConvertedDrawing.h"
 #include "tools/preview/PreviewLayout.h"
 #include "tools/preview/SvgWriter.h"
 

@@ -1,10 +1,10 @@
-// Where the parts of the preview picture go: the bounds of what is drawn, the
-// panels, and the sizes of strokes, dots and captions in picture pixels.
+// Where the parts of the preview picture go: the panels around the bounds of
+// what is drawn, and the sizes of strokes, dots and captions in picture pixels.
 #pragma once
 
 #include <cstddef>
 
-#include "tools/preview/PreviewFigures.h"
+#include "drawing/FigureBounds.h"
 
 namespace rv17 {
 
@@ -21,29 +21,6 @@ inline constexpr double kFigureStrokePixels = 1.2;
 inline constexpr double kHatchStrokePixels = 0.7;
 inline constexpr double kOutlineStrokePixels = 1.0;
 inline constexpr double kDotRadiusPixels = 1.8;
-
-// The smallest box around everything drawn.
-struct Bounds {
-    bool empty = true;
-    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
-
-    void Add(PlanePoint p);
-};
-
-// Widens the bounds by every piece of the figures visited.
-class BoundsVisitor final : public FigureVisitor {
-public:
-    explicit BoundsVisitor(Bounds& bounds) : bounds_(bounds) {}
-    void Fill(const PreviewShape& shape, RgbHex) override;
-    void Outline(const PreviewShape& shape, RgbHex) override;
-    void Stroke(const PlanePoint* points, std::size_t count, RgbHex) override;
-    void Dot(PlanePoint at, RgbHex) override;
-    void Label(const PlacedText& text, RgbHex) override;
-
-private:
-    void AddAll(const PlanePoint* points, std::size_t count);
-    Bounds& bounds_;
-};
 
 // Where everything goes, in drawing units; the picture's y is the drawing's -y.
 struct Layout {

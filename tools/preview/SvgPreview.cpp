@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "drawing/ConvertedDrawing.h"
 #include "exchange/FileAccess.h"
-#include "tools/preview/ConvertedDrawing.h"
 #include "tools/preview/PanelDrawer.h"
 #include "tools/preview/PreviewLayout.h"
 

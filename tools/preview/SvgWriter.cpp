@@ -69,10 +69,6 @@ std::string_view Escape(char c) noexcept {
 
 }  // namespace
 
-bool IsDrawable(double value) noexcept {
-    return std::isfinite(value) && std::fabs(value) <= kMaxDrawableCoordinate;
-}
-
 SvgWriter::SvgWriter(SvgSink& sink) : sink_(sink) { buffer_.reserve(kBufferBytes + 64); }
 
 SvgWriter::~SvgWriter() { Flush(); }

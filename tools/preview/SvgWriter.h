@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "tools/preview/Palette.h"
+#include "drawing/DrawableValue.h"
+#include "drawing/Palette.h"
 
 namespace rv17 {
 
@@ -27,13 +28,6 @@ public:
 private:
     std::string& target_;
 };
-
-// Largest magnitude a coordinate may have to be drawn; with four decimals it
-// still fits the integer arithmetic of Number().
-inline constexpr double kMaxDrawableCoordinate = 1e9;
-
-// True for a finite value within kMaxDrawableCoordinate of zero.
-bool IsDrawable(double value) noexcept;
 
 // Appends value rounded to four decimals, without trailing zeros ("-0"
 // becomes "0"). Figures with coordinates that are not drawable are left out

@@ -35,6 +35,8 @@ std::unique_ptr<HeadlessControl> MakeControl(HeadlessWindow& window, const Contr
             return std::make_unique<HeadlessListBox>(window, design);
         case ControlKind::Memo:
             return std::make_unique<HeadlessMemo>(window, design);
+        case ControlKind::Canvas:
+            return std::make_unique<HeadlessCanvas>(window, design);
     }
     Refuse("unknown control kind for " + design.name);
 }
@@ -75,6 +77,73 @@ std::string HeadlessComboBox::Text() const {
     return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string();
 }
 
+void HeadlessCanvas::Post(std::function<void()> task) {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(task));
+}
+
+std::size_t HeadlessCanvas::RunPosted() {
+    std::vector<std::function<void()>> tasks;
+    {
+        const std::lock_guard lock(postedMutex_);
+        tasks.swap(posted_);
+    }
+    for (auto& task : tasks) task();
+    return tasks.size();
+}
+
+void HeadlessListBox::SetItems(const std::vector<std::string>& items) {
+    items_ = items;
+    index_ = -1;
+    top_ = 0;
+}
+
+void HeadlessListBox::SetItemIndex(int index) {
+    index_ = index >= 0 && index < Count() ? index : -1;
+    if (index_ >= 0) MakeItemVisible(index_);
+}
+
+int HeadlessListBox::VisibleRows() const noexcept {
+    // The sunken edge takes two pixels on each side.
+    constexpr int kEdges = 4;
+    const int rowHeight = std::max(1, design_.fontHeight);
+    return std::max(1, (design_.bounds.height - kEdges) / rowHeight);
+}
+
+void HeadlessListBox::InsertItem(int index, std::string_view text) {
+    if (index < 0 || index > Count()) return;
+    items_.insert(items_.begin() + index, std::string(text));
+    if (index_ >= index) ++index_;
+    SetTopIndex(top_);
+}
+
+void HeadlessListBox::DeleteItem(int index) {
+    if (index < 0 || index >= Count()) return;
+    items_.erase(items_.begin() + index);
+    if (index_ == index)
+        index_ = -1;
+    else if (index_ > index)
+        --index_;
+    SetTopIndex(top_);
+}
+
+void HeadlessListBox::ReplaceItem(int index, std::string_view text) {
+    if (index >= 0 && index < Count()) items_[static_cast<std::size_t>(index)] = text;
+}
+
+void HeadlessListBox::SetTopIndex(int index) {
+    // Once the last item is in view the list scrolls no further.
+    top_ = std::clamp(index, 0, std::max(0, Count() - VisibleRows()));
+}
+
+void HeadlessListBox::MakeItemVisible(int index) {
+    if (index < 0 || index >= Count()) return;
+    if (index < top_)
+        SetTopIndex(index);
+    else if (index >= top_ + VisibleRows())
+        SetTopIndex(index - VisibleRows() + 1);
+}
+
 HeadlessWindow::HeadlessWindow(HeadlessApplication& application, const WindowDesign& design)
     : application_(application),
       design_(design),
@@ -109,6 +178,7 @@ CheckBox& HeadlessWindow::CheckBoxNamed(std::string_view name) {
 Edit& HeadlessWindow::EditNamed(std::string_view name) { return Find<HeadlessEdit>(name); }
 ListBox& HeadlessWindow::ListBoxNamed(std::string_view name) { return Find<HeadlessListBox>(name); }
 Memo& HeadlessWindow::MemoNamed(std::string_view name) { return Find<HeadlessMemo>(name); }
+Canvas& HeadlessWindow::CanvasNamed(std::string_view name) { return Find<HeadlessCanvas>(name); }
 
 HeadlessControl& HeadlessWindow::FindAny(std::string_view name) const {
     for (const auto& control : controls_) {
@@ -134,7 +204,16 @@ void HeadlessWindow::Close() {
     if (!open_) return;
     if (closingObserver_) closingObserver_();
     open_ = false;
+    closing_ = true;
     if (onClose_) onClose_();
+    closing_ = false;
+}
+
+// Shown from an event handler, or from the close handler while the window
+// still stands; the user closes the box at once.
+void HeadlessWindow::ShowErrorMessage(std::string_view caption, std::string_view text) {
+    if (!open_ && !closing_) Refuse(caption_ + " shows a message while it is not open");
+    messages_.push_back({std::string(caption), std::string(text)});
 }
 
 void HeadlessWindow::RequireUsable() const {
@@ -157,6 +236,7 @@ void HeadlessWindow::Type(std::string_view control, std::string_view text) {
         Refuse("cannot type into " + std::string(control));
     combo->SetFocus();
     combo->SetText(text);
+    combo->FireChange();
 }
 
 void HeadlessWindow::Choose(std::string_view control, int index) {
@@ -167,11 +247,13 @@ void HeadlessWindow::Choose(std::string_view control, int index) {
             Refuse("no such entry in " + target.Name());
         combo->SetFocus();
         combo->SetItemIndex(index);
+        combo->FireChange();
         return;
     }
     auto* list = dynamic_cast<HeadlessListBox*>(&target);
     if (list == nullptr) Refuse("cannot choose an entry of " + target.Name());
     if (index < 0 || index >= list->Count()) Refuse("no such item in " + target.Name());
+    if (!list->InView(index)) Refuse("the item is out of view in " + target.Name());
     list->SetFocus();
     list->SetItemIndex(index);
 }
@@ -184,7 +266,7 @@ void HeadlessWindow::Click(std::string_view control) {
         button->Press();
     } else if (auto* box = dynamic_cast<HeadlessCheckBox*>(&target)) {
         box->SetFocus();
-        box->SetChecked(!box->Checked());
+        box->Toggle();
     } else if (dynamic_cast<HeadlessLabel*>(&target) == nullptr) {
         FocusControl(target.Name());
     }
@@ -194,9 +276,15 @@ void HeadlessWindow::DoubleClick(std::string_view listBox, int index) {
     RequireUsable();
     auto& list = Find<HeadlessListBox>(listBox);
     if (index < -1 || index >= list.Count()) Refuse("no such item in " + list.Name());
+    if (index >= 0 && !list.InView(index)) Refuse("the item is out of view in " + list.Name());
     list.SetFocus();
     if (index >= 0) list.SetItemIndex(index);
     list.FireDoubleClick();
+}
+
+void HeadlessWindow::Scroll(std::string_view listBox, int topIndex) {
+    RequireUsable();
+    Find<HeadlessListBox>(listBox).SetTopIndex(topIndex);
 }
 
 void HeadlessWindow::PressEnter() {

@@ -9,10 +9,12 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/Canvas.h"
 #include "ui/Toolkit.h"
 
 namespace rv17 {
@@ -21,6 +23,13 @@ namespace ui::headless {
 
 class HeadlessWindow;
 class HeadlessApplication;
+
+// A message box as the user saw it; it was closed with its OK button.
+struct ShownMessage {
+    std::string caption;
+    std::string text;
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
 
 // State and design shared by every headless control.
 class HeadlessControl {
@@ -66,10 +75,15 @@ public:
     int ItemIndex() const override { return index_; }
     void SetText(std::string_view text) override;
     std::string Text() const override;
+    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
 
     bool IsEditable() const noexcept { return design_.kind == ControlKind::EditableComboBox; }
+    void FireChange() const {
+        if (onChange_) onChange_();
+    }
 
 private:
+    std::function<void()> onChange_;
     std::vector<std::string> items_;
     int index_ = -1;
     std::string text_ = design_.caption;  // the edit field of an editable box
@@ -94,9 +108,15 @@ public:
     void SetFocus() override { TakeFocus(); }
     void SetChecked(bool checked) override { checked_ = checked; }
     bool Checked() const override { return checked_; }
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void Toggle() {
+        checked_ = !checked_;
+        if (onClick_) onClick_();
+    }
 
 private:
     bool checked_ = false;
+    std::function<void()> onClick_;
 };
 
 class HeadlessEdit final : public Edit, public HeadlessControl {
@@ -110,23 +130,30 @@ private:
     std::string text_ = design_.caption;
 };
 
-// Refilling the items clears the selection, as a real list box does.
+// Refilling the items clears the selection and scrolls to the top, as a real
+// list box does. The list shows as many whole rows as its designed height
+// holds, one row of the font's height each; the top index is the first row.
 class HeadlessListBox final : public ListBox, public HeadlessControl {
 public:
     using HeadlessControl::HeadlessControl;
     void SetFocus() override { TakeFocus(); }
-    void SetItems(const std::vector<std::string>& items) override {
-        items_ = items;
-        index_ = -1;
-    }
+    void SetItems(const std::vector<std::string>& items) override;
     std::vector<std::string> Items() const override { return items_; }
-    void SetItemIndex(int index) override { index_ = index >= 0 && index < Count() ? index : -1; }
+    void SetItemIndex(int index) override;
     int ItemIndex() const override { return index_; }
     void SetOnDoubleClick(std::function<void()> handler) override {
         onDoubleClick_ = std::move(handler);
     }
+    void InsertItem(int index, std::string_view text) override;
+    void DeleteItem(int index) override;
+    void ReplaceItem(int index, std::string_view text) override;
+    int TopIndex() const override { return top_; }
+    void SetTopIndex(int index) override;
+    void MakeItemVisible(int index) override;
 
     int Count() const noexcept { return static_cast<int>(items_.size()); }
+    int VisibleRows() const noexcept;
+    bool InView(int index) const noexcept { return index >= top_ && index < top_ + VisibleRows(); }
     void FireDoubleClick() const {
         if (onDoubleClick_) onDoubleClick_();
     }
@@ -134,6 +161,7 @@ public:
 private:
     std::vector<std::string> items_;
     int index_ = -1;
+    int top_ = 0;
     std::function<void()> onDoubleClick_;
 };
 
@@ -146,6 +174,56 @@ public:
 
 private:
     std::vector<std::string> lines_;
+};
+
+// Keeps what it was given to paint. Tasks posted from other threads wait
+// until the test runs them with RunPosted, as a message loop would.
+class HeadlessCanvas final : public Canvas, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override {}  // the canvas is not a tab stop
+    void SetVisible(bool visible) override { visible_ = visible; }
+    bool Visible() const override { return visible_; }
+    void SetLayers(CanvasLayers layers) override { layers_ = std::move(layers); }
+    const CanvasLayers& Layers() const override { return layers_; }
+    void SetView(const CanvasView& view) override { view_ = view; }
+    CanvasView View() const override { return view_; }
+    void SetNote(std::string_view shiftJis) override { note_ = shiftJis; }
+    std::string Note() const override { return note_; }
+    void SetOnWheel(std::function<void(CanvasPoint, double)> handler) override {
+        onWheel_ = std::move(handler);
+    }
+    void SetOnDrag(std::function<void(double, double)> handler) override {
+        onDrag_ = std::move(handler);
+    }
+    void SetOnDoubleClick(std::function<void()> handler) override {
+        onDoubleClick_ = std::move(handler);
+    }
+    void Post(std::function<void()> task) override;
+
+    // Runs the tasks posted so far, in order; returns how many ran.
+    std::size_t RunPosted();
+    // The user's moves over the canvas.
+    void Wheel(CanvasPoint at, double notches) const {
+        if (onWheel_) onWheel_(at, notches);
+    }
+    void Drag(double dx, double dy) const {
+        if (onDrag_) onDrag_(dx, dy);
+    }
+    void DoubleClick() const {
+        if (onDoubleClick_) onDoubleClick_();
+    }
+
+private:
+    bool visible_ = design_.visible;
+    CanvasLayers layers_;
+    CanvasView view_;
+    std::string note_;
+    std::function<void(CanvasPoint, double)> onWheel_;
+    std::function<void(double, double)> onDrag_;
+    std::function<void()> onDoubleClick_;
+    std::mutex postedMutex_;
+    std::vector<std::function<void()>> posted_;
 };
 
 // A window in memory. The moves below are the user's; each one refuses
@@ -165,33 +243,44 @@ public:
     Edit& EditNamed(std::string_view name) override;
     ListBox& ListBoxNamed(std::string_view name) override;
     Memo& MemoNamed(std::string_view name) override;
+    Canvas& CanvasNamed(std::string_view name) override;
     void SetCaption(std::string_view caption) override { caption_ = caption; }
     std::string Caption() const override { return caption_; }
     void SetPosition(ScreenPosition position) override { position_ = position; }
     ScreenPosition Position() const override { return position_; }
+    void SetClientWidth(int width) override { clientWidth_ = width; }
     void SetOnShow(std::function<void()> handler) override { onShow_ = std::move(handler); }
     void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
     void ShowModal() override;
     void Close() override;
+    void ShowErrorMessage(std::string_view caption, std::string_view text) override;
+    void SetWaitCursor(bool waiting) override { waitCursor_ = waiting; }
 
     // What the user sees.
     const WindowDesign& Design() const noexcept { return design_; }
     bool IsOpen() const noexcept { return open_; }
+    int ClientWidth() const noexcept { return clientWidth_; }
     bool IsModal() const noexcept { return modal_; }
     // The name of the control that has the keyboard focus; empty when none has.
     const std::string& FocusedControl() const noexcept { return focused_; }
+    // The message boxes shown over this window, in order.
+    const std::vector<ShownMessage>& Messages() const noexcept { return messages_; }
+    bool WaitCursorShown() const noexcept { return waitCursor_; }
 
     // The user's moves.
     // Replaces the text of an edit field or of an editable combo box's edit field.
     void Type(std::string_view control, std::string_view text);
-    // Picks an item of a combo box (an editable box then shows its text) or of a list box.
+    // Picks an item of a combo box (an editable box then shows its text) or of
+    // a list box; a list box's item must be in view.
     void Choose(std::string_view control, int index);
     // A click: presses a button, toggles a check box, or puts the focus into a
     // field, list or the notes panel. Clicking a label does nothing.
     void Click(std::string_view control);
-    // A double click on an item of a list box; index -1 is the empty area
-    // below the items, which leaves the selection as it is.
+    // A double click on an item of a list box, which must be in view; index
+    // -1 is the empty area below the items, which leaves the selection as it is.
     void DoubleClick(std::string_view listBox, int index);
+    // Drags a list box's scroll bar until `topIndex` is the first item in view.
+    void Scroll(std::string_view listBox, int topIndex);
     // Enter presses the focused button, or else the default button.
     void PressEnter();
     // Escape presses the cancel button.
@@ -227,12 +316,16 @@ private:
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
     std::string caption_;
     ScreenPosition position_;
+    int clientWidth_ = design_.clientWidth;
     std::function<void()> onShow_;
     std::function<void()> onClose_;
     std::function<void()> closingObserver_;
     std::string focused_;
     bool open_ = false;
     bool modal_ = false;
+    bool closing_ = false;  // while the close handler runs
+    std::vector<ShownMessage> messages_;
+    bool waitCursor_ = false;
 };
 
 class HeadlessApplication final : public Application {

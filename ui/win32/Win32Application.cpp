@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/Win32Canvas.h"
 #include "ui/win32/Win32Toolkit.h"
 #include "ui/win32/Win32Window.h"
 
@@ -66,6 +67,11 @@ void Win32Application::PumpMessages(const std::function<bool()>& done) {
             return;
         }
         if (got < 0) return;
+        // The wheel goes to the window with the focus; over a canvas, the canvas takes it.
+        if (message.message == WM_MOUSEWHEEL) {
+            HWND under = ::WindowFromPoint(message.pt);
+            if (IsCanvasWindow(under)) message.hwnd = under;
+        }
         HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
         if (!(root && IsDialog(root) && ::IsDialogMessageW(root, &message))) {
             ::TranslateMessage(&message);

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/win32/WideText.h"
 
 namespace rv17 {
@@ -151,6 +153,27 @@ bool Win32CheckBox::Checked() const {
     return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+void Win32CheckBox::OnNotify(WORD code) {
+    if (code == BN_CLICKED && onClick_) onClick_();
+}
+
+// A choice from the list arrives before the edit field shows it, so the field
+// is given the chosen text first: the handler then reads what the user sees.
+void Win32ComboBox::OnNotify(WORD code) {
+    if (code == CBN_SELCHANGE && editable_) {
+        const LRESULT index = ::SendMessageW(Handle(), CB_GETCURSEL, 0, 0);
+        const LRESULT length =
+            ::SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (index != CB_ERR && length != CB_ERR) {
+            std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+            ::SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(text.data()));
+            ::SetWindowTextW(Handle(), text.c_str());
+        }
+    }
+    if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && onChange_) onChange_();
+}
+
 void Win32ListBox::SetItems(const std::vector<std::string>& items) {
     ::SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
     AddListItems(Handle(), LB_ADDSTRING, items);
@@ -166,6 +189,74 @@ void Win32ListBox::SetItemIndex(int index) {
 
 int Win32ListBox::ItemIndex() const {
     return static_cast<int>(::SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+}
+
+int Win32ListBox::Count() const {
+    return static_cast<int>(::SendMessageW(Handle(), LB_GETCOUNT, 0, 0));
+}
+
+template <class Change>
+void Win32ListBox::ChangeInPlace(int selectionAfter, Change change) {
+    const int top = TopIndex();
+    change();
+    if (ItemIndex() != selectionAfter) SetItemIndex(selectionAfter);
+    SetTopIndex(top);
+}
+
+void Win32ListBox::InsertItem(int index, std::string_view text) {
+    const int count = Count();
+    if (index < 0 || index > count) return;
+    const int selected = ItemIndex();
+    const std::wstring wide = ShiftJisToWide(text);
+    ChangeInPlace(selected >= index ? selected + 1 : selected, [&] {
+        ::SendMessageW(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(index == count ? -1 : index),
+                       reinterpret_cast<LPARAM>(wide.c_str()));
+    });
+}
+
+void Win32ListBox::DeleteItem(int index) {
+    if (index < 0 || index >= Count()) return;
+    const int selected = ItemIndex();
+    const int selectionAfter = selected == index ? -1 : selected > index ? selected - 1 : selected;
+    ChangeInPlace(selectionAfter, [&] {
+        ::SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    });
+}
+
+// A list box cannot change an item's text; the item is replaced in place.
+void Win32ListBox::ReplaceItem(int index, std::string_view text) {
+    if (index < 0 || index >= Count()) return;
+    const std::wstring wide = ShiftJisToWide(text);
+    ChangeInPlace(ItemIndex(), [&] {
+        ::SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        ::SendMessageW(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+                       reinterpret_cast<LPARAM>(wide.c_str()));
+    });
+}
+
+int Win32ListBox::TopIndex() const {
+    return static_cast<int>(::SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0));
+}
+
+// The list box itself stops scrolling once the last item is in view.
+void Win32ListBox::SetTopIndex(int index) {
+    const int count = Count();
+    if (count == 0) return;
+    ::SendMessageW(Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(std::clamp(index, 0, count - 1)),
+                   0);
+}
+
+void Win32ListBox::MakeItemVisible(int index) {
+    if (index < 0 || index >= Count()) return;
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    const auto itemHeight = static_cast<int>(::SendMessageW(Handle(), LB_GETITEMHEIGHT, 0, 0));
+    const int rows = std::max(1, static_cast<int>(client.bottom) / std::max(1, itemHeight));
+    const int top = TopIndex();
+    if (index < top)
+        SetTopIndex(index);
+    else if (index >= top + rows)
+        SetTopIndex(index - rows + 1);
 }
 
 void Win32ListBox::OnNotify(WORD code) {

@@ -75,9 +75,12 @@ public:
     int ItemIndex() const override;
     void SetText(std::string_view text) override;
     std::string Text() const override { return WindowText(); }
+    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
+    void OnNotify(WORD code) override;
 
 private:
     bool editable_;
+    std::function<void()> onChange_;
 };
 
 class Win32Button final : public ControlOf<ui::Button> {
@@ -96,6 +99,11 @@ public:
     using ControlOf::ControlOf;
     void SetChecked(bool checked) override;
     bool Checked() const override;
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void OnNotify(WORD code) override;
+
+private:
+    std::function<void()> onClick_;
 };
 
 class Win32Edit final : public ControlOf<ui::Edit> {
@@ -115,9 +123,21 @@ public:
     void SetOnDoubleClick(std::function<void()> handler) override {
         onDoubleClick_ = std::move(handler);
     }
+    void InsertItem(int index, std::string_view text) override;
+    void DeleteItem(int index) override;
+    void ReplaceItem(int index, std::string_view text) override;
+    int TopIndex() const override;
+    void SetTopIndex(int index) override;
+    void MakeItemVisible(int index) override;
     void OnNotify(WORD code) override;
 
 private:
+    int Count() const;
+    // Runs an item-level change, then puts back the top index and leaves the
+    // selection on `selectionAfter`, whatever the list box did with them.
+    template <class Change>
+    void ChangeInPlace(int selectionAfter, Change change);
+
     std::function<void()> onDoubleClick_;
 };
 

@@ -14,6 +14,7 @@
 #include "ui/win32/ScreenPlacement.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Application.h"
+#include "ui/win32/Win32Canvas.h"
 #include "ui/win32/WindowDpi.h"
 
 namespace rv17 {
@@ -82,6 +83,8 @@ NativeKind NativeKindOf(const ui::ControlDesign& design) {
             return {L"EDIT",
                     ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL,
                     WS_EX_CLIENTEDGE, false};
+        case ui::ControlKind::Canvas:
+            return {CanvasClassName(), 0, 0, false};
     }
     throw std::logic_error("unknown control kind");
 }
@@ -104,6 +107,8 @@ std::unique_ptr<NativeControl> WrapControl(ControlHost& host, ui::ControlKind ki
             return std::make_unique<Win32ListBox>(host, handle);
         case ui::ControlKind::Memo:
             return std::make_unique<Win32Memo>(host, handle);
+        case ui::ControlKind::Canvas:
+            break;  // made by the window, which passes it its error keeper
     }
     throw std::logic_error("unknown control kind");
 }
@@ -235,17 +240,23 @@ void Win32Window::CreateControl(const ui::WindowDesign& scaled, std::size_t inde
     const ui::ControlDesign& design = scaled.controls[index];
     const NativeKind native = NativeKindOf(design);
     const bool tabStop = native.canTabStop && design.tabOrder != ui::kNoTabStop;
-    const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (tabStop ? WS_TABSTOP : 0);
+    const DWORD style = WS_CHILD | (design.visible ? WS_VISIBLE : 0) | native.style |
+                        (tabStop ? WS_TABSTOP : 0) | (design.multiline ? BS_MULTILINE : 0);
     const std::wstring caption = ShiftJisToWide(design.caption);
     HWND handle = ::CreateWindowExW(
         native.exStyle, native.className, caption.c_str(), style, design.bounds.left,
         design.bounds.top, design.bounds.width, design.bounds.height, handle_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     if (!handle) throw std::runtime_error("cannot create control " + design.name);
+    std::unique_ptr<NativeControl> control =
+        design.kind == ui::ControlKind::Canvas
+            ? std::make_unique<Win32Canvas>(
+                  static_cast<ControlHost&>(*this), handle,
+                  [this](std::exception_ptr error) { application_.KeepError(std::move(error)); })
+            : WrapControl(*this, design.kind, handle);
     ::SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOfHeight(design.fontHeight)),
                    FALSE);
 
-    std::unique_ptr<NativeControl> control = WrapControl(*this, design.kind, handle);
     FitControl(design, *control);
     if (design.kind == ui::ControlKind::Memo) {
         controlBackgrounds_[handle] = ToColorRef(design.background);
@@ -339,6 +350,27 @@ ui::ListBox& Win32Window::ListBoxNamed(std::string_view name) {
     return Named<ui::ListBox>(name, "list box");
 }
 ui::Memo& Win32Window::MemoNamed(std::string_view name) { return Named<ui::Memo>(name, "memo"); }
+ui::Canvas& Win32Window::CanvasNamed(std::string_view name) {
+    return Named<ui::Canvas>(name, "canvas");
+}
+
+void Win32Window::SetClientWidth(int width) {
+    design_.clientWidth = width;
+    SetClientSize(ui::ScaleForDpi(design_.clientWidth, dpi_),
+                  ui::ScaleForDpi(design_.clientHeight, dpi_));
+    // A window widened past its monitor's work area moves left just enough.
+    RECT outer{};
+    ::GetWindowRect(handle_, &outer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(handle_, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const LONG overhang = outer.right - monitor.rcWork.right;
+    if (overhang <= 0) return;
+    const LONG left = std::max(monitor.rcWork.left, outer.left - overhang);
+    ::SetWindowPos(handle_, nullptr, left, outer.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void Win32Window::SetCaption(std::string_view caption) {
     ::SetWindowTextW(handle_, ShiftJisToWide(caption).c_str());
@@ -459,6 +491,18 @@ void Win32Window::Close() {
     if (handlerError) std::rethrow_exception(handlerError);
 }
 
+void Win32Window::ShowErrorMessage(std::string_view caption, std::string_view text) {
+    ::MessageBoxW(handle_, ShiftJisToWide(text).c_str(), ShiftJisToWide(caption).c_str(),
+                  MB_OK | MB_ICONERROR);
+}
+
+// The cursor is set at once, because a long step keeps the message loop from
+// asking; WM_SETCURSOR keeps it while the window stays busy.
+void Win32Window::SetWaitCursor(bool waiting) {
+    waitCursor_ = waiting;
+    ::SetCursor(::LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW));
+}
+
 void Win32Window::MoveFocusTo(HWND control) {
     if (!::IsWindowVisible(handle_)) {
         pendingFocus_ = control;
@@ -492,6 +536,12 @@ INT_PTR Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             // The close box closes without pressing Cancel.
             Close();
+            return TRUE;
+        case WM_SETCURSOR:
+            // Asked for the window and each of its controls.
+            if (!waitCursor_) return FALSE;
+            ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+            ::SetWindowLongPtrW(handle_, DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_CTLCOLORDLG:
             return reinterpret_cast<INT_PTR>(backgroundBrush_);

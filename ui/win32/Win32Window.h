@@ -34,17 +34,21 @@ public:
     ui::Edit& EditNamed(std::string_view name) override;
     ui::ListBox& ListBoxNamed(std::string_view name) override;
     ui::Memo& MemoNamed(std::string_view name) override;
+    ui::Canvas& CanvasNamed(std::string_view name) override;
 
     void SetCaption(std::string_view caption) override;
     std::string Caption() const override;
     void SetPosition(ui::ScreenPosition position) override;
     ui::ScreenPosition Position() const override;
+    void SetClientWidth(int width) override;
 
     void SetOnShow(std::function<void()> handler) override { onShow_ = std::move(handler); }
     void SetOnClose(std::function<void()> handler) override { onClose_ = std::move(handler); }
 
     void ShowModal() override;
     void Close() override;
+    void ShowErrorMessage(std::string_view caption, std::string_view text) override;
+    void SetWaitCursor(bool waiting) override;
 
     // Closing the main window destroys it; other windows are only hidden.
     void MakeMainWindow() { isMain_ = true; }
@@ -102,6 +106,7 @@ private:
     std::function<void()> onClose_;
     bool isMain_ = false;
     bool open_ = false;
+    bool waitCursor_ = false;
     HWND disabledOwner_ = nullptr;
     // Where the window was asked to stand before it was moved into reach,
     // reported as its position as long as the user has not moved it since.

@@ -1,8 +1,8 @@
 // Reading a conversion's output back: figures into the store, hatch segments apart.
 #include <gtest/gtest.h>
 
+#include "drawing/ConvertedDrawing.h"
 #include "tests/tools/preview/PreviewTestSupport.h"
-#include "tools/preview/ConvertedDrawing.h"
 
 namespace rv17 {
 

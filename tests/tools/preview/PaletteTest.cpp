@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "tools/preview/Palette.h"
+#include "drawing/Palette.h"
 
 namespace rv17 {
 

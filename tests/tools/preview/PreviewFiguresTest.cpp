@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "drawing/PreviewFigures.h"
 #include "geometry/Pi.h"
 #include "tests/tools/preview/PreviewTestSupport.h"
-#include "tools/preview/PreviewFigures.h"
 
 namespace rv17 {
 

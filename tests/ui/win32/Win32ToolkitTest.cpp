@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/DisplayScale.h"
+#include "ui/Unit2.h"
 #include "ui/win32/ScreenPlacement.h"
 #include "ui/win32/Win32Controls.h"
 #include "ui/win32/Win32Toolkit.h"
@@ -446,11 +447,72 @@ TEST_F(Win32ToolkitTest, PositionOffEveryMonitorIsShownInReachButReportedAsStore
     EXPECT_EQ(afterUserMove, (ui::ScreenPosition{30, 40}));
 }
 
+// While the window is busy, the wait cursor shows over it and over each of
+// its controls, which ask the dialog first; afterwards the normal one again.
+TEST_F(Win32ToolkitTest, WaitCursorShowsOverTheWindowAndItsControls) {
+    const HCURSOR wait = ::LoadCursorW(nullptr, IDC_WAIT);
+    const auto cursorOver = [](HWND target) {
+        ::SetCursor(nullptr);
+        ::SendMessageW(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    };
+    window->SetWaitCursor(true);
+    EXPECT_EQ(::GetCursor(), wait);
+    EXPECT_EQ(cursorOver(Dialog()), wait);
+    EXPECT_EQ(cursorOver(HandleOf(window->ListBoxNamed("ListBox1"))), wait);
+    EXPECT_EQ(cursorOver(HandleOf(window->EditNamed("Edit1"))), wait);
+    window->SetWaitCursor(false);
+    EXPECT_NE(cursorOver(HandleOf(window->ListBoxNamed("ListBox1"))), wait);
+}
+
 TEST_F(Win32ToolkitTest, ExceptionInAHandlerLeavesTheLoopInsteadOfCrossingWin32) {
     window->ButtonNamed("Button1").SetOnClick([] { throw std::runtime_error("handler failed"); });
     window->SetOnShow(
         [this] { ::PostMessageW(HandleOf(window->ButtonNamed("Button1")), BM_CLICK, 0, 0); });
     EXPECT_THROW(application->Run(*window), std::runtime_error);
+}
+
+// The preset list editor on real controls keeps the list's place, item by
+// item: its top index, selection and items after each action, and a list box
+// that holds the 16 rows the headless toolkit models.
+TEST(Win32PresetEditor, ListKeepsItsTopItemThroughAddInsertMoveAndDelete) {
+    const auto application = ui::win32::CreateWin32Application();
+    TForm2 form(*application);
+    std::string listText = "1";
+    std::vector<std::string> items{"1"};
+    for (int i = 2; i <= 30; ++i) {
+        listText += "," + std::to_string(i);
+        items.push_back(std::to_string(i));
+    }
+    form.SetListText(listText);
+    form.FormShow();
+    ui::ListBox& listBox = form.Window().ListBoxNamed("ListBox1");
+    HWND list = HandleOf(listBox);
+    const auto top = [list] { return ::SendMessageW(list, LB_GETTOPINDEX, 0, 0); };
+    ::SendMessageW(list, LB_SETTOPINDEX, 29, 0);
+    ASSERT_EQ(top(), 30 - 16) << "rows in view differ from the headless model";
+    ::SendMessageW(list, LB_SETTOPINDEX, 10, 0);
+    listBox.SetItemIndex(12);
+
+    form.SetInputText("31");
+    form.Button1Click();
+    EXPECT_EQ(top(), 10);
+    EXPECT_EQ(listBox.ItemIndex(), 12);
+    form.SetInputText("x");
+    form.Button2Click();
+    EXPECT_EQ(top(), 10);
+    EXPECT_EQ(listBox.ItemIndex(), 13);
+    form.Button4Click();
+    EXPECT_EQ(top(), 10);
+    EXPECT_EQ(listBox.ItemIndex(), 14);
+    form.Button5Click();
+    EXPECT_EQ(top(), 10);
+    EXPECT_EQ(listBox.ItemIndex(), -1);
+    items.push_back("31");
+    items.insert(items.begin() + 12, "x");
+    items.erase(items.begin() + 13);  // "13", moved down a place and deleted
+    EXPECT_EQ(listBox.Items(), items);
 }
 
 struct PlacementCase {

@@ -1,5 +1,5 @@
 // The palette table of the preview and the spread of the numbered SXF colours.
-#include "tools/preview/Palette.h"
+#include "drawing/Palette.h"
 
 #include <array>
 

@@ -1,14 +1,14 @@
 // Turning stored records into shapes, strokes, dots and texts for the preview.
-#include "tools/preview/PreviewFigures.h"
+#include "drawing/PreviewFigures.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/DrawableValue.h"
 #include "geometry/Angles.h"
 #include "geometry/Ellipse.h"
 #include "geometry/Pi.h"
 #include "geometry/TextConversions.h"
-#include "tools/preview/SvgWriter.h"
 
 namespace rv17 {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "drawing/Palette.h"
 #include "exchange/EntityStore.h"
 #include "geometry/PlanePoint.h"
-#include "tools/preview/Palette.h"
 
 namespace rv17 {
 

@@ -1,6 +1,6 @@
 // Reading a conversion's output lines back: the figures into a store of their
 // own, the hatch segments into a compact list.
-#include "tools/preview/ConvertedDrawing.h"
+#include "drawing/ConvertedDrawing.h"
 
 #include <string>
 

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The speed figures of rv17-hatch, whole process, beside the Boost.Geometry
+# yardstick doing the same job: drawings of 10,000 and 100,000 solids from
+# bench/HatchDrawing.h hatched at 0.5 mm and 30 degrees. Prints medians of
+# several runs (wall time, CPU time = user + system, peak resident memory)
+# and the load average, since other work on the machine skews wall times.
+#
+#     bash scripts/bench-report.sh [RUNS]      (default 5; the yardstick runs 3 times)
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
+cd "$(dirname "$0")/.."
+
+runs=${1:-5}
+build=build/linux-release
+tool=$build/tools/rv17-hatch
+generator=$build/bench/hatch_bench
+yardstick=$build/bench/boost_scanline
+for program in "$tool" "$generator" "$yardstick"; do
+  if [ ! -x "$program" ]; then
+    echo "bench-report: $program is missing; build the linux-release preset first" >&2
+    exit 1
+  fi
+done
+[ -x /usr/bin/time ] || { echo "bench-report: /usr/bin/time is missing (package time)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Runs a command `count` times; prints the medians "wall cpu kilobytes".
+measure() {
+  local count=$1
+  shift
+  local i
+  for ((i = 0; i < count; i++)); do
+    /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" >"$work/said"
+    cat "$work/time"
+  done | awk '{ wall[NR] = $1; cpu[NR] = $2 + $3; rss[NR] = $4 }
+    function median(a, n,   i, j, t) {
+      for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+      return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    END { printf "%.3f %.3f %d\n", median(wall, NR), median(cpu, NR), median(rss, NR) }'
+}
+
+printf '%-14s %9s %10s %9s %9s %8s %10s %10s %8s\n' drawing segments "wall s" "CPU s" "peak MiB" "B/seg" \
+  "boost wall" "boost CPU" "CPU x"
+for solids in 10000 100000; do
+  drawing="$work/drawing-$solids.txt"
+  "$generator" --write-drawing "$drawing" "$solids"
+  read -r wall cpu rss < <(measure "$runs" "$tool" --interval 0.5 --angle 30 -o "$work/out.txt" "$drawing")
+  segments=$(grep -o '[0-9]* hatch segments' "$work/said" | grep -o '^[0-9]*')
+  read -r bwall bcpu _ < <(measure 3 "$yardstick" "$drawing" "$work/boost.txt" 0.5 30)
+  awk -v s="$solids" -v n="$segments" -v w="$wall" -v c="$cpu" -v r="$rss" -v bw="$bwall" -v bc="$bcpu" \
+    'BEGIN { printf "%-14s %9d %10.3f %9.3f %9.1f %8.1f %10.3f %10.3f %8.1f\n",
+             s " solids", n, w, c, r / 1024, r * 1024 / n, bw, bc, bc / c }'
+done
+echo "targets: 10,000 solids <= 0.060 s CPU; 100,000 solids <= 0.6 s wall and <= 30 B/seg; CPU x >= 5"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores; rv17-hatch medians of $runs runs, boost of 3"

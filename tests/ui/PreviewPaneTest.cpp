@@ -1,0 +1,185 @@
+// The preview pane: its hatch is OK's hatch, refused values show a note, its
+// open state is remembered, and it never changes what OK writes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "exchange/ExchangeReader.h"
+#include "geometry/TextConversions.h"
+#include "hatch/ConversionBuild.h"
+#include "tests/support/DirectConversion.h"
+#include "tests/ui/ProgramRun.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/PreviewPane.h"
+#include "ui/Unit1.h"
+
+namespace rv17 {
+
+namespace {
+
+using ui::headless::HeadlessCanvas;
+
+const std::string kExample = ReadWholeFile(RV17_EXAMPLES_DIR "/JWC_TEMP.TXT").bytes;
+
+EntityStore StoreOf(std::string_view hostFile) {
+    TestFolder folder;
+    EntityStore store;
+    InitialiseStore(store);
+    ReadExchangeFile(store, folder.Write("JWC_TEMP.TXT", hostFile));
+    ResetCurrentAttributes(store);
+    return store;
+}
+
+// A window holding only the pane's canvas, and the pane drawing on it.
+struct PaneOnCanvas {
+    HeadlessApplication app;
+    std::unique_ptr<ui::Window> window = app.CreateDialogWindow(TForm1::Design());
+    HeadlessCanvas& canvas = static_cast<HeadlessCanvas&>(window->CanvasNamed("PaintBox1"));
+    PreviewPane pane;
+
+    explicit PaneOnCanvas(const EntityStore& drawing)
+        : pane(canvas, drawing, TForm1::kPaneWidth, TForm1::kPaneHeight) {}
+    void Settle() {
+        pane.WaitUntilComputed();
+        canvas.RunPosted();
+    }
+};
+
+// The segments of the lines OK writes from the sweep's first line on, in pixels.
+std::vector<ui::CanvasPoint> WrittenSegments(const EntityStore& drawing,
+                                             const HatchSettings& settings,
+                                             const ui::CanvasView& view) {
+    EntityStore store = drawing;
+    const ConversionResult result = BuildConversionOutput(store, settings);
+    std::vector<ui::CanvasPoint> points;
+    for (std::size_t i = result.firstSweepLine; i < store.outputLines.Count(); ++i) {
+        const std::string_view line = store.outputLines.Line(i);
+        // The pen and the flags (lc, lt, lw, z1 ...) start with a letter; segments with a number.
+        if (line.empty() || (line[0] >= 'a' && line[0] <= 'z')) continue;
+        std::vector<double> values;
+        for (std::size_t start = 0; start < line.size();) {
+            const std::size_t end = std::min(line.find(' ', start), line.size());
+            if (end > start) values.push_back(TextToReal(line.substr(start, end - start)));
+            start = end + 1;
+        }
+        EXPECT_EQ(values.size(), 4u) << line;
+        if (values.size() != 4) continue;
+        points.push_back(view.ToPixels({values[0], values[1]}));
+        points.push_back(view.ToPixels({values[2], values[3]}));
+    }
+    return points;
+}
+
+TEST(PreviewPane, DrawsExactlyTheSegmentsOkWrites) {
+    const EntityStore drawing = StoreOf(kExample);
+    PaneOnCanvas p(drawing);
+    for (const char* angle : {"0", "30", "-67.5"}) {
+        HatchSettings settings;
+        settings.interval = "2";
+        settings.angleDegrees = angle;
+        p.pane.Show(settings);
+        p.Settle();
+        ASSERT_EQ(p.canvas.Layers().size(), 2u) << angle;
+        const ui::CanvasScene& hatch = *p.canvas.Layers()[1];
+        const ui::CanvasView view = p.canvas.View();
+        std::vector<ui::CanvasPoint> drawn;
+        for (const ui::CanvasPoint& point : hatch.points) drawn.push_back(view.ToPixels(point));
+        const std::vector<ui::CanvasPoint> written = WrittenSegments(drawing, settings, view);
+        ASSERT_GT(written.size(), 100u) << angle;
+        ASSERT_EQ(drawn.size(), written.size()) << angle;
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            ASSERT_EQ(drawn[i].x, written[i].x) << angle << " point " << i;
+            ASSERT_EQ(drawn[i].y, written[i].y) << angle << " point " << i;
+        }
+        EXPECT_EQ(p.canvas.Note(), "");
+    }
+}
+
+struct RefusalCase {
+    const char* hostFile;
+    HatchSettings settings;
+    std::string_view note;
+};
+
+TEST(PreviewPane, ARefusedValueShowsANoteInsteadOfHatchAndANewerValueReplacesIt) {
+    HatchSettings badInterval;
+    badInterval.interval = "0.001";
+    HatchSettings badWidth;
+    badWidth.width = "30001";
+    const RefusalCase cases[] = {
+        {"sl 0 0 10 0 5 8\r\n", badInterval, texts::kPreviewIntervalRefused},
+        {"sl 0 0 10 0 5 8\r\n", badWidth, texts::kPreviewWidthRefused},
+        {"sl 0 0 1e15 0 0 1e15\r\n", HatchSettings{}, texts::kSweepTooLarge},
+        {"0 0 10 10\r\n", HatchSettings{}, texts::kNoSolids},
+    };
+    for (const RefusalCase& c : cases) {
+        PaneOnCanvas p(StoreOf(c.hostFile));
+        p.pane.Show(c.settings);
+        p.Settle();
+        EXPECT_EQ(p.canvas.Note(), Sjis(c.note)) << c.hostFile;
+        EXPECT_EQ(p.canvas.Layers().size(), 1u) << "only the selection: " << c.hostFile;
+    }
+    // A refusal asked for and overtaken before it is shown never appears.
+    PaneOnCanvas p(StoreOf("sl 0 0 10 0 5 8\r\n"));
+    p.pane.Show(badInterval);
+    p.pane.Show(HatchSettings{});
+    p.Settle();
+    EXPECT_EQ(p.canvas.Note(), "");
+    EXPECT_EQ(p.canvas.Layers().size(), 2u);
+}
+
+TEST(PreviewPane, TheOpenStateSurvivesARestartAndABrokenFileMeansClosed) {
+    ProgramFolder p;
+    p.WriteExchangeFile(kThreeSolids);
+    const auto iniFile = p.folder.Path() / "rv17.ini";
+    const auto paneShown = [](HeadlessWindow& w) { return w.CanvasNamed("PaintBox1").Visible(); };
+    p.Run([&](HeadlessWindow& w) {
+        EXPECT_FALSE(paneShown(w));
+        EXPECT_EQ(w.ClientWidth(), 543);
+        w.PressAccessKey('P');
+        EXPECT_TRUE(paneShown(w));
+        EXPECT_EQ(w.ClientWidth(), 943);
+        w.PressEscape();
+    });
+    EXPECT_EQ(ReadWholeFile(iniFile).bytes, "[Preview]\r\nOpen=1\r\n");
+    EXPECT_EQ(p.SettingsLines().size(), 14u);
+    p.Run([&](HeadlessWindow& w) {
+        EXPECT_TRUE(paneShown(w));
+        EXPECT_EQ(w.ClientWidth(), 943);
+        w.Click("Button6");
+        EXPECT_FALSE(paneShown(w));
+        EXPECT_EQ(w.ClientWidth(), 543);
+        w.PressEscape();
+    });
+    EXPECT_EQ(ReadWholeFile(iniFile).bytes, "[Preview]\r\nOpen=0\r\n");
+    for (const char* broken : {"Open=1\r\n", "[Preview]\r\nOpen=yes\r\n", "\xff\xfe[\0"}) {
+        p.folder.Write("rv17.ini", broken);
+        p.Run([&](HeadlessWindow& w) {
+            EXPECT_FALSE(paneShown(w)) << broken;
+            w.PressEscape();
+        });
+    }
+}
+
+TEST(PreviewPane, OkWritesTheSameBytesWithAndWithoutThePane) {
+    std::string written[2];
+    for (int withPane = 0; withPane < 2; ++withPane) {
+        ProgramFolder p;
+        p.WriteExchangeFile(kExample);
+        p.Run([&](HeadlessWindow& w) {
+            if (withPane) w.PressAccessKey('P');
+            w.Type("ComboBox1", "0.5");
+            w.Type("ComboBox2", "30");
+            w.Click("CheckBox1");
+            w.Click("Button1");
+        });
+        written[withPane] = p.ExchangeBytes();
+    }
+    EXPECT_EQ(written[0], written[1]);
+    EXPECT_EQ(written[0], DirectConversion(kExample, {"0.5", "30", 0, 0, "-1", true, false}));
+}
+
+}  // namespace
+
+}  // namespace rv17

@@ -1,0 +1,138 @@
+// The preview pane's worker: the selection's primitives once, then the hatch
+// of each newest request, posted to the canvas's thread.
+#include "ui/PreviewPane.h"
+
+#include <cmath>
+#include <utility>
+
+#include "drawing/PreviewHatch.h"
+#include "ui/InterfaceTexts.h"
+#include "ui/PreviewScene.h"
+#include "ui/PreviewView.h"
+
+namespace rv17 {
+
+namespace {
+
+// The grey of the note that stands in for the hatch of a refused value.
+std::string_view RefusalNote(ConversionOutcome outcome) {
+    switch (outcome) {
+        case ConversionOutcome::IntervalRefused:
+            return texts::kPreviewIntervalRefused;
+        case ConversionOutcome::WidthRefused:
+            return texts::kPreviewWidthRefused;
+        case ConversionOutcome::SweepTooLarge:
+            return texts::kSweepTooLarge;
+        case ConversionOutcome::NoSolidsRefused:
+            return texts::kNoSolids;
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+struct PreviewPane::Result {
+    std::uint64_t request = 0;
+    ConversionOutcome outcome = ConversionOutcome::Accepted;
+    std::shared_ptr<const ui::CanvasScene> hatch;
+};
+
+PreviewPane::PreviewPane(ui::Canvas& canvas, const EntityStore& drawing, double width,
+                         double height)
+    : canvas_(canvas),
+      drawing_(drawing),
+      width_(width),
+      height_(height),
+      self_(std::make_shared<PreviewPane*>(this)) {
+    // The selection is drawn on this thread: it is built once and the pane
+    // should show it at once.
+    SelectionScene selection = BuildSelectionScene(drawing_);
+    selection_ = std::move(selection.scene);
+    bounds_ = selection.bounds;
+    canvas_.SetLayers({selection_});
+    canvas_.SetNote({});
+    Fit();
+    canvas_.SetOnWheel([this](ui::CanvasPoint at, double notches) {
+        canvas_.SetView(ZoomAbout(canvas_.View(), at, std::pow(kWheelZoomFactor, notches)));
+    });
+    canvas_.SetOnDrag(
+        [this](double dx, double dy) { canvas_.SetView(Panned(canvas_.View(), dx, dy)); });
+    canvas_.SetOnDoubleClick([this] { Fit(); });
+    worker_ = std::thread([this] { Work(); });
+}
+
+PreviewPane::~PreviewPane() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+        // Makes the sweep under way stale, so that it gives up.
+        ++asked_;
+    }
+    changed_.notify_all();
+    worker_.join();
+    canvas_.SetOnWheel({});
+    canvas_.SetOnDrag({});
+    canvas_.SetOnDoubleClick({});
+}
+
+void PreviewPane::Fit() { canvas_.SetView(FitView(bounds_, width_, height_)); }
+
+void PreviewPane::Show(const HatchSettings& settings) {
+    {
+        const std::lock_guard lock(mutex_);
+        waiting_ = settings;
+        ++asked_;
+    }
+    changed_.notify_all();
+}
+
+void PreviewPane::WaitUntilComputed() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return finished_ == asked_ || stopping_; });
+}
+
+void PreviewPane::Work() {
+    for (;;) {
+        HatchSettings settings;
+        std::uint64_t request = 0;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return waiting_.has_value() || stopping_; });
+            if (stopping_) return;
+            settings = std::move(*waiting_);
+            waiting_.reset();
+            request = asked_;
+        }
+        const PreviewHatch computed =
+            ComputePreviewHatch(drawing_, settings, [this, request] { return asked_ != request; });
+        if (!computed.complete) continue;
+
+        auto result = std::make_shared<Result>();
+        result->request = request;
+        result->outcome = computed.outcome;
+        if (computed.outcome == ConversionOutcome::Accepted)
+            result->hatch = BuildHatchScene(computed.hatch);
+        canvas_.Post([weak = std::weak_ptr(self_), result] {
+            if (const auto self = weak.lock()) (*self)->Deliver(*result);
+        });
+        {
+            const std::lock_guard lock(mutex_);
+            finished_ = request;
+        }
+        changed_.notify_all();
+    }
+}
+
+// On the canvas's thread. A result overtaken by a newer request is dropped:
+// the newer one is under way and will be shown instead.
+void PreviewPane::Deliver(const Result& result) {
+    if (result.request != asked_) return;
+    ui::CanvasLayers layers{selection_};
+    if (result.hatch) layers.push_back(result.hatch);
+    canvas_.SetLayers(std::move(layers));
+    const std::string_view note = RefusalNote(result.outcome);
+    canvas_.SetNote(note.empty() ? std::string() : Sjis(note));
+}
+
+}  // namespace rv17
