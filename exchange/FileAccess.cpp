@@ -1,6 +1,7 @@
 // Portable part of the file access: reading and the atomic writer.
 #include "exchange/FileAccess.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace rv17 {
@@ -33,15 +34,22 @@ FileContents ReadWholeFile(const std::filesystem::path& path) {
     std::FILE* file = OpenFile(path, false, error);
     if (file == nullptr) return contents;
     constexpr std::size_t kChunk = std::size_t{1} << 20;
+    // A file of known size is read in one chunk of that size and one more
+    // byte, so that a small file does not cost a zero-filled chunk of 1 MiB;
+    // a file that grows meanwhile is read on in whole chunks.
+    std::size_t chunk = kChunk;
     const auto size = std::filesystem::file_size(path, error);
-    if (!error && size < (std::uintmax_t{1} << 32))
-        contents.bytes.reserve(static_cast<std::size_t>(size));
+    if (!error && size < (std::uintmax_t{1} << 32)) {
+        contents.bytes.reserve(static_cast<std::size_t>(size) + 1);
+        chunk = std::min(kChunk, static_cast<std::size_t>(size) + 1);
+    }
     for (;;) {
         const std::size_t old = contents.bytes.size();
-        contents.bytes.resize(old + kChunk);
-        const std::size_t got = std::fread(contents.bytes.data() + old, 1, kChunk, file);
+        contents.bytes.resize(old + chunk);
+        const std::size_t got = std::fread(contents.bytes.data() + old, 1, chunk, file);
         contents.bytes.resize(old + got);
-        if (got < kChunk) break;
+        if (got < chunk) break;
+        chunk = kChunk;
     }
     contents.complete = std::ferror(file) == 0;
     std::fclose(file);

@@ -22,6 +22,8 @@ using InsideTest = int (*)(int n, const double* x, const double* y, double px, d
 // clippers take shortcuts that give the same results to the last bit;
 // without them (the literal sweep) every step is computed in full.
 // piecesWritten, when given, counts every piece that reaches the output.
+// The pieces are found among the solids as the sweep holds them, moved by
+// -offset, and written moved back.
 struct ClipContext {
     EntityStore& store;
     CrossingList& crossings;
@@ -29,6 +31,8 @@ struct ClipContext {
     OutlineSlot& outline;
     const LineFrame* frame = nullptr;
     std::size_t* piecesWritten = nullptr;
+    // Added to both ends of every piece: the sweep's origin (SweepPlan::origin).
+    PlanePoint offset{};
 };
 
 // Writes one piece: the hatch colour (when it changed), "z1" and the piece.

@@ -8,6 +8,7 @@
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchParameters.h"
 #include "hatch/HatchSolid.h"
+#include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 
 namespace rv17 {
@@ -15,7 +16,7 @@ namespace rv17 {
 namespace {
 
 SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
-    return PlanSweep(BuildSolidBounds(store), parameters);
+    return PlanSweepOfStore(store, parameters);
 }
 
 }  // namespace
@@ -55,6 +56,7 @@ ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& 
 
     result.solids = SolidCount(store);
     result.firstSweepLine = store.outputLines.Count();
+    const MovedSolids moved(store, plan.origin);
     result.hatchSegments = RunSweep(store, CollectHatchSolids(store, parameters), plan, options);
     return result;
 }

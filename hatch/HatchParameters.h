@@ -23,6 +23,10 @@ struct HatchParameters {
 
 HatchParameters DeriveHatchParameters(const EntityStore& store, const HatchSettings& settings);
 
+// The angle in radians: degrees / 180 * pi, for an angle too large for that
+// to keep its precision the same angle brought into 0..360 degrees first.
+double AngleRadians(double degrees) noexcept;
+
 // The interval text as a number brought into 0.01..100.
 double ClampedInterval(const HatchSettings& settings) noexcept;
 

@@ -102,4 +102,13 @@ SolidBounds BuildSolidBounds(const EntityStore& store) {
     return bounds;
 }
 
+SolidBounds BuildSolidBounds(const EntityStore& store, PlanePoint origin) {
+    SolidBounds bounds;
+    ForEachMovedSolidFigure(store, origin,
+                            [&](const auto& figure) { TakeOutline(bounds, figure); });
+    ForEachMovedSolidFigure(store, origin,
+                            [&](const auto& figure) { TakeOverhang(bounds, figure); });
+    return bounds;
+}
+
 }  // namespace rv17

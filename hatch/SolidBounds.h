@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exchange/EntityStore.h"
+#include "geometry/PlanePoint.h"
 
 namespace rv17 {
 
@@ -27,5 +28,8 @@ struct SolidBounds {
 // cut between its arc and the end tangents, the square of each ring's second
 // edge, and squares that hold curves given with a negative radius.
 SolidBounds BuildSolidBounds(const EntityStore& store);
+
+// The same for the solids moved by -origin (MovedRecord).
+SolidBounds BuildSolidBounds(const EntityStore& store, PlanePoint origin);
 
 }  // namespace rv17

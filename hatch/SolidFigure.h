@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "exchange/EntityStore.h"
+#include "geometry/PlanePoint.h"
 
 namespace rv17 {
 
@@ -61,6 +62,37 @@ Result VisitSolidFigure(const EntityStore& store, EntityKind kind, std::size_t i
     return VisitKind(
         HatchableKinds{}, kind,
         [&](auto traits) { return visit(FigureOf(traits, traits.List(store)[index])); }, otherwise);
+}
+
+// A solid's record moved by -origin: its corners or centre; sizes and angles stay.
+inline TriangleSolidRecord MovedRecord(TriangleSolidRecord s, PlanePoint o) noexcept {
+    s.x1 -= o.X, s.y1 -= o.Y, s.x2 -= o.X, s.y2 -= o.Y, s.x3 -= o.X, s.y3 -= o.Y;
+    return s;
+}
+inline QuadSolidRecord MovedRecord(QuadSolidRecord s, PlanePoint o) noexcept {
+    s.x1 -= o.X, s.y1 -= o.Y, s.x2 -= o.X, s.y2 -= o.Y;
+    s.x3 -= o.X, s.y3 -= o.Y, s.x4 -= o.X, s.y4 -= o.Y;
+    return s;
+}
+inline CircleSolidRecord MovedRecord(CircleSolidRecord s, PlanePoint o) noexcept {
+    s.cx -= o.X, s.cy -= o.Y;
+    return s;
+}
+inline RingSolidRecord MovedRecord(RingSolidRecord s, PlanePoint o) noexcept {
+    s.cx -= o.X, s.cy -= o.Y;
+    return s;
+}
+
+// As ForEachSolidFigure, each solid moved by -origin.
+template <class Visitor>
+void ForEachMovedSolidFigure(const EntityStore& store, PlanePoint origin, Visitor&& visit) {
+    ForEachKind(HatchableKinds{}, [&](auto traits) {
+        const auto& list = traits.List(store);
+        for (std::size_t i = 0; i < list.Count(); ++i) {
+            const auto moved = MovedRecord(list[i], origin);
+            visit(FigureOf(traits, moved));
+        }
+    });
 }
 
 }  // namespace rv17

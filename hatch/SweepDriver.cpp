@@ -41,13 +41,14 @@ bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double 
 class LiteralOffers {
 public:
     LiteralOffers(EntityStore& store, CrossingList& crossings,
-                  const std::vector<HatchSolid>& solids, std::size_t& pieces)
-        : store_(store), crossings_(crossings), solids_(solids), pieces_(pieces) {}
+                  const std::vector<HatchSolid>& solids, const SweepPlan& plan, std::size_t& pieces)
+        : store_(store), crossings_(crossings), solids_(solids), pieces_(pieces), plan_(plan) {}
 
     void Offer(const HatchLine& line) {
         for (const HatchSolid& solid : solids_) {
             scratch_.Forget();
-            ClipContext context{store_, crossings_, &PointInPolygon, scratch_, nullptr, &pieces_};
+            ClipContext context{store_,  crossings_, &PointInPolygon, scratch_,
+                                nullptr, &pieces_,   plan_.origin};
             ClipSolid(context, solid, line);
         }
     }
@@ -57,6 +58,7 @@ private:
     CrossingList& crossings_;
     const std::vector<HatchSolid>& solids_;
     std::size_t& pieces_;
+    const SweepPlan& plan_;
     OutlineSlot scratch_;
 };
 
@@ -68,6 +70,7 @@ public:
           crossings_(crossings),
           solids_(solids),
           pieces_(pieces),
+          plan_(plan),
           index_(store, solids, plan) {}
 
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
@@ -78,7 +81,7 @@ public:
         const LineFrame frame(line);
         for (const ReachableSolid& solid : reachable) {
             ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot),
-                                &frame, &pieces_};
+                                &frame, &pieces_,   plan_.origin};
             ClipSolid(context, solids_[solid.ordinal], line);
         }
     }
@@ -88,6 +91,7 @@ private:
     CrossingList& crossings_;
     const std::vector<HatchSolid>& solids_;
     std::size_t& pieces_;
+    const SweepPlan& plan_;
     SweepIndex index_;
 };
 
@@ -115,7 +119,7 @@ std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
     if (options.mode == SweepMode::Indexed) {
         indexed.emplace(store, crossings, solids, plan, pieces);
     } else {
-        literal.emplace(store, crossings, solids, pieces);
+        literal.emplace(store, crossings, solids, plan, pieces);
     }
     const auto begin = [&](SweepDirection direction) {
         if (indexed) indexed->BeginDirection(direction);

@@ -41,7 +41,8 @@ bool LineMeetsBounds(const HatchLine& line, const SolidBounds& bounds) noexcept;
 void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line);
 
 // Runs the whole sweep of the plan over the solids, writing the pieces to the
-// store's output; returns how many pieces it wrote. The plan must not be tooLarge.
+// store's output; returns how many pieces it wrote. The plan must not be tooLarge,
+// and the store's solids must be those the plan was made for, moved by -plan.origin.
 std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
                      const SweepPlan& plan, const SweepOptions& options);
 

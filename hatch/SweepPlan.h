@@ -16,6 +16,9 @@ namespace rv17 {
 inline constexpr std::int64_t kMaxHatchLines = 100'000'000;
 
 struct SweepPlan {
+    // The point the coordinates below are taken from: the sweep works on the
+    // solids moved by -origin and moves every piece back by +origin.
+    PlanePoint origin{};
     SolidBounds bounds;
     double interval = 1.0;    // p
     double angle = 0.0;       // a

@@ -81,7 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
                     // A half disc whose end tangents stand near the vertical.
                     GoldenCase{"half_disc", HatchSettings{"1", "0", 0, 0, "-1", false, false}},
                     // A font name that ends in a double quote keeps its own line.
-                    GoldenCase{"font_quote", HatchSettings{"1", "0", 0, 0, "-1", false, false}}),
+                    GoldenCase{"font_quote", HatchSettings{"1", "0", 0, 0, "-1", false, false}},
+                    // Drawings far from the origin, with their reference point beside them.
+                    GoldenCase{"far_1e6", HatchSettings{"1", "30", 0, 0, "-1", false, false}},
+                    GoldenCase{"far_1e9", HatchSettings{"1", "45", 0, 0, "-1", false, false}},
+                    GoldenCase{"far_1e12", HatchSettings{"0.5", "-17.5", 0, 0, "-1", false, false}},
+                    // At 1e9 and 60 degrees the lines across the square once
+                    // seemed to miss it, and no piece was written.
+                    GoldenCase{"far_steep", HatchSettings{"1", "60", 0, 0, "-1", false, false}}),
     [](const testing::TestParamInfo<GoldenCase>& testCase) {
         return std::string(testCase.param.name);
     });

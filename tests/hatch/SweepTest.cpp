@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <tuple>
 #include <vector>
 
 #include "exchange/FileAccess.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/SolidBounds.h"
+#include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 #include "tests/geometry/CaseLiteral.h"
 #include "tests/hatch/HatchTestSupport.h"
@@ -189,6 +191,108 @@ TEST(SweepAngle, EquivalentAnglesGiveTheSameLines) {
     }
 }
 
+// The drawing of kMixed moved by (offset, offset), its reference point too.
+std::string MixedAt(double offset) {
+    const auto at = [offset](double x, double y) {
+        char text[64];
+        const int n = std::snprintf(text, sizeof text, "%.17g %.17g", offset + x, offset + y);
+        return std::string(text, static_cast<std::size_t>(n));
+    };
+    return "hp1 " + at(0.5, 0.25) + "\nsl " + at(0, 0) + " " + at(10, 0) + " " + at(2, 7) +
+           "\nsl " + at(12, 0) + " " + at(20, 1) + " " + at(19, 6) + " " + at(13, 5) + "\nsc " +
+           at(30, 3) + " 4 1 0 0 0 1\nso " + at(45, 3) + " 4 1 0 0 0 2\n";
+}
+
+// Far from the origin a drawing is hatched as the same drawing near it, its
+// reference point moved along: the same pieces, moved by the offset, up to
+// the precision of the coordinates there (and of their 15 written digits).
+TEST(SweepFarFromOrigin, HatchesAsTheSameDrawingNearTheOrigin) {
+    for (const double offset : {1e6, 1e9, 1e12}) {
+        for (const char* angle : {"0", "30", "60", "90", "-17.5", "89.9999", "123"}) {
+            // Short of kFarFromOrigin the sweep keeps the drawing's coordinates,
+            // whose rounding a line this steep magnifies beyond the tolerance.
+            if (offset < kFarFromOrigin && std::string_view(angle) == "89.9999") continue;
+            const HatchSettings settings = Settings("0.7", angle);
+            const auto nearPieces = PiecesOf(ConvertText(MixedAt(0.0), settings));
+            const std::string far = MixedAt(offset);
+            const auto farLines = ConvertText(far, settings);
+            ASSERT_EQ(farLines, ConvertText(far, settings, SweepMode::Literal));
+            std::vector<Piece> farPieces = PiecesOf(farLines);
+            const std::string label = far + "angle " + angle;
+            ASSERT_GT(nearPieces.size(), 20u);
+            ASSERT_EQ(nearPieces.size(), farPieces.size()) << label;
+            const double tolerance = 1e-8 + offset * 2e-14;  // two units of the 15th digit
+            // Either way round: a line that nearly stands on end may order
+            // its crossings the other way.
+            const auto close = [&](const Piece& a, const Piece& b) {
+                const auto near = [&](double u, double v) {
+                    return std::fabs(u + offset - v) <= tolerance;
+                };
+                return (near(a.x1, b.x1) && near(a.y1, b.y1) && near(a.x2, b.x2) &&
+                        near(a.y2, b.y2)) ||
+                       (near(a.x1, b.x2) && near(a.y1, b.y2) && near(a.x2, b.x1) &&
+                        near(a.y2, b.y1));
+            };
+            for (const Piece& piece : nearPieces) {
+                const auto match = std::find_if(farPieces.begin(), farPieces.end(),
+                                                [&](const Piece& f) { return close(piece, f); });
+                ASSERT_NE(match, farPieces.end())
+                    << label << "\nno far piece for " << Describe({piece});
+                farPieces.erase(match);
+            }
+        }
+    }
+}
+
+// The solids are moved only along an axis on which they lie far out and within
+// a factor of two of their centre, where the move is exact.
+TEST(SweepFarFromOrigin, MovesOnlyAlongAxesWhereTheMoveIsExact) {
+    struct Case {
+        SolidBounds bounds;
+        PlanePoint origin;
+    };
+    const double far = 2.0 * kFarFromOrigin;
+    for (const Case& c :
+         std::vector<Case>{{{0, 0, 100, 100, true}, {0, 0}},
+                           {{far, -5, far + 10, 5, true}, {far + 5, 0}},
+                           {{-far - 10, far, -far, far + 2, true}, {-far - 5, far + 1}},
+                           // Reaching to within half the centre of the origin: not moved.
+                           {{1e6, 0, 1e7, 1, true}, {0, 0}},
+                           {{-1e300, 0, 1e300, 1, true}, {0, 0}}}) {
+        const PlanePoint origin = SweepOrigin(c.bounds);
+        EXPECT_EQ(origin.X, c.origin.X) << c.bounds.minX << " " << c.bounds.maxX;
+        EXPECT_EQ(origin.Y, c.origin.Y) << c.bounds.minY << " " << c.bounds.maxY;
+    }
+}
+
+// The solids are moved near the origin for the sweep only: afterwards the
+// store holds them as read, for the pictures drawn from it.
+TEST(SweepFarFromOrigin, LeavesTheSolidsAsRead) {
+    Drawing drawing(MixedAt(1e12));
+    const EntityStore& store = drawing.Store();
+    const TriangleSolidRecord triangle = store.triangleSolids[0];
+    const RingSolidRecord ring = store.ringSolids[0];
+    ASSERT_FALSE(drawing.Convert(Settings("1", "30")).empty());
+    EXPECT_EQ(store.triangleSolids[0].x1, triangle.x1);
+    EXPECT_EQ(store.triangleSolids[0].y3, triangle.y3);
+    EXPECT_EQ(store.ringSolids[0].cx, ring.cx);
+    EXPECT_EQ(store.ringSolids[0].cy, ring.cy);
+}
+
+// An angle whose radians would lose their precision is taken within 0..360.
+TEST(SweepAngle, HugeAnglesAreReducedToTheSameAngle) {
+    for (const double degrees : {1e300, -1e300, 1e200 / 3.0, -7.123456789e15, 4.0e7 + 0.25}) {
+        const double reduced = std::fmod(360.0 + std::fmod(degrees, 360.0), 360.0);
+        char typed[32];
+        char within[32];
+        std::snprintf(typed, sizeof typed, "%.17g", degrees);
+        std::snprintf(within, sizeof within, "%.17g", reduced);
+        const auto lines = ConvertText(kMixed, Settings("0.7", typed));
+        EXPECT_GT(PiecesOf(lines).size(), 20u) << typed;
+        EXPECT_EQ(lines, ConvertText(kMixed, Settings("0.7", within))) << typed << " " << within;
+    }
+}
+
 struct BoundsCase {
     const char* name;
     const char* drawing;
@@ -321,11 +425,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionOutcome::SweepTooLarge},
         RefusalCase{"TenMillionLinesAreAccepted", "sl 0 0 1e5 0 0 1e5\n", With("0.01", "0"),
                     ConversionOutcome::Accepted},
-        // Steps of 0.01 are lost in the rounding of positions near 1e13.
+        // Steps of 0.01 would be lost in the rounding of positions near 1e13;
+        // the sweep takes its coordinates from the solid's centre instead.
         RefusalCase{"StepsLostInRounding", "sc 1e13 1e13 1 1 0 0 0 1\n", With("0.01", "0"),
-                    ConversionOutcome::SweepTooLarge},
+                    ConversionOutcome::Accepted},
+        // Its radians would have lost pi; the angle is taken within 0..360 degrees.
         RefusalCase{"AngleSoLargeThatLinesHaveNoDirection", kSmall, With("1", "0", "1e300"),
-                    ConversionOutcome::SweepTooLarge}),
+                    ConversionOutcome::Accepted},
+        RefusalCase{"TinyTriangleFarFromTheOrigin",
+                    "sl 1e15 1e15 1.0000000000001e15 1e15 1e15 1.0000000000001e15\n",
+                    With("1", "0", "30"), ConversionOutcome::Accepted}),
     [](const testing::TestParamInfo<RefusalCase>& testCase) {
         return std::string(testCase.param.name);
     });

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Canvas.h"
 #include "ui/DisplayScale.h"
 #include "ui/Unit2.h"
 #include "ui/win32/ScreenPlacement.h"
@@ -131,6 +132,9 @@ void Win32ToolkitTest::ExpectLayoutFor(int dpi) {
                 break;
             case ControlKind::Memo:
                 handle = HandleOf(window->MemoNamed(control.name));
+                break;
+            case ControlKind::Canvas:
+                handle = HandleOf(window->CanvasNamed(control.name));
                 break;
         }
         const RECT rect = ClientRectOf(handle);

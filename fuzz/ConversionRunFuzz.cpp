@@ -1,0 +1,267 @@
+// Fuzz target of a whole conversion: the first bytes choose the dialog's
+// values, the rest is the exchange file. The file is read, converted and saved
+// as the program does it, then read again. A refused run must leave the file
+// as it was; a saved file must start with "hd", hold no number that is not
+// finite, and give back every written-back figure as it was read, in order;
+// and the literal sweep must write the same lines as the indexed one.
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "exchange/ExchangeReader.h"
+#include "exchange/ExchangeWriter.h"
+#include "exchange/FileAccess.h"
+#include "exchange/JwwGaibu.h"
+#include "geometry/TextConversions.h"
+#include "hatch/ConversionBuild.h"
+#include "hatch/ConversionRun.h"
+#include "hatch/HatchParameters.h"
+#include "hatch/SolidBounds.h"
+#include "hatch/SweepOrigin.h"
+#include "tests/support/TestFolder.h"
+
+namespace rv17 {
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+// The dialog's values from the first bytes: texts from small tables that hold
+// ordinary values, the limits, values just beyond them and text that is no
+// number; list entries over their whole range and beyond.
+constexpr std::size_t kSettingsBytes = 6;
+constexpr const char* kIntervals[16] = {"1",     "0.3",   "0.5", "2", "0.01", "100", "7.25", "0.05",
+                                        "0.009", "100.5", "",    "x", "1e1",  "-1",  " 3",   "0.7"};
+constexpr const char* kAngles[32] = {
+    "0",        "30",          "45",      "90",       "-17.5", "400",    "135", "1e300",
+    "-1e300",   "4e7",         "89.9999", "180",      "1e16",  "abc",    "",    "0.001",
+    "60",       "-90",         "270",     "359.9999", "1e9",   "-45",    "0.5", "3e7",
+    "33554433", "-33554431.5", "720",     "1E2",      "+15",   "1e-300", "7.5", "22.5"};
+constexpr const char* kWidths[8] = {"-1", "0", "13", "30000", "30001", "-2", "w", "35"};
+
+HatchSettings ChosenSettings(const std::uint8_t* bytes) {
+    HatchSettings settings;
+    settings.interval = kIntervals[bytes[0] % 16];
+    settings.angleDegrees = kAngles[bytes[1] % 32];
+    settings.colourIndex = static_cast<std::int32_t>(bytes[2]) * 2 - 200;
+    settings.lineTypeIndex = static_cast<std::int32_t>(bytes[3]) - 60;
+    settings.width = kWidths[bytes[4] % 8];
+    settings.recolourNumberedSolids = (bytes[5] & 1) != 0;
+    settings.recolourSxfSolids = (bytes[5] & 2) != 0;
+    return settings;
+}
+
+// A sweep whose lines times solids exceed this would make a slow input, not a
+// finding; such inputs are left out (the refusal of larger sweeps still runs).
+constexpr double kMaxLineOffers = 20000.0;
+
+bool WithinBudget(const EntityStore& store, const HatchSettings& settings) {
+    const SweepPlan plan = PlanSweepOfStore(store, DeriveHatchParameters(store, settings));
+    if (plan.tooLarge) return true;
+    const double lines = 1.0 + static_cast<double>(plan.forwardLines + plan.backwardLines);
+    return lines * std::max(1, SolidCount(store)) <= kMaxLineOffers;
+}
+
+// Equal up to the 15 significant digits the writer keeps.
+bool Near(double a, double b) {
+    return a == b || std::fabs(a - b) <= 1e-14 * std::max(std::fabs(a), std::fabs(b)) + 1e-300;
+}
+
+bool AllNear(std::initializer_list<double> a, std::initializer_list<double> b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), Near);
+}
+
+bool SameLayer(const EntityHeader& a, const EntityHeader& b) {
+    return a.layerGroup == b.layerGroup && a.layer == b.layer;
+}
+
+bool SamePen(const EntityHeader& a, const EntityHeader& b) {
+    return SameLayer(a, b) && a.colour == b.colour && a.lineType == b.lineType;
+}
+
+bool SameLine(const LineRecord& a, const LineRecord& b) {
+    return AllNear({a.x1, a.y1, a.x2, a.y2}, {b.x1, b.y1, b.x2, b.y2});
+}
+
+bool SameTextPlace(const TextRecord& a, const TextRecord& b) {
+    return AllNear({a.x, a.y, a.dx, a.dy}, {b.x, b.y, b.dx, b.dy});
+}
+
+// The figure as read and as read back from the saved file: the same kind,
+// place, size and text, on the same layer. Attributes that the writer
+// normalises (widths, codes, font names) are not compared.
+bool SameFigure(const EntityStore& a, EntityOrderEntry ea, const EntityStore& b,
+                EntityOrderEntry eb) {
+    if (ea.kind != eb.kind) return false;
+    const auto i = static_cast<std::size_t>(ea.index);
+    const auto j = static_cast<std::size_t>(eb.index);
+    switch (ea.kind) {
+        case EntityKind::Line:
+            return SamePen(a.lines[i].header, b.lines[j].header) &&
+                   SameLine(a.lines[i], b.lines[j]);
+        case EntityKind::Circle: {
+            const CircleRecord &r = a.circles[i], &s = b.circles[j];
+            return SamePen(r.header, s.header) &&
+                   AllNear({r.cx, r.cy, r.radius}, {s.cx, s.cy, s.radius});
+        }
+        case EntityKind::Arc: {
+            const ArcRecord &r = a.arcs[i], &s = b.arcs[j];
+            return SamePen(r.header, s.header) &&
+                   AllNear(
+                       {r.cx, r.cy, r.radius, r.arcValue4, r.arcValue5, r.arcValue6, r.arcValue7},
+                       {s.cx, s.cy, s.radius, s.arcValue4, s.arcValue5, s.arcValue6, s.arcValue7});
+        }
+        case EntityKind::Text: {
+            const TextRecord &r = a.texts[i], &s = b.texts[j];
+            return SameLayer(r.header, s.header) && SameTextPlace(r, s) &&
+                   r.text.View() == s.text.View();
+        }
+        case EntityKind::Point: {
+            const PointRecord &r = a.points[i], &s = b.points[j];
+            return SameLayer(r.header, s.header) && AllNear({r.x, r.y}, {s.x, s.y});
+        }
+        case EntityKind::PointEx: {
+            const PointExRecord &r = a.pointExs[i], &s = b.pointExs[j];
+            return SameLayer(r.header, s.header) &&
+                   AllNear({r.x, r.y, r.param4}, {s.x, s.y, s.param4});
+        }
+        case EntityKind::Dimension: {
+            const DimensionRecord &r = a.dimensions[i], &s = b.dimensions[j];
+            // An empty text is written as the measured length.
+            const bool textKept = RemoveBlanks(r.text.text.View()).empty() ||
+                                  r.text.text.View() == s.text.text.View();
+            return SameLayer(r.header, s.header) && SameLine(r.line, s.line) &&
+                   SameTextPlace(r.text, s.text) && textKept;
+        }
+        case EntityKind::SolidSegment: {
+            const SolidSegmentRecord &r = a.solidSegments[i], &s = b.solidSegments[j];
+            return SameLayer(r.header, s.header) &&
+                   AllNear({r.x1, r.y1, r.x2, r.y2}, {s.x1, s.y1, s.x2, s.y2});
+        }
+        case EntityKind::SeCircleSolid: {
+            // Written back on layer 1 of its own layer group.
+            const CircleSolidRecord &r = a.seCircleSolids[i], &s = b.seCircleSolids[j];
+            return r.header.layerGroup == s.header.layerGroup && s.header.layer == 1 &&
+                   r.solidMode == s.solidMode &&
+                   AllNear({r.cx, r.cy, r.radius, r.flatness, r.tilt, r.startAngle, r.arcAngle},
+                           {s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, s.arcAngle});
+        }
+        default:
+            return false;
+    }
+}
+
+bool WrittenBack(EntityKind kind) { return kind != EntityKind::Block && !IsHatchableKind(kind); }
+
+// Within the solids' bounds, up to the rounding of the pieces' ends.
+bool WithinBounds(const SolidBounds& b, double x, double y) {
+    const double margin =
+        1e-6 + 1e-9 * std::max({std::fabs(b.minX), std::fabs(b.maxX), std::fabs(b.minY),
+                                std::fabs(b.maxY), b.maxX - b.minX, b.maxY - b.minY});
+    return x >= b.minX - margin && x <= b.maxX + margin && y >= b.minY - margin &&
+           y <= b.maxY + margin;
+}
+
+// Every figure read back stands for the next written-back figure of the
+// original that it equals (a figure whose geometry the writer refuses is
+// passed over); only hatch lines follow the last of them, each within the
+// bounds of the solids.
+void CheckFiguresReadBack(const EntityStore& original, const EntityStore& saved) {
+    std::size_t next = 0;
+    const std::size_t savedCount = saved.EntityOrder.Count();
+    for (std::size_t i = 0; i < original.EntityOrder.Count() && next < savedCount; ++i) {
+        const EntityOrderEntry entry = original.EntityOrder[i];
+        if (!WrittenBack(entry.kind)) continue;
+        if (SameFigure(original, entry, saved, saved.EntityOrder[next])) ++next;
+    }
+    const SolidBounds bounds = BuildSolidBounds(original);
+    for (; next < savedCount; ++next) {
+        const EntityOrderEntry entry = saved.EntityOrder[next];
+        Require(entry.kind == EntityKind::Line);
+        const LineRecord& piece = saved.lines[static_cast<std::size_t>(entry.index)];
+        Require(WithinBounds(bounds, piece.x1, piece.y1) &&
+                WithinBounds(bounds, piece.x2, piece.y2));
+    }
+}
+
+// No number of the file may be "nan" or "inf": every line but the texts
+// (after a double quote) and the font names.
+void CheckNumbersFinite(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string line(bytes.substr(0, end));
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (line.rfind("cn$", 0) == 0) continue;
+        line = line.substr(0, line.find('"'));
+        for (char& c : line) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        Require(line.find("nan") == std::string::npos && line.find("inf") == std::string::npos);
+    }
+}
+
+// The same conversion with the literal sweep, its output held and saved the
+// way the preview and the SVG picture keep it, must give the bytes that the
+// streamed save wrote.
+void CheckLiteralSweep(std::string_view input, const HatchSettings& settings,
+                       std::string_view streamed, const TestFolder& folder) {
+    static EntityStore literal;
+    InitialiseStore(literal);
+    ParseExchangeText(literal, input);
+    ResetCurrentAttributes(literal);
+    BuildConversionOutput(literal, settings, SweepOptions{SweepMode::Literal, nullptr});
+    const auto path = folder.Path() / "literal.txt";
+    Require(!SaveExchangeFile(literal, path));
+    const FileContents held = ReadWholeFile(path);
+    Require(held.complete && held.bytes == streamed);
+    std::filesystem::remove(path);
+    ReleaseStore(literal);
+}
+
+}  // namespace
+
+}  // namespace rv17
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace rv17;
+    if (size < kSettingsBytes) return 0;
+    static const TestFolder folder;
+    static EntityStore original;
+    static EntityStore saved;
+    const HatchSettings settings = ChosenSettings(data);
+    const std::string_view input(reinterpret_cast<const char*>(data) + kSettingsBytes,
+                                 size - kSettingsBytes);
+    const auto path = folder.Write("JWC_TEMP.TXT", input);
+
+    InitialiseStore(original);
+    Require(ReadExchangeFile(original, path));
+    ResetCurrentAttributes(original);
+    if (!WithinBudget(original, settings)) {
+        ReleaseStore(original);
+        return 0;
+    }
+    const ConversionResult result = ConversionRun(original, settings, path);
+    const FileContents after = ReadWholeFile(path);
+    Require(after.complete && folder.FileCount() == 1);
+    if (result.outcome != ConversionOutcome::Saved) {
+        Require(result.outcome != ConversionOutcome::SaveFailed);
+        Require(original.outputLines.Count() == 0 && after.bytes == input);
+        ReleaseStore(original);
+        return 0;
+    }
+    Require(after.bytes.rfind("hd\r\n", 0) == 0);
+    CheckLiteralSweep(input, settings, after.bytes, folder);
+    CheckNumbersFinite(after.bytes);
+    InitialiseStore(saved);
+    ParseExchangeText(saved, after.bytes);
+    CheckFiguresReadBack(original, saved);
+    ReleaseStore(saved);
+    ReleaseStore(original);
+    return 0;
+}
