@@ -60,6 +60,24 @@ cp "$exe" "$folder/rv17.exe"
 cp examples/JWC_TEMP.TXT "$reference/solids.txt"
 printf '%s\r\n' 'hq' 'lg0' 'ly0' 'lc1' 'lt1' '0 0 100 100' '100 0 0 100' > "$reference/lines.txt"
 
+# set_display_dpi DPI: the display density of programs started from now on;
+# the server reads it when it starts again.
+set_display_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+    timeout 120 wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  done
+  timeout 120 wineserver -w
+}
+# program_folder NAME: a new folder NAME holding rv17.exe and the bundled
+# example as the host's file; it becomes the program's folder.
+program_folder() {
+  folder="$out/$1"
+  mkdir -p "$folder"
+  cp "$exe" "$folder/rv17.exe"
+  cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+}
+
 # Reference outputs from rv17-hatch.exe, when this build has its conversion.
 cp "$hatch" "$reference/rv17-hatch.exe"
 reference_output() {  # reference_output OUTPUT OPTIONS...
@@ -297,16 +315,8 @@ wait_for_end
 check "the settings file is written beside the program in the long folder" settings_line_count
 
 echo "== 8: both dialogs at 144 dpi (150 %)"
-# The display density of programs started from now on; the server reads it
-# when it starts again.
-for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
-  timeout 120 wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-done
-timeout 120 wineserver -w
-folder="$out/144 dpi"
-mkdir -p "$folder"
-cp "$exe" "$folder/rv17.exe"
-cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+set_display_dpi 144
+program_folder "144 dpi"
 start_program
 stable_screenshot "$shots/8-main-144dpi.png"
 read -r client_left client_top client_width client_height < <(client_area "$MAIN" "$shots/8-main-144dpi.png")
@@ -445,10 +455,7 @@ close_box() {
   check "Enter closes the message box" wait_until 30 box_gone "$BOX"
 }
 
-folder="$out/locked"
-mkdir -p "$folder"
-cp "$exe" "$folder/rv17.exe"
-cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+program_folder locked
 lock_folder
 if [ -z "$locked" ]; then
   echo "SKIP: no folder can be made unwritable here (chattr +i and mounting a tmpfs both failed)"
@@ -469,14 +476,8 @@ else
 fi
 
 echo "== 11: the preview pane at 96 dpi"
-for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
-  timeout 120 wine reg add "$key" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
-done
-timeout 120 wineserver -w
-folder="$out/preview"
-mkdir -p "$folder"
-cp "$exe" "$folder/rv17.exe"
-cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
+set_display_dpi 96
+program_folder preview
 # dark_pixels SHOT: the dark pixels (the hatch and the outlines; the fills are
 # pale) inside the pane, 20 pixels in from its edges. The pane is the right
 # part of the window, 400 x 243 below the caption, inside a frame of at most 8.
