@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/Toolkit.h"
@@ -99,14 +100,35 @@ public:
     virtual std::string Note() const = 0;
 
     // The wheel turned by `notches` (positive away from the user) over `at`.
-    virtual void SetOnWheel(std::function<void(CanvasPoint at, double notches)> handler) = 0;
+    void SetOnWheel(std::function<void(CanvasPoint at, double notches)> handler) {
+        onWheel_ = std::move(handler);
+    }
     // The pointer dragged with the left button held, by (dx, dy) since the last call.
-    virtual void SetOnDrag(std::function<void(double dx, double dy)> handler) = 0;
-    virtual void SetOnDoubleClick(std::function<void()> handler) = 0;
+    void SetOnDrag(std::function<void(double dx, double dy)> handler) {
+        onDrag_ = std::move(handler);
+    }
+    void SetOnDoubleClick(std::function<void()> handler) { onDoubleClick_ = std::move(handler); }
 
     // Runs `task` on the thread that owns the canvas, soon; callable from any
     // thread. Tasks still waiting when the canvas goes are dropped.
     virtual void Post(std::function<void()> task) = 0;
+
+protected:
+    // An implementation reports the user's moves over the canvas through these.
+    void Wheeled(CanvasPoint at, double notches) const {
+        if (onWheel_) onWheel_(at, notches);
+    }
+    void Dragged(double dx, double dy) const {
+        if (onDrag_) onDrag_(dx, dy);
+    }
+    void DoubleClicked() const {
+        if (onDoubleClick_) onDoubleClick_();
+    }
+
+private:
+    std::function<void(CanvasPoint, double)> onWheel_;
+    std::function<void(double, double)> onDrag_;
+    std::function<void()> onDoubleClick_;
 };
 
 }  // namespace ui

@@ -190,38 +190,20 @@ public:
     CanvasView View() const override { return view_; }
     void SetNote(std::string_view shiftJis) override { note_ = shiftJis; }
     std::string Note() const override { return note_; }
-    void SetOnWheel(std::function<void(CanvasPoint, double)> handler) override {
-        onWheel_ = std::move(handler);
-    }
-    void SetOnDrag(std::function<void(double, double)> handler) override {
-        onDrag_ = std::move(handler);
-    }
-    void SetOnDoubleClick(std::function<void()> handler) override {
-        onDoubleClick_ = std::move(handler);
-    }
     void Post(std::function<void()> task) override;
 
     // Runs the tasks posted so far, in order; returns how many ran.
     std::size_t RunPosted();
     // The user's moves over the canvas.
-    void Wheel(CanvasPoint at, double notches) const {
-        if (onWheel_) onWheel_(at, notches);
-    }
-    void Drag(double dx, double dy) const {
-        if (onDrag_) onDrag_(dx, dy);
-    }
-    void DoubleClick() const {
-        if (onDoubleClick_) onDoubleClick_();
-    }
+    void Wheel(CanvasPoint at, double notches) const { Wheeled(at, notches); }
+    void Drag(double dx, double dy) const { Dragged(dx, dy); }
+    void DoubleClick() const { DoubleClicked(); }
 
 private:
     bool visible_ = design_.visible;
     CanvasLayers layers_;
     CanvasView view_;
     std::string note_;
-    std::function<void(CanvasPoint, double)> onWheel_;
-    std::function<void(double, double)> onDrag_;
-    std::function<void()> onDoubleClick_;
     std::mutex postedMutex_;
     std::vector<std::function<void()>> posted_;
 };

@@ -163,7 +163,7 @@ LRESULT Win32Canvas::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::ScreenToClient(handle, &at);
             const double notches =
                 GET_WHEEL_DELTA_WPARAM(wParam) / static_cast<double>(WHEEL_DELTA);
-            if (onWheel_) onWheel_({at.x / pixelsPerDesigned, at.y / pixelsPerDesigned}, notches);
+            Wheeled({at.x / pixelsPerDesigned, at.y / pixelsPerDesigned}, notches);
             return 0;
         }
         case WM_LBUTTONDOWN:
@@ -177,7 +177,7 @@ LRESULT Win32Canvas::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 const double dx = (now.x - dragFrom_.x) / pixelsPerDesigned;
                 const double dy = (now.y - dragFrom_.y) / pixelsPerDesigned;
                 dragFrom_ = now;
-                if (onDrag_ && (dx != 0.0 || dy != 0.0)) onDrag_(dx, dy);
+                if (dx != 0.0 || dy != 0.0) Dragged(dx, dy);
             }
             return 0;
         case WM_LBUTTONUP:
@@ -188,7 +188,7 @@ LRESULT Win32Canvas::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_LBUTTONDBLCLK:
-            if (onDoubleClick_) onDoubleClick_();
+            DoubleClicked();
             return 0;
         default:
             return ::DefWindowProcW(handle, message, wParam, lParam);

@@ -38,15 +38,6 @@ public:
     ui::CanvasView View() const override { return view_; }
     void SetNote(std::string_view shiftJis) override;
     std::string Note() const override { return note_; }
-    void SetOnWheel(std::function<void(ui::CanvasPoint, double)> handler) override {
-        onWheel_ = std::move(handler);
-    }
-    void SetOnDrag(std::function<void(double, double)> handler) override {
-        onDrag_ = std::move(handler);
-    }
-    void SetOnDoubleClick(std::function<void()> handler) override {
-        onDoubleClick_ = std::move(handler);
-    }
     void Post(std::function<void()> task) override;
 
 private:
@@ -61,9 +52,6 @@ private:
     ui::CanvasView view_;
     std::string note_;
     HFONT font_ = nullptr;
-    std::function<void(ui::CanvasPoint, double)> onWheel_;
-    std::function<void(double, double)> onDrag_;
-    std::function<void()> onDoubleClick_;
     bool dragging_ = false;
     POINT dragFrom_{};
     std::mutex postedMutex_;
