@@ -1,5 +1,7 @@
-// Real number text: exact integer scaling for the common magnitudes, and
-// std::to_chars (correctly rounded) for the rest; both give the same 15 digits.
+// Real number text. The 15 significant digits come, in order of preference,
+// from one rounded product in double, from exact integer scaling, or from
+// std::to_chars (correctly rounded); all three give the same digits. They are
+// then laid out eight bytes at a time in registers.
 #include "exchange/NumberText.h"
 
 #include <bit>
@@ -13,9 +15,10 @@ namespace rv17 {
 
 namespace {
 
-// The 15 significant digits of a rounded value d1.d2...d15 times ten to the power `power`.
-struct SignificantDigits {
-    char digits[15];
+// A value rounded to 15 significant digits: scaled * 10^(power - 14), with
+// 10^14 <= scaled < 10^15.
+struct RoundedValue {
+    std::uint64_t scaled;
     int power;
 };
 
@@ -43,6 +46,46 @@ constexpr std::uint64_t kPowersOfTen[20] = {
 };
 constexpr std::uint64_t kSmallest15Digits = kPowersOfTen[14];
 constexpr std::uint64_t kBeyond15Digits = kPowersOfTen[15];
+
+// Exact powers of ten in double (every one up to 10^22 is representable).
+constexpr double kExactPowersOfTen[21] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                          1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                          1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
+// The doubles nearest to 10^-6 ... 10^15: where each decimal power begins.
+constexpr double kDecadeStarts[22] = {1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1,
+                                      1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+                                      1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr double kTwoToThe52 = 4503599627370496.0;
+
+// floor(e2 * log10(2)) for a binary power e2 of a normal double: the decimal
+// power of a value in [2^e2, 2^(e2+1)) is this or one more.
+int DecimalPowerEstimate(int binaryPower) noexcept { return (binaryPower * 78913) >> 18; }
+
+// The common case, 1E-5 <= value < 1E15, with one multiplication in double:
+// p = value * 10^(14 - power) lies near [1E14, 1E15), where doubles are spaced
+// 1/4 or finer, and is within half a spacing of the exact product. Rounded to
+// the nearest integer r, p - r is a multiple of the spacing, so unless it is
+// exactly +-1/2 the exact product rounds to r as well. Those ties, and a power
+// misjudged at a decade's edge, return false for the exact integer scaling.
+bool RoundByProduct(double magnitude, RoundedValue& result) noexcept {
+    if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
+    const int binaryPower = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52) - 1023;
+    int power = DecimalPowerEstimate(binaryPower);
+    if (magnitude >= kDecadeStarts[power + 7]) ++power;
+    const double product = magnitude * kExactPowersOfTen[14 - power];
+    const double rounded = (product + kTwoToThe52) - kTwoToThe52;  // to nearest, ties to even
+    const double difference = product - rounded;
+    if (difference == 0.5 || difference == -0.5) return false;
+    if (rounded < static_cast<double>(kSmallest15Digits)) return false;
+    auto scaled = static_cast<std::uint64_t>(rounded);
+    if (scaled >= kBeyond15Digits) {
+        if (scaled != kBeyond15Digits) return false;
+        scaled = kSmallest15Digits;  // 999999999999999.5 and above carry into a new digit
+        ++power;
+    }
+    result = {scaled, power};
+    return true;
+}
 
 struct Wide {
     std::uint64_t high;
@@ -98,35 +141,11 @@ bool ShiftRightWithRemainder(Wide value, int shift, std::uint64_t& quotient,
     return true;
 }
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Four digits of a number below 10000, as two pairs.
-void WriteFourDigits(std::uint32_t number, char* digits) noexcept {
-    std::memcpy(digits, kDigitPairs + 2 * (number / 100), 2);
-    std::memcpy(digits + 2, kDigitPairs + 2 * (number % 100), 2);
-}
-
-// The number (below 10^15) split into independent parts, so that the digits
-// come from short chains of divisions rather than one chain of fifteen.
-void WriteFifteenDigits(std::uint64_t number, char* digits) noexcept {
-    const auto high = static_cast<std::uint32_t>(number / 100000000);  // 7 digits
-    const auto low = static_cast<std::uint32_t>(number % 100000000);   // 8 digits
-    digits[0] = static_cast<char>('0' + high / 1000000);
-    const std::uint32_t highRest = high % 1000000;
-    std::memcpy(digits + 1, kDigitPairs + 2 * (highRest / 10000), 2);
-    WriteFourDigits(highRest % 10000, digits + 3);
-    WriteFourDigits(low / 10000, digits + 7);
-    WriteFourDigits(low % 10000, digits + 11);
-}
-
 // A positive normal value m * 2^k with k <= 0 and 1E-5 <= value < 1E15 is
 // scaled by an exact power of ten in integer arithmetic: value * 10^(14 - power)
 // = m * 10^(14 - power) / 2^-k, so the rounding to 15 digits is exact.
 // False for every other value; the caller then uses std::to_chars.
-bool ScaleExactly(double magnitude, SignificantDigits& result) noexcept {
+bool RoundByExactScaling(double magnitude, RoundedValue& result) noexcept {
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const int biasedExponent = static_cast<int>(bits >> 52);
     if (biasedExponent == 0 || biasedExponent == 0x7FF)
@@ -136,10 +155,7 @@ bool ScaleExactly(double magnitude, SignificantDigits& result) noexcept {
     const int binaryPower = biasedExponent - 1075;  // magnitude = mantissa * 2^binaryPower
     if (binaryPower > 0) return false;
 
-    // floor(e2 * log10(2)) for the leading binary power e2; the decimal power
-    // of the value is this or one more.
-    const int leadingBinaryPower = biasedExponent - 1023;
-    int power = (leadingBinaryPower * 78913) >> 18;
+    int power = DecimalPowerEstimate(biasedExponent - 1023);
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int scale = 14 - power;
         if (scale < 0 || scale > 19) return false;
@@ -162,8 +178,7 @@ bool ScaleExactly(double magnitude, SignificantDigits& result) noexcept {
             scaled = kSmallest15Digits;
             ++power;
         }
-        WriteFifteenDigits(scaled, result.digits);
-        result.power = power;
+        result = {scaled, power};
         return true;
     }
     return false;
@@ -171,19 +186,86 @@ bool ScaleExactly(double magnitude, SignificantDigits& result) noexcept {
 
 // std::to_chars with 14 digits after the point gives "d.dddddddddddddde+XX",
 // correctly rounded with ties to even.
-SignificantDigits DigitsFromToChars(double magnitude) noexcept {
+RoundedValue RoundByToChars(double magnitude) noexcept {
     char buffer[40];
     const auto converted =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
-    SignificantDigits result{};
-    result.digits[0] = buffer[0];
-    std::memcpy(result.digits + 1, buffer + 2, 14);
+    buffer[1] = buffer[0];  // the 15 digits without the point
+    RoundedValue result{};
+    std::from_chars(buffer + 1, buffer + 16, result.scaled);
     const char* exponent = buffer + 17;  // after the 'e'
-    const bool negativePower = *exponent == '-';
-    int power = 0;
-    std::from_chars(exponent + 1, converted.ptr, power);
-    result.power = negativePower ? -power : power;
+    std::from_chars(exponent + 1, converted.ptr, result.power);
+    if (*exponent == '-') result.power = -result.power;
     return result;
+}
+
+// Eight decimal digits of a number below 10^8 as ASCII bytes, the first digit
+// in the lowest byte: the number is split into two halves of four digits, each
+// half into two pairs and each pair into two digits, all lanes at once, with
+// multiplications that divide exactly in their range (x * 10486 >> 20 is x / 100
+// below 43,000; x * 103 >> 10 is x / 10 below 170).
+std::uint64_t EightDigitBytes(std::uint32_t number) noexcept {
+    const std::uint64_t fours = number / 10000 | (std::uint64_t{number % 10000} << 32);
+    const std::uint64_t hundreds = ((fours * 10486) >> 20) & 0x0000007F0000007Full;
+    const std::uint64_t pairs = hundreds | ((fours - hundreds * 100) << 16);
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000Full;
+    return tens | ((pairs - tens * 10) << 8) | 0x3030303030303030ull;
+}
+
+constexpr std::uint64_t kEightZeros = 0x3030303030303030ull;
+
+// Stores eight bytes, the lowest first.
+void StoreBytes(char* at, std::uint64_t bytes) noexcept {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(at, &bytes, 8);
+    } else {
+        for (int i = 0; i < 8; ++i) at[i] = static_cast<char>(bytes >> (8 * i));
+    }
+}
+
+// The 15 digits as bytes: digits 1-8 in `first`, digits 9-15 and a '0' in `second`.
+struct DigitBytes {
+    std::uint64_t first;
+    std::uint64_t second;
+
+    explicit DigitBytes(std::uint64_t scaled) noexcept {
+        const std::uint64_t high = EightDigitBytes(static_cast<std::uint32_t>(scaled / 100000000));
+        const std::uint64_t low = EightDigitBytes(static_cast<std::uint32_t>(scaled % 100000000));
+        first = (high >> 8) | (low << 56);  // high has a leading '0': scaled < 10^15
+        second = (low >> 8) | (kEightZeros << 56);
+    }
+
+    // The number of digits up to the last one that is not zero.
+    int Count() const noexcept {
+        const std::uint64_t secondDigits = second ^ kEightZeros;
+        if (secondDigits != 0) return 8 + (63 - std::countl_zero(secondDigits)) / 8 + 1;
+        return (63 - std::countl_zero(first ^ kEightZeros)) / 8 + 1;
+    }
+
+    // Digits from position `from` (1..7) on, as two words.
+    void From(int from, std::uint64_t& low, std::uint64_t& high) const noexcept {
+        low = (first >> (8 * from)) | (second << (64 - 8 * from));
+        high = second >> (8 * from);
+    }
+};
+
+// Writes digits 1..count with a point after the first `before` of them (none
+// when count <= before; zeros then fill up to `before`), returning the end.
+// Writes up to 25 bytes whatever the text's length.
+char* WriteDigits(char* out, const DigitBytes& digits, int before, int count) noexcept {
+    StoreBytes(out, digits.first);
+    StoreBytes(out + 8, digits.second);
+    if (count <= before) return out + before;
+    out[before] = '.';
+    std::uint64_t low = 0, high = 0;
+    if (before < 8) {
+        digits.From(before, low, high);
+    } else {
+        low = digits.second >> (8 * (before - 8));  // at most seven digits remain
+    }
+    StoreBytes(out + before + 1, low);
+    StoreBytes(out + before + 9, high);
+    return out + count + 1;
 }
 
 char* AppendText(char* out, const char* text, std::size_t size) noexcept {
@@ -203,36 +285,19 @@ char* AppendRealText(char* out, double value) noexcept {
     const double magnitude = std::fabs(value);
     if (std::isinf(magnitude)) return AppendText(out, "INF", 3);
 
-    SignificantDigits rounded;
-    if (!ScaleExactly(magnitude, rounded)) rounded = DigitsFromToChars(magnitude);
-    int digitCount = 15;
-    while (digitCount > 1 && rounded.digits[digitCount - 1] == '0') --digitCount;
+    RoundedValue rounded{};
+    if (!RoundByProduct(magnitude, rounded) && !RoundByExactScaling(magnitude, rounded))
+        rounded = RoundByToChars(magnitude);
+    const DigitBytes digits(rounded.scaled);
+    const int count = digits.Count();
     const int power = rounded.power;
 
-    if (power >= -4 && power <= 14) {
-        if (power < 0) {
-            *out++ = '0';
-            *out++ = '.';
-            for (int i = -1; i > power; --i) *out++ = '0';
-            return AppendText(out, rounded.digits, static_cast<std::size_t>(digitCount));
-        }
-        const int integerDigits = power + 1;
-        if (digitCount <= integerDigits) {
-            out = AppendText(out, rounded.digits, static_cast<std::size_t>(digitCount));
-            for (int i = digitCount; i < integerDigits; ++i) *out++ = '0';
-            return out;
-        }
-        out = AppendText(out, rounded.digits, static_cast<std::size_t>(integerDigits));
-        *out++ = '.';
-        return AppendText(out, rounded.digits + integerDigits,
-                          static_cast<std::size_t>(digitCount - integerDigits));
+    if (power >= 0 && power <= 14) return WriteDigits(out, digits, power + 1, count);
+    if (power >= -4 && power < 0) {
+        std::memcpy(out, "0.000000", 8);
+        return WriteDigits(out + 1 - power, digits, 15, count) - (15 - count);
     }
-
-    *out++ = rounded.digits[0];
-    if (digitCount > 1) {
-        *out++ = '.';
-        out = AppendText(out, rounded.digits + 1, static_cast<std::size_t>(digitCount - 1));
-    }
+    out = WriteDigits(out, digits, 1, count);
     *out++ = 'E';
     return AppendIntegerText(out, power);
 }

@@ -9,8 +9,9 @@
 
 namespace rv17 {
 
-// Room that AppendRealText may use; the longest text is "-1.23456789012345E-308".
-inline constexpr std::size_t kMaxRealTextBytes = 24;
+// Room that AppendRealText may use: the longest text is "-1.23456789012345E-308",
+// but digits are copied in fixed blocks, which may write up to 33 bytes.
+inline constexpr std::size_t kMaxRealTextBytes = 40;
 // Room that AppendIntegerText and AppendHexText may use ("-2147483648").
 inline constexpr std::size_t kMaxIntegerTextBytes = 12;
 

@@ -181,6 +181,79 @@ TEST(RealText, AgreesWithCorrectRoundingAtExactTies) {
     }
 }
 
+// The whole text as the writer has always laid it out, from std::to_chars's
+// correctly rounded digits: the reference for the fast paths.
+std::string ReferenceRealText(double value) {
+    if (std::isnan(value)) return "NAN";
+    if (value == 0.0) return "0";
+    std::string text = std::signbit(value) ? "-" : "";
+    if (std::isinf(value)) return text + "INF";
+    const ParsedReal reference = ReferenceDigits(value);
+    const std::string& digits = reference.digits;
+    const int power = reference.power;
+    if (power >= 0 && power <= 14) {
+        const std::size_t integerDigits = static_cast<std::size_t>(power) + 1;
+        if (digits.size() <= integerDigits)
+            return text + digits + std::string(integerDigits - digits.size(), '0');
+        return text + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+    }
+    if (power >= -4 && power < 0)
+        return text + "0." + std::string(static_cast<std::size_t>(-power - 1), '0') + digits;
+    text += digits.substr(0, 1);
+    if (digits.size() > 1) text += "." + digits.substr(1);
+    return text + "E" + std::to_string(power);
+}
+
+// Ten million values (a tenth of that in unoptimised builds): random bit
+// patterns over all exponents, the positional range where the fast paths
+// work, and exact ties and the decades' edges, each moved by up to three units in the
+// last place.
+TEST(RealText, AgreesWithTheReferenceLayoutOnMillionsOfValues) {
+#ifdef NDEBUG
+    constexpr int kValues = 10'000'000;
+#else
+    constexpr int kValues = 1'000'000;
+#endif
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> logMagnitude(-7.0, 16.0);
+    std::uniform_int_distribution<int> decade(-7, 16);
+    std::uniform_int_distribution<int> tiePower(-5, 14);
+    std::uniform_int_distribution<std::int64_t> ulps(-3, 3);
+    int mismatches = 0;
+    for (int i = 0; i < kValues && mismatches < 10; ++i) {
+        double value = 0.0;
+        switch (i % 4) {
+            case 0:
+                value = std::bit_cast<double>(random());
+                break;
+            case 1:
+                value = std::pow(10.0, logMagnitude(random));
+                break;
+            case 2: {  // an exact tie: odd k / 2^(15 - p) has 16 digits, the last a 5
+                const int p = tiePower(random);
+                const double low = std::ceil(std::ldexp(std::pow(10.0, p), 15 - p));
+                const double high = std::floor(std::ldexp(std::pow(10.0, p + 1), 15 - p));
+                const auto span = static_cast<std::uint64_t>(high - low);
+                const double k = low + static_cast<double>(random() % span);
+                value = std::ldexp(std::fmod(k, 2.0) == 0.0 ? k + 1.0 : k, p - 15);
+                break;
+            }
+            default:
+                value = std::pow(10.0, decade(random));
+                break;
+        }
+        value = std::bit_cast<double>(std::bit_cast<std::int64_t>(value) + ulps(random));
+        if (i & 8) value = -value;
+        char buffer[kMaxRealTextBytes];
+        const std::string written(buffer, AppendRealText(buffer, value));
+        if (written != ReferenceRealText(value)) {
+            ++mismatches;
+            ADD_FAILURE() << std::hexfloat << value << ": " << written << " instead of "
+                          << ReferenceRealText(value);
+        }
+    }
+}
+
 TEST(RealText, FitsTheRoomCallersReserve) {
     std::mt19937_64 random(11);
     std::size_t longest = 0;
