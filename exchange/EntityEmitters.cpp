@@ -62,10 +62,15 @@ bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatnes
     return solidMode == 0 || solidMode == 100;
 }
 
-bool EmitLine(EntityStore& store, double x1, double y1, double x2, double y2) {
+bool ComposeLine(LineBuilder& line, double x1, double y1, double x2, double y2) noexcept {
     if (!IsWritableSegment(x1, y1, x2, y2)) return false;
-    LineBuilder line;
     line.Real(x1).BlankSeparatedReals(y1, x2, y2);
+    return true;
+}
+
+bool EmitLine(EntityStore& store, double x1, double y1, double x2, double y2) {
+    LineBuilder line;
+    if (!ComposeLine(line, x1, y1, x2, y2)) return false;
     AppendOutputLine(store, line.View());
     return true;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "exchange/EntityStore.h"
+#include "exchange/LineBuilder.h"
 
 namespace rv17 {
 
@@ -16,6 +17,9 @@ inline constexpr double kWriterTolerance = 1e-8;
 
 // "x1 y1 x2 y2"; nothing when both ends coincide. True when the line was written.
 bool EmitLine(EntityStore& store, double x1, double y1, double x2, double y2);
+// The text EmitLine writes, composed in `line`; false (nothing composed) when
+// both ends coincide.
+bool ComposeLine(LineBuilder& line, double x1, double y1, double x2, double y2) noexcept;
 // "pt x y".
 void EmitPoint(EntityStore& store, double x, double y);
 // "pt x y param3 param4 code"; a code outside -7..11 becomes -3, a param3 of

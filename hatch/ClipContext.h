@@ -8,6 +8,7 @@
 
 #include "exchange/EntityStore.h"
 #include "hatch/CertainInside.h"
+#include "hatch/ClippedPiece.h"
 #include "hatch/CrossingList.h"
 #include "hatch/HatchLine.h"
 #include "hatch/LineFrame.h"
@@ -33,9 +34,11 @@ struct ClipContext {
     std::size_t* piecesWritten = nullptr;
     // Added to both ends of every piece: the sweep's origin (SweepPlan::origin).
     PlanePoint offset{};
+    // When given, the pieces go here instead of to the store (and are not counted).
+    PieceSink* sink = nullptr;
 };
 
-// Writes one piece: the hatch colour (when it changed), "z1" and the piece.
+// Writes one piece (WritePiece), or hands it to the context's sink.
 void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2,
                double y2);
 

@@ -1,6 +1,9 @@
 // The conversion that OK starts: the checks, the output in its order, the save.
 #include "hatch/ConversionRun.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "exchange/AttributeEmitters.h"
 #include "exchange/EntityWriteBack.h"
 #include "exchange/ExchangeWriter.h"
@@ -17,6 +20,13 @@ namespace {
 
 SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
     return PlanSweepOfStore(store, parameters);
+}
+
+// The sweep takes every core there is, up to a few.
+SweepOptions RunOptions() {
+    SweepOptions options;
+    options.threads = std::min(std::thread::hardware_concurrency(), 8u);
+    return options;
 }
 
 }  // namespace
@@ -68,14 +78,14 @@ ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings
     if (result.outcome != ConversionOutcome::Accepted) return result;
     // When saving fails the file at savePath stays as it was.
     if (holding == OutputHolding::Held) {
-        result = BuildConversionOutput(store, settings);
+        result = BuildConversionOutput(store, settings, RunOptions());
         if (result.outcome != ConversionOutcome::Accepted) return result;
         result.saveError = SaveExchangeFile(store, savePath);
     } else {
         ExchangeFileStream stream(savePath);
         if (stream.IsOpen()) {
             const AttachedOutputSink attached(store, stream);
-            result = BuildConversionOutput(store, settings);
+            result = BuildConversionOutput(store, settings, RunOptions());
             // A refusal drops the stream unfinished, which removes its temporary file.
             if (result.outcome != ConversionOutcome::Accepted) return result;
         }

@@ -6,9 +6,11 @@
 #include "geometry/Intersections.h"
 #include "geometry/PointInPolygon.h"
 #include "hatch/CircularClipper.h"
+#include "hatch/IndexedOffers.h"
+#include "hatch/ParallelSweep.h"
 #include "hatch/PolygonClipper.h"
 #include "hatch/SolidFigure.h"
-#include "hatch/SweepIndex.h"
+#include "hatch/SweepLines.h"
 
 namespace rv17 {
 
@@ -37,12 +39,12 @@ bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double 
            kCrossingOnBoth;
 }
 
-// The solids a line is offered to, and the clip context that goes with each.
+// Every line to every solid in file order.
 class LiteralOffers {
 public:
-    LiteralOffers(EntityStore& store, CrossingList& crossings,
-                  const std::vector<HatchSolid>& solids, const SweepPlan& plan, std::size_t& pieces)
-        : store_(store), crossings_(crossings), solids_(solids), pieces_(pieces), plan_(plan) {}
+    LiteralOffers(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
+                  std::size_t& pieces)
+        : store_(store), crossings_(plan.angle), solids_(solids), pieces_(pieces), plan_(plan) {}
 
     void Offer(const HatchLine& line) {
         for (const HatchSolid& solid : solids_) {
@@ -55,44 +57,11 @@ public:
 
 private:
     EntityStore& store_;
-    CrossingList& crossings_;
+    CrossingList crossings_;
     const std::vector<HatchSolid>& solids_;
     std::size_t& pieces_;
     const SweepPlan& plan_;
     OutlineSlot scratch_;
-};
-
-class IndexedOffers {
-public:
-    IndexedOffers(EntityStore& store, CrossingList& crossings,
-                  const std::vector<HatchSolid>& solids, const SweepPlan& plan, std::size_t& pieces)
-        : store_(store),
-          crossings_(crossings),
-          solids_(solids),
-          pieces_(pieces),
-          plan_(plan),
-          index_(store, solids, plan) {}
-
-    void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
-
-    void Offer(const HatchLine& line, std::int64_t k) {
-        const std::vector<ReachableSolid>& reachable = index_.SolidsForLine(k);
-        if (reachable.empty()) return;
-        const LineFrame frame(line);
-        for (const ReachableSolid& solid : reachable) {
-            ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot),
-                                &frame, &pieces_,   plan_.origin};
-            ClipSolid(context, solids_[solid.ordinal], line);
-        }
-    }
-
-private:
-    EntityStore& store_;
-    CrossingList& crossings_;
-    const std::vector<HatchSolid>& solids_;
-    std::size_t& pieces_;
-    const SweepPlan& plan_;
-    SweepIndex index_;
 };
 
 }  // namespace
@@ -112,50 +81,29 @@ void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& l
 
 std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
                      const SweepPlan& plan, const SweepOptions& options) {
-    CrossingList crossings(plan.angle);
+    if (options.mode == SweepMode::Indexed && options.observer == nullptr && options.threads > 1)
+        return RunParallelSweep(store, solids, plan, options.threads);
+
     std::size_t pieces = 0;
     std::optional<LiteralOffers> literal;
     std::optional<IndexedOffers> indexed;
     if (options.mode == SweepMode::Indexed) {
-        indexed.emplace(store, crossings, solids, plan, pieces);
+        indexed.emplace(store, solids, plan, pieces, nullptr);
     } else {
-        literal.emplace(store, crossings, solids, plan, pieces);
+        literal.emplace(store, solids, plan, pieces);
     }
-    const auto begin = [&](SweepDirection direction) {
-        if (indexed) indexed->BeginDirection(direction);
-    };
-
-    // Line number k of a direction: offered to the solids when it meets the
-    // bounds; the result tells whether the direction goes on.
-    const auto dispatch = [&](PlanePoint p, std::int64_t k) {
-        const HatchLine line = plan.LineThrough(p);
-        const bool met = LineMeetsBounds(line, plan.bounds);
+    std::optional<SweepDirection> direction;
+    VisitSweepLines(plan, [&](const HatchLine& line, std::int64_t k, SweepDirection of, bool met) {
+        if (indexed && direction != of) indexed->BeginDirection(of);
+        direction = of;
         if (options.observer != nullptr) (*options.observer)(line, met);
-        if (met) {
-            if (indexed) {
-                indexed->Offer(line, k);
-            } else {
-                literal->Offer(line);
-            }
+        if (!met) return;
+        if (indexed) {
+            indexed->Offer(line, k);
+        } else {
+            literal->Offer(line);
         }
-        return met;
-    };
-
-    // The line through S, whether or not it meets the bounds, then the lines
-    // forward. Each position adds one step to the last.
-    begin(SweepDirection::Forward);
-    dispatch(plan.start, 0);
-    PlanePoint p = plan.start;
-    for (std::int64_t k = 1;; ++k) {
-        p = {p.X + plan.forwardStep.X, p.Y + plan.forwardStep.Y};
-        if (!dispatch(p, k)) break;
-    }
-    begin(SweepDirection::Backward);
-    p = plan.start;
-    for (std::int64_t k = 1;; ++k) {
-        p = {p.X + plan.backwardStep.X, p.Y + plan.backwardStep.Y};
-        if (!dispatch(p, k)) break;
-    }
+    });
     return pieces;
 }
 

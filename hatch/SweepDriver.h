@@ -31,11 +31,10 @@ using LineObserver = std::function<void(const HatchLine& line, bool metBounds)>;
 struct SweepOptions {
     SweepMode mode = SweepMode::Indexed;
     const LineObserver* observer = nullptr;
+    // More than one: the indexed sweep without an observer clips and composes
+    // the pieces on this many threads (ParallelSweep), with the same bytes.
+    unsigned threads = 1;
 };
-
-// Whether the segment A-B crosses an edge of the bounds (bottom, left, top,
-// right), a crossing counting when it lies on both segments.
-bool LineMeetsBounds(const HatchLine& line, const SolidBounds& bounds) noexcept;
 
 // Hands one solid to its clipper.
 void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line);

@@ -1,6 +1,7 @@
 // The indexed sweep against the literal one: on thousands of generated
-// drawings both must write the same lines, byte for byte, and neither may
-// write a number that is not finite.
+// drawings both must write the same lines, byte for byte, with the pieces
+// clipped on one thread or on several, and none may write a
+// number that is not finite.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,6 +43,13 @@ TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
         const auto indexed = ConvertText(sample.text, sample.settings, SweepMode::Indexed);
         ASSERT_EQ(literal, indexed) << "drawing:\n"
                                     << sample.text << "settings: " << SettingsText(sample.settings);
+        // Written on a second thread: the same lines.
+        Drawing threaded(sample.text);
+        ASSERT_EQ(
+            threaded.Convert(sample.settings, SweepOptions{SweepMode::Indexed, nullptr, true}),
+            indexed)
+            << "drawing:\n"
+            << sample.text << "settings: " << SettingsText(sample.settings);
         ASSERT_FALSE(HoldsNonFinite(indexed)) << "drawing:\n"
                                               << sample.text << SettingsText(sample.settings);
         pieces += PiecesOf(indexed).size();

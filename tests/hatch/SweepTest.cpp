@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "exchange/ExchangeWriter.h"
 #include "exchange/FileAccess.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/SolidBounds.h"
@@ -465,6 +468,28 @@ TEST(SweepResult, CountsThePiecesAfterTheFirstSweepLine) {
         EXPECT_GT(result.hatchSegments, 20u);
         EXPECT_EQ(PiecesOf(sweep).size(), result.hatchSegments);
         EXPECT_EQ(PiecesOf(OutputOf(drawing.Store())).size(), result.hatchSegments + 1);
+    }
+}
+
+// A write that fails while the sweep runs on several threads stops them all
+// and reaches the caller, wherever the threads were.
+TEST(SweepResult, AFailedWriteStopsTheSweepThreads) {
+    struct FailingSink final : OutputLineSink {
+        int lines = 0;
+        int failAt = 0;
+        void Line(std::string_view) override {
+            if (++lines == failAt) throw std::runtime_error("write failed");
+        }
+    };
+    for (const int failAt : {1, 100, 7000}) {
+        Drawing drawing(kMixed);
+        FailingSink sink;
+        sink.failAt = failAt;
+        const AttachedOutputSink attached(drawing.Store(), sink);
+        EXPECT_THROW(BuildConversionOutput(drawing.Store(), Settings("0.01", "30"),
+                                           SweepOptions{SweepMode::Indexed, nullptr, 2}),
+                     std::runtime_error)
+            << "failing at line " << failAt;
     }
 }
 
