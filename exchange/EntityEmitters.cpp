@@ -64,7 +64,7 @@ bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatnes
 
 bool ComposeLine(LineBuilder& line, double x1, double y1, double x2, double y2) noexcept {
     if (!IsWritableSegment(x1, y1, x2, y2)) return false;
-    line.Real(x1).BlankSeparatedReals(y1, x2, y2);
+    line.FourReals({x1, y1, x2, y2});
     return true;
 }
 

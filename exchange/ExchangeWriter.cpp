@@ -20,8 +20,26 @@ void AppendOutputLine(EntityStore& store, std::string_view line) {
     }
 }
 
+void AppendComposedLines(EntityStore& store, std::string_view lines) {
+    if (store.outputSink != nullptr) {
+        store.outputSink->ComposedLines(lines);
+    } else {
+        ForEachComposedLine(lines, [&](std::string_view line) { store.outputLines.Append(line); });
+    }
+}
+
+void ExchangeFileStream::ComposedLines(std::string_view lines) {
+    // Right after a text command the first line is its text, which takes no line end.
+    if (textOpen_) {
+        OutputLineSink::ComposedLines(lines);
+        return;
+    }
+    if (!lines.empty()) wroteLine_ = true;
+    writer_.Write(lines);
+}
+
 void ExchangeFileStream::Line(std::string_view line) {
-    ++lines_;
+    wroteLine_ = true;
     writer_.Write(line);
     if (textOpen_) {
         textOpen_ = false;  // the text's own line, whatever it ends in
@@ -33,7 +51,7 @@ void ExchangeFileStream::Line(std::string_view line) {
 }
 
 std::error_code ExchangeFileStream::Finish() {
-    if (writer_.IsOpen() && lines_ == 0) {
+    if (writer_.IsOpen() && !wroteLine_) {
         writer_.Write("hq");
         writer_.Write(kLineEnd);
     }

@@ -16,6 +16,11 @@ namespace rv17 {
 // to the store's output sink when one is attached, otherwise to its output lines.
 void AppendOutputLine(EntityStore& store, std::string_view line);
 
+// Appends lines composed ahead, each ending in CR LF, each shorter than 256
+// bytes and none a text command: the same as appending them one by one, in
+// one step when the output goes to a file.
+void AppendComposedLines(EntityStore& store, std::string_view lines);
+
 // A new version of the exchange file, written line by line as the lines are
 // made: every line with CR LF, except that a text command (a text key, a blank,
 // and a double quote at its end) is joined with the line after it, its text,
@@ -29,6 +34,7 @@ public:
     // False when the temporary file could not be created; Finish() tells why.
     bool IsOpen() const noexcept { return writer_.IsOpen(); }
     void Line(std::string_view line) override;
+    void ComposedLines(std::string_view lines) override;
     // Puts the file in place. Returns the first failure met, or no error;
     // after a failure (or without Finish) the target is exactly as it was
     // before and no temporary file remains.
@@ -36,7 +42,7 @@ public:
 
 private:
     AtomicFileWriter writer_;
-    std::size_t lines_ = 0;
+    bool wroteLine_ = false;
     bool textOpen_ = false;  // the last line opened a text; its text comes next
 };
 

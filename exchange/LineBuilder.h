@@ -33,6 +33,13 @@ public:
         return *this;
     }
 
+    // Four values separated by single blanks.
+    LineBuilder& FourReals(const double (&values)[4]) noexcept {
+        if (kCapacity - size_ >= 4 * kMaxRealTextBytes)
+            size_ = Written(AppendSeparatedRealTexts(buffer_ + size_, values));
+        return *this;
+    }
+
     LineBuilder& Integer(std::int32_t value) noexcept {
         if (kCapacity - size_ >= kMaxIntegerTextBytes)
             size_ = Written(AppendIntegerText(buffer_ + size_, value));

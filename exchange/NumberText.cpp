@@ -225,8 +225,8 @@ void StoreBytes(char* at, std::uint64_t bytes) noexcept {
 
 // The 15 digits as bytes: digits 1-8 in `first`, digits 9-15 and a '0' in `second`.
 struct DigitBytes {
-    std::uint64_t first;
-    std::uint64_t second;
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
 
     explicit DigitBytes(std::uint64_t scaled) noexcept {
         const std::uint64_t high = EightDigitBytes(static_cast<std::uint32_t>(scaled / 100000000));
@@ -273,25 +273,57 @@ char* AppendText(char* out, const char* text, std::size_t size) noexcept {
     return out + size;
 }
 
-}  // namespace
+// A value ready to be laid out: everything that does not depend on where its
+// text goes, so that the digits of several values can be worked out side by side.
+struct PreparedReal {
+    enum class Kind : std::uint8_t { Digits, Zero, NotANumber, Infinite };
+    Kind kind = Kind::Zero;
+    bool negative = false;
+    int count = 0;
+    int power = 0;
+    DigitBytes digits{0};
+};
 
-char* AppendRealText(char* out, double value) noexcept {
-    if (std::isnan(value)) return AppendText(out, "NAN", 3);
-    if (value == 0.0) {
-        *out = '0';
-        return out + 1;
+PreparedReal Prepare(double value) noexcept {
+    PreparedReal prepared;
+    if (std::isnan(value)) {
+        prepared.kind = PreparedReal::Kind::NotANumber;
+        return prepared;
     }
-    if (std::signbit(value)) *out++ = '-';
+    if (value == 0.0) return prepared;
+    prepared.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
-    if (std::isinf(magnitude)) return AppendText(out, "INF", 3);
-
+    if (std::isinf(magnitude)) {
+        prepared.kind = PreparedReal::Kind::Infinite;
+        return prepared;
+    }
     RoundedValue rounded{};
     if (!RoundByProduct(magnitude, rounded) && !RoundByExactScaling(magnitude, rounded))
         rounded = RoundByToChars(magnitude);
-    const DigitBytes digits(rounded.scaled);
-    const int count = digits.Count();
-    const int power = rounded.power;
+    prepared.kind = PreparedReal::Kind::Digits;
+    prepared.digits = DigitBytes(rounded.scaled);
+    prepared.count = prepared.digits.Count();
+    prepared.power = rounded.power;
+    return prepared;
+}
 
+char* Write(char* out, const PreparedReal& prepared) noexcept {
+    switch (prepared.kind) {
+        case PreparedReal::Kind::NotANumber:
+            return AppendText(out, "NAN", 3);
+        case PreparedReal::Kind::Zero:
+            *out = '0';
+            return out + 1;
+        case PreparedReal::Kind::Infinite:
+            break;
+        case PreparedReal::Kind::Digits:
+            break;
+    }
+    if (prepared.negative) *out++ = '-';
+    if (prepared.kind == PreparedReal::Kind::Infinite) return AppendText(out, "INF", 3);
+    const DigitBytes& digits = prepared.digits;
+    const int count = prepared.count;
+    const int power = prepared.power;
     if (power >= 0 && power <= 14) return WriteDigits(out, digits, power + 1, count);
     if (power >= -4 && power < 0) {
         std::memcpy(out, "0.000000", 8);
@@ -300,6 +332,21 @@ char* AppendRealText(char* out, double value) noexcept {
     out = WriteDigits(out, digits, 1, count);
     *out++ = 'E';
     return AppendIntegerText(out, power);
+}
+
+}  // namespace
+
+char* AppendRealText(char* out, double value) noexcept { return Write(out, Prepare(value)); }
+
+char* AppendSeparatedRealTexts(char* out, const double (&values)[4]) noexcept {
+    const PreparedReal prepared[4] = {Prepare(values[0]), Prepare(values[1]), Prepare(values[2]),
+                                      Prepare(values[3])};
+    out = Write(out, prepared[0]);
+    for (int i = 1; i < 4; ++i) {
+        *out++ = ' ';
+        out = Write(out, prepared[i]);
+    }
+    return out;
 }
 
 char* AppendIntegerText(char* out, std::int32_t value) noexcept {

@@ -22,6 +22,11 @@ inline constexpr std::size_t kMaxIntegerTextBytes = 12;
 // values give "INF", "-INF" or "NAN". Returns the end of the text.
 char* AppendRealText(char* out, double value) noexcept;
 
+// The four texts separated by single blanks, as a segment's ends are written.
+// The same bytes as four calls, faster: the digits of the four values are
+// worked out side by side. Needs 4 * kMaxRealTextBytes of room.
+char* AppendSeparatedRealTexts(char* out, const double (&values)[4]) noexcept;
+
 // Decimal, "-" for negative values, no leading zeros.
 char* AppendIntegerText(char* out, std::int32_t value) noexcept;
 

@@ -20,6 +20,10 @@ void OutputLines::Append(std::string_view line) {
     usedInLastChunk_ += 1 + line.size();
 }
 
+void OutputLineSink::ComposedLines(std::string_view lines) {
+    ForEachComposedLine(lines, [this](std::string_view line) { Line(line); });
+}
+
 std::string_view OutputLines::Line(std::size_t index) const noexcept {
     const std::uint64_t position = positions_[index];
     // A chunk number fits a size_t: the chunks it counts are all in memory.

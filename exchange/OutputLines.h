@@ -22,12 +22,25 @@ constexpr bool OpensText(std::string_view line) noexcept {
            line.back() == '"';
 }
 
+// Calls each(line) for every line of text made of lines that each end in CR LF.
+template <class Each>
+void ForEachComposedLine(std::string_view text, Each&& each) {
+    while (!text.empty()) {
+        const std::size_t end = text.find("\r\n");
+        each(text.substr(0, end));
+        if (end == std::string_view::npos) return;
+        text.remove_prefix(end + 2);
+    }
+}
+
 // Takes output lines in place of the store's list while it is attached to the
 // store, so that a conversion can write its lines away as it makes them.
 class OutputLineSink {
 public:
     // A line already cut to OutputLines::kMaxLineBytes.
     virtual void Line(std::string_view line) = 0;
+    // Whole lines at once, each ending in CR LF (AppendComposedLines).
+    virtual void ComposedLines(std::string_view lines);
 
 protected:
     ~OutputLineSink() = default;

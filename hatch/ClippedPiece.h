@@ -1,10 +1,9 @@
 // One piece of a hatch line that the clippers found inside a solid, and how
-// it is written: its segment's text is composed first (on any thread), then
-// written with the pen lines in the sweep's order.
+// it is written: its lines are composed first (on any thread), then written
+// after the colour line, which depends on the pieces before it.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "exchange/EntityStore.h"
 #include "exchange/LineBuilder.h"
@@ -27,20 +26,18 @@ protected:
 };
 
 enum class PieceForm {
-    Dropped,  // an end is not finite: nothing is written
-    PenOnly,  // both ends are the same: the pen lines, no segment
-    Segment,  // the pen lines and the segment
+    Dropped,  // an end is not finite: nothing is written, not even the colour
+    PenOnly,  // both ends are the same: "z1", no segment
+    Segment,  // "z1" and the segment
 };
 
-// The piece moved by offset; for a Segment its text is composed in `segment`.
-PieceForm ComposePiece(const ClippedPiece& piece, PlanePoint offset, LineBuilder& segment) noexcept;
+// The lines of a piece after its colour, moved by offset, appended to `lines`,
+// each ending in CR LF: "z1" (the piece's z flags) and the segment.
+PieceForm ComposePieceLines(const ClippedPiece& piece, PlanePoint offset,
+                            LineBuilder& lines) noexcept;
 
-// The hatch colour (when it changed) and "z1" unless the piece is Dropped,
-// then the segment's line for a Segment. True when a segment was written.
-bool EmitComposedPiece(EntityStore& store, std::int32_t hatchColour, PieceForm form,
-                       std::string_view segment);
-
-// Both steps at once.
+// Writes one piece to the store's output: the hatch colour (when it changed)
+// and its lines. True when its segment was written.
 bool WritePiece(EntityStore& store, PlanePoint offset, const ClippedPiece& piece);
 
 }  // namespace rv17

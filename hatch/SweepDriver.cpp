@@ -6,8 +6,8 @@
 #include "geometry/Intersections.h"
 #include "geometry/PointInPolygon.h"
 #include "hatch/CircularClipper.h"
+#include "hatch/ComposedSweep.h"
 #include "hatch/IndexedOffers.h"
-#include "hatch/ParallelSweep.h"
 #include "hatch/PolygonClipper.h"
 #include "hatch/SolidFigure.h"
 #include "hatch/SweepLines.h"
@@ -81,8 +81,8 @@ void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& l
 
 std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
                      const SweepPlan& plan, const SweepOptions& options) {
-    if (options.mode == SweepMode::Indexed && options.observer == nullptr && options.threads > 1)
-        return RunParallelSweep(store, solids, plan, options.threads);
+    if (options.mode == SweepMode::Indexed && options.observer == nullptr)
+        return RunComposedSweep(store, solids, plan, options.threads);
 
     std::size_t pieces = 0;
     std::optional<LiteralOffers> literal;

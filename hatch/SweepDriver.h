@@ -31,8 +31,8 @@ using LineObserver = std::function<void(const HatchLine& line, bool metBounds)>;
 struct SweepOptions {
     SweepMode mode = SweepMode::Indexed;
     const LineObserver* observer = nullptr;
-    // More than one: the indexed sweep without an observer clips and composes
-    // the pieces on this many threads (ParallelSweep), with the same bytes.
+    // The indexed sweep without an observer composes its pieces' lines in runs
+    // (ComposedSweep), on this many threads; the bytes are the same.
     unsigned threads = 1;
 };
 

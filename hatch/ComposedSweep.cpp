@@ -1,5 +1,5 @@
-// Runs of lines clipped on worker threads and written in order.
-#include "hatch/ParallelSweep.h"
+// Runs of lines composed on this thread or on workers, and written in order.
+#include "hatch/ComposedSweep.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -11,6 +11,8 @@
 #include <string_view>
 #include <thread>
 
+#include "exchange/AttributeEmitters.h"
+#include "exchange/ExchangeWriter.h"
 #include "hatch/IndexedOffers.h"
 #include "hatch/SweepLines.h"
 
@@ -33,45 +35,48 @@ std::vector<LineToHatch> LinesToHatch(const SweepPlan& plan) {
     return lines;
 }
 
-// The composed pieces of one run of lines, in order.
+// The composed lines of one run of lines, in order, grouped by colour.
 class RunOutput final : public PieceSink {
 public:
     explicit RunOutput(PlanePoint offset) : offset_(offset) {}
 
     void Piece(const ClippedPiece& piece) override {
-        LineBuilder segment;
-        const PieceForm form = ComposePiece(piece, offset_, segment);
+        LineBuilder lines;
+        const PieceForm form = ComposePieceLines(piece, offset_, lines);
         if (form == PieceForm::Dropped) return;
-        text_.append(segment.View());
-        pieces_.push_back({piece.hatchColour, form, text_.size()});
+        if (groups_.empty() || groups_.back().hatchColour != piece.hatchColour)
+            groups_.push_back({piece.hatchColour, text_.size(), 0});
+        text_.append(lines.View());
+        if (form == PieceForm::Segment) ++groups_.back().segments;
     }
 
-    // Writes the pieces to the store's output; returns how many segments it wrote.
+    // Writes the lines to the store's output; returns how many segments it wrote.
     std::size_t WriteTo(EntityStore& store) const {
-        std::size_t written = 0;
-        std::size_t start = 0;
-        for (const Composed& piece : pieces_) {
-            const std::string_view segment(text_.data() + start, piece.textEnd - start);
-            if (EmitComposedPiece(store, piece.hatchColour, piece.form, segment)) ++written;
-            start = piece.textEnd;
+        std::size_t segments = 0;
+        const std::string_view text = text_;
+        for (std::size_t g = 0; g < groups_.size(); ++g) {
+            const std::size_t end = g + 1 < groups_.size() ? groups_[g + 1].start : text.size();
+            EmitColour(store, groups_[g].hatchColour);
+            AppendComposedLines(store, text.substr(groups_[g].start, end - groups_[g].start));
+            segments += groups_[g].segments;
         }
-        return written;
+        return segments;
     }
 
     void Clear() noexcept {
-        pieces_.clear();
+        groups_.clear();
         text_.clear();
     }
 
 private:
-    struct Composed {
+    struct Group {
         std::int32_t hatchColour;
-        PieceForm form;
-        std::size_t textEnd;
+        std::size_t start;
+        std::size_t segments;
     };
 
     PlanePoint offset_;
-    std::vector<Composed> pieces_;
+    std::vector<Group> groups_;
     std::string text_;
 };
 
@@ -151,15 +156,44 @@ std::size_t LinesPerRun(std::size_t lines, unsigned threads) {
     return std::clamp<std::size_t>(lines / (16 * std::size_t{threads}), 1, 8);
 }
 
+// Offers the lines of one run.
+void OfferRun(IndexedOffers& offers, std::optional<SweepDirection>& direction,
+              const std::vector<LineToHatch>& lines, std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+        if (direction != lines[i].direction) {
+            direction = lines[i].direction;
+            offers.BeginDirection(*direction);
+        }
+        offers.Offer(lines[i].line, lines[i].k);
+    }
+}
+
+std::size_t SweepOnThisThread(EntityStore& store, const std::vector<HatchSolid>& solids,
+                              const SweepPlan& plan, const std::vector<LineToHatch>& lines,
+                              std::size_t perRun) {
+    RunOutput output(plan.origin);
+    std::size_t uncounted = 0;
+    IndexedOffers offers(store, solids, plan, uncounted, &output);
+    std::optional<SweepDirection> direction;
+    std::size_t segments = 0;
+    for (std::size_t begin = 0; begin < lines.size(); begin += perRun) {
+        OfferRun(offers, direction, lines, begin, std::min(lines.size(), begin + perRun));
+        segments += output.WriteTo(store);
+        output.Clear();
+    }
+    return segments;
+}
+
 }  // namespace
 
-std::size_t RunParallelSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
+std::size_t RunComposedSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
                              const SweepPlan& plan, unsigned threads) {
     const std::vector<LineToHatch> lines = LinesToHatch(plan);
     const std::size_t perRun = LinesPerRun(lines.size(), threads);
+    if (threads <= 1) return SweepOnThisThread(store, solids, plan, lines, perRun);
+
     const std::size_t runs = (lines.size() + perRun - 1) / perRun;
     RunExchange exchange(runs, 4 * std::size_t{threads}, plan.origin);
-
     const auto work = [&](unsigned first) {
         try {
             std::size_t uncounted = 0;
@@ -169,14 +203,8 @@ std::size_t RunParallelSweep(EntityStore& store, const std::vector<HatchSolid>& 
                 RunOutput* output = exchange.SlotToFill(run);
                 if (output == nullptr) return;
                 offers.SendTo(output);
-                const std::size_t end = std::min(lines.size(), (run + 1) * perRun);
-                for (std::size_t i = run * perRun; i < end; ++i) {
-                    if (direction != lines[i].direction) {
-                        direction = lines[i].direction;
-                        offers.BeginDirection(*direction);
-                    }
-                    offers.Offer(lines[i].line, lines[i].k);
-                }
+                OfferRun(offers, direction, lines, run * perRun,
+                         std::min(lines.size(), (run + 1) * perRun));
                 exchange.Filled(run);
             }
         } catch (...) {
