@@ -74,10 +74,10 @@ bool RoundByProduct(double magnitude, RoundedValue& result) noexcept {
     if (magnitude >= kDecadeStarts[power + 7]) ++power;
     const double product = magnitude * kExactPowersOfTen[14 - power];
     const double rounded = (product + kTwoToThe52) - kTwoToThe52;  // to nearest, ties to even
-    const double difference = product - rounded;
-    if (difference == 0.5 || difference == -0.5) return false;
+    if (std::fabs(product - rounded) == 0.5) return false;
     if (rounded < static_cast<double>(kSmallest15Digits)) return false;
-    auto scaled = static_cast<std::uint64_t>(rounded);
+    // Below 2^63, so the signed conversion, the processor's own, is exact.
+    auto scaled = static_cast<std::uint64_t>(static_cast<std::int64_t>(rounded));
     if (scaled >= kBeyond15Digits) {
         if (scaled != kBeyond15Digits) return false;
         scaled = kSmallest15Digits;  // 999999999999999.5 and above carry into a new digit

@@ -26,12 +26,14 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Runs a command `count` times; prints the medians "wall cpu kilobytes".
+# Runs a command `count` times, each after `prepare` (untimed); prints the
+# medians "wall cpu kilobytes".
 measure() {
-  local count=$1
-  shift
+  local count=$1 prepare=$2
+  shift 2
   local i
   for ((i = 0; i < count; i++)); do
+    eval "$prepare"
     /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" >"$work/said"
     cat "$work/time"
   done | awk '{ wall[NR] = $1; cpu[NR] = $2 + $3; rss[NR] = $4 }
@@ -47,9 +49,11 @@ printf '%-14s %9s %10s %9s %9s %8s %10s %10s %8s\n' drawing segments "wall s" "C
 for solids in 10000 100000; do
   drawing="$work/drawing-$solids.txt"
   "$generator" --write-drawing "$drawing" "$solids"
-  read -r wall cpu rss < <(measure "$runs" "$tool" --interval 0.5 --angle 30 -o "$work/out.txt" "$drawing")
+  # Converted in place, as the host's file is: each run replaces a fresh copy.
+  read -r wall cpu rss < <(measure "$runs" 'cp "$drawing" "$work/JWC_TEMP.TXT"' \
+    "$tool" --interval 0.5 --angle 30 "$work/JWC_TEMP.TXT")
   segments=$(grep -o '[0-9]* hatch segments' "$work/said" | grep -o '^[0-9]*')
-  read -r bwall bcpu _ < <(measure 3 "$yardstick" "$drawing" "$work/boost.txt" 0.5 30)
+  read -r bwall bcpu _ < <(measure 3 'rm -f "$work/boost.txt"' "$yardstick" "$drawing" "$work/boost.txt" 0.5 30)
   awk -v s="$solids" -v n="$segments" -v w="$wall" -v c="$cpu" -v r="$rss" -v bw="$bwall" -v bc="$bcpu" \
     'BEGIN { printf "%-14s %9d %10.3f %9.3f %9.1f %8.1f %10.3f %10.3f %8.1f\n",
              s " solids", n, w, c, r / 1024, r * 1024 / n, bw, bc, bc / c }'
