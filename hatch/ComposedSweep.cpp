@@ -172,8 +172,7 @@ std::size_t SweepOnThisThread(EntityStore& store, const std::vector<HatchSolid>&
                               const SweepPlan& plan, const std::vector<LineToHatch>& lines,
                               std::size_t perRun) {
     RunOutput output(plan.origin);
-    std::size_t uncounted = 0;
-    IndexedOffers offers(store, solids, plan, uncounted, &output);
+    IndexedOffers offers(store, solids, plan, &output);
     std::optional<SweepDirection> direction;
     std::size_t segments = 0;
     for (std::size_t begin = 0; begin < lines.size(); begin += perRun) {
@@ -196,8 +195,7 @@ std::size_t RunComposedSweep(EntityStore& store, const std::vector<HatchSolid>& 
     RunExchange exchange(runs, 4 * std::size_t{threads}, plan.origin);
     const auto work = [&](unsigned first) {
         try {
-            std::size_t uncounted = 0;
-            IndexedOffers offers(store, solids, plan, uncounted, nullptr);
+            IndexedOffers offers(store, solids, plan, nullptr);
             std::optional<SweepDirection> direction;
             for (std::size_t run = first; run < runs; run += threads) {
                 RunOutput* output = exchange.SlotToFill(run);

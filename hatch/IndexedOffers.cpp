@@ -8,12 +8,12 @@
 namespace rv17 {
 
 IndexedOffers::IndexedOffers(EntityStore& store, const std::vector<HatchSolid>& solids,
-                             const SweepPlan& plan, std::size_t& pieces, PieceSink* sink)
+                             const SweepPlan& plan, PieceSink* sink, std::size_t* pieces)
     : store_(store),
       solids_(solids),
       plan_(plan),
-      pieces_(pieces),
       sink_(sink),
+      pieces_(pieces),
       crossings_(plan.angle),
       index_(store, solids, plan) {}
 
@@ -23,7 +23,7 @@ void IndexedOffers::Offer(const HatchLine& line, std::int64_t k) {
     const LineFrame frame(line);
     for (const ReachableSolid& solid : reachable) {
         ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot),
-                            &frame, &pieces_,   plan_.origin,        sink_};
+                            &frame, pieces_,    plan_.origin,        sink_};
         ClipSolid(context, solids_[solid.ordinal], line);
     }
 }

@@ -19,9 +19,9 @@ namespace rv17 {
 class IndexedOffers {
 public:
     // The pieces go to sink when one is given, else to the store's output,
-    // counted in pieces.
+    // counted in *pieces when that is given.
     IndexedOffers(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
-                  std::size_t& pieces, PieceSink* sink);
+                  PieceSink* sink, std::size_t* pieces = nullptr);
 
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
 
@@ -35,8 +35,8 @@ private:
     EntityStore& store_;
     const std::vector<HatchSolid>& solids_;
     const SweepPlan& plan_;
-    std::size_t& pieces_;
     PieceSink* sink_;
+    std::size_t* pieces_;
     CrossingList crossings_;
     SweepIndex index_;
 };

@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "geometry/Intersections.h"
 #include "geometry/PointInPolygon.h"
 #include "hatch/CircularClipper.h"
 #include "hatch/ComposedSweep.h"
@@ -34,11 +33,6 @@ void ClipFigure(ClipContext& context, std::int32_t hatchColour, const HatchLine&
     ClipRingSolid(context, hatchColour, figure.variant, line, figure.ring);
 }
 
-bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double y2) noexcept {
-    return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code ==
-           kCrossingOnBoth;
-}
-
 // Every line to every solid in file order.
 class LiteralOffers {
 public:
@@ -66,13 +60,6 @@ private:
 
 }  // namespace
 
-bool LineMeetsBounds(const HatchLine& line, const SolidBounds& b) noexcept {
-    return CrossesEdge(line, b.minX, b.minY, b.maxX, b.minY) ||
-           CrossesEdge(line, b.minX, b.minY, b.minX, b.maxY) ||
-           CrossesEdge(line, b.minX, b.maxY, b.maxX, b.maxY) ||
-           CrossesEdge(line, b.maxX, b.minY, b.maxX, b.maxY);
-}
-
 void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line) {
     VisitSolidFigure(context.store, solid.kind, solid.index, [&](const auto& figure) {
         ClipFigure(context, solid.hatchColour, line, figure);
@@ -88,7 +75,7 @@ std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
     std::optional<LiteralOffers> literal;
     std::optional<IndexedOffers> indexed;
     if (options.mode == SweepMode::Indexed) {
-        indexed.emplace(store, solids, plan, pieces, nullptr);
+        indexed.emplace(store, solids, plan, nullptr, &pieces);
     } else {
         literal.emplace(store, solids, plan, pieces);
     }
