@@ -15,10 +15,7 @@ RunSequence::RunSequence(const std::filesystem::path& executablePath)
 
 void RunSequence::BeginStartUp() { InitialiseStore(store_); }
 
-void RunSequence::ReadSelection() {
-    ReadExchangeFile(store_, exchangeFilePath_);
-    ResetCurrentAttributes(store_);
-}
+void RunSequence::ReadSelection() { ReadExchangeFile(store_, exchangeFilePath_); }
 
 std::int32_t RunSequence::SolidCount() const { return rv17::SolidCount(store_); }
 

@@ -20,8 +20,7 @@ public:
     RunSequence& operator=(const RunSequence&) = delete;
 
     void BeginStartUp() override;
-    // A missing exchange file leaves the drawing empty; the writer's change
-    // tracking goes back to its start.
+    // A missing exchange file leaves the drawing empty.
     void ReadSelection() override;
     std::int32_t SolidCount() const override;
     const std::filesystem::path& SettingsPath() const override { return settingsPath_; }

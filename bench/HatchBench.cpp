@@ -58,7 +58,6 @@ void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
         EntityStore store;
         InitialiseStore(store);
         ReadExchangeFile(store, input);
-        ResetCurrentAttributes(store);
         const ConversionResult result = ConversionRun(store, settings, output);
         if (result.outcome != ConversionOutcome::Saved) {
             state.SkipWithError("the conversion was not saved");
@@ -80,12 +79,12 @@ void BM_BuildOutput(benchmark::State& state) {
     ReadExchangeFile(store, DrawingFile());
     std::size_t segments = 0;
     for (auto _ : state) {
+        OutputWriter writer(store);
+        segments =
+            BuildConversionOutput(writer, BenchSettings(), SweepOptions{mode, 1, {}}).hatchSegments;
         state.PauseTiming();
-        store.outputLines.Release();
-        ResetCurrentAttributes(store);
+        writer.TakeLines();  // freed outside the time taken
         state.ResumeTiming();
-        segments = BuildConversionOutput(store, BenchSettings(), SweepOptions{mode, nullptr})
-                       .hatchSegments;
     }
     state.counters["segments"] = static_cast<double>(segments);
     ReleaseStore(store);
@@ -105,11 +104,11 @@ void BM_WritePiecesOnly(benchmark::State& state) {
         EntityStore store;
         InitialiseStore(store);
         ReadExchangeFile(store, DrawingFile());
-        ResetCurrentAttributes(store);
-        const ConversionResult build = BuildConversionOutput(store, BenchSettings());
+        OutputWriter writer(store);
+        const ConversionResult build = BuildConversionOutput(writer, BenchSettings());
         std::int32_t colour = 0;
-        for (std::size_t i = build.firstSweepLine; i < store.outputLines.Count(); ++i) {
-            const std::string line(store.outputLines.Line(i));
+        for (std::size_t i = build.firstSweepLine; i < writer.Lines().Count(); ++i) {
+            const std::string line(writer.Lines().Line(i));
             if (line.rfind("lc", 0) == 0) {
                 colour = std::atoi(line.c_str() + 2);
             } else if (line != "z1") {
@@ -124,13 +123,13 @@ void BM_WritePiecesOnly(benchmark::State& state) {
     for (auto _ : state) {
         EntityStore store;
         InitialiseStore(store);
-        ResetCurrentAttributes(store);
+        OutputWriter writer(store);
         for (const Piece& p : pieces) {
-            EmitColour(store, p.colour);
-            EmitZFlags(store, 1);
-            EmitLine(store, p.x1, p.y1, p.x2, p.y2);
+            EmitColour(writer, p.colour);
+            EmitZFlags(writer, 1);
+            EmitLine(writer, p.x1, p.y1, p.x2, p.y2);
         }
-        benchmark::DoNotOptimize(store.outputLines.Count());
+        benchmark::DoNotOptimize(writer.Lines().Count());
         ReleaseStore(store);
     }
     state.counters["segments"] = static_cast<double>(pieces.size());

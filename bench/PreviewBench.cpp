@@ -13,6 +13,7 @@
 
 #include "drawing/ConvertedDrawing.h"
 #include "exchange/JwwGaibu.h"
+#include "exchange/OutputWriter.h"
 #include "geometry/Pi.h"
 #include "tools/preview/SvgPreview.h"
 
@@ -28,35 +29,38 @@ constexpr int kSegmentsPerSolid = 100;  // 200,000 hatch segments in all
 // sweep computes them.
 struct BenchConversion {
     std::unique_ptr<EntityStore> store;
+    OutputLines output;
     std::size_t firstHatchLine = 0;
 };
 
 BenchConversion ConvertedDrawingWithHatch() {
     auto store = std::make_unique<EntityStore>();
     InitialiseStore(*store);
+    CurrentAttributes current;
     for (int i = 0; i < kSolids; ++i) {
-        store->current.colour = 1 + i % 8;
-        auto& quad = AddEntity<EntityKind::QuadSolid>(*store);
+        current.colour = 1 + i % 8;
+        auto& quad = AddEntity<EntityKind::QuadSolid>(*store, current);
         const double x = 13.7 * (i % 71) + 0.123456789;
         const double y = 21.3 * (i / 71) + 0.987654321;
         quad.x1 = x, quad.y1 = y, quad.x2 = x + 10.5, quad.y2 = y;
         quad.x3 = x + 10.5, quad.y3 = y + 12.25, quad.x4 = x, quad.y4 = y + 12.25;
     }
-    ResetCurrentAttributes(*store);
-    AppendOutputLine(*store, "hd");
-    WriteBackEntities(*store);
-    const std::size_t firstHatchLine = store->outputLines.Count();
+    OutputWriter writer(*store);
+    writer.Line("hd");
+    WriteBackEntities(writer);
+    const std::size_t firstHatchLine = writer.Lines().Count();
     const double slope = std::tan(30.0 * kPi / 180.0);
     for (int i = 0; i < kSolids; ++i) {
         const auto& quad = store->quadSolids[static_cast<std::size_t>(i)];
         for (int k = 0; k < kSegmentsPerSolid; ++k) {
             const double y = quad.y1 + 0.0912345678 * (k + 0.5);
-            EmitColour(*store, quad.header.colour);
-            EmitZFlags(*store, 1);
-            EmitLine(*store, quad.x1, y, quad.x2, y + 10.5 * slope);
+            EmitColour(writer, quad.header.colour);
+            EmitZFlags(writer, 1);
+            EmitLine(writer, quad.x1, y, quad.x2, y + 10.5 * slope);
         }
     }
-    return {std::move(store), firstHatchLine};
+    OutputLines output = writer.TakeLines();
+    return {std::move(store), std::move(output), firstHatchLine};
 }
 
 class CountingSink final : public SvgSink {
@@ -67,7 +71,7 @@ public:
 
 PreviewInput Input(const BenchConversion& conversion) {
     const EntityStore& store = *conversion.store;
-    return PreviewInput{store, &store.outputLines, conversion.firstHatchLine, "BENCH.TXT", "0.5",
+    return PreviewInput{store, &conversion.output, conversion.firstHatchLine, "BENCH.TXT", "0.5",
                         "30"};
 }
 
@@ -101,7 +105,7 @@ void BM_ReadConvertedDrawing(benchmark::State& state) {
     const EntityStore& store = *conversion.store;
     for (auto _ : state) {
         ConvertedDrawing converted =
-            ReadConvertedDrawing(store, store.outputLines, conversion.firstHatchLine);
+            ReadConvertedDrawing(store, conversion.output, conversion.firstHatchLine);
         benchmark::DoNotOptimize(converted.hatch.Count());
         ReleaseStore(*converted.store);
     }

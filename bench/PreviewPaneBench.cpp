@@ -24,7 +24,6 @@ void BM_PreviewValueChange(benchmark::State& state) {
     EntityStore store;
     InitialiseStore(store);
     ReadExchangeFile(store, file);
-    ResetCurrentAttributes(store);
 
     ui::headless::HeadlessApplication app;
     const auto window = app.CreateDialogWindow(TForm1::Design());

@@ -6,10 +6,12 @@
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "exchange/JwwGaibu.h"
+#include "exchange/OutputWriter.h"
 #include "geometry/Pi.h"
 
 namespace rv17 {
@@ -45,19 +47,27 @@ std::vector<double> Coordinates(std::int64_t kind) {
     return kind == 0 ? FifteenDigitCoordinates() : SweptCoordinates();
 }
 
-void PrepareStore(EntityStore& store) {
-    InitialiseStore(store);
-    ResetCurrentAttributes(store);
-    AppendOutputLine(store, "hd");
-}
+// An empty drawing and a writer that has written "hd".
+struct BenchOutput {
+    BenchOutput() {
+        InitialiseStore(store);
+        writer.Line("hd");
+    }
+    ~BenchOutput() { ReleaseStore(store); }
+    BenchOutput(const BenchOutput&) = delete;
+    BenchOutput& operator=(const BenchOutput&) = delete;
+
+    EntityStore store;
+    OutputWriter writer{store};
+};
 
 // Colour changes now and then, as when solids of different colours alternate.
-void EmitHatchLines(EntityStore& store, const std::vector<double>& values, std::int64_t count) {
+void EmitHatchLines(OutputWriter& writer, const std::vector<double>& values, std::int64_t count) {
     for (std::int64_t i = 0; i < count; ++i) {
         const std::size_t at = static_cast<std::size_t>(i * 4) & (kCoordinateTable - 1);
-        EmitColour(store, (i / 1000) % 2 == 0 ? 2 : 5);
-        EmitZFlags(store, 1);
-        EmitLine(store, values[at], values[at + 1], values[at + 2], values[at + 3]);
+        EmitColour(writer, (i / 1000) % 2 == 0 ? 2 : 5);
+        EmitZFlags(writer, 1);
+        EmitLine(writer, values[at], values[at + 1], values[at + 2], values[at + 3]);
     }
 }
 
@@ -86,14 +96,13 @@ void BM_EmitHatchLines(benchmark::State& state) {
     double heldPerLine = 0.0;
     for (auto _ : state) {
         state.PauseTiming();
-        EntityStore store;
-        PrepareStore(store);
+        auto output = std::make_unique<BenchOutput>();
         state.ResumeTiming();
-        EmitHatchLines(store, values, kHatchLines);
+        EmitHatchLines(output->writer, values, kHatchLines);
         state.PauseTiming();
-        heldPerLine = static_cast<double>(store.outputLines.HeldBytes()) /
-                      static_cast<double>(store.outputLines.Count());
-        ReleaseStore(store);
+        const OutputLines& lines = output->writer.Lines();
+        heldPerLine = static_cast<double>(lines.HeldBytes()) / static_cast<double>(lines.Count());
+        output.reset();
         state.ResumeTiming();
     }
     state.counters["numbers/s"] = benchmark::Counter(
@@ -109,21 +118,20 @@ BENCHMARK(BM_EmitHatchLines)
 
 void BM_SaveHatchLines(benchmark::State& state) {
     const std::vector<double> values = Coordinates(1);
-    EntityStore store;
-    PrepareStore(store);
-    EmitHatchLines(store, values, kHatchLines);
+    BenchOutput output;
+    EmitHatchLines(output.writer, values, kHatchLines);
+    const OutputLines& lines = output.writer.Lines();
     const auto path = std::filesystem::temp_directory_path() / "rv17-writer-bench-JWC_TEMP.TXT";
     for (auto _ : state) {
-        if (const std::error_code error = SaveExchangeFile(store, path))
+        if (const std::error_code error = SaveExchangeFile(lines, path))
             state.SkipWithError(error.message().c_str());
     }
     std::error_code error;
     state.counters["file MB"] = static_cast<double>(std::filesystem::file_size(path, error)) / 1e6;
-    state.counters["lines"] = static_cast<double>(store.outputLines.Count());
-    state.counters["held bytes/line"] = static_cast<double>(store.outputLines.HeldBytes()) /
-                                        static_cast<double>(store.outputLines.Count());
+    state.counters["lines"] = static_cast<double>(lines.Count());
+    state.counters["held bytes/line"] =
+        static_cast<double>(lines.HeldBytes()) / static_cast<double>(lines.Count());
     std::filesystem::remove(path, error);
-    ReleaseStore(store);
 }
 BENCHMARK(BM_SaveHatchLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -135,13 +143,11 @@ void BM_EmitAndSave(benchmark::State& state) {
     const double residentBefore = PeakResidentBytes();
     std::size_t lines = 0;
     for (auto _ : state) {
-        EntityStore store;
-        PrepareStore(store);
-        EmitHatchLines(store, values, kHatchLines);
-        if (const std::error_code error = SaveExchangeFile(store, path))
+        auto output = std::make_unique<BenchOutput>();
+        EmitHatchLines(output->writer, values, kHatchLines);
+        if (const std::error_code error = SaveExchangeFile(output->writer.Lines(), path))
             state.SkipWithError(error.message().c_str());
-        lines = store.outputLines.Count();
-        ReleaseStore(store);
+        lines = output->writer.Lines().Count();
     }
     std::error_code error;
     std::filesystem::remove(path, error);

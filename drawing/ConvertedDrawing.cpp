@@ -54,6 +54,8 @@ ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLi
     InitialiseStore(store);
     store.TextSizeTable = drawing.TextSizeTable;
 
+    ExchangeReader reader(store);
+    CurrentAttributes& current = reader.State().current;
     std::string joined;
     const std::size_t count = output.Count();
     for (std::size_t i = 0; i < count; ++i) {
@@ -67,13 +69,13 @@ ConvertedDrawing ReadConvertedDrawing(const EntityStore& drawing, const OutputLi
         double values[4];
         if (inSweep && FourNumbers(line, values)) {
             converted.hatch.Append() =
-                HatchPiece{store.current.colour, values[0], values[1], values[2], values[3]};
+                HatchPiece{current.colour, values[0], values[1], values[2], values[3]};
             // As after any line segment the reader takes.
-            store.current.zFlags = 0;
-            store.current.pointRef = 0;
+            current.zFlags = 0;
+            current.pointRef = 0;
             continue;
         }
-        ParseLine(store, line);
+        reader.Line(line);
     }
     return converted;
 }

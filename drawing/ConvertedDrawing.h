@@ -8,6 +8,7 @@
 
 #include "exchange/BlockList.h"
 #include "exchange/EntityStore.h"
+#include "exchange/OutputLines.h"
 
 namespace rv17 {
 

@@ -1,40 +1,28 @@
-// A conversion for the preview: OK's checks and output on a copy of the store.
+// A conversion for the preview: OK's checks and output, held in memory.
 #include "drawing/PreviewHatch.h"
 
+#include <utility>
+
+#include "exchange/OutputWriter.h"
 #include "hatch/ConversionBuild.h"
 #include "hatch/ConversionRun.h"
 
 namespace rv17 {
 
-namespace {
-
-// Thrown from the sweep's line observer to leave a sweep that is out of date.
-struct GivenUp {};
-
-}  // namespace
-
 PreviewHatch ComputePreviewHatch(const EntityStore& drawing, const HatchSettings& settings,
-                                 const std::function<bool()>& stale) {
+                                 std::stop_token stop) {
     PreviewHatch result;
     result.outcome = CheckConversion(drawing, settings);
     if (result.outcome != ConversionOutcome::Accepted) return result;
 
-    EntityStore work = drawing;
-    const LineObserver observer = [&stale](const HatchLine&, bool) {
-        if (stale()) throw GivenUp{};
-    };
-    SweepOptions options;
-    if (stale) options.observer = &observer;
-    ConversionResult built;
-    try {
-        built = BuildConversionOutput(work, settings, options);
-    } catch (const GivenUp&) {
-        result.complete = false;
-        return result;
-    }
+    OutputWriter writer(drawing);
+    const ConversionResult built =
+        BuildConversionOutput(writer, settings, EveryCoreSweep(std::move(stop)));
+    result.complete = built.complete;
     result.outcome = built.outcome;
-    if (built.outcome != ConversionOutcome::Accepted) return result;
-    ConvertedDrawing converted = ReadConvertedDrawing(work, work.outputLines, built.firstSweepLine);
+    if (!built.complete || built.outcome != ConversionOutcome::Accepted) return result;
+    ConvertedDrawing converted =
+        ReadConvertedDrawing(drawing, writer.Lines(), built.firstSweepLine);
     result.hatch = std::move(converted.hatch);
     return result;
 }

@@ -1,8 +1,8 @@
 // The hatch that OK would write for a set of values, computed for a preview
-// from a copy of the drawing and never saved.
+// from the drawing as read and never saved.
 #pragma once
 
-#include <functional>
+#include <stop_token>
 
 #include "drawing/ConvertedDrawing.h"
 #include "exchange/EntityStore.h"
@@ -14,17 +14,17 @@ namespace rv17 {
 struct PreviewHatch {
     // Accepted with the segments, or the refusal OK would meet (nothing drawn).
     ConversionOutcome outcome = ConversionOutcome::Accepted;
-    // False when `stale` answered true during the sweep: the work was given up.
+    // False when stop was requested during the sweep: the work was given up.
     bool complete = true;
     // The segments as they are written: read back from the output lines, so
     // they carry the written digits and colours, not the sweep's own doubles.
     BlockList<HatchPiece> hatch;
 };
 
-// Makes OK's checks and builds OK's output on a copy of `drawing` (a store as
-// read, its writer state reset), then reads the hatch segments back. `stale`
-// is asked after each hatch line; when it answers true the work stops.
+// Makes OK's checks and builds OK's output of `drawing` on every core, with
+// an output writer of its own, then reads the hatch segments back. The sweep
+// stops soon after stop is requested.
 PreviewHatch ComputePreviewHatch(const EntityStore& drawing, const HatchSettings& settings,
-                                 const std::function<bool()>& stale = {});
+                                 std::stop_token stop = {});
 
 }  // namespace rv17

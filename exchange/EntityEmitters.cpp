@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "exchange/ExchangeWriter.h"
 #include "exchange/LineBuilder.h"
 #include "exchange/TextKeys.h"
 #include "geometry/PlanePoint.h"
@@ -28,12 +27,12 @@ bool DirectionIsZero(double dx, double dy) noexcept {
 bool IsBlankText(std::string_view text) { return RemoveBlanks(text).empty(); }
 
 // The text command ends in a blank and a double quote; the text follows as a line of its own.
-void AppendTextCommand(EntityStore& store, std::int32_t textKind, std::string_view text, double x,
+void AppendTextCommand(OutputWriter& writer, std::int32_t textKind, std::string_view text, double x,
                        double y, double dx, double dy) {
     LineBuilder command;
     command.Text(TextKeyOf(textKind)).BlankSeparatedReals(x, y, dx, dy).Text(" \"");
-    AppendOutputLine(store, command.View());
-    AppendOutputLine(store, text);
+    writer.Line(command.View());
+    writer.Line(text);
 }
 
 }  // namespace
@@ -68,46 +67,46 @@ bool ComposeLine(LineBuilder& line, double x1, double y1, double x2, double y2) 
     return true;
 }
 
-bool EmitLine(EntityStore& store, double x1, double y1, double x2, double y2) {
+bool EmitLine(OutputWriter& writer, double x1, double y1, double x2, double y2) {
     LineBuilder line;
     if (!ComposeLine(line, x1, y1, x2, y2)) return false;
-    AppendOutputLine(store, line.View());
+    writer.Line(line.View());
     return true;
 }
 
-void EmitPoint(EntityStore& store, double x, double y) {
-    AppendOutputLine(store, LineBuilder().Text("pt").BlankSeparatedReals(x, y).View());
+void EmitPoint(OutputWriter& writer, double x, double y) {
+    writer.Line(LineBuilder().Text("pt").BlankSeparatedReals(x, y).View());
 }
 
-void EmitParameterPoint(EntityStore& store, std::int32_t code, double x, double y, double param3,
+void EmitParameterPoint(OutputWriter& writer, std::int32_t code, double x, double y, double param3,
                         double param4) {
     if (code < -7 || code > 11) code = -3;
     if (std::fabs(param3) <= kWriterTolerance) param3 = 1.0;
     LineBuilder line;
     line.Text("pt").BlankSeparatedReals(x, y, param3, param4).Blank().Integer(code);
-    AppendOutputLine(store, line.View());
+    writer.Line(line.View());
 }
 
-void EmitCircle(EntityStore& store, double cx, double cy, double radius) {
+void EmitCircle(OutputWriter& writer, double cx, double cy, double radius) {
     if (!IsWritableCircle(radius)) return;
-    AppendOutputLine(store, LineBuilder().Text("ci").BlankSeparatedReals(cx, cy, radius).View());
+    writer.Line(LineBuilder().Text("ci").BlankSeparatedReals(cx, cy, radius).View());
 }
 
-void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4,
+void EmitArc(OutputWriter& writer, double cx, double cy, double radius, double arcValue4,
              double arcValue5, double arcValue6, double arcValue7) {
     if (!IsWritableArc(radius, arcValue6)) return;
     LineBuilder line;
     line.Text("ci").BlankSeparatedReals(cx, cy, radius, arcValue4, arcValue5, arcValue6, arcValue7);
-    AppendOutputLine(store, line.View());
+    writer.Line(line.View());
 }
 
-void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y,
-              double dx, double dy) {
+void EmitText(OutputWriter& writer, std::int32_t textKind, std::string_view text, double x,
+              double y, double dx, double dy) {
     if (!IsWritableText(text, dx, dy)) return;
-    AppendTextCommand(store, textKind, text, x, y, dx, dy);
+    AppendTextCommand(writer, textKind, text, x, y, dx, dy);
 }
 
-void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2,
+void EmitDimension(OutputWriter& writer, std::string_view text, double x1, double y1, double x2,
                    double y2, double x, double y, double dx, double dy) {
     if (!IsWritableDimension(x1, y1, x2, y2, dx, dy)) return;
     char measured[kMaxRealTextBytes];
@@ -116,26 +115,26 @@ void EmitDimension(EntityStore& store, std::string_view text, double x1, double 
             measured, static_cast<std::size_t>(
                           AppendRealText(measured, MeasuredLength(x1, y1, x2, y2)) - measured));
     }
-    AppendOutputLine(store, "msg");
+    writer.Line("msg");
     LineBuilder line;
     line.Real(x1).BlankSeparatedReals(y1, x2, y2);
-    AppendOutputLine(store, line.View());
-    AppendTextCommand(store, kDimensionTextKind, text, x, y, dx, dy);
+    writer.Line(line.View());
+    AppendTextCommand(writer, kDimensionTextKind, text, x, y, dx, dy);
 }
 
-void EmitSolidSegment(EntityStore& store, double x1, double y1, double x2, double y2) {
+void EmitSolidSegment(OutputWriter& writer, double x1, double y1, double x2, double y2) {
     if (!IsWritableSegment(x1, y1, x2, y2)) return;
-    AppendOutputLine(store, LineBuilder().Text("sl").BlankSeparatedReals(x1, y1, x2, y2).View());
+    writer.Line(LineBuilder().Text("sl").BlankSeparatedReals(x1, y1, x2, y2).View());
 }
 
-void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy,
+void EmitCircleSolid(OutputWriter& writer, std::int32_t solidMode, double cx, double cy,
                      double radius, double flatness, double tilt, double startAngle,
                      double arcAngle) {
     if (!IsWritableCircleSolid(solidMode, radius, flatness)) return;
     LineBuilder line;
     line.Text("se").BlankSeparatedReals(cx, cy, radius, flatness, tilt, startAngle, arcAngle);
     line.Blank().Integer(solidMode);
-    AppendOutputLine(store, line.View());
+    writer.Line(line.View());
 }
 
 double MeasuredLength(double x1, double y1, double x2, double y2) noexcept {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "exchange/EntityStore.h"
 #include "exchange/LineBuilder.h"
+#include "exchange/OutputWriter.h"
 
 namespace rv17 {
 
@@ -16,36 +16,36 @@ namespace rv17 {
 inline constexpr double kWriterTolerance = 1e-8;
 
 // "x1 y1 x2 y2"; nothing when both ends coincide. True when the line was written.
-bool EmitLine(EntityStore& store, double x1, double y1, double x2, double y2);
+bool EmitLine(OutputWriter& writer, double x1, double y1, double x2, double y2);
 // The text EmitLine writes, composed in `line`; false (nothing composed) when
 // both ends coincide.
 bool ComposeLine(LineBuilder& line, double x1, double y1, double x2, double y2) noexcept;
 // "pt x y".
-void EmitPoint(EntityStore& store, double x, double y);
+void EmitPoint(OutputWriter& writer, double x, double y);
 // "pt x y param3 param4 code"; a code outside -7..11 becomes -3, a param3 of
 // (nearly) 0 becomes 1.
-void EmitParameterPoint(EntityStore& store, std::int32_t code, double x, double y, double param3,
+void EmitParameterPoint(OutputWriter& writer, std::int32_t code, double x, double y, double param3,
                         double param4);
 // "ci cx cy radius"; nothing for a radius of (nearly) 0 or less.
-void EmitCircle(EntityStore& store, double cx, double cy, double radius);
+void EmitCircle(OutputWriter& writer, double cx, double cy, double radius);
 // "ci" and the seven numbers of an arc; nothing for a radius of (nearly) 0 or
 // less, or an arcValue6 of (nearly) 0.
-void EmitArc(EntityStore& store, double cx, double cy, double radius, double arcValue4,
+void EmitArc(OutputWriter& writer, double cx, double cy, double radius, double arcValue4,
              double arcValue5, double arcValue6, double arcValue7);
 // The text key of textKind (0 "ch" .. 9 "c2", any other "ch"), x y dx dy and
 // an opening double quote, then the text unchanged as the next line (the save
 // joins the two). Nothing for direction (0, 0) or a text without visible characters.
-void EmitText(EntityStore& store, std::int32_t textKind, std::string_view text, double x, double y,
-              double dx, double dy);
+void EmitText(OutputWriter& writer, std::int32_t textKind, std::string_view text, double x,
+              double y, double dx, double dy);
 // "msg", the dimension line, and "cs" with the text; a blank text becomes the
 // measured length of the line. Nothing for a degenerate line or direction (0, 0).
-void EmitDimension(EntityStore& store, std::string_view text, double x1, double y1, double x2,
+void EmitDimension(OutputWriter& writer, std::string_view text, double x1, double y1, double x2,
                    double y2, double x, double y, double dx, double dy);
 // "sl x1 y1 x2 y2"; nothing when both ends coincide.
-void EmitSolidSegment(EntityStore& store, double x1, double y1, double x2, double y2);
+void EmitSolidSegment(OutputWriter& writer, double x1, double y1, double x2, double y2);
 // "se" and the circular solid's numbers; nothing for a radius or flatness of
 // (nearly) 0, or a solidMode other than 0 and 100.
-void EmitCircleSolid(EntityStore& store, std::int32_t solidMode, double cx, double cy,
+void EmitCircleSolid(OutputWriter& writer, std::int32_t solidMode, double cx, double cy,
                      double radius, double flatness, double tilt, double startAngle,
                      double arcAngle);
 

@@ -28,50 +28,9 @@ void ReleaseKindLists(EntityStore& store) {
     ForEachKind(AllKinds{}, [&](auto traits) { traits.List(store).Release(); });
 }
 
-LineRecord DefaultDimensionLine() {
-    LineRecord line{};
-    line.header = EntityHeader{0, 0, 0, 1, 1, 0, 0};
-    line.x2 = 1.0;
-    return line;
-}
-
 }  // namespace
 
-void InitialiseStore(EntityStore& store) {
-    store.fileName.clear();
-    store.hkValue = 0.0;
-    store.groupScale.fill(1.0);
-    store.sheetWidth = 1189.0;
-    store.sheetHeight = 841.0;
-    store.TextSizeTable.fill(TextSize{3.0, 3.0, 0.0, 2});
-    store.bzFlag = false;
-    store.hnValues.fill(0.0);
-    for (auto& name : store.layerGroupNames) name.clear();
-    for (auto& group : store.layerNames) {
-        for (auto& name : group) name.clear();
-    }
-    store.layerGroupValue.fill(0);
-    for (auto& group : store.layerValue) group.fill(0);
-    store.indicatedPoints.fill(IndicatedPoint{false, 0.0, 0.0, 0});
-    store.indicatedPointCount = 0;
-    store.lineWidthSeen = false;
-
-    store.initial = InitialAttributes{};
-    store.current = CurrentAttributes{};
-    store.current.fontName = kDefaultFontName;
-    for (std::size_t i = 0; i < kPendingFlagCount; ++i) {
-        store.current.pendingFlags[i] = i <= kPendingSizeNo;
-    }
-
-    store.polylineActive = false;
-    store.polylineCount = 0;
-    store.msgActive = false;
-    store.pendingDimensionLine = DefaultDimensionLine();
-
-    store.EntityOrder.Release();
-    ReleaseKindLists(store);
-    store.outputLines.Release();
-}
+void InitialiseStore(EntityStore& store) { store = EntityStore{}; }
 
 void ReleaseStore(EntityStore& store) {
     for (auto& name : store.layerGroupNames) std::string().swap(name);
@@ -82,15 +41,13 @@ void ReleaseStore(EntityStore& store) {
     store.indicatedPointCount = 0;
     store.EntityOrder.Release();
     ReleaseKindLists(store);
-    store.outputLines.Release();
 }
 
 void AppendOrder(EntityStore& store, EntityKind kind, std::int32_t index) {
     store.EntityOrder.Append() = EntityOrderEntry{kind, index};
 }
 
-void StampHeader(const EntityStore& store, EntityHeader& header) noexcept {
-    const CurrentAttributes& current = store.current;
+void StampHeader(const CurrentAttributes& current, EntityHeader& header) noexcept {
     header.pointRef = current.pointRef;
     header.layerGroup = current.layerGroup;
     header.layer = current.layer;
@@ -98,22 +55,6 @@ void StampHeader(const EntityStore& store, EntityHeader& header) noexcept {
     header.lineType = current.lineType;
     header.lineWidth = current.lineWidth;
     header.zFlags = current.zFlags;
-}
-
-void ResetCurrentAttributes(EntityStore& store) {
-    CurrentAttributes& current = store.current;
-    current.pendingFlags.fill(true);
-    current.layerGroup = 0;
-    current.layer = 0;
-    current.colour = 1;
-    current.lineType = 1;
-    current.lineWidth = 0;
-    current.sizeNo = 1;
-    current.freeSize = TextSize{2.0, 2.0, 0.0, 1};
-    current.ccValue = 0;
-    current.fontName = kDefaultFontName;
-    current.pointColour = 1;
-    current.rgbColour = 0;
 }
 
 std::size_t EntityCount(const EntityStore& store, EntityKind kind) noexcept {

@@ -1,6 +1,7 @@
 // The drawing handed over in the exchange file, held in memory for one run:
-// header values, attribute state, one list of records per entity kind, the
-// order in which the entities stood in the file, and the output lines.
+// header values, the first attributes met, one list of records per entity
+// kind and the order in which the entities stood in the file. The reader
+// fills it; everything after reading only reads it.
 #pragma once
 
 #include <array>
@@ -10,7 +11,6 @@
 #include <string_view>
 
 #include "exchange/BlockList.h"
-#include "exchange/OutputLines.h"
 
 namespace rv17 {
 
@@ -31,6 +31,14 @@ enum class EntityKind : std::int32_t {
     RingSolid = 14,
     ConstantWidthRingSolid = 15,
 };
+
+// An array of N copies of value.
+template <std::size_t N, class T>
+constexpr std::array<T, N> Filled(const T& value) noexcept {
+    std::array<T, N> values{};
+    values.fill(value);
+    return values;
+}
 
 // A fixed slot of at most 255 bytes of Shift-JIS text inside a record.
 struct ShortText {
@@ -168,6 +176,9 @@ struct InitialAttributes {
     std::string initialFontName;
 };
 
+// The font name that the reader and the writer start from: "<ＭＳ ゴシック>" in Shift-JIS.
+extern const std::string_view kDefaultFontName;
+
 // Indexes into CurrentAttributes::pendingFlags.
 enum PendingFlag : std::size_t {
     kPendingLayerGroup = 0,
@@ -183,7 +194,8 @@ enum PendingFlag : std::size_t {
     kPendingFlagCount,
 };
 
-// While reading: the attributes in force. While writing: the values last written.
+// For the reader: the attributes in force. For the output writer: the values
+// last written and which attributes must be written whatever their value.
 struct CurrentAttributes {
     std::int32_t pointRef = 0;
     std::int32_t layerGroup = 0;
@@ -194,24 +206,21 @@ struct CurrentAttributes {
     std::int32_t sizeNo = 1;
     TextSize freeSize{2.0, 2.0, 0.0, 1};
     std::int32_t ccValue = 0;
-    std::string fontName;
+    std::string fontName{kDefaultFontName};
     std::int32_t zFlags = 0;
     std::int32_t pointColour = 1;
     std::int32_t rgbColour = 0;
     std::array<bool, kPendingFlagCount> pendingFlags{};
 };
 
-// The font name that the reader and the writer start from: "<ＭＳ ゴシック>" in Shift-JIS.
-extern const std::string_view kDefaultFontName;
-
 struct EntityStore {
     // Header values of the host's drawing.
     std::string fileName;
     double hkValue = 0.0;
-    std::array<double, 16> groupScale{};
+    std::array<double, 16> groupScale = Filled<16>(1.0);
     double sheetWidth = 1189.0;
     double sheetHeight = 841.0;
-    std::array<TextSize, 11> TextSizeTable{};  // entries 1..10 are used
+    std::array<TextSize, 11> TextSizeTable = Filled<11>(TextSize{3.0, 3.0, 0.0, 2});  // 1..10 used
     bool bzFlag = false;
     std::array<double, 4> hnValues{};
     std::array<std::int32_t, 356> hrgbValues{};
@@ -224,13 +233,6 @@ struct EntityStore {
     bool lineWidthSeen = false;
 
     InitialAttributes initial;
-    CurrentAttributes current;
-
-    // Parse state that lives across lines.
-    bool polylineActive = false;
-    std::int32_t polylineCount = 0;
-    bool msgActive = false;
-    LineRecord pendingDimensionLine{};
 
     BlockList<EntityOrderEntry> EntityOrder;
     BlockList<LineRecord> lines;
@@ -248,10 +250,6 @@ struct EntityStore {
     BlockList<CircleSolidRecord> seCircleSolids;
     BlockList<RingSolidRecord> ringSolids;
     BlockList<RingSolidRecord> constantWidthRingSolids;
-
-    OutputLines outputLines;
-    // When set, output lines go here instead of into outputLines.
-    OutputLineSink* outputSink = nullptr;
 };
 
 // Maps each kind to its record type and its list in the store. An object of
@@ -261,6 +259,7 @@ struct KindTraits;
 #define RV17_KIND_TRAITS(kind, Record, member)                                                   \
     template <>                                                                                  \
     struct KindTraits<EntityKind::kind> {                                                        \
+        static constexpr EntityKind kKind = EntityKind::kind;                                    \
         using RecordType = Record;                                                               \
         static BlockList<Record>& List(EntityStore& s) noexcept { return s.member; }             \
         static const BlockList<Record>& List(const EntityStore& s) noexcept { return s.member; } \
@@ -328,24 +327,25 @@ Result VisitKind(Kinds kinds, EntityKind kind, Visitor&& visit, Result otherwise
     return result;
 }
 
-// Gives every value of the store its default and empties all lists.
+// Gives every value of the store its default (those written above) and
+// empties all lists.
 void InitialiseStore(EntityStore& store);
 // Frees the store's lists and tables.
 void ReleaseStore(EntityStore& store);
 void AppendOrder(EntityStore& store, EntityKind kind, std::int32_t index);
 // Copies pointRef, layerGroup, layer, colour, lineType, lineWidth and zFlags of
-// the current attributes into the header.
-void StampHeader(const EntityStore& store, EntityHeader& header) noexcept;
-// Returns the writer's change tracking to its start: every attribute pending.
-void ResetCurrentAttributes(EntityStore& store);
+// the attributes in force into the header.
+void StampHeader(const CurrentAttributes& current, EntityHeader& header) noexcept;
 
-// Appends a zero-filled record of kind K, records it in EntityOrder and stamps its header.
+// Appends a zero-filled record of kind K, records it in EntityOrder and stamps
+// its header with the attributes in force.
 template <EntityKind K>
-typename KindTraits<K>::RecordType& AddEntity(EntityStore& store) {
+typename KindTraits<K>::RecordType& AddEntity(EntityStore& store,
+                                              const CurrentAttributes& current) {
     auto& list = KindTraits<K>::List(store);
     AppendOrder(store, K, static_cast<std::int32_t>(list.Count()));
     auto& record = list.Append();
-    StampHeader(store, record.header);
+    StampHeader(current, record.header);
     return record;
 }
 

@@ -23,73 +23,74 @@ std::int32_t OverrideOrStored(std::int32_t replacement, std::int32_t stored) noe
     return replacement != kAsStored ? replacement : stored;
 }
 
-void EmitLayers(EntityStore& store, const EntityHeader& header, const ReemitOverrides& overrides) {
-    EmitLayerGroup(store, LayerOrStored(overrides.layerGroup, header.layerGroup));
-    EmitLayer(store, LayerOrStored(overrides.layer, header.layer));
+void EmitLayers(OutputWriter& writer, const EntityHeader& header,
+                const ReemitOverrides& overrides) {
+    EmitLayerGroup(writer, LayerOrStored(overrides.layerGroup, header.layerGroup));
+    EmitLayer(writer, LayerOrStored(overrides.layer, header.layer));
 }
 
 // Colour, line type and width of the line-like kinds (1, 2, 3 and a dimension's line).
-void EmitPen(EntityStore& store, const EntityHeader& header, const ReemitOverrides& overrides) {
-    EmitColour(store, OverrideOrStored(overrides.colour, header.colour));
-    EmitLineType(store, OverrideOrStored(overrides.lineType, header.lineType));
-    EmitLineWidth(store, OverrideOrStored(overrides.lineWidth, header.lineWidth));
+void EmitPen(OutputWriter& writer, const EntityHeader& header, const ReemitOverrides& overrides) {
+    EmitColour(writer, OverrideOrStored(overrides.colour, header.colour));
+    EmitLineType(writer, OverrideOrStored(overrides.lineType, header.lineType));
+    EmitLineWidth(writer, OverrideOrStored(overrides.lineWidth, header.lineWidth));
 }
 
 // The z flags belong to the one figure that follows them: the reader clears
 // them after every figure. A figure that its emitter drops therefore writes
 // none, or they would pass to the next figure written. Its other attribute
 // lines only set state and stay.
-void EmitZFlagsOfFigure(EntityStore& store, std::int32_t zFlags, bool figureWritten) {
-    if (figureWritten) EmitZFlags(store, zFlags);
+void EmitZFlagsOfFigure(OutputWriter& writer, std::int32_t zFlags, bool figureWritten) {
+    if (figureWritten) EmitZFlags(writer, zFlags);
 }
 
-void EmitLineKindAttributes(EntityStore& store, const EntityHeader& header,
+void EmitLineKindAttributes(OutputWriter& writer, const EntityHeader& header,
                             const ReemitOverrides& overrides, bool figureWritten) {
-    EmitLayers(store, header, overrides);
-    EmitPen(store, header, overrides);
-    EmitZFlagsOfFigure(store, header.zFlags, figureWritten);
+    EmitLayers(writer, header, overrides);
+    EmitPen(writer, header, overrides);
+    EmitZFlagsOfFigure(writer, header.zFlags, figureWritten);
 }
 
 // Size number, cc value and font of a text. A colour override cannot go with a
 // size number, whose colour the host's size table fixes, so it writes a free size.
-void EmitTextAttributes(EntityStore& store, const TextRecord& text,
+void EmitTextAttributes(OutputWriter& writer, const TextRecord& text,
                         const ReemitOverrides& overrides) {
     if (overrides.textColour != kAsStored) {
-        EmitTextSize(store, kFreeSizeNo, overrides.textColour, text.charWidth, text.charHeight,
+        EmitTextSize(writer, kFreeSizeNo, overrides.textColour, text.charWidth, text.charHeight,
                      text.charSpacing);
     } else {
-        EmitTextSize(store, text.sizeNo, text.header.colour, text.charWidth, text.charHeight,
+        EmitTextSize(writer, text.sizeNo, text.header.colour, text.charWidth, text.charHeight,
                      text.charSpacing);
     }
-    EmitCcValue(store, OverrideOrStored(overrides.ccValue, text.ccValue));
-    EmitFontName(store, text.fontName.View());
+    EmitCcValue(writer, OverrideOrStored(overrides.ccValue, text.ccValue));
+    EmitFontName(writer, text.fontName.View());
 }
 
-void EmitPointAttributes(EntityStore& store, const EntityHeader& header,
+void EmitPointAttributes(OutputWriter& writer, const EntityHeader& header,
                          const ReemitOverrides& overrides) {
-    EmitLayers(store, header, overrides);
-    EmitPointColour(store, OverrideOrStored(overrides.pointColour, header.colour));
-    EmitLineWidth(store, OverrideOrStored(overrides.lineWidth, header.lineWidth));
-    EmitZFlags(store, header.zFlags);  // a point is always written
+    EmitLayers(writer, header, overrides);
+    EmitPointColour(writer, OverrideOrStored(overrides.pointColour, header.colour));
+    EmitLineWidth(writer, OverrideOrStored(overrides.lineWidth, header.lineWidth));
+    EmitZFlags(writer, header.zFlags);  // a point is always written
 }
 
 // Solids of kinds 9 and 13 carry no line type.
-void EmitSolidAttributes(EntityStore& store, const EntityHeader& header, std::int32_t rgbColour,
+void EmitSolidAttributes(OutputWriter& writer, const EntityHeader& header, std::int32_t rgbColour,
                          const ReemitOverrides& overrides, bool figureWritten) {
-    EmitLayers(store, header, overrides);
+    EmitLayers(writer, header, overrides);
     if (overrides.colour == kAsStored) {
         if (header.colour == kRgbColour) {
-            EmitRgbColour(store, rgbColour);
+            EmitRgbColour(writer, rgbColour);
         } else {
-            EmitColour(store, header.colour);
+            EmitColour(writer, header.colour);
         }
     } else if (overrides.colour == kRgbColour) {
-        EmitRgbColour(store, OverrideOrStored(overrides.rgbColour, rgbColour));
+        EmitRgbColour(writer, OverrideOrStored(overrides.rgbColour, rgbColour));
     } else {
-        EmitColour(store, overrides.colour);
+        EmitColour(writer, overrides.colour);
     }
-    EmitLineWidth(store, OverrideOrStored(overrides.lineWidth, header.lineWidth));
-    EmitZFlagsOfFigure(store, header.zFlags, figureWritten);
+    EmitLineWidth(writer, OverrideOrStored(overrides.lineWidth, header.lineWidth));
+    EmitZFlagsOfFigure(writer, header.zFlags, figureWritten);
 }
 
 // The record at index, or nullptr when the list is shorter.
@@ -102,86 +103,88 @@ const typename KindTraits<K>::RecordType* RecordAt(const EntityStore& store,
 
 }  // namespace
 
-void ReemitLine(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const LineRecord* line = RecordAt<EntityKind::Line>(store, index);
+void ReemitLine(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const LineRecord* line = RecordAt<EntityKind::Line>(writer.Drawing(), index);
     if (line == nullptr) return;
-    EmitLineKindAttributes(store, line->header, overrides,
+    EmitLineKindAttributes(writer, line->header, overrides,
                            IsWritableSegment(line->x1, line->y1, line->x2, line->y2));
-    EmitLine(store, line->x1, line->y1, line->x2, line->y2);
+    EmitLine(writer, line->x1, line->y1, line->x2, line->y2);
 }
 
-void ReemitCircle(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const CircleRecord* circle = RecordAt<EntityKind::Circle>(store, index);
+void ReemitCircle(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const CircleRecord* circle = RecordAt<EntityKind::Circle>(writer.Drawing(), index);
     if (circle == nullptr) return;
-    EmitLineKindAttributes(store, circle->header, overrides, IsWritableCircle(circle->radius));
-    EmitCircle(store, circle->cx, circle->cy, circle->radius);
+    EmitLineKindAttributes(writer, circle->header, overrides, IsWritableCircle(circle->radius));
+    EmitCircle(writer, circle->cx, circle->cy, circle->radius);
 }
 
-void ReemitArc(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const ArcRecord* arc = RecordAt<EntityKind::Arc>(store, index);
+void ReemitArc(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const ArcRecord* arc = RecordAt<EntityKind::Arc>(writer.Drawing(), index);
     if (arc == nullptr) return;
-    EmitLineKindAttributes(store, arc->header, overrides,
+    EmitLineKindAttributes(writer, arc->header, overrides,
                            IsWritableArc(arc->radius, arc->arcValue6));
-    EmitArc(store, arc->cx, arc->cy, arc->radius, arc->arcValue4, arc->arcValue5, arc->arcValue6,
+    EmitArc(writer, arc->cx, arc->cy, arc->radius, arc->arcValue4, arc->arcValue5, arc->arcValue6,
             arc->arcValue7);
 }
 
-void ReemitText(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const TextRecord* text = RecordAt<EntityKind::Text>(store, index);
+void ReemitText(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const TextRecord* text = RecordAt<EntityKind::Text>(writer.Drawing(), index);
     if (text == nullptr) return;
-    EmitLayers(store, text->header, overrides);
-    EmitTextAttributes(store, *text, overrides);
-    EmitZFlagsOfFigure(store, text->header.zFlags,
+    EmitLayers(writer, text->header, overrides);
+    EmitTextAttributes(writer, *text, overrides);
+    EmitZFlagsOfFigure(writer, text->header.zFlags,
                        IsWritableText(text->text.View(), text->dx, text->dy));
-    EmitText(store, text->textKind, text->text.View(), text->x, text->y, text->dx, text->dy);
+    EmitText(writer, text->textKind, text->text.View(), text->x, text->y, text->dx, text->dy);
 }
 
-void ReemitPoint(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const PointRecord* point = RecordAt<EntityKind::Point>(store, index);
+void ReemitPoint(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const PointRecord* point = RecordAt<EntityKind::Point>(writer.Drawing(), index);
     if (point == nullptr) return;
-    EmitPointAttributes(store, point->header, overrides);
-    EmitPoint(store, point->x, point->y);
+    EmitPointAttributes(writer, point->header, overrides);
+    EmitPoint(writer, point->x, point->y);
 }
 
-void ReemitParameterPoint(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const PointExRecord* point = RecordAt<EntityKind::PointEx>(store, index);
+void ReemitParameterPoint(OutputWriter& writer, std::size_t index,
+                          const ReemitOverrides& overrides) {
+    const PointExRecord* point = RecordAt<EntityKind::PointEx>(writer.Drawing(), index);
     if (point == nullptr) return;
-    EmitPointAttributes(store, point->header, overrides);
-    EmitParameterPoint(store, point->code, point->x, point->y, point->param3, point->param4);
+    EmitPointAttributes(writer, point->header, overrides);
+    EmitParameterPoint(writer, point->code, point->x, point->y, point->param3, point->param4);
 }
 
-void ReemitDimension(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const DimensionRecord* dimension = RecordAt<EntityKind::Dimension>(store, index);
+void ReemitDimension(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const DimensionRecord* dimension = RecordAt<EntityKind::Dimension>(writer.Drawing(), index);
     if (dimension == nullptr) return;
     const LineRecord& line = dimension->line;
     const TextRecord& text = dimension->text;
-    EmitLayers(store, dimension->header, overrides);
-    EmitPen(store, line.header, overrides);
-    EmitTextAttributes(store, text, overrides);
-    EmitZFlagsOfFigure(store, dimension->header.zFlags,
+    EmitLayers(writer, dimension->header, overrides);
+    EmitPen(writer, line.header, overrides);
+    EmitTextAttributes(writer, text, overrides);
+    EmitZFlagsOfFigure(writer, dimension->header.zFlags,
                        IsWritableDimension(line.x1, line.y1, line.x2, line.y2, text.dx, text.dy));
-    EmitDimension(store, text.text.View(), line.x1, line.y1, line.x2, line.y2, text.x, text.y,
+    EmitDimension(writer, text.text.View(), line.x1, line.y1, line.x2, line.y2, text.x, text.y,
                   text.dx, text.dy);
 }
 
-void ReemitSolidSegment(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const SolidSegmentRecord* solid = RecordAt<EntityKind::SolidSegment>(store, index);
+void ReemitSolidSegment(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const SolidSegmentRecord* solid = RecordAt<EntityKind::SolidSegment>(writer.Drawing(), index);
     if (solid == nullptr) return;
-    EmitSolidAttributes(store, solid->header, solid->rgbColour, overrides,
+    EmitSolidAttributes(writer, solid->header, solid->rgbColour, overrides,
                         IsWritableSegment(solid->x1, solid->y1, solid->x2, solid->y2));
-    EmitSolidSegment(store, solid->x1, solid->y1, solid->x2, solid->y2);
+    EmitSolidSegment(writer, solid->x1, solid->y1, solid->x2, solid->y2);
 }
 
-void ReemitCircleSolid(EntityStore& store, std::size_t index, const ReemitOverrides& overrides) {
-    const CircleSolidRecord* solid = RecordAt<EntityKind::SeCircleSolid>(store, index);
+void ReemitCircleSolid(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
+    const CircleSolidRecord* solid = RecordAt<EntityKind::SeCircleSolid>(writer.Drawing(), index);
     if (solid == nullptr) return;
-    EmitSolidAttributes(store, solid->header, solid->rgbColour, overrides,
+    EmitSolidAttributes(writer, solid->header, solid->rgbColour, overrides,
                         IsWritableCircleSolid(solid->solidMode, solid->radius, solid->flatness));
-    EmitCircleSolid(store, solid->solidMode, solid->cx, solid->cy, solid->radius, solid->flatness,
+    EmitCircleSolid(writer, solid->solidMode, solid->cx, solid->cy, solid->radius, solid->flatness,
                     solid->tilt, solid->startAngle, solid->arcAngle);
 }
 
-void WriteBackEntities(EntityStore& store) {
+void WriteBackEntities(OutputWriter& writer) {
+    const EntityStore& store = writer.Drawing();
     const std::size_t count = store.EntityOrder.Count();
     for (std::size_t i = 0; i < count; ++i) {
         const EntityOrderEntry entry = store.EntityOrder[i];
@@ -189,35 +192,35 @@ void WriteBackEntities(EntityStore& store) {
         const auto index = static_cast<std::size_t>(entry.index);
         switch (entry.kind) {
             case EntityKind::Line:
-                ReemitLine(store, index);
+                ReemitLine(writer, index);
                 break;
             case EntityKind::Circle:
-                ReemitCircle(store, index);
+                ReemitCircle(writer, index);
                 break;
             case EntityKind::Arc:
-                ReemitArc(store, index);
+                ReemitArc(writer, index);
                 break;
             case EntityKind::Text:
-                ReemitText(store, index);
+                ReemitText(writer, index);
                 break;
             case EntityKind::Point:
-                ReemitPoint(store, index);
+                ReemitPoint(writer, index);
                 break;
             case EntityKind::PointEx:
-                ReemitParameterPoint(store, index);
+                ReemitParameterPoint(writer, index);
                 break;
             case EntityKind::Dimension:
-                ReemitDimension(store, index);
+                ReemitDimension(writer, index);
                 break;
             case EntityKind::SolidSegment:
-                ReemitSolidSegment(store, index);
+                ReemitSolidSegment(writer, index);
                 break;
             case EntityKind::SeCircleSolid: {
                 // The RGB override has no effect here: the stored colour is kept.
                 ReemitOverrides seSolid;
                 seSolid.layer = kSeCircleSolidLayer;
                 seSolid.rgbColour = 0;
-                ReemitCircleSolid(store, index, seSolid);
+                ReemitCircleSolid(writer, index, seSolid);
                 break;
             }
             case EntityKind::Block:

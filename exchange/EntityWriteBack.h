@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "exchange/EntityStore.h"
+#include "exchange/OutputWriter.h"
 
 namespace rv17 {
 
@@ -28,25 +28,26 @@ struct ReemitOverrides {
 // beyond the list writes nothing. A record whose figure emitter drops it
 // (degenerate geometry) still writes its attribute lines, but not its z flags,
 // which would otherwise pass to the next figure written.
-void ReemitLine(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
-void ReemitCircle(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
-void ReemitArc(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
-void ReemitText(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
-void ReemitPoint(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
-void ReemitParameterPoint(EntityStore& store, std::size_t index,
+void ReemitLine(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitCircle(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitArc(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitText(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitPoint(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitParameterPoint(OutputWriter& writer, std::size_t index,
                           const ReemitOverrides& overrides = {});
-void ReemitDimension(EntityStore& store, std::size_t index, const ReemitOverrides& overrides = {});
+void ReemitDimension(OutputWriter& writer, std::size_t index,
+                     const ReemitOverrides& overrides = {});
 // Colour line: a stored colour of 10 writes the record's RGB value, any other
 // colour its number. A colour override of 10 writes the RGB override (the
 // record's RGB value when that is -1); any other colour override its number.
-void ReemitSolidSegment(EntityStore& store, std::size_t index,
+void ReemitSolidSegment(OutputWriter& writer, std::size_t index,
                         const ReemitOverrides& overrides = {});
-void ReemitCircleSolid(EntityStore& store, std::size_t index,
+void ReemitCircleSolid(OutputWriter& writer, std::size_t index,
                        const ReemitOverrides& overrides = {});
 
 // Writes back every figure in file order with its own attributes, except that
 // "se" circular solids go to layer 1 of their layer group. Blocks are dropped
 // and the hatchable solids are left to the hatch lines that replace them.
-void WriteBackEntities(EntityStore& store);
+void WriteBackEntities(OutputWriter& writer);
 
 }  // namespace rv17

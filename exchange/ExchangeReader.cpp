@@ -18,6 +18,13 @@ namespace rv17 {
 
 namespace {
 
+LineRecord DefaultDimensionLine() {
+    LineRecord line{};
+    line.header = EntityHeader{0, 0, 0, 1, 1, 0, 0};
+    line.x2 = 1.0;
+    return line;
+}
+
 // The host's end-of-file mark: nothing after it belongs to the file.
 constexpr char kEndOfFileMark = 0x1A;
 
@@ -27,14 +34,15 @@ constexpr std::size_t kReadChunk = std::size_t{1} << 18;
 // Lines shorter than this are cut in a buffer on the stack by ParseLine.
 constexpr std::size_t kStackLineBytes = 1024;
 
-void ParseLineInPlace(EntityStore& store, char* bytes, std::size_t size, LineFields& fields) {
+void ParseLineInPlace(EntityStore& store, ReaderState& state, char* bytes, std::size_t size,
+                      LineFields& fields) {
     CutLineInPlace(bytes, size, fields);
-    ApplyLineRules(store, fields);
+    ApplyLineRules(store, state, fields);
 }
 
 // Parses every line of data[0, size) that ends in LF and returns the number of
 // bytes consumed; the bytes after the last LF are left for the next chunk.
-std::size_t ParseCompleteLines(EntityStore& store, char* data, std::size_t size,
+std::size_t ParseCompleteLines(EntityStore& store, ReaderState& state, char* data, std::size_t size,
                                LineFields& fields) {
     std::size_t start = 0;
     while (start < size) {
@@ -43,16 +51,17 @@ std::size_t ParseCompleteLines(EntityStore& store, char* data, std::size_t size,
         const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(found) - data);
         std::size_t lineEnd = end;
         if (lineEnd > start && data[lineEnd - 1] == '\r') --lineEnd;
-        ParseLineInPlace(store, data + start, lineEnd - start, fields);
+        ParseLineInPlace(store, state, data + start, lineEnd - start, fields);
         start = end + 1;
     }
     return start;
 }
 
 // The last line of a file that does not end in a line end.
-void ParseFinalLine(EntityStore& store, char* data, std::size_t size, LineFields& fields) {
+void ParseFinalLine(EntityStore& store, ReaderState& state, char* data, std::size_t size,
+                    LineFields& fields) {
     if (size > 0 && data[size - 1] == '\r') --size;
-    if (size > 0) ParseLineInPlace(store, data, size, fields);
+    if (size > 0) ParseLineInPlace(store, state, data, size, fields);
 }
 
 struct FileCloser {
@@ -64,6 +73,7 @@ struct FileCloser {
 bool ParseOpenFile(EntityStore& store, std::FILE* file, std::error_code& error) {
     std::string buffer(kReadChunk, '\0');
     LineFields fields;
+    ReaderState state;
     std::size_t filled = 0;
     for (;;) {
         if (filled == buffer.size()) buffer.resize(buffer.size() * 2);  // one line fills the buffer
@@ -73,25 +83,32 @@ bool ParseOpenFile(EntityStore& store, std::FILE* file, std::error_code& error) 
                 error = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
                 return false;
             }
-            ParseFinalLine(store, buffer.data(), filled, fields);
+            ParseFinalLine(store, state, buffer.data(), filled, fields);
             return true;
         }
         const void* mark = std::memchr(buffer.data() + filled, kEndOfFileMark, got);
         if (mark != nullptr) {
             const auto size =
                 static_cast<std::size_t>(static_cast<const char*>(mark) - buffer.data());
-            const std::size_t consumed = ParseCompleteLines(store, buffer.data(), size, fields);
-            ParseFinalLine(store, buffer.data() + consumed, size - consumed, fields);
+            const std::size_t consumed =
+                ParseCompleteLines(store, state, buffer.data(), size, fields);
+            ParseFinalLine(store, state, buffer.data() + consumed, size - consumed, fields);
             return true;
         }
         filled += got;
-        const std::size_t consumed = ParseCompleteLines(store, buffer.data(), filled, fields);
+        const std::size_t consumed =
+            ParseCompleteLines(store, state, buffer.data(), filled, fields);
         std::memmove(buffer.data(), buffer.data() + consumed, filled - consumed);
         filled -= consumed;
     }
 }
 
 }  // namespace
+
+ReaderState::ReaderState() : pendingDimensionLine(DefaultDimensionLine()) {
+    for (std::size_t i = 0; i < kPendingFlagCount; ++i)
+        current.pendingFlags[i] = i <= kPendingSizeNo;
+}
 
 bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
                       std::error_code& error) {
@@ -132,19 +149,21 @@ void ParseExchangeText(EntityStore& store, std::string_view text) {
     if (mark != std::string_view::npos) text = text.substr(0, mark);
     std::string bytes(text);
     LineFields fields;
-    const std::size_t consumed = ParseCompleteLines(store, bytes.data(), bytes.size(), fields);
-    ParseFinalLine(store, bytes.data() + consumed, bytes.size() - consumed, fields);
+    ReaderState state;
+    const std::size_t consumed =
+        ParseCompleteLines(store, state, bytes.data(), bytes.size(), fields);
+    ParseFinalLine(store, state, bytes.data() + consumed, bytes.size() - consumed, fields);
 }
 
-void ParseLine(EntityStore& store, std::string_view line) {
+void ExchangeReader::Line(std::string_view line) {
     LineFields fields;
     if (line.size() <= kStackLineBytes) {
         char bytes[kStackLineBytes];
         if (!line.empty()) std::memcpy(bytes, line.data(), line.size());
-        ParseLineInPlace(store, bytes, line.size(), fields);
+        ParseLineInPlace(store_, state_, bytes, line.size(), fields);
     } else {
         std::string bytes(line);
-        ParseLineInPlace(store, bytes.data(), bytes.size(), fields);
+        ParseLineInPlace(store_, state_, bytes.data(), bytes.size(), fields);
     }
 }
 

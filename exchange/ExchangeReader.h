@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "exchange/EntityStore.h"
+#include "exchange/ReaderState.h"
 
 namespace rv17 {
 
@@ -23,8 +24,23 @@ bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
 // does with the file's bytes.
 void ParseExchangeText(EntityStore& store, std::string_view text);
 
-// Cuts one line (without its line end) into fields and applies the first rule
-// that fits.
-void ParseLine(EntityStore& store, std::string_view line);
+// One read of exchange lines into a store, line by line, with the state that
+// passes from line to line kept for the length of the read.
+class ExchangeReader {
+public:
+    explicit ExchangeReader(EntityStore& store) noexcept : store_(store) {}
+
+    // Cuts one line (without its line end) into fields and applies the first
+    // rule that fits.
+    void Line(std::string_view line);
+
+    // The attributes in force and the polyline and dimension being read.
+    ReaderState& State() noexcept { return state_; }
+    const ReaderState& State() const noexcept { return state_; }
+
+private:
+    EntityStore& store_;
+    ReaderState state_;
+};
 
 }  // namespace rv17

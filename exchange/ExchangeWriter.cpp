@@ -1,8 +1,5 @@
-// Output lines and their atomic save to the exchange file.
+// The atomic save of output lines to the exchange file.
 #include "exchange/ExchangeWriter.h"
-
-#include "exchange/OutputLines.h"
-#include "geometry/TextConversions.h"
 
 namespace rv17 {
 
@@ -11,22 +8,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
-
-void AppendOutputLine(EntityStore& store, std::string_view line) {
-    if (store.outputSink != nullptr) {
-        store.outputSink->Line(CutToWholeCharacters(line, OutputLines::kMaxLineBytes));
-    } else {
-        store.outputLines.Append(line);
-    }
-}
-
-void AppendComposedLines(EntityStore& store, std::string_view lines) {
-    if (store.outputSink != nullptr) {
-        store.outputSink->ComposedLines(lines);
-    } else {
-        ForEachComposedLine(lines, [&](std::string_view line) { store.outputLines.Append(line); });
-    }
-}
 
 void ExchangeFileStream::ComposedLines(std::string_view lines) {
     // Right after a text command the first line is its text, which takes no line end.
@@ -58,11 +39,10 @@ std::error_code ExchangeFileStream::Finish() {
     return writer_.Commit();
 }
 
-std::error_code SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path) {
+std::error_code SaveExchangeFile(const OutputLines& lines, const std::filesystem::path& path) {
     ExchangeFileStream stream(path);
     if (!stream.IsOpen()) return stream.Finish();  // why the temporary file could not be opened
     // The lines go to the writer's buffer one by one; the whole output is never copied.
-    const OutputLines& lines = store.outputLines;
     for (std::size_t i = 0; i < lines.Count(); ++i) stream.Line(lines.Line(i));
     return stream.Finish();
 }

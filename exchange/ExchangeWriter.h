@@ -1,25 +1,15 @@
-// The output of a conversion: appending lines to the store's output list and
-// saving them as the new exchange file, either at the end or as they come.
+// Saving the output of a conversion as the new exchange file, either at the
+// end or as the lines come.
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
-#include "exchange/EntityStore.h"
 #include "exchange/FileAccess.h"
+#include "exchange/OutputLines.h"
 
 namespace rv17 {
-
-// Appends one line, cut to 255 bytes without splitting a double-byte character,
-// to the store's output sink when one is attached, otherwise to its output lines.
-void AppendOutputLine(EntityStore& store, std::string_view line);
-
-// Appends lines composed ahead, each ending in CR LF, each shorter than 256
-// bytes and none a text command: the same as appending them one by one, in
-// one step when the output goes to a file.
-void AppendComposedLines(EntityStore& store, std::string_view lines);
 
 // A new version of the exchange file, written line by line as the lines are
 // made: every line with CR LF, except that a text command (a text key, a blank,
@@ -46,22 +36,8 @@ private:
     bool textOpen_ = false;  // the last line opened a text; its text comes next
 };
 
-// Attaches a sink to the store for the life of this object.
-class AttachedOutputSink {
-public:
-    AttachedOutputSink(EntityStore& store, OutputLineSink& sink) noexcept : store_(store) {
-        store_.outputSink = &sink;
-    }
-    ~AttachedOutputSink() { store_.outputSink = nullptr; }
-    AttachedOutputSink(const AttachedOutputSink&) = delete;
-    AttachedOutputSink& operator=(const AttachedOutputSink&) = delete;
-
-private:
-    EntityStore& store_;
-};
-
-// Writes the store's output lines to the file at path as ExchangeFileStream
-// does. Returns the first failure met, or no error.
-std::error_code SaveExchangeFile(const EntityStore& store, const std::filesystem::path& path);
+// Writes the lines to the file at path as ExchangeFileStream does. Returns the
+// first failure met, or no error.
+std::error_code SaveExchangeFile(const OutputLines& lines, const std::filesystem::path& path);
 
 }  // namespace rv17

@@ -44,19 +44,19 @@ std::int32_t HexDigitAt(string_view text, std::size_t position) noexcept {
 }
 
 // True, once, for the first value of an attribute: the flag is cleared.
-bool TakeFirstValue(EntityStore& store, PendingFlag flag) noexcept {
-    if (!store.current.pendingFlags[flag]) return false;
-    store.current.pendingFlags[flag] = false;
+bool TakeFirstValue(ReaderState& state, PendingFlag flag) noexcept {
+    if (!state.current.pendingFlags[flag]) return false;
+    state.current.pendingFlags[flag] = false;
     return true;
 }
 
 // The per-entity attributes apply to one entity only, and an entity other
 // than a line segment ends a polyline and an open dimension.
-void FinishEntity(EntityStore& store) noexcept {
-    store.current.zFlags = 0;
-    store.current.pointRef = 0;
-    store.polylineActive = false;
-    store.msgActive = false;
+void FinishEntity(ReaderState& state) noexcept {
+    state.current.zFlags = 0;
+    state.current.pointRef = 0;
+    state.polylineActive = false;
+    state.msgActive = false;
 }
 
 // "lgn" and "lyn": the name after the key, then each further field after one blank.
@@ -75,7 +75,7 @@ void ReadReals(std::array<double, N>& values, const LineFields& fields) noexcept
 
 // Header values of the drawing; returns false when no header key fits. The name
 // keys "lgn" and "lyn" are tried here, before "lg" and "ly", which they begin with.
-bool ApplyHeaderRule(EntityStore& store, const LineFields& fields) {
+bool ApplyHeaderRule(EntityStore& store, ReaderState& state, const LineFields& fields) {
     const string_view key = fields[0];
     const std::size_t n = fields.count;
     if (key == "hk" && n >= 2) {
@@ -102,11 +102,11 @@ bool ApplyHeaderRule(EntityStore& store, const LineFields& fields) {
             store.hrgbValues[i] = Integer(fields, i + 1);
         }
     } else if (key.starts_with("lgn")) {
-        AssignName(store.layerGroupNames[static_cast<std::size_t>(store.current.layerGroup)],
+        AssignName(store.layerGroupNames[static_cast<std::size_t>(state.current.layerGroup)],
                    fields);
     } else if (key.starts_with("lyn")) {
-        AssignName(store.layerNames[static_cast<std::size_t>(store.current.layerGroup)]
-                                   [static_cast<std::size_t>(store.current.layer)],
+        AssignName(store.layerNames[static_cast<std::size_t>(state.current.layerGroup)]
+                                   [static_cast<std::size_t>(state.current.layer)],
                    fields);
     } else {
         return false;
@@ -115,81 +115,81 @@ bool ApplyHeaderRule(EntityStore& store, const LineFields& fields) {
 }
 
 // Attribute, polyline and dimension state; returns false when no such key fits.
-bool ApplyAttributeRule(EntityStore& store, const LineFields& fields) {
+bool ApplyAttributeRule(EntityStore& store, ReaderState& state, const LineFields& fields) {
     const string_view key = fields[0];
     const std::size_t n = fields.count;
-    CurrentAttributes& current = store.current;
+    CurrentAttributes& current = state.current;
     InitialAttributes& initial = store.initial;
 
     if (key.starts_with("lg")) {
         const std::int32_t group = HexDigitAt(key, 2);
-        if (TakeFirstValue(store, kPendingLayerGroup)) initial.initialLayerGroup = group;
+        if (TakeFirstValue(state, kPendingLayerGroup)) initial.initialLayerGroup = group;
         current.layerGroup = group;
         if (n >= 2) store.layerGroupValue[static_cast<std::size_t>(group)] = Integer(fields, 1);
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.starts_with("ly")) {
         const std::int32_t layer = HexDigitAt(key, 2);
-        if (TakeFirstValue(store, kPendingLayer)) initial.initialLayer = layer;
+        if (TakeFirstValue(state, kPendingLayer)) initial.initialLayer = layer;
         current.layer = layer;
         if (n >= 2) {
             store.layerValue[static_cast<std::size_t>(current.layerGroup)]
                             [static_cast<std::size_t>(layer)] = Integer(fields, 1);
         }
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.starts_with("lc")) {
         const std::int32_t colour = TextToInteger(From(key, 2));
-        if (TakeFirstValue(store, kPendingColour)) initial.initialColour = colour;
+        if (TakeFirstValue(state, kPendingColour)) initial.initialColour = colour;
         current.colour = colour;
         if (colour == kRgbColour && n >= 2) current.rgbColour = Integer(fields, 1);
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.starts_with("lt")) {
         const std::int32_t lineType = TextToInteger(From(key, 2));
-        if (TakeFirstValue(store, kPendingLineType)) initial.initialLineType = lineType;
+        if (TakeFirstValue(state, kPendingLineType)) initial.initialLineType = lineType;
         current.lineType = lineType;
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.starts_with("lw")) {
         const std::int32_t lineWidth = TextToInteger(From(key, 2));
-        if (TakeFirstValue(store, kPendingLineWidth)) initial.initialLineWidth = lineWidth;
+        if (TakeFirstValue(state, kPendingLineWidth)) initial.initialLineWidth = lineWidth;
         current.lineWidth = lineWidth;
         store.lineWidthSeen = true;
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.starts_with("cn$")) {
         const string_view fontName = From(key, 3);
         if (initial.initialFontName.empty()) initial.initialFontName.assign(fontName);
         current.fontName.assign(fontName);
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.starts_with("cn")) {
         const std::int32_t sizeNo = TextToInteger(From(key, 2));
         const bool withFreeSize = sizeNo == 0 && n >= 5;
         const TextSize freeSize = withFreeSize ? TextSize{Real(fields, 1), Real(fields, 2),
                                                           Real(fields, 3), Integer(fields, 4)}
                                                : current.freeSize;
-        if (TakeFirstValue(store, kPendingSizeNo)) {
+        if (TakeFirstValue(state, kPendingSizeNo)) {
             initial.initialSizeNo = sizeNo;
             if (withFreeSize) initial.initialFreeSize = freeSize;
         }
         current.sizeNo = sizeNo;
         current.freeSize = freeSize;
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.starts_with("cc")) {
         const std::int32_t value = TextToInteger(key.substr(2, 1));
         current.ccValue = value >= 0 && value <= 8 ? value : 0;
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key.size() == 2 && key[0] == 'z' && key[1] >= '1' && key[1] <= '5') {
         current.zFlags |= 1 << (key[1] - '1');
     } else if (key.starts_with("pn")) {
         current.pointColour = TextToInteger(From(key, 2));
-        store.polylineActive = false;
+        state.polylineActive = false;
     } else if (key == "pl") {
-        ++store.polylineCount;
-        store.polylineActive = true;
-        store.msgActive = false;
+        ++state.polylineCount;
+        state.polylineActive = true;
+        state.msgActive = false;
     } else if (key == "msg") {
-        store.msgActive = true;
-        store.polylineActive = false;
+        state.msgActive = true;
+        state.polylineActive = false;
     } else if (key == "#") {
-        store.polylineActive = false;
-        store.msgActive = false;
+        state.polylineActive = false;
+        state.msgActive = false;
     } else {
         return false;
     }
@@ -220,19 +220,19 @@ void ReadIndicatedPoint(EntityStore& store, const LineFields& fields) {
 }
 
 // "hhp<number>[ln|ci|ch]": the number of the point the next entity refers to.
-void ReadPointReference(EntityStore& store, string_view key) {
+void ReadPointReference(ReaderState& state, string_view key) {
     string_view number = key.substr(3);
     for (const string_view suffix : {string_view("ln"), string_view("ci"), string_view("ch")}) {
         const std::size_t position = key.find(suffix);
         if (position != string_view::npos && position >= 4) number = key.substr(3, position - 3);
     }
-    store.current.pointRef = TextToInteger(number);
+    state.current.pointRef = TextToInteger(number);
 }
 
 // Fills a text record (kind 4, or the text of a dimension) whose header is stamped.
-void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind,
-              const LineFields& fields) {
-    const CurrentAttributes& current = store.current;
+void FillText(const EntityStore& store, const ReaderState& state, TextRecord& text,
+              std::int32_t textKind, const LineFields& fields) {
+    const CurrentAttributes& current = state.current;
     text.textKind = textKind;
     text.ccValue = current.ccValue;
     text.sizeNo = current.sizeNo;
@@ -251,15 +251,16 @@ void FillText(const EntityStore& store, TextRecord& text, std::int32_t textKind,
     text.text.Assign(fields[5]);
 }
 
-void ReadText(EntityStore& store, std::int32_t textKind, const LineFields& fields) {
-    if (store.msgActive && textKind == 2) {
-        DimensionRecord& dimension = AddEntity<EntityKind::Dimension>(store);
-        dimension.line = store.pendingDimensionLine;
+void ReadText(EntityStore& store, ReaderState& state, std::int32_t textKind,
+              const LineFields& fields) {
+    if (state.msgActive && textKind == 2) {
+        DimensionRecord& dimension = AddEntity<EntityKind::Dimension>(store, state.current);
+        dimension.line = state.pendingDimensionLine;
         dimension.line.polylineNo = 0;
-        StampHeader(store, dimension.text.header);
-        FillText(store, dimension.text, 2, fields);
+        StampHeader(state.current, dimension.text.header);
+        FillText(store, state, dimension.text, 2, fields);
     } else {
-        FillText(store, AddEntity<EntityKind::Text>(store), textKind, fields);
+        FillText(store, state, AddEntity<EntityKind::Text>(store, state.current), textKind, fields);
     }
 }
 
@@ -277,18 +278,18 @@ Corner CornerAt(const LineFields& fields, std::size_t xIndex) noexcept {
     return {Real(fields, xIndex), Real(fields, xIndex + 1)};
 }
 
-void AddSolidSegment(EntityStore& store, Corner a, Corner b) {
-    SolidSegmentRecord& solid = AddEntity<EntityKind::SolidSegment>(store);
-    solid.rgbColour = store.current.rgbColour;
+void AddSolidSegment(EntityStore& store, ReaderState& state, Corner a, Corner b) {
+    SolidSegmentRecord& solid = AddEntity<EntityKind::SolidSegment>(store, state.current);
+    solid.rgbColour = state.current.rgbColour;
     solid.x1 = a.x;
     solid.y1 = a.y;
     solid.x2 = b.x;
     solid.y2 = b.y;
 }
 
-void AddTriangle(EntityStore& store, Corner a, Corner b, Corner c) {
-    TriangleSolidRecord& solid = AddEntity<EntityKind::TriangleSolid>(store);
-    solid.rgbColour = store.current.rgbColour;
+void AddTriangle(EntityStore& store, ReaderState& state, Corner a, Corner b, Corner c) {
+    TriangleSolidRecord& solid = AddEntity<EntityKind::TriangleSolid>(store, state.current);
+    solid.rgbColour = state.current.rgbColour;
     solid.x1 = a.x;
     solid.y1 = a.y;
     solid.x2 = b.x;
@@ -297,9 +298,9 @@ void AddTriangle(EntityStore& store, Corner a, Corner b, Corner c) {
     solid.y3 = c.y;
 }
 
-void AddQuad(EntityStore& store, Corner a, Corner b, Corner c, Corner d) {
-    QuadSolidRecord& solid = AddEntity<EntityKind::QuadSolid>(store);
-    solid.rgbColour = store.current.rgbColour;
+void AddQuad(EntityStore& store, ReaderState& state, Corner a, Corner b, Corner c, Corner d) {
+    QuadSolidRecord& solid = AddEntity<EntityKind::QuadSolid>(store, state.current);
+    solid.rgbColour = state.current.rgbColour;
     solid.x1 = a.x;
     solid.y1 = a.y;
     solid.x2 = b.x;
@@ -311,42 +312,42 @@ void AddQuad(EntityStore& store, Corner a, Corner b, Corner c, Corner d) {
 }
 
 // "sl" with three corners: coinciding corners leave a solid segment.
-void ReadThreeCornerSolid(EntityStore& store, const LineFields& fields) {
+void ReadThreeCornerSolid(EntityStore& store, ReaderState& state, const LineFields& fields) {
     const Corner p1 = CornerAt(fields, 1), p2 = CornerAt(fields, 3), p3 = CornerAt(fields, 5);
     if (SameCorner(p1, p2)) {
-        AddSolidSegment(store, p1, p3);
+        AddSolidSegment(store, state, p1, p3);
     } else if (SameCorner(p2, p3)) {
-        AddSolidSegment(store, p1, p2);
+        AddSolidSegment(store, state, p1, p2);
     } else {
-        AddTriangle(store, p1, p2, p3);
+        AddTriangle(store, state, p1, p2, p3);
     }
 }
 
 // "sl" with four corners: reduced to a solid segment or a triangle when corners coincide.
-void ReadFourCornerSolid(EntityStore& store, const LineFields& fields) {
+void ReadFourCornerSolid(EntityStore& store, ReaderState& state, const LineFields& fields) {
     const Corner p1 = CornerAt(fields, 1), p2 = CornerAt(fields, 3);
     const Corner p3 = CornerAt(fields, 5), p4 = CornerAt(fields, 7);
     if (SameCorner(p1, p2) && SameCorner(p1, p3)) {
-        AddSolidSegment(store, p1, p4);
+        AddSolidSegment(store, state, p1, p4);
     } else if (SameCorner(p2, p3) && SameCorner(p2, p4)) {
-        AddSolidSegment(store, p1, p2);
+        AddSolidSegment(store, state, p1, p2);
     } else if (SameCorner(p1, p2) && SameCorner(p3, p4)) {
-        AddSolidSegment(store, p1, p3);
+        AddSolidSegment(store, state, p1, p3);
     } else if (SameCorner(p4, p1) || SameCorner(p4, p2) || SameCorner(p4, p3)) {
-        AddTriangle(store, p1, p2, p3);
+        AddTriangle(store, state, p1, p2, p3);
     } else if (SameCorner(p3, p1) || SameCorner(p3, p2)) {
-        AddTriangle(store, p1, p2, p4);
+        AddTriangle(store, state, p1, p2, p4);
     } else if (SameCorner(p2, p1)) {
-        AddTriangle(store, p1, p3, p4);
+        AddTriangle(store, state, p1, p3, p4);
     } else {
-        AddQuad(store, p1, p2, p3, p4);
+        AddQuad(store, state, p1, p2, p3, p4);
     }
 }
 
 template <EntityKind K>
-void ReadCircleSolid(EntityStore& store, const LineFields& fields) {
-    CircleSolidRecord& solid = AddEntity<K>(store);
-    solid.rgbColour = store.current.rgbColour;
+void ReadCircleSolid(EntityStore& store, ReaderState& state, const LineFields& fields) {
+    CircleSolidRecord& solid = AddEntity<K>(store, state.current);
+    solid.rgbColour = state.current.rgbColour;
     solid.cx = Real(fields, 1);
     solid.cy = Real(fields, 2);
     solid.radius = Real(fields, 3);
@@ -358,9 +359,9 @@ void ReadCircleSolid(EntityStore& store, const LineFields& fields) {
 }
 
 template <EntityKind K>
-void ReadRingSolid(EntityStore& store, const LineFields& fields) {
-    RingSolidRecord& solid = AddEntity<K>(store);
-    solid.rgbColour = store.current.rgbColour;
+void ReadRingSolid(EntityStore& store, ReaderState& state, const LineFields& fields) {
+    RingSolidRecord& solid = AddEntity<K>(store, state.current);
+    solid.rgbColour = state.current.rgbColour;
     solid.cx = Real(fields, 1);
     solid.cy = Real(fields, 2);
     solid.radius = Real(fields, 3);
@@ -372,17 +373,17 @@ void ReadRingSolid(EntityStore& store, const LineFields& fields) {
 }
 
 // Entities with a key; returns false when no entity key fits with its field count.
-bool ApplyEntityRule(EntityStore& store, const LineFields& fields) {
+bool ApplyEntityRule(EntityStore& store, ReaderState& state, const LineFields& fields) {
     const string_view key = fields[0];
     const std::size_t n = fields.count;
 
     if (key == "ci" && n == 4) {
-        CircleRecord& circle = AddEntity<EntityKind::Circle>(store);
+        CircleRecord& circle = AddEntity<EntityKind::Circle>(store, state.current);
         circle.cx = Real(fields, 1);
         circle.cy = Real(fields, 2);
         circle.radius = Real(fields, 3);
     } else if (key == "ci" && n >= 8) {
-        ArcRecord& arc = AddEntity<EntityKind::Arc>(store);
+        ArcRecord& arc = AddEntity<EntityKind::Arc>(store, state.current);
         arc.cx = Real(fields, 1);
         arc.cy = Real(fields, 2);
         arc.radius = Real(fields, 3);
@@ -391,70 +392,70 @@ bool ApplyEntityRule(EntityStore& store, const LineFields& fields) {
         arc.arcValue6 = Real(fields, 6);
         arc.arcValue7 = Real(fields, 7);
     } else if (const std::int32_t textKind = TextKindOf(key); textKind >= 0 && n >= 6) {
-        ReadText(store, textKind, fields);
+        ReadText(store, state, textKind, fields);
     } else if (key == "pt" && n == 3) {
-        PointRecord& point = AddEntity<EntityKind::Point>(store);
-        point.header.colour = store.current.pointColour;
+        PointRecord& point = AddEntity<EntityKind::Point>(store, state.current);
+        point.header.colour = state.current.pointColour;
         point.x = Real(fields, 1);
         point.y = Real(fields, 2);
     } else if (key == "pt" && n >= 6) {
-        PointExRecord& point = AddEntity<EntityKind::PointEx>(store);
-        point.header.colour = store.current.pointColour;
+        PointExRecord& point = AddEntity<EntityKind::PointEx>(store, state.current);
+        point.header.colour = state.current.pointColour;
         point.x = Real(fields, 1);
         point.y = Real(fields, 2);
         point.param3 = Real(fields, 3);
         point.param4 = Real(fields, 4);
         point.code = Integer(fields, 5);
     } else if (key == "BL" && n >= 4) {
-        TJwwEntBlk& block = AddEntity<EntityKind::Block>(store);
+        TJwwEntBlk& block = AddEntity<EntityKind::Block>(store, state.current);
         block.x = Real(fields, 1);
         block.y = Real(fields, 2);
         block.name.assign(fields[3]);
     } else if (key == "sl" && n == 5) {
-        AddSolidSegment(store, CornerAt(fields, 1), CornerAt(fields, 3));
+        AddSolidSegment(store, state, CornerAt(fields, 1), CornerAt(fields, 3));
     } else if (key == "sl" && n == 7) {
-        ReadThreeCornerSolid(store, fields);
+        ReadThreeCornerSolid(store, state, fields);
     } else if (key == "sl" && n >= 9) {
-        ReadFourCornerSolid(store, fields);
+        ReadFourCornerSolid(store, state, fields);
     } else if (key == "sc" && n >= 9) {
-        ReadCircleSolid<EntityKind::CircleSolid>(store, fields);
+        ReadCircleSolid<EntityKind::CircleSolid>(store, state, fields);
     } else if (key == "se" && n >= 9) {
-        ReadCircleSolid<EntityKind::SeCircleSolid>(store, fields);
+        ReadCircleSolid<EntityKind::SeCircleSolid>(store, state, fields);
     } else if (key == "so" && n >= 9) {
-        ReadRingSolid<EntityKind::RingSolid>(store, fields);
+        ReadRingSolid<EntityKind::RingSolid>(store, state, fields);
     } else if (key == "sg" && n >= 9) {
-        ReadRingSolid<EntityKind::ConstantWidthRingSolid>(store, fields);
+        ReadRingSolid<EntityKind::ConstantWidthRingSolid>(store, state, fields);
     } else {
         return false;
     }
-    FinishEntity(store);
+    FinishEntity(state);
     return true;
 }
 
 // Four fields that no key claimed are a line segment, or the line
 // of the dimension that a "msg" line opened.
-void ReadLineOfFourFields(EntityStore& store, const LineFields& fields) {
-    LineRecord* line = &store.pendingDimensionLine;
-    if (store.msgActive) {
-        StampHeader(store, line->header);
+void ReadLineOfFourFields(EntityStore& store, ReaderState& state, const LineFields& fields) {
+    LineRecord* line = &state.pendingDimensionLine;
+    if (state.msgActive) {
+        StampHeader(state.current, line->header);
         line->polylineNo = 0;
     } else {
-        line = &AddEntity<EntityKind::Line>(store);
-        line->polylineNo = store.polylineActive ? store.polylineCount : 0;
+        line = &AddEntity<EntityKind::Line>(store, state.current);
+        line->polylineNo = state.polylineActive ? state.polylineCount : 0;
     }
     line->x1 = Real(fields, 0);
     line->y1 = Real(fields, 1);
     line->x2 = Real(fields, 2);
     line->y2 = Real(fields, 3);
-    store.current.zFlags = 0;
-    store.current.pointRef = 0;
+    state.current.zFlags = 0;
+    state.current.pointRef = 0;
 }
 
 bool IsLetter(char c) noexcept { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 }  // namespace
 
-void ApplyLineRules(EntityStore& store, const LineFields& fields) {
+void ApplyLineRules(EntityStore& store, ReaderState& state, const LineFields& fields) {
     const string_view key = fields[0];
     if (fields.count == 1 && key.empty()) return;
 
@@ -465,18 +466,19 @@ void ApplyLineRules(EntityStore& store, const LineFields& fields) {
     // Every other key begins with a letter or is "#"; the most common lines,
     // the line segments, begin with a number and go straight to the test for four fields.
     if (!key.empty() && (IsLetter(key[0]) || key[0] == '#')) {
-        if (ApplyHeaderRule(store, fields) || ApplyAttributeRule(store, fields)) return;
+        if (ApplyHeaderRule(store, state, fields) || ApplyAttributeRule(store, state, fields))
+            return;
         if (key.starts_with("hp") && fields.count >= 3) {
             ReadIndicatedPoint(store, fields);
             return;
         }
         if (key.starts_with("hhp")) {
-            ReadPointReference(store, key);
+            ReadPointReference(state, key);
             return;
         }
-        if (ApplyEntityRule(store, fields)) return;
+        if (ApplyEntityRule(store, state, fields)) return;
     }
-    if (fields.count == 4) ReadLineOfFourFields(store, fields);
+    if (fields.count == 4) ReadLineOfFourFields(store, state, fields);
 }
 
 }  // namespace rv17

@@ -214,10 +214,10 @@ void CheckLiteralSweep(std::string_view input, const HatchSettings& settings,
     static EntityStore literal;
     InitialiseStore(literal);
     ParseExchangeText(literal, input);
-    ResetCurrentAttributes(literal);
-    BuildConversionOutput(literal, settings, SweepOptions{SweepMode::Literal, nullptr});
+    OutputWriter writer(literal);
+    BuildConversionOutput(writer, settings, SweepOptions{SweepMode::Literal, 1, {}});
     const auto path = folder.Path() / "literal.txt";
-    Require(!SaveExchangeFile(literal, path));
+    Require(!SaveExchangeFile(writer.Lines(), path));
     const FileContents held = ReadWholeFile(path);
     Require(held.complete && held.bytes == streamed);
     std::filesystem::remove(path);
@@ -241,7 +241,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     InitialiseStore(original);
     Require(ReadExchangeFile(original, path));
-    ResetCurrentAttributes(original);
     if (!WithinBudget(original, settings)) {
         ReleaseStore(original);
         return 0;
@@ -251,7 +250,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(after.complete && folder.FileCount() == 1);
     if (result.outcome != ConversionOutcome::Saved) {
         Require(result.outcome != ConversionOutcome::SaveFailed);
-        Require(original.outputLines.Count() == 0 && after.bytes == input);
+        Require(after.bytes == input);
         ReleaseStore(original);
         return 0;
     }

@@ -69,12 +69,13 @@ void CheckConversionOfDrawing(const HatchSettings& settings) {
     EntityStore store;
     InitialiseStore(store);
     ParseExchangeText(store, kDrawing);
-    ResetCurrentAttributes(store);
     if (CheckConversion(store, settings) == ConversionOutcome::Accepted) {
-        Require(BuildConversionOutput(store, settings).outcome == ConversionOutcome::Accepted);
-        Require(store.outputLines.Count() > 0 && store.outputLines.Line(0) == "hd");
-        for (std::size_t i = 0; i < store.outputLines.Count(); ++i) {
-            const std::string_view line = store.outputLines.Line(i);
+        OutputWriter writer(store);
+        Require(BuildConversionOutput(writer, settings).outcome == ConversionOutcome::Accepted);
+        const OutputLines& lines = writer.Lines();
+        Require(lines.Count() > 0 && lines.Line(0) == "hd");
+        for (std::size_t i = 0; i < lines.Count(); ++i) {
+            const std::string_view line = lines.Line(i);
             Require(line.find("NAN") == std::string_view::npos &&
                     line.find("INF") == std::string_view::npos);
         }

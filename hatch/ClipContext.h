@@ -1,12 +1,11 @@
-// What a clipper works with besides the hatch line and the solid: the store
-// whose output receives the pieces, the crossing list, the inside test and
-// the slot for the solid's outline.
+// What a clipper works with besides the hatch line and the solid: the crossing
+// list, the inside test, the slot for the solid's outline, and the list that
+// receives the line's pieces.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <vector>
 
-#include "exchange/EntityStore.h"
 #include "hatch/CertainInside.h"
 #include "hatch/ClippedPiece.h"
 #include "hatch/CrossingList.h"
@@ -22,25 +21,19 @@ using InsideTest = int (*)(int n, const double* x, const double* y, double px, d
 // frame: the line's shared facts, given by the indexed sweep. With them the
 // clippers take shortcuts that give the same results to the last bit;
 // without them (the literal sweep) every step is computed in full.
-// piecesWritten, when given, counts every piece that reaches the output.
-// The pieces are found among the solids as the sweep holds them, moved by
-// -offset, and written moved back.
+// The pieces are in the sweep's frame, as the solids are.
 struct ClipContext {
-    EntityStore& store;
     CrossingList& crossings;
     InsideTest insideTest;
     OutlineSlot& outline;
-    const LineFrame* frame = nullptr;
-    std::size_t* piecesWritten = nullptr;
-    // Added to both ends of every piece: the sweep's origin (SweepPlan::origin).
-    PlanePoint offset{};
-    // When given, the pieces go here instead of to the store (and are not counted).
-    PieceSink* sink = nullptr;
+    const LineFrame* frame;
+    std::vector<ClippedPiece>& pieces;
 };
 
-// Writes one piece (WritePiece), or hands it to the context's sink.
-void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1, double x2,
-               double y2);
+inline void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1, double y1,
+                      double x2, double y2) {
+    context.pieces.push_back(ClippedPiece{hatchColour, x1, y1, x2, y2});
+}
 
 // Writes every piece between consecutive crossings whose midpoint is inside:
 // certainly inside by the slot's knowledge, or by the inside test against the

@@ -1,11 +1,9 @@
-// Composing and writing a hatch piece.
+// Composing the lines of a hatch piece.
 #include "hatch/ClippedPiece.h"
 
 #include <cmath>
 
-#include "exchange/AttributeEmitters.h"
 #include "exchange/EntityEmitters.h"
-#include "exchange/ExchangeWriter.h"
 
 namespace rv17 {
 
@@ -21,15 +19,6 @@ PieceForm ComposePieceLines(const ClippedPiece& piece, PlanePoint offset,
     if (!ComposeLine(lines, x1, y1, x2, y2)) return PieceForm::PenOnly;
     lines.Text("\r\n");
     return PieceForm::Segment;
-}
-
-bool WritePiece(EntityStore& store, PlanePoint offset, const ClippedPiece& piece) {
-    LineBuilder lines;
-    const PieceForm form = ComposePieceLines(piece, offset, lines);
-    if (form == PieceForm::Dropped) return false;
-    EmitColour(store, piece.hatchColour);
-    AppendComposedLines(store, lines.View());
-    return form == PieceForm::Segment;
 }
 
 }  // namespace rv17

@@ -1,11 +1,10 @@
-// One piece of a hatch line that the clippers found inside a solid, and how
-// it is written: its lines are composed first (on any thread), then written
-// after the colour line, which depends on the pieces before it.
+// One piece of a hatch line that the clippers found inside a solid, the sink
+// that the sweep hands each line's pieces to, and the lines a piece is written as.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
-#include "exchange/EntityStore.h"
 #include "exchange/LineBuilder.h"
 #include "geometry/PlanePoint.h"
 
@@ -16,10 +15,12 @@ struct ClippedPiece {
     double x1, y1, x2, y2;
 };
 
-// Where the clippers put the pieces they find.
+// Takes the pieces of the hatch lines, line after line in the sweep's order,
+// each line's pieces in writing order (the solids in file order, each solid's
+// pieces along the line), in the sweep's frame.
 class PieceSink {
 public:
-    virtual void Piece(const ClippedPiece& piece) = 0;
+    virtual void LinePieces(std::span<const ClippedPiece> pieces) = 0;
 
 protected:
     ~PieceSink() = default;
@@ -35,9 +36,5 @@ enum class PieceForm {
 // each ending in CR LF: "z1" (the piece's z flags) and the segment.
 PieceForm ComposePieceLines(const ClippedPiece& piece, PlanePoint offset,
                             LineBuilder& lines) noexcept;
-
-// Writes one piece to the store's output: the hatch colour (when it changed)
-// and its lines. True when its segment was written.
-bool WritePiece(EntityStore& store, PlanePoint offset, const ClippedPiece& piece);
 
 }  // namespace rv17

@@ -1,19 +1,25 @@
-// The conversion without the save, with the choice of sweep, for the tests
-// and benchmarks that compare the two sweeps or watch the lines go by.
+// The conversion without the save, with the choice of sweep: for the preview,
+// and for the tests and benchmarks that compare the two sweeps.
 #pragma once
 
-#include "exchange/EntityStore.h"
+#include <stop_token>
+
+#include "exchange/OutputWriter.h"
 #include "hatch/ConversionResult.h"
 #include "hatch/HatchSettings.h"
 #include "hatch/SweepDriver.h"
 
 namespace rv17 {
 
-// Appends the whole output of a conversion to the store's output lines:
-// "hd" (and "bz"), the written-back figures, the hatch pen and the hatch pieces.
-// Only a sweep too large is refused (nothing is appended then); the other
-// checks are ConversionRun's.
-ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& settings,
+// The indexed sweep on every core there is, up to a few, as OK runs it.
+SweepOptions EveryCoreSweep(std::stop_token stop = {});
+
+// Writes the whole output of a conversion of the writer's drawing: "hd" (and
+// "bz"), the written-back figures, the hatch pen and the hatch pieces. Only a
+// sweep too large is refused (nothing is written then); the other checks are
+// ConversionRun's. A sweep stopped through options.stop leaves the result
+// incomplete.
+ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings& settings,
                                        const SweepOptions& options = {});
 
 }  // namespace rv17

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "exchange/OutputLines.h"
+
 namespace rv17 {
 
 enum class ConversionOutcome {
@@ -25,7 +27,9 @@ struct ConversionResult {
     std::int32_t solids = 0;         // hatchable solids replaced by hatch lines
     std::size_t hatchSegments = 0;   // hatch pieces the sweep wrote
     std::size_t firstSweepLine = 0;  // the first held output line written by the sweep
+    bool complete = true;            // false when the sweep was stopped before its end
     std::error_code saveError;
+    OutputLines heldLines;  // the lines saved, when they were held (OutputHolding::Held)
 };
 
 }  // namespace rv17

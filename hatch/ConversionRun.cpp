@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 #include "exchange/AttributeEmitters.h"
 #include "exchange/EntityWriteBack.h"
@@ -11,6 +12,7 @@
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchParameters.h"
 #include "hatch/HatchSolid.h"
+#include "hatch/PieceWriter.h"
 #include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 
@@ -22,14 +24,14 @@ SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
     return PlanSweepOfStore(store, parameters);
 }
 
-// The sweep takes every core there is, up to a few.
-SweepOptions RunOptions() {
+}  // namespace
+
+SweepOptions EveryCoreSweep(std::stop_token stop) {
     SweepOptions options;
     options.threads = std::min(std::thread::hardware_concurrency(), 8u);
+    options.stop = std::move(stop);
     return options;
 }
-
-}  // namespace
 
 ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings& settings) {
     const double interval = TextToReal(settings.interval);
@@ -43,8 +45,9 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     return ConversionOutcome::Accepted;
 }
 
-ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& settings,
+ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings& settings,
                                        const SweepOptions& options) {
+    const EntityStore& store = writer.Drawing();
     ConversionResult result;
     const HatchParameters parameters = DeriveHatchParameters(store, settings);
     const SweepPlan plan = PlanFor(store, parameters);
@@ -54,38 +57,43 @@ ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& 
     }
 
     // The host replaces the selection with everything after "hd".
-    AppendOutputLine(store, "hd");
-    if (store.bzFlag) AppendOutputLine(store, "bz");
-    WriteBackEntities(store);
+    writer.Line("hd");
+    if (store.bzFlag) writer.Line("bz");
+    WriteBackEntities(writer);
 
     // The hatch pen; the colour follows per piece, as each solid decides it.
-    EmitLayerGroup(store, store.initial.initialLayerGroup);
-    EmitLayer(store, store.initial.initialLayer);
-    EmitLineType(store, parameters.lineType);
-    EmitLineWidth(store, parameters.lineWidth);
+    EmitLayerGroup(writer, store.initial.initialLayerGroup);
+    EmitLayer(writer, store.initial.initialLayer);
+    EmitLineType(writer, parameters.lineType);
+    EmitLineWidth(writer, parameters.lineWidth);
 
     result.solids = SolidCount(store);
-    result.firstSweepLine = store.outputLines.Count();
-    const MovedSolids moved(store, plan.origin);
-    result.hatchSegments = RunSweep(store, CollectHatchSolids(store, parameters), plan, options);
+    result.firstSweepLine = writer.Lines().Count();
+    const SweepSolids solids = PlaceSweepSolids(store, parameters, plan.origin);
+    PieceWriter pieces(writer, plan.origin);
+    result.complete = RunSweep(solids, plan, options, pieces);
+    pieces.Finish();
+    result.hatchSegments = pieces.Segments();
     return result;
 }
 
-ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
+ConversionResult ConversionRun(const EntityStore& store, const HatchSettings& settings,
                                const std::filesystem::path& savePath, OutputHolding holding) {
     ConversionResult result;
     result.outcome = CheckConversion(store, settings);
     if (result.outcome != ConversionOutcome::Accepted) return result;
     // When saving fails the file at savePath stays as it was.
     if (holding == OutputHolding::Held) {
-        result = BuildConversionOutput(store, settings, RunOptions());
+        OutputWriter writer(store);
+        result = BuildConversionOutput(writer, settings, EveryCoreSweep());
         if (result.outcome != ConversionOutcome::Accepted) return result;
-        result.saveError = SaveExchangeFile(store, savePath);
+        result.heldLines = writer.TakeLines();
+        result.saveError = SaveExchangeFile(result.heldLines, savePath);
     } else {
         ExchangeFileStream stream(savePath);
         if (stream.IsOpen()) {
-            const AttachedOutputSink attached(store, stream);
-            result = BuildConversionOutput(store, settings, RunOptions());
+            OutputWriter writer(store, stream);
+            result = BuildConversionOutput(writer, settings, EveryCoreSweep());
             // A refusal drops the stream unfinished, which removes its temporary file.
             if (result.outcome != ConversionOutcome::Accepted) return result;
         }

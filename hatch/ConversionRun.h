@@ -16,19 +16,17 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
 // Where the output lines of a run are while it is made; the saved bytes are
 // the same either way.
 enum class OutputHolding {
-    // Written to the new file as they are made, never held whole in memory;
-    // the store's output lines stay empty.
+    // Written to the new file as they are made, never held whole in memory.
     Streamed,
-    // Held in the store's output lines (for a picture of the result) and
-    // saved at the end.
+    // Held in the result's heldLines (for a picture of the result) and saved
+    // at the end.
     Held,
 };
 
 // Makes the checks, then builds the output (header, write-back, hatch pen,
-// sweep) and saves it to savePath. The store's writer state must have been
-// reset after reading. The outcome is a refusal, Saved or SaveFailed; the file
-// at savePath changes only with Saved.
-ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
+// sweep) of the drawing as read and saves it to savePath. The outcome is a
+// refusal, Saved or SaveFailed; the file at savePath changes only with Saved.
+ConversionResult ConversionRun(const EntityStore& store, const HatchSettings& settings,
                                const std::filesystem::path& savePath,
                                OutputHolding holding = OutputHolding::Streamed);
 

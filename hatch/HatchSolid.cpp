@@ -1,7 +1,8 @@
-// Collecting the solids that the sweep offers each line to.
+// Placing the solids that the sweep offers each line to.
 #include "hatch/HatchSolid.h"
 
 #include "hatch/SolidColourRule.h"
+#include "hatch/SolidFigure.h"
 
 namespace rv17 {
 
@@ -12,8 +13,6 @@ std::int32_t SolidColour(const EntityStore& store, EntityKind kind, std::size_t 
         HatchableKinds{}, kind,
         [&](auto traits) { return traits.List(store)[index].header.colour; }, std::int32_t{0});
 }
-
-}  // namespace
 
 std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store,
                                            const HatchParameters& parameters) {
@@ -30,6 +29,26 @@ std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store,
                             parameters.recolourNumberedSolids, parameters.recolourSxfSolids);
         solids.push_back({entry.kind, static_cast<std::uint32_t>(index), colour});
     }
+    return solids;
+}
+
+template <class Record>
+void PlaceList(const BlockList<Record>& list, PlanePoint origin, std::vector<Record>& placed) {
+    placed.reserve(list.Count());
+    for (std::size_t i = 0; i < list.Count(); ++i) placed.push_back(MovedRecord(list[i], origin));
+}
+
+}  // namespace
+
+SweepSolids PlaceSweepSolids(const EntityStore& store, const HatchParameters& parameters,
+                             PlanePoint origin) {
+    SweepSolids solids;
+    solids.inFileOrder = CollectHatchSolids(store, parameters);
+    PlaceList(store.triangleSolids, origin, solids.triangles);
+    PlaceList(store.quadSolids, origin, solids.quads);
+    PlaceList(store.circleSolids, origin, solids.circles);
+    PlaceList(store.ringSolids, origin, solids.rings);
+    PlaceList(store.constantWidthRingSolids, origin, solids.constantWidthRings);
     return solids;
 }
 

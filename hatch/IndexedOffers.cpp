@@ -7,24 +7,18 @@
 
 namespace rv17 {
 
-IndexedOffers::IndexedOffers(EntityStore& store, const std::vector<HatchSolid>& solids,
-                             const SweepPlan& plan, PieceSink* sink, std::size_t* pieces)
-    : store_(store),
-      solids_(solids),
-      plan_(plan),
-      sink_(sink),
-      pieces_(pieces),
-      crossings_(plan.angle),
-      index_(store, solids, plan) {}
+IndexedOffers::IndexedOffers(const SweepSolids& solids, const SweepPlan& plan)
+    : solids_(solids), crossings_(plan.angle), index_(solids, plan) {}
 
-void IndexedOffers::Offer(const HatchLine& line, std::int64_t k) {
+void IndexedOffers::Offer(const HatchLine& line, std::int64_t k,
+                          std::vector<ClippedPiece>& pieces) {
     const std::vector<ReachableSolid>& reachable = index_.SolidsForLine(k);
     if (reachable.empty()) return;
     const LineFrame frame(line);
     for (const ReachableSolid& solid : reachable) {
-        ClipContext context{store_, crossings_, &PointInPolygonFast, index_.Slot(solid.slot),
-                            &frame, pieces_,    plan_.origin,        sink_};
-        ClipSolid(context, solids_[solid.ordinal], line);
+        ClipContext context{crossings_, &PointInPolygonFast, index_.Slot(solid.slot), &frame,
+                            pieces};
+        ClipSolid(context, solids_, solids_.inFileOrder[solid.ordinal], line);
     }
 }
 

@@ -2,11 +2,9 @@
 // reach, in file order, each with the slot that keeps its outline.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "exchange/EntityStore.h"
 #include "hatch/ClippedPiece.h"
 #include "hatch/CrossingList.h"
 #include "hatch/HatchLine.h"
@@ -18,25 +16,16 @@ namespace rv17 {
 
 class IndexedOffers {
 public:
-    // The pieces go to sink when one is given, else to the store's output,
-    // counted in *pieces when that is given.
-    IndexedOffers(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
-                  PieceSink* sink, std::size_t* pieces = nullptr);
+    IndexedOffers(const SweepSolids& solids, const SweepPlan& plan);
 
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
 
-    // Where the pieces of the following lines go (nullptr: the store).
-    void SendTo(PieceSink* sink) noexcept { sink_ = sink; }
-
-    // Line number k of the current direction; k must not fall from call to call.
-    void Offer(const HatchLine& line, std::int64_t k);
+    // Appends the pieces of line number k of the current direction to pieces;
+    // k must not fall from call to call.
+    void Offer(const HatchLine& line, std::int64_t k, std::vector<ClippedPiece>& pieces);
 
 private:
-    EntityStore& store_;
-    const std::vector<HatchSolid>& solids_;
-    const SweepPlan& plan_;
-    PieceSink* sink_;
-    std::size_t* pieces_;
+    const SweepSolids& solids_;
     CrossingList crossings_;
     SweepIndex index_;
 };

@@ -8,6 +8,7 @@
 
 #include "exchange/EntityStore.h"
 #include "geometry/PlanePoint.h"
+#include "hatch/HatchSolid.h"
 
 namespace rv17 {
 
@@ -45,23 +46,27 @@ void ForEachSolidFigure(const EntityStore& store, Visitor&& visit) {
     });
 }
 
-// Calls visit(figure) for entry index of kind's list, which must exist; nothing
-// for a kind that is not hatchable.
+// Calls visit(figure) for entry index of kind's list among the sweep's solids,
+// which must exist; nothing for a kind that is not hatchable.
 template <class Visitor>
-void VisitSolidFigure(const EntityStore& store, EntityKind kind, std::size_t index,
+void VisitSolidFigure(const SweepSolids& solids, EntityKind kind, std::size_t index,
                       Visitor&& visit) {
-    VisitKind(HatchableKinds{}, kind,
-              [&](auto traits) { visit(FigureOf(traits, traits.List(store)[index])); });
+    VisitKind(HatchableKinds{}, kind, [&](auto traits) {
+        visit(FigureOf(traits, SolidsOfKind<decltype(traits)::kKind>(solids)[index]));
+    });
 }
 
 // The same, returning what visit returns, or otherwise for a kind that is not
 // hatchable.
 template <class Visitor, class Result>
-Result VisitSolidFigure(const EntityStore& store, EntityKind kind, std::size_t index,
+Result VisitSolidFigure(const SweepSolids& solids, EntityKind kind, std::size_t index,
                         Visitor&& visit, Result otherwise) {
     return VisitKind(
         HatchableKinds{}, kind,
-        [&](auto traits) { return visit(FigureOf(traits, traits.List(store)[index])); }, otherwise);
+        [&](auto traits) {
+            return visit(FigureOf(traits, SolidsOfKind<decltype(traits)::kKind>(solids)[index]));
+        },
+        otherwise);
 }
 
 // A solid's record moved by -origin: its corners or centre; sizes and angles stay.

@@ -1,12 +1,11 @@
 // The sweep over all hatch lines and the dispatch of each line to the solids.
 #include "hatch/SweepDriver.h"
 
-#include <optional>
+#include <vector>
 
 #include "geometry/PointInPolygon.h"
 #include "hatch/CircularClipper.h"
-#include "hatch/ComposedSweep.h"
-#include "hatch/IndexedOffers.h"
+#include "hatch/ParallelSweep.h"
 #include "hatch/PolygonClipper.h"
 #include "hatch/SolidFigure.h"
 #include "hatch/SweepLines.h"
@@ -36,62 +35,52 @@ void ClipFigure(ClipContext& context, std::int32_t hatchColour, const HatchLine&
 // Every line to every solid in file order.
 class LiteralOffers {
 public:
-    LiteralOffers(EntityStore& store, const std::vector<HatchSolid>& solids, const SweepPlan& plan,
-                  std::size_t& pieces)
-        : store_(store), crossings_(plan.angle), solids_(solids), pieces_(pieces), plan_(plan) {}
+    LiteralOffers(const SweepSolids& solids, const SweepPlan& plan)
+        : crossings_(plan.angle), solids_(solids) {}
 
-    void Offer(const HatchLine& line) {
-        for (const HatchSolid& solid : solids_) {
+    void Offer(const HatchLine& line, std::vector<ClippedPiece>& pieces) {
+        for (const HatchSolid& solid : solids_.inFileOrder) {
             scratch_.Forget();
-            ClipContext context{store_,  crossings_, &PointInPolygon, scratch_,
-                                nullptr, &pieces_,   plan_.origin};
-            ClipSolid(context, solid, line);
+            ClipContext context{crossings_, &PointInPolygon, scratch_, nullptr, pieces};
+            ClipSolid(context, solids_, solid, line);
         }
     }
 
 private:
-    EntityStore& store_;
     CrossingList crossings_;
-    const std::vector<HatchSolid>& solids_;
-    std::size_t& pieces_;
-    const SweepPlan& plan_;
+    const SweepSolids& solids_;
     OutlineSlot scratch_;
 };
 
 }  // namespace
 
-void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line) {
-    VisitSolidFigure(context.store, solid.kind, solid.index, [&](const auto& figure) {
+void ClipSolid(ClipContext& context, const SweepSolids& solids, const HatchSolid& solid,
+               const HatchLine& line) {
+    VisitSolidFigure(solids, solid.kind, solid.index, [&](const auto& figure) {
         ClipFigure(context, solid.hatchColour, line, figure);
     });
 }
 
-std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
-                     const SweepPlan& plan, const SweepOptions& options) {
-    if (options.mode == SweepMode::Indexed && options.observer == nullptr)
-        return RunComposedSweep(store, solids, plan, options.threads);
+bool RunSweep(const SweepSolids& solids, const SweepPlan& plan, const SweepOptions& options,
+              PieceSink& sink) {
+    if (options.mode == SweepMode::Indexed)
+        return RunParallelSweep(solids, plan, options.threads, options.stop, sink);
 
-    std::size_t pieces = 0;
-    std::optional<LiteralOffers> literal;
-    std::optional<IndexedOffers> indexed;
-    if (options.mode == SweepMode::Indexed) {
-        indexed.emplace(store, solids, plan, nullptr, &pieces);
-    } else {
-        literal.emplace(store, solids, plan, pieces);
-    }
-    std::optional<SweepDirection> direction;
-    VisitSweepLines(plan, [&](const HatchLine& line, std::int64_t k, SweepDirection of, bool met) {
-        if (indexed && direction != of) indexed->BeginDirection(of);
-        direction = of;
-        if (options.observer != nullptr) (*options.observer)(line, met);
-        if (!met) return;
-        if (indexed) {
-            indexed->Offer(line, k);
-        } else {
-            literal->Offer(line);
+    LiteralOffers literal(solids, plan);
+    std::vector<ClippedPiece> pieces;
+    bool stopped = false;
+    VisitSweepLines(plan, [&](const HatchLine& line, std::int64_t, SweepDirection, bool met) {
+        if (!met || stopped) return;
+        // A line is a run of its own here.
+        if (options.stop.stop_requested()) {
+            stopped = true;
+            return;
         }
+        pieces.clear();
+        literal.Offer(line, pieces);
+        sink.LinePieces(pieces);
     });
-    return pieces;
+    return !stopped;
 }
 
 }  // namespace rv17

@@ -1,13 +1,12 @@
 // The sweep: hatch lines through S, then forward and backward until a line
-// misses the bounds, each line handed to the solids it can cut.
+// misses the bounds, each line handed to the solids it can cut and its pieces
+// to a piece sink.
 #pragma once
 
-#include <cstddef>
-#include <functional>
-#include <vector>
+#include <stop_token>
 
-#include "exchange/EntityStore.h"
 #include "hatch/ClipContext.h"
+#include "hatch/ClippedPiece.h"
 #include "hatch/HatchLine.h"
 #include "hatch/HatchSolid.h"
 #include "hatch/SweepPlan.h"
@@ -21,28 +20,29 @@ enum class SweepMode {
     Literal,
     // Each line is offered only to the solids within its reach (SweepIndex),
     // curved outlines are kept while their solid stays in reach, and the inside
-    // test takes its exact fast path. Writes the same bytes as Literal.
+    // test takes its exact fast path. Gives the same pieces as Literal.
     Indexed,
 };
 
-// Told of every line the sweep dispatches, in order, and whether it met the bounds.
-using LineObserver = std::function<void(const HatchLine& line, bool metBounds)>;
-
 struct SweepOptions {
     SweepMode mode = SweepMode::Indexed;
-    const LineObserver* observer = nullptr;
-    // The indexed sweep without an observer composes its pieces' lines in runs
-    // (ComposedSweep), on this many threads; the bytes are the same.
+    // The indexed sweep clips runs of lines on this many threads (ParallelSweep);
+    // the pieces reach the sink in the same order.
     unsigned threads = 1;
+    // Asked once per run of lines; once stop is requested the sweep ends
+    // without handing on the lines still to come.
+    std::stop_token stop;
 };
 
-// Hands one solid to its clipper.
-void ClipSolid(ClipContext& context, const HatchSolid& solid, const HatchLine& line);
+// Hands one solid of the sweep's solids to its clipper.
+void ClipSolid(ClipContext& context, const SweepSolids& solids, const HatchSolid& solid,
+               const HatchLine& line);
 
-// Runs the whole sweep of the plan over the solids, writing the pieces to the
-// store's output; returns how many pieces it wrote. The plan must not be tooLarge,
-// and the store's solids must be those the plan was made for, moved by -plan.origin.
-std::size_t RunSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
-                     const SweepPlan& plan, const SweepOptions& options);
+// Runs the whole sweep of the plan over the solids, handing every line's
+// pieces to sink in the sweep's order. The plan must not be tooLarge, and the
+// solids must be those it was made for, placed in its frame (moved by
+// -plan.origin). False when it was stopped before the end.
+bool RunSweep(const SweepSolids& solids, const SweepPlan& plan, const SweepOptions& options,
+              PieceSink& sink);
 
 }  // namespace rv17

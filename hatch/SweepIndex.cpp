@@ -100,11 +100,11 @@ ReachBox FigureReach(const RingFigure& figure) noexcept {
     return box;
 }
 
-ReachBox SolidReach(const EntityStore& store, const HatchSolid& solid) noexcept {
+ReachBox SolidReach(const SweepSolids& solids, const HatchSolid& solid) noexcept {
     ReachBox none;
     none.hatched = false;
     return VisitSolidFigure(
-        store, solid.kind, solid.index, [](const auto& figure) { return FigureReach(figure); },
+        solids, solid.kind, solid.index, [](const auto& figure) { return FigureReach(figure); },
         none);
 }
 
@@ -122,9 +122,9 @@ LineRange StepsWithin(double low, double high, double progress, std::int64_t lea
 
 }  // namespace
 
-SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid,
+SolidLineRanges LineRangesOfSolid(const SweepSolids& solids, const HatchSolid& solid,
                                   const SweepPlan& plan) {
-    const ReachBox box = SolidReach(store, solid);
+    const ReachBox box = SolidReach(solids, solid);
     if (!box.hatched) return {{0, -1}, {1, 0}};
     const bool finite = std::isfinite(box.minX) && std::isfinite(box.minY) &&
                         std::isfinite(box.maxX) && std::isfinite(box.maxY);
@@ -147,12 +147,11 @@ SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& so
             StepsWithin(low - margin, high + margin, plan.backwardProgress, 1, plan.backwardLines)};
 }
 
-SweepIndex::SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids,
-                       const SweepPlan& plan) {
-    forward_.reserve(solids.size());
-    backward_.reserve(solids.size());
-    for (const HatchSolid& solid : solids) {
-        const SolidLineRanges ranges = LineRangesOfSolid(store, solid, plan);
+SweepIndex::SweepIndex(const SweepSolids& solids, const SweepPlan& plan) {
+    forward_.reserve(solids.inFileOrder.size());
+    backward_.reserve(solids.inFileOrder.size());
+    for (const HatchSolid& solid : solids.inFileOrder) {
+        const SolidLineRanges ranges = LineRangesOfSolid(solids, solid, plan);
         forward_.push_back(ranges.forward);
         backward_.push_back(ranges.backward);
     }

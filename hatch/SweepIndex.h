@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "exchange/EntityStore.h"
 #include "hatch/HatchSolid.h"
 #include "hatch/OutlinePolygon.h"
 #include "hatch/SweepPlan.h"
@@ -20,8 +19,8 @@ enum class SweepDirection {
     Backward,  // 1, 2, ... backward
 };
 
-// A solid that the current line can reach: its position in the run's solid
-// list, and the slot that keeps its outline while it stays in reach.
+// A solid that the current line can reach: its position among the solids in
+// file order, and the slot that keeps its outline while it stays in reach.
 struct ReachableSolid {
     std::uint32_t ordinal;
     std::int32_t slot;
@@ -39,13 +38,12 @@ struct SolidLineRanges {
     LineRange forward;
     LineRange backward;
 };
-SolidLineRanges LineRangesOfSolid(const EntityStore& store, const HatchSolid& solid,
+SolidLineRanges LineRangesOfSolid(const SweepSolids& solids, const HatchSolid& solid,
                                   const SweepPlan& plan);
 
 class SweepIndex {
 public:
-    SweepIndex(const EntityStore& store, const std::vector<HatchSolid>& solids,
-               const SweepPlan& plan);
+    SweepIndex(const SweepSolids& solids, const SweepPlan& plan);
 
     void BeginDirection(SweepDirection direction);
 

@@ -6,8 +6,6 @@
 // and each piece is moved back as it is written.
 #pragma once
 
-#include <vector>
-
 #include "exchange/EntityStore.h"
 #include "geometry/PlanePoint.h"
 #include "hatch/HatchParameters.h"
@@ -28,23 +26,5 @@ PlanePoint SweepOrigin(const SolidBounds& bounds) noexcept;
 // The sweep of the store's solids, in coordinates taken from SweepOrigin of
 // their bounds (the reference point moved with them); plan.origin tells where.
 SweepPlan PlanSweepOfStore(const EntityStore& store, HatchParameters parameters);
-
-// Moves every solid of the store by -origin (MovedRecord) for as long as it
-// lives, and puts the records back as they were when it ends.
-class MovedSolids {
-public:
-    MovedSolids(EntityStore& store, PlanePoint origin);
-    ~MovedSolids();
-    MovedSolids(const MovedSolids&) = delete;
-    MovedSolids& operator=(const MovedSolids&) = delete;
-
-private:
-    EntityStore& store_;
-    std::vector<TriangleSolidRecord> triangles_;
-    std::vector<QuadSolidRecord> quads_;
-    std::vector<CircleSolidRecord> circles_;
-    std::vector<RingSolidRecord> rings_;
-    std::vector<RingSolidRecord> constantWidthRings_;
-};
 
 }  // namespace rv17

@@ -75,7 +75,7 @@ int DrawPicture(const CommandLine& commandLine, const EntityStore& store,
                 ToolOutput& toolOutput) {
     if (commandLine.pictureFile.empty()) return kExitOk;
     const PreviewInput input{store,
-                             saved != nullptr ? &store.outputLines : nullptr,
+                             saved != nullptr ? &saved->heldLines : nullptr,
                              saved != nullptr ? saved->firstSweepLine : 0,
                              BaseName(commandLine.inputFile),
                              settings.interval,
@@ -164,9 +164,7 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
             output, kExitFileError,
             std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
     }
-    EntityStore& store = drawing.Store();
-    // The writer starts from its default state, as after the dialog's start-up.
-    ResetCurrentAttributes(store);
+    const EntityStore& store = drawing.Store();
 
     const std::string& target =
         commandLine.outputFile.empty() ? commandLine.inputFile : commandLine.outputFile;

@@ -66,8 +66,8 @@ PreviewPane::~PreviewPane() {
     {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
-        // Makes the sweep under way stale, so that it gives up.
         ++asked_;
+        running_.request_stop();  // the sweep under way gives up
     }
     changed_.notify_all();
     worker_.join();
@@ -83,6 +83,7 @@ void PreviewPane::Show(const HatchSettings& settings) {
         const std::lock_guard lock(mutex_);
         waiting_ = settings;
         ++asked_;
+        running_.request_stop();
     }
     changed_.notify_all();
 }
@@ -96,6 +97,7 @@ void PreviewPane::Work() {
     for (;;) {
         HatchSettings settings;
         std::uint64_t request = 0;
+        std::stop_token stop;
         {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [this] { return waiting_.has_value() || stopping_; });
@@ -103,9 +105,10 @@ void PreviewPane::Work() {
             settings = std::move(*waiting_);
             waiting_.reset();
             request = asked_;
+            running_ = std::stop_source();
+            stop = running_.get_token();
         }
-        const PreviewHatch computed =
-            ComputePreviewHatch(drawing_, settings, [this, request] { return asked_ != request; });
+        const PreviewHatch computed = ComputePreviewHatch(drawing_, settings, std::move(stop));
         if (!computed.complete) continue;
 
         auto result = std::make_shared<Result>();

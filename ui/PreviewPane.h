@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 
 #include "drawing/FigureBounds.h"
@@ -52,7 +53,8 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::optional<HatchSettings> waiting_;
-    std::atomic<std::uint64_t> asked_{0};  // the newest request's number, read by the sweep
+    std::atomic<std::uint64_t> asked_{0};  // the newest request's number
+    std::stop_source running_;             // stops the sweep under way
     std::uint64_t finished_ = 0;           // the newest request whose result is posted
     bool stopping_ = false;
 

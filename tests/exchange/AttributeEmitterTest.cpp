@@ -12,7 +12,7 @@ namespace rv17 {
 
 namespace {
 
-using Call = std::function<void(EntityStore&)>;
+using Call = std::function<void(OutputWriter&)>;
 
 struct Step {
     Call call;
@@ -21,42 +21,42 @@ struct Step {
 
 struct TrackingCase {
     const char* name;
-    Call setup;  // adjusts the store after reading, before the first call
+    std::function<void(EntityStore&)> setup;  // adjusts the drawing before the first call
     std::vector<Step> steps;
 };
 
 Call Lg(int v) {
-    return [v](EntityStore& s) { EmitLayerGroup(s, v); };
+    return [v](OutputWriter& s) { EmitLayerGroup(s, v); };
 }
 Call Ly(int v) {
-    return [v](EntityStore& s) { EmitLayer(s, v); };
+    return [v](OutputWriter& s) { EmitLayer(s, v); };
 }
 Call Lc(int v) {
-    return [v](EntityStore& s) { EmitColour(s, v); };
+    return [v](OutputWriter& s) { EmitColour(s, v); };
 }
 Call Lt(int v) {
-    return [v](EntityStore& s) { EmitLineType(s, v); };
+    return [v](OutputWriter& s) { EmitLineType(s, v); };
 }
 Call Lw(int v) {
-    return [v](EntityStore& s) { EmitLineWidth(s, v); };
+    return [v](OutputWriter& s) { EmitLineWidth(s, v); };
 }
 Call Rgb(int v) {
-    return [v](EntityStore& s) { EmitRgbColour(s, v); };
+    return [v](OutputWriter& s) { EmitRgbColour(s, v); };
 }
 Call Cc(int v) {
-    return [v](EntityStore& s) { EmitCcValue(s, v); };
+    return [v](OutputWriter& s) { EmitCcValue(s, v); };
 }
 Call Pn(int v) {
-    return [v](EntityStore& s) { EmitPointColour(s, v); };
+    return [v](OutputWriter& s) { EmitPointColour(s, v); };
 }
 Call Font(std::string name) {
-    return [name](EntityStore& s) { EmitFontName(s, name); };
+    return [name](OutputWriter& s) { EmitFontName(s, name); };
 }
 Call Size(int no, int colour, double w, double h, double sp) {
-    return [=](EntityStore& s) { EmitTextSize(s, no, colour, w, h, sp); };
+    return [=](OutputWriter& s) { EmitTextSize(s, no, colour, w, h, sp); };
 }
 Call Z(int v) {
-    return [v](EntityStore& s) { EmitZFlags(s, v); };
+    return [v](OutputWriter& s) { EmitZFlags(s, v); };
 }
 
 void NoSetup(EntityStore&) {}
@@ -74,7 +74,7 @@ TEST_P(AttributeTracking, WritesOnlyWhatChanged) {
     WriterStore writer;
     c.setup(writer.store);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
-        c.steps[i].call(writer.store);
+        c.steps[i].call(writer.writer);
         EXPECT_EQ(writer.TakeLines(), c.steps[i].expected) << c.name << ", step " << i;
     }
 }
@@ -204,28 +204,25 @@ INSTANTIATE_TEST_SUITE_P(Widths, AttributeTracking, ::testing::ValuesIn(kWidthCa
 INSTANTIATE_TEST_SUITE_P(Texts, AttributeTracking, ::testing::ValuesIn(kTextCases));
 INSTANTIATE_TEST_SUITE_P(ZFlags, AttributeTracking, ::testing::ValuesIn(kZFlagCases));
 
-// Before ResetCurrentAttributes only the reader's six flags are set; the
-// writer relies on the reset to write the first cc value, font and colours.
+// A new writer writes the first cc value, font and colours even when they
+// are the host's defaults, and so does one whose tracking is reset.
 TEST(AttributeTracking, ResetMakesEveryAttributePending) {
     WriterStore writer;
-    EmitCcValue(writer.store, 0);
-    EmitPointColour(writer.store, 1);
-    EmitFontName(writer.store, kDefaultFontName);
-    EXPECT_EQ(writer.TakeLines(), (Lines{"cc0", "pn1", "cn\"$" + std::string(kDefaultFontName)}));
-
-    EntityStore unreset;
-    InitialiseStore(unreset);
-    EmitCcValue(unreset, 0);
-    EmitPointColour(unreset, 1);
-    EXPECT_EQ(unreset.outputLines.Count(), 0u);
-    ReleaseStore(unreset);
+    for (int round = 0; round < 2; ++round) {
+        EmitCcValue(writer.writer, 0);
+        EmitPointColour(writer.writer, 1);
+        EmitFontName(writer.writer, kDefaultFontName);
+        EXPECT_EQ(writer.TakeLines(),
+                  (Lines{"cc0", "pn1", "cn\"$" + std::string(kDefaultFontName)}));
+        ResetCurrentAttributes(writer.writer);
+    }
 }
 
 TEST(AttributeTracking, LongFontNameIsCutWithoutSplittingACharacter) {
     WriterStore writer;
     std::string name(250, 'a');
     name += "\x83\x53\x83\x56\x83\x62";  // the fourth character would cross byte 255
-    EmitFontName(writer.store, name);
+    EmitFontName(writer.writer, name);
     const Lines lines = writer.TakeLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "cn\"$" + std::string(250, 'a'));

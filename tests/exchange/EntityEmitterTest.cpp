@@ -15,7 +15,7 @@ namespace {
 
 struct EmitCase {
     const char* name;
-    std::function<void(EntityStore&)> call;
+    std::function<void(OutputWriter&)> call;
     Lines expected;
 };
 
@@ -26,34 +26,34 @@ class EntityEmitters : public ::testing::TestWithParam<EmitCase> {};
 TEST_P(EntityEmitters, WriteExactLines) {
     const EmitCase& c = GetParam();
     WriterStore writer;
-    c.call(writer.store);
+    c.call(writer.writer);
     EXPECT_EQ(writer.TakeLines(), c.expected) << c.name;
 }
 
 constexpr double kTol = 1e-8;
 
 const std::vector<EmitCase> kLineCases = {
-    {"line", [](EntityStore& s) { EmitLine(s, 0, 0, 100, 0); }, {"0 0 100 0"}},
+    {"line", [](OutputWriter& s) { EmitLine(s, 0, 0, 100, 0); }, {"0 0 100 0"}},
     {"line of reals",
-     [](EntityStore& s) { EmitLine(s, -1.5, 1.0 / 3.0, 1e-5, 2e16); },
+     [](OutputWriter& s) { EmitLine(s, -1.5, 1.0 / 3.0, 1e-5, 2e16); },
      {"-1.5 0.333333333333333 1E-5 2E16"}},
     {"line ends coincide",
-     [](EntityStore& s) { EmitLine(s, 5, 5, 5 + 0.9 * kTol, 5 - 0.9 * kTol); },
+     [](OutputWriter& s) { EmitLine(s, 5, 5, 5 + 0.9 * kTol, 5 - 0.9 * kTol); },
      {}},
     {"line one coordinate apart",
-     [](EntityStore& s) { EmitLine(s, 5, 5, 5 + 0.9 * kTol, 6); },
+     [](OutputWriter& s) { EmitLine(s, 5, 5, 5 + 0.9 * kTol, 6); },
      {"5 5 5.000000009 6"}},
     {"line exactly the tolerance apart",
-     [](EntityStore& s) { EmitLine(s, 0, 0, kTol, 0); },
+     [](OutputWriter& s) { EmitLine(s, 0, 0, kTol, 0); },
      {"0 0 1E-8 0"}},
-    {"solid segment", [](EntityStore& s) { EmitSolidSegment(s, 0, 0, 5, 5); }, {"sl 0 0 5 5"}},
-    {"solid segment ends coincide", [](EntityStore& s) { EmitSolidSegment(s, 1, 2, 1, 2); }, {}},
-    {"point", [](EntityStore& s) { EmitPoint(s, 0.5, -7); }, {"pt 0.5 -7"}},
+    {"solid segment", [](OutputWriter& s) { EmitSolidSegment(s, 0, 0, 5, 5); }, {"sl 0 0 5 5"}},
+    {"solid segment ends coincide", [](OutputWriter& s) { EmitSolidSegment(s, 1, 2, 1, 2); }, {}},
+    {"point", [](OutputWriter& s) { EmitPoint(s, 0.5, -7); }, {"pt 0.5 -7"}},
     {"parameter point",
-     [](EntityStore& s) { EmitParameterPoint(s, 2, 1, 2, 3.5, 4); },
+     [](OutputWriter& s) { EmitParameterPoint(s, 2, 1, 2, 3.5, 4); },
      {"pt 1 2 3.5 4 2"}},
     {"parameter point code range",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitParameterPoint(s, -7, 1, 2, 3, 4);
          EmitParameterPoint(s, 11, 1, 2, 3, 4);
          EmitParameterPoint(s, 12, 1, 2, 3, 4);
@@ -61,7 +61,7 @@ const std::vector<EmitCase> kLineCases = {
      },
      {"pt 1 2 3 4 -7", "pt 1 2 3 4 11", "pt 1 2 3 4 -3", "pt 1 2 3 4 -3"}},
     {"parameter point param3 near zero",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitParameterPoint(s, 0, 1, 2, 0, 4);
          EmitParameterPoint(s, 0, 1, 2, -kTol, 4);
          EmitParameterPoint(s, 0, 1, 2, 2 * kTol, 4);
@@ -70,70 +70,70 @@ const std::vector<EmitCase> kLineCases = {
 };
 
 const std::vector<EmitCase> kCurveCases = {
-    {"circle", [](EntityStore& s) { EmitCircle(s, 50, 50, 5); }, {"ci 50 50 5"}},
+    {"circle", [](OutputWriter& s) { EmitCircle(s, 50, 50, 5); }, {"ci 50 50 5"}},
     {"circle radius zero or tolerance",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitCircle(s, 1, 1, 0);
          EmitCircle(s, 1, 1, kTol);
          EmitCircle(s, 1, 1, -3);
      },
      {}},
     {"arc",
-     [](EntityStore& s) { EmitArc(s, 1, 2, 3, 0.5, 0.25, 1.5, 0.75); },
+     [](OutputWriter& s) { EmitArc(s, 1, 2, 3, 0.5, 0.25, 1.5, 0.75); },
      {"ci 1 2 3 0.5 0.25 1.5 0.75"}},
     {"arc degenerate",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitArc(s, 1, 2, 0, 0.5, 0.25, 1.5, 0.75);
          EmitArc(s, 1, 2, 3, 0.5, 0.25, 0, 0.75);
          EmitArc(s, 1, 2, 3, 0.5, 0.25, -kTol, 0.75);
      },
      {}},
     {"se solid",
-     [](EntityStore& s) { EmitCircleSolid(s, 100, 1, 2, 3, 0.5, 0.25, 0, 6.28318530717959); },
+     [](OutputWriter& s) { EmitCircleSolid(s, 100, 1, 2, 3, 0.5, 0.25, 0, 6.28318530717959); },
      {"se 1 2 3 0.5 0.25 0 6.28318530717959 100"}},
     {"se solid degenerate",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitCircleSolid(s, 5, 1, 2, 3, 0.5, 0, 0, 1);
          EmitCircleSolid(s, 0, 1, 2, 0, 0.5, 0, 0, 1);
          EmitCircleSolid(s, 0, 1, 2, 3, kTol, 0, 0, 1);
      },
      {}},
     {"se solid negative flatness",
-     [](EntityStore& s) { EmitCircleSolid(s, 0, 1, 2, 3, -0.5, 0, 0, 1); },
+     [](OutputWriter& s) { EmitCircleSolid(s, 0, 1, 2, 3, -0.5, 0, 0, 1); },
      {"se 1 2 3 -0.5 0 0 1 0"}},
 };
 
 const std::vector<EmitCase> kTextCases = {
     {"text",
-     [](EntityStore& s) { EmitText(s, 0, "abc", 10, 20, 1, 0); },
+     [](OutputWriter& s) { EmitText(s, 0, "abc", 10, 20, 1, 0); },
      {"ch 10 20 1 0 \"", "abc"}},
     {"text keys",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          for (int kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, -1}) EmitText(s, kind, "t", 0, 0, 0, 1);
      },
      {"cv 0 0 0 1 \"", "t", "cs 0 0 0 1 \"", "t", "cr 0 0 0 1 \"", "t", "co 0 0 0 1 \"", "t",
       "cp 0 0 0 1 \"", "t", "ct 0 0 0 1 \"", "t", "ck 0 0 0 1 \"", "t", "cz 0 0 0 1 \"", "t",
       "c2 0 0 0 1 \"", "t", "ch 0 0 0 1 \"", "t", "ch 0 0 0 1 \"", "t"}},
     {"text kept byte for byte",
-     [](EntityStore& s) { EmitText(s, 0, "  a b\x81\x40\"", 0, 0, 1, 1); },
+     [](OutputWriter& s) { EmitText(s, 0, "  a b\x81\x40\"", 0, 0, 1, 1); },
      {"ch 0 0 1 1 \"", "  a b\x81\x40\""}},
     {"text without visible characters",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitText(s, 0, "", 0, 0, 1, 0);
          EmitText(s, 0, " \t \x81\x40", 0, 0, 1, 0);
      },
      {}},
     {"text direction zero",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitText(s, 0, "abc", 0, 0, 0, 0);
          EmitText(s, 0, "abc", 0, 0, kTol, -kTol);
      },
      {}},
     {"dimension",
-     [](EntityStore& s) { EmitDimension(s, "1500", 0, 0, 1500, 0, 750, 5, 1, 0); },
+     [](OutputWriter& s) { EmitDimension(s, "1500", 0, 0, 1500, 0, 750, 5, 1, 0); },
      {"msg", "0 0 1500 0", "cs 750 5 1 0 \"", "1500"}},
     {"dimension measured length",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitDimension(s, "", 0, 0, 3, 4, 1, 1, 1, 0);
          EmitDimension(s, "  ", 0, 0, 1, 1, 1, 1, 1, 0);
          EmitDimension(s, "", 0, 0, 0.123456789, 0, 1, 1, 1, 0);
@@ -141,7 +141,7 @@ const std::vector<EmitCase> kTextCases = {
      {"msg", "0 0 3 4", "cs 1 1 1 0 \"", "5", "msg", "0 0 1 1", "cs 1 1 1 0 \"", "1.41421356",
       "msg", "0 0 0.123456789 0", "cs 1 1 1 0 \"", "0.12345679"}},
     {"dimension degenerate",
-     [](EntityStore& s) {
+     [](OutputWriter& s) {
          EmitDimension(s, "1", 0, 0, 0, 0, 1, 1, 1, 0);
          EmitDimension(s, "1", 0, 0, 1, 0, 1, 1, 0, 0);
      },
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, EntityEmitters, ::testing::ValuesIn(kTextCases))
 
 TEST(EntityEmitters, NonFiniteCoordinatesAreWrittenNotDropped) {
     WriterStore writer;
-    EmitLine(writer.store, 0, 0, INFINITY, NAN);
+    EmitLine(writer.writer, 0, 0, INFINITY, NAN);
     EXPECT_EQ(writer.TakeLines(), (Lines{"0 0 INF NAN"}));
 }
 

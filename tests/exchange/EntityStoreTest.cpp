@@ -34,56 +34,42 @@ TEST(EntityStore, InitialiseGivesEveryDefault) {
     EXPECT_EQ(store.sheetWidth, 1189.0);
     EXPECT_EQ(store.TextSizeTable[10].colour, 2);
     EXPECT_EQ(store.TextSizeTable[1].charWidth, 3.0);
-    EXPECT_EQ(store.current.fontName, kDefaultFontName);
-    EXPECT_EQ(store.current.colour, 1);
-    for (std::size_t i = 0; i < kPendingFlagCount; ++i) {
-        EXPECT_EQ(store.current.pendingFlags[i], i <= kPendingSizeNo) << i;
-    }
-    EXPECT_EQ(store.pendingDimensionLine.x2, 1.0);
-    EXPECT_EQ(store.pendingDimensionLine.header.colour, 1);
     EXPECT_EQ(store.initial.initialColour, 1);
     EXPECT_TRUE(store.initial.initialFontName.empty());
     EXPECT_EQ(SolidCount(store), 0);
+
+    const ReaderState reader;
+    EXPECT_EQ(reader.current.fontName, kDefaultFontName);
+    EXPECT_EQ(reader.current.colour, 1);
+    for (std::size_t i = 0; i < kPendingFlagCount; ++i) {
+        EXPECT_EQ(reader.current.pendingFlags[i], i <= kPendingSizeNo) << i;
+    }
+    EXPECT_EQ(reader.pendingDimensionLine.x2, 1.0);
+    EXPECT_EQ(reader.pendingDimensionLine.header.colour, 1);
 }
 
 TEST(EntityStore, AddEntityStampsHeaderAndRecordsOrder) {
     EntityStore store;
     InitialiseStore(store);
-    store.current.layer = 7;
-    store.current.colour = 3;
-    store.current.zFlags = 5;
-    auto& line = AddEntity<EntityKind::Line>(store);
+    CurrentAttributes current;
+    current.layer = 7;
+    current.colour = 3;
+    current.zFlags = 5;
+    auto& line = AddEntity<EntityKind::Line>(store, current);
     EXPECT_EQ(line.header.layer, 7);
     EXPECT_EQ(line.header.colour, 3);
     EXPECT_EQ(line.header.zFlags, 5);
     EXPECT_EQ(line.x1, 0.0);
-    AddEntity<EntityKind::TriangleSolid>(store);
-    AddEntity<EntityKind::Line>(store);
-    AddEntity<EntityKind::SeCircleSolid>(store);
-    AddEntity<EntityKind::RingSolid>(store);
+    AddEntity<EntityKind::TriangleSolid>(store, current);
+    AddEntity<EntityKind::Line>(store, current);
+    AddEntity<EntityKind::SeCircleSolid>(store, current);
+    AddEntity<EntityKind::RingSolid>(store, current);
 
     ASSERT_EQ(store.EntityOrder.Count(), 5u);
     EXPECT_EQ(store.EntityOrder[2].kind, EntityKind::Line);
     EXPECT_EQ(store.EntityOrder[2].index, 1);
     EXPECT_EQ(EntityCount(store, EntityKind::Line), 2u);
     EXPECT_EQ(SolidCount(store), 2);  // the "se" solid is not hatchable
-}
-
-TEST(EntityStore, ResetCurrentAttributesKeepsRecordsAndInitialValues) {
-    EntityStore store;
-    InitialiseStore(store);
-    store.current.layer = 7;
-    store.current.fontName = "other";
-    store.current.zFlags = 3;
-    store.initial.initialColour = 5;
-    AddEntity<EntityKind::Point>(store);
-    ResetCurrentAttributes(store);
-    EXPECT_EQ(store.current.layer, 0);
-    EXPECT_EQ(store.current.fontName, kDefaultFontName);
-    EXPECT_EQ(store.current.zFlags, 3);
-    EXPECT_EQ(store.initial.initialColour, 5);
-    for (bool pending : store.current.pendingFlags) EXPECT_TRUE(pending);
-    EXPECT_EQ(store.points.Count(), 1u);
 }
 
 TEST(ShortText, CutsAt255BytesWithoutSplittingACharacter) {

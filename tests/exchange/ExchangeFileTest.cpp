@@ -37,7 +37,6 @@ TEST(ExchangeFile, MissingFileLeavesTheStoreAsInitialised) {
     EXPECT_TRUE(error);
     EXPECT_EQ(store->EntityOrder.Count(), 0u);
     EXPECT_EQ(store->sheetWidth, 1189.0);
-    EXPECT_EQ(store->current.fontName, kDefaultFontName);
 }
 
 TEST(ExchangeFile, EmptyFileAndFileOfOnlyTheEndMarkGiveAnEmptyDrawing) {

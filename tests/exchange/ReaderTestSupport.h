@@ -20,8 +20,17 @@ inline std::unique_ptr<EntityStore> NewStore() {
 
 inline std::unique_ptr<EntityStore> StoreFromLines(std::initializer_list<std::string_view> lines) {
     auto store = NewStore();
-    for (const std::string_view line : lines) ParseLine(*store, line);
+    ExchangeReader reader(*store);
+    for (const std::string_view line : lines) reader.Line(line);
     return store;
+}
+
+// The reader's state after the lines.
+inline ReaderState StateAfterLines(std::initializer_list<std::string_view> lines) {
+    auto store = NewStore();
+    ExchangeReader reader(*store);
+    for (const std::string_view line : lines) reader.Line(line);
+    return reader.State();
 }
 
 // A byte string whose length is taken from the literal, so NULs stay.

@@ -46,26 +46,26 @@ std::string AsLiteral(const Lines& lines) {
 // Reads the lines as the host's file, as the run does before converting.
 void ReadInput(EntityStore& store, const Lines& input) {
     InitialiseStore(store);
-    for (const std::string& line : input) ParseLine(store, line);
-    ResetCurrentAttributes(store);
+    ExchangeReader reader(store);
+    for (const std::string& line : input) reader.Line(line);
 }
 
 // The output of a conversion without solids: header lines and the write-back.
-void WriteOutput(EntityStore& store) {
-    AppendOutputLine(store, "hd");
-    if (store.bzFlag) AppendOutputLine(store, "bz");
-    WriteBackEntities(store);
+void WriteOutput(OutputWriter& writer) {
+    writer.Line("hd");
+    if (writer.Drawing().bzFlag) writer.Line("bz");
+    WriteBackEntities(writer);
 }
 
 // Writes the store's drawing back to a file and returns the file's bytes; the
 // file is then read into next.
 std::string WriteAndReread(EntityStore& store, const TestFolder& folder, EntityStore& next) {
-    WriteOutput(store);
+    OutputWriter writer(store);
+    WriteOutput(writer);
     const auto path = folder.Path() / "JWC_TEMP.TXT";
-    EXPECT_EQ(SaveExchangeFile(store, path), std::error_code());
+    EXPECT_EQ(SaveExchangeFile(writer.Lines(), path), std::error_code());
     InitialiseStore(next);
     EXPECT_TRUE(ReadExchangeFile(next, path));
-    ResetCurrentAttributes(next);
     return ReadWholeFile(path).bytes;
 }
 

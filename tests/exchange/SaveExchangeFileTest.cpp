@@ -32,8 +32,8 @@ TEST_P(SaveLayouts, WritesExactBytes) {
     TestFolder folder;
     const auto target = folder.Write("JWC_TEMP.TXT", kHostFile);
     WriterStore writer;
-    for (const std::string& line : c.lines) AppendOutputLine(writer.store, line);
-    ASSERT_EQ(SaveExchangeFile(writer.store, target), std::error_code()) << c.name;
+    for (const std::string& line : c.lines) writer.writer.Line(line);
+    ASSERT_EQ(SaveExchangeFile(writer.writer.Lines(), target), std::error_code()) << c.name;
     const FileContents contents = ReadWholeFile(target);
     EXPECT_TRUE(contents.complete);
     EXPECT_EQ(contents.bytes, c.file) << c.name;
@@ -61,17 +61,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SaveExchangeFileAtomically, CreatesAMissingFile) {
     TestFolder folder;
     WriterStore writer;
-    AppendOutputLine(writer.store, "hd");
-    ASSERT_EQ(SaveExchangeFile(writer.store, folder.Path() / "JWC_TEMP.TXT"), std::error_code());
+    writer.writer.Line("hd");
+    ASSERT_EQ(SaveExchangeFile(writer.writer.Lines(), folder.Path() / "JWC_TEMP.TXT"),
+              std::error_code());
     EXPECT_EQ(ReadWholeFile(folder.Path() / "JWC_TEMP.TXT").bytes, "hd\r\n");
 }
 
 TEST(SaveExchangeFileAtomically, MissingFolderFailsAndCreatesNothing) {
     TestFolder folder;
     WriterStore writer;
-    AppendOutputLine(writer.store, "hd");
+    writer.writer.Line("hd");
     const auto target = folder.Path() / "gone" / "JWC_TEMP.TXT";
-    EXPECT_EQ(SaveExchangeFile(writer.store, target), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(SaveExchangeFile(writer.writer.Lines(), target),
+              std::errc::no_such_file_or_directory);
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_EQ(folder.FileCount(), 0u);
 }
@@ -83,9 +85,10 @@ TEST(SaveExchangeFileAtomically, UnwritableLocationLeavesThePreviousFile) {
     const auto host = folder.Write("JWC_TEMP.TXT", kHostFile);
     folder.Write("plain file", "not a folder");
     WriterStore writer;
-    AppendOutputLine(writer.store, "hd");
-    EXPECT_NE(SaveExchangeFile(writer.store, folder.Path() / "plain file" / "JWC_TEMP.TXT"),
-              std::error_code());
+    writer.writer.Line("hd");
+    EXPECT_NE(
+        SaveExchangeFile(writer.writer.Lines(), folder.Path() / "plain file" / "JWC_TEMP.TXT"),
+        std::error_code());
     EXPECT_EQ(ReadWholeFile(host).bytes, kHostFile);
     EXPECT_EQ(folder.FileCount(), 2u);
 }
@@ -97,8 +100,8 @@ TEST(SaveExchangeFileAtomically, FailedReplacementRemovesTheTemporaryFile) {
     const auto target = folder.Path() / "JWC_TEMP.TXT";
     std::filesystem::create_directories(target / "inside");
     WriterStore writer;
-    for (int i = 0; i < 100000; ++i) AppendOutputLine(writer.store, "123.456789012345 1 2 3");
-    EXPECT_NE(SaveExchangeFile(writer.store, target), std::error_code());
+    for (int i = 0; i < 100000; ++i) writer.writer.Line("123.456789012345 1 2 3");
+    EXPECT_NE(SaveExchangeFile(writer.writer.Lines(), target), std::error_code());
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(folder.FileCount(), 1u);
 }
@@ -107,8 +110,8 @@ TEST(SaveExchangeFileAtomically, ReplacesTheHostFileWhole) {
     TestFolder folder;
     const auto host = folder.Write("JWC_TEMP.TXT", std::string(1 << 20, 'x'));
     WriterStore writer;
-    AppendOutputLine(writer.store, "hd");
-    ASSERT_EQ(SaveExchangeFile(writer.store, host), std::error_code());
+    writer.writer.Line("hd");
+    ASSERT_EQ(SaveExchangeFile(writer.writer.Lines(), host), std::error_code());
     EXPECT_EQ(ReadWholeFile(host).bytes, "hd\r\n");
 }
 
@@ -118,11 +121,11 @@ TEST(SaveExchangeFileAtomically, StreamsManyLinesInOrder) {
     std::string expected;
     for (int i = 0; i < 300000; ++i) {
         const std::string line = std::to_string(i) + " 0 1 " + std::to_string(-i);
-        AppendOutputLine(writer.store, line);
+        writer.writer.Line(line);
         expected += line + "\r\n";
     }
     const auto target = folder.Path() / "JWC_TEMP.TXT";
-    ASSERT_EQ(SaveExchangeFile(writer.store, target), std::error_code());
+    ASSERT_EQ(SaveExchangeFile(writer.writer.Lines(), target), std::error_code());
     EXPECT_TRUE(ReadWholeFile(target).bytes == expected);
 }
 

@@ -17,21 +17,21 @@ EntityHeader Header(int layerGroup, int layer, int colour, int lineType, int lin
 
 LineRecord& AddLine(EntityStore& s, EntityHeader header, double x1, double y1, double x2,
                     double y2) {
-    LineRecord& line = AddEntity<EntityKind::Line>(s);
+    LineRecord& line = AddEntity<EntityKind::Line>(s, CurrentAttributes{});
     line.header = header;
     line.x1 = x1, line.y1 = y1, line.x2 = x2, line.y2 = y2;
     return line;
 }
 
 CircleRecord& AddCircle(EntityStore& s, EntityHeader header, double cx, double cy, double radius) {
-    CircleRecord& circle = AddEntity<EntityKind::Circle>(s);
+    CircleRecord& circle = AddEntity<EntityKind::Circle>(s, CurrentAttributes{});
     circle.header = header;
     circle.cx = cx, circle.cy = cy, circle.radius = radius;
     return circle;
 }
 
 SolidSegmentRecord& AddSolidSegment(EntityStore& s, EntityHeader header, int rgb) {
-    SolidSegmentRecord& solid = AddEntity<EntityKind::SolidSegment>(s);
+    SolidSegmentRecord& solid = AddEntity<EntityKind::SolidSegment>(s, CurrentAttributes{});
     solid.header = header;
     solid.rgbColour = rgb;
     solid.x2 = 1;
@@ -39,7 +39,7 @@ SolidSegmentRecord& AddSolidSegment(EntityStore& s, EntityHeader header, int rgb
 }
 
 CircleSolidRecord& AddSeSolid(EntityStore& s, EntityHeader header, int rgb) {
-    CircleSolidRecord& solid = AddEntity<EntityKind::SeCircleSolid>(s);
+    CircleSolidRecord& solid = AddEntity<EntityKind::SeCircleSolid>(s, CurrentAttributes{});
     solid.header = header;
     solid.rgbColour = rgb;
     solid.cx = 1, solid.cy = 2, solid.radius = 3, solid.flatness = 1,
@@ -65,8 +65,8 @@ TEST(WriteBack, LineThenCircleOnTheSameLayer) {
     WriterStore writer;
     AddLine(writer.store, Header(0, 2, 3, 1), 0, 0, 100, 0);
     AddCircle(writer.store, Header(0, 2, 3, 1, 0, 1), 50, 50, 5);
-    AppendOutputLine(writer.store, "hd");
-    WriteBackEntities(writer.store);
+    writer.writer.Line("hd");
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(),
               (Lines{"hd", "lg0", "ly2", "lc3", "lt1", "0 0 100 0", "z1", "ci 50 50 5"}));
 }
@@ -77,7 +77,7 @@ TEST(WriteBack, FirstFigureWritesDefaultAttributesLaterOnesShareThem) {
         writer.store.lineWidthSeen = widths;
         AddLine(writer.store, Header(0, 0, 1, 1), 0, 0, 1, 0);
         AddLine(writer.store, Header(0, 0, 1, 1), 0, 0, 0, 1);
-        WriteBackEntities(writer.store);
+        WriteBackEntities(writer.writer);
         Lines expected{"lg0", "ly0", "lc1", "lt1"};
         if (widths) expected.push_back("lw0");
         expected.insert(expected.end(), {"0 0 1 0", "0 0 0 1"});
@@ -91,7 +91,7 @@ TEST(WriteBack, SolidSegmentsShareOneRgbLine) {
     AddSolidSegment(writer.store, Header(0, 0, 10, 1), 255);
     AddSolidSegment(writer.store, Header(0, 0, 10, 1), 65280);
     AddSolidSegment(writer.store, Header(0, 0, 4, 1), 65280);
-    WriteBackEntities(writer.store);
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly0", "lc10 255", "sl 0 0 1 0", "sl 0 0 1 0",
                                          "lc10 65280", "sl 0 0 1 0", "lc4", "sl 0 0 1 0"}));
 }
@@ -101,7 +101,7 @@ TEST(WriteBack, SeSolidGoesToLayerOneOfItsGroupWithItsOwnColourAndWidth) {
     writer.store.lineWidthSeen = true;
     AddSeSolid(writer.store, Header(3, 7, 10, 5, 35, 2), 12345);
     AddSeSolid(writer.store, Header(3, 1, 6, 5, 35), 12345);
-    WriteBackEntities(writer.store);
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lg3", "ly1", "lc10 12345", "lw35", "z2",
                                          "se 1 2 3 1 0 0 6.28318530717959 100", "lc6",
                                          "se 1 2 3 1 0 0 6.28318530717959 100"}));
@@ -109,15 +109,16 @@ TEST(WriteBack, SeSolidGoesToLayerOneOfItsGroupWithItsOwnColourAndWidth) {
 
 TEST(WriteBack, SkipsBlocksAndHatchableSolidsEntirely) {
     WriterStore writer;
-    TJwwEntBlk& block = AddEntity<EntityKind::Block>(writer.store);
+    TJwwEntBlk& block = AddEntity<EntityKind::Block>(writer.store, CurrentAttributes{});
     block.header = Header(5, 5, 5, 5);
     block.name = "B";
-    AddEntity<EntityKind::TriangleSolid>(writer.store).header = Header(6, 6, 6, 6);
-    AddEntity<EntityKind::QuadSolid>(writer.store);
-    AddEntity<EntityKind::CircleSolid>(writer.store);
-    AddEntity<EntityKind::RingSolid>(writer.store);
-    AddEntity<EntityKind::ConstantWidthRingSolid>(writer.store);
-    WriteBackEntities(writer.store);
+    AddEntity<EntityKind::TriangleSolid>(writer.store, CurrentAttributes{}).header =
+        Header(6, 6, 6, 6);
+    AddEntity<EntityKind::QuadSolid>(writer.store, CurrentAttributes{});
+    AddEntity<EntityKind::CircleSolid>(writer.store, CurrentAttributes{});
+    AddEntity<EntityKind::RingSolid>(writer.store, CurrentAttributes{});
+    AddEntity<EntityKind::ConstantWidthRingSolid>(writer.store, CurrentAttributes{});
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(), Lines{});
 }
 
@@ -126,10 +127,10 @@ TEST(WriteBack, FollowsFileOrderAcrossKinds) {
     AddLine(writer.store, Header(0, 0, 1, 1), 0, 0, 1, 0);
     AddCircle(writer.store, Header(0, 0, 1, 1), 0, 0, 1);
     AddLine(writer.store, Header(0, 0, 1, 1), 0, 0, 2, 0);
-    PointRecord& point = AddEntity<EntityKind::Point>(writer.store);
+    PointRecord& point = AddEntity<EntityKind::Point>(writer.store, CurrentAttributes{});
     point.header = Header(0, 0, 4, 1);
     point.x = 7;
-    WriteBackEntities(writer.store);
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly0", "lc1", "lt1", "0 0 1 0", "ci 0 0 1",
                                          "0 0 2 0", "pn4", "pt 7 0"}));
 }
@@ -144,7 +145,7 @@ TEST(WriteBack, DegenerateFigureKeepsItsAttributeLinesButNotItsZFlags) {
     writer.store.texts.Append() = MakeText(Header(1, 2, 6, 4, 0, 16), 1, " \x81\x40 ");
     AppendOrder(writer.store, EntityKind::Text, 0);
     AddCircle(writer.store, Header(1, 2, 6, 4), 5, 5, 1);  // has no z flags of its own
-    WriteBackEntities(writer.store);
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lg1", "ly2", "lc3", "lt4", "lc6", "ly1", "ly2", "cn1",
                                          "cc2", "cn\"$Gothic", "ci 5 5 1"}));
 }
@@ -153,8 +154,8 @@ TEST(Reemit, TextWritesSizeCcFontAndJoinedText) {
     WriterStore writer;
     writer.store.texts.Append() = MakeText(Header(2, 3, 7, 9, 0, 4), 5, "note");
     writer.store.texts.Append() = MakeText(Header(2, 3, 7, 9), 0, "free");
-    ReemitText(writer.store, 0);
-    ReemitText(writer.store, 1);
+    ReemitText(writer.writer, 0);
+    ReemitText(writer.writer, 1);
     EXPECT_EQ(writer.TakeLines(),
               (Lines{"lg2", "ly3", "cn5", "cc2", "cn\"$Gothic", "z3", "ch 10 20 1 0 \"", "note",
                      "cn0 3 3.5 0.5 7", "ch 10 20 1 0 \"", "free"}));
@@ -167,7 +168,7 @@ TEST(Reemit, TextColourOverrideWritesFreeSize) {
     overrides.textColour = 4;
     overrides.ccValue = 6;
     overrides.layerGroup = 12;
-    ReemitText(writer.store, 0, overrides);
+    ReemitText(writer.writer, 0, overrides);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lgC", "ly0", "cn0 3 3.5 0.5 4", "cc6", "cn\"$Gothic",
                                          "ch 10 20 1 0 \"", "note"}));
 }
@@ -175,13 +176,14 @@ TEST(Reemit, TextColourOverrideWritesFreeSize) {
 TEST(Reemit, DimensionIsFourItemsWithLineAndTextAttributes) {
     WriterStore writer;
     writer.store.lineWidthSeen = true;
-    DimensionRecord& dimension = AddEntity<EntityKind::Dimension>(writer.store);
+    DimensionRecord& dimension =
+        AddEntity<EntityKind::Dimension>(writer.store, CurrentAttributes{});
     dimension.header = Header(1, 4, 2, 2, 0, 1);
     dimension.line.header = Header(0, 0, 5, 6, 18);
     dimension.line.x2 = 3, dimension.line.y2 = 4;
     dimension.text = MakeText(Header(1, 4, 8, 1), 2, "");
     dimension.text.textKind = 2;
-    WriteBackEntities(writer.store);
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(),
               (Lines{"lg1", "ly4", "lc5", "lt6", "lw18", "cn2", "cc2", "cn\"$Gothic", "z1", "msg",
                      "0 0 3 4", "cs 10 20 1 0 \"", "5"}));
@@ -191,7 +193,7 @@ TEST(Reemit, DimensionIsFourItemsWithLineAndTextAttributes) {
     overrides.lineType = 2;
     overrides.lineWidth = 50;
     overrides.textColour = 3;
-    ReemitDimension(writer.store, 0, overrides);
+    ReemitDimension(writer.writer, 0, overrides);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lc9", "lt2", "lw50", "cn0 3 3.5 0.5 3", "z1", "msg",
                                          "0 0 3 4", "cs 10 20 1 0 \"", "5"}));
 }
@@ -199,12 +201,12 @@ TEST(Reemit, DimensionIsFourItemsWithLineAndTextAttributes) {
 TEST(Reemit, PointsWriteTheirColourAsPointColour) {
     WriterStore writer;
     writer.store.lineWidthSeen = true;
-    PointRecord& point = AddEntity<EntityKind::Point>(writer.store);
+    PointRecord& point = AddEntity<EntityKind::Point>(writer.store, CurrentAttributes{});
     point.header = Header(0, 1, 6, 3, 13);
-    PointExRecord& pointEx = AddEntity<EntityKind::PointEx>(writer.store);
+    PointExRecord& pointEx = AddEntity<EntityKind::PointEx>(writer.store, CurrentAttributes{});
     pointEx.header = Header(0, 1, 6, 3, 13, 16);
     pointEx.x = 1, pointEx.param3 = 0, pointEx.param4 = 2, pointEx.code = 40;
-    WriteBackEntities(writer.store);
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(),
               (Lines{"lg0", "ly1", "pn6", "lw13", "pt 0 0", "z5", "pt 1 0 1 2 -3"}));
 
@@ -212,7 +214,7 @@ TEST(Reemit, PointsWriteTheirColourAsPointColour) {
     overrides.pointColour = 2;
     overrides.lineWidth = -1;  // as stored, not "the initial width"
     overrides.colour = 8;      // not a point attribute
-    ReemitPoint(writer.store, 0, overrides);
+    ReemitPoint(writer.writer, 0, overrides);
     EXPECT_EQ(writer.TakeLines(), (Lines{"pn2", "pt 0 0"}));
 }
 
@@ -234,9 +236,9 @@ TEST_P(LineOverrides, ReplaceOnlyValidValues) {
     writer.store.lineWidthSeen = true;
     AddLine(writer.store, Header(4, 5, 1, 1, 0), 0, 0, 1, 1);
     AddLine(writer.store, Header(4, 5, 6, 7, 8), 0, 0, 2, 2);
-    ReemitLine(writer.store, 0);
+    ReemitLine(writer.writer, 0);
     writer.TakeLines();
-    ReemitLine(writer.store, 1, c.overrides);
+    ReemitLine(writer.writer, 1, c.overrides);
     EXPECT_EQ(writer.TakeLines(), c.expected) << c.name;
 }
 
@@ -289,12 +291,12 @@ TEST_P(SolidColourRule, WritesColourOrRgbLine) {
     WriterStore writer;
     AddSolidSegment(writer.store, Header(0, 0, 3, 1), 0);
     AddSolidSegment(writer.store, Header(0, 0, c.storedColour, 1), 255);
-    ReemitSolidSegment(writer.store, 0);
+    ReemitSolidSegment(writer.writer, 0);
     writer.TakeLines();
     ReemitOverrides overrides;
     overrides.colour = c.overrideColour;
     overrides.rgbColour = c.overrideRgb;
-    ReemitSolidSegment(writer.store, 1, overrides);
+    ReemitSolidSegment(writer.writer, 1, overrides);
     Lines expected = c.expected;
     expected.push_back("sl 0 0 1 0");
     EXPECT_EQ(writer.TakeLines(), expected) << c.name;
@@ -315,25 +317,25 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Reemit, IndexBeyondTheListWritesNothing) {
     WriterStore writer;
     AddLine(writer.store, Header(0, 0, 1, 1), 0, 0, 1, 0);
-    ReemitLine(writer.store, 1);
-    ReemitCircle(writer.store, 0);
-    ReemitArc(writer.store, 0);
-    ReemitText(writer.store, 0);
-    ReemitPoint(writer.store, 0);
-    ReemitParameterPoint(writer.store, 0);
-    ReemitDimension(writer.store, 0);
-    ReemitSolidSegment(writer.store, 0);
-    ReemitCircleSolid(writer.store, 5);
+    ReemitLine(writer.writer, 1);
+    ReemitCircle(writer.writer, 0);
+    ReemitArc(writer.writer, 0);
+    ReemitText(writer.writer, 0);
+    ReemitPoint(writer.writer, 0);
+    ReemitParameterPoint(writer.writer, 0);
+    ReemitDimension(writer.writer, 0);
+    ReemitSolidSegment(writer.writer, 0);
+    ReemitCircleSolid(writer.writer, 5);
     EXPECT_EQ(writer.TakeLines(), Lines{});
 }
 
 TEST(Reemit, ArcWritesItsSevenNumbers) {
     WriterStore writer;
-    ArcRecord& arc = AddEntity<EntityKind::Arc>(writer.store);
+    ArcRecord& arc = AddEntity<EntityKind::Arc>(writer.store, CurrentAttributes{});
     arc.header = Header(0, 0, 2, 3);
     arc.cx = 1, arc.cy = 2, arc.radius = 3, arc.arcValue4 = 0.5, arc.arcValue5 = 1,
     arc.arcValue6 = 2, arc.arcValue7 = 0;
-    WriteBackEntities(writer.store);
+    WriteBackEntities(writer.writer);
     EXPECT_EQ(writer.TakeLines(), (Lines{"lg0", "ly0", "lc2", "lt3", "ci 1 2 3 0.5 1 2 0"}));
 }
 

@@ -53,7 +53,6 @@ TEST_P(GoldenFiles, SavedBytesAreTheExpectedOnes) {
         EntityStore store;
         InitialiseStore(store);
         ASSERT_TRUE(ReadExchangeFile(store, path));
-        ResetCurrentAttributes(store);
         EXPECT_EQ(ConversionRun(store, c.settings, path, holding).outcome,
                   ConversionOutcome::Saved);
         ReleaseStore(store);

@@ -1,4 +1,4 @@
-// Shared helpers of the hatch tests: a store and crossing list for calling
+// Shared helpers of the hatch tests: a crossing list and a writer for calling
 // one clipper, hatch lines through a point, reading the pieces back from the
 // output, and whole conversions of a drawing given as text.
 #pragma once
@@ -11,11 +11,13 @@
 
 #include "exchange/EntityStore.h"
 #include "exchange/ExchangeReader.h"
+#include "exchange/OutputWriter.h"
 #include "geometry/Pi.h"
 #include "geometry/PointInPolygon.h"
 #include "hatch/ClipContext.h"
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchLine.h"
+#include "hatch/PieceWriter.h"
 
 namespace rv17 {
 
@@ -27,10 +29,9 @@ inline HatchLine HatchLineAt(double px, double py, double a, double halfLength =
             px + halfLength * std::cos(a + kPi), py + halfLength * std::sin(a + kPi), a};
 }
 
-inline std::vector<std::string> OutputOf(const EntityStore& store, std::size_t from = 0) {
+inline std::vector<std::string> OutputOf(const OutputLines& output, std::size_t from = 0) {
     std::vector<std::string> lines;
-    for (std::size_t i = from; i < store.outputLines.Count(); ++i)
-        lines.emplace_back(store.outputLines.Line(i));
+    for (std::size_t i = from; i < output.Count(); ++i) lines.emplace_back(output.Line(i));
     return lines;
 }
 
@@ -78,13 +79,12 @@ inline std::string Describe(const std::vector<Piece>& pieces) {
     return text.empty() ? "no pieces" : text;
 }
 
-// One clipper call at a time, with the writer fresh as after reading a file.
+// One clipper call at a time, its pieces written by a fresh writer.
 class ClipFixture {
 public:
     explicit ClipFixture(double angle, InsideTest insideTest = &PointInPolygon)
         : crossings_(angle), insideTest_(insideTest) {
         InitialiseStore(store_);
-        ResetCurrentAttributes(store_);
     }
     ~ClipFixture() { ReleaseStore(store_); }
     ClipFixture(const ClipFixture&) = delete;
@@ -92,16 +92,24 @@ public:
 
     ClipContext Context() {
         slot_.built = false;
-        return ClipContext{store_, crossings_, insideTest_, slot_};
+        return ClipContext{crossings_, insideTest_, slot_, nullptr, pieces_};
     }
-    EntityStore& Store() { return store_; }
     const CrossingList& Crossings() const { return crossings_; }
     const OutlinePolygon& Outline() const { return slot_.polygon; }
-    std::vector<std::string> Lines() const { return OutputOf(store_); }
-    std::vector<Piece> Pieces() const { return PiecesOf(Lines()); }
+    // Every line written for the pieces clipped so far.
+    std::vector<std::string> Lines() {
+        PieceWriter pieceWriter(writer_, {});
+        pieceWriter.LinePieces(pieces_);
+        pieceWriter.Finish();
+        pieces_.clear();
+        return OutputOf(writer_.Lines());
+    }
+    std::vector<Piece> Pieces() { return PiecesOf(Lines()); }
 
 private:
     EntityStore store_;
+    OutputWriter writer_{store_};
+    std::vector<ClippedPiece> pieces_;
     CrossingList crossings_;
     InsideTest insideTest_;
     OutlineSlot slot_;
@@ -113,34 +121,38 @@ public:
     explicit Drawing(std::string_view text) {
         InitialiseStore(store_);
         ParseExchangeText(store_, text);
-        ResetCurrentAttributes(store_);
     }
     ~Drawing() { ReleaseStore(store_); }
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
 
-    EntityStore& Store() { return store_; }
+    const EntityStore& Store() const { return store_; }
 
     // The output lines of a conversion; empty when the sweep is refused.
     std::vector<std::string> Convert(const HatchSettings& settings,
                                      const SweepOptions& options = {}) {
-        last_ = BuildConversionOutput(store_, settings, options);
-        return OutputOf(store_);
+        OutputWriter writer(store_);
+        last_ = BuildConversionOutput(writer, settings, options);
+        output_ = writer.TakeLines();
+        return Output();
     }
+    // The output lines of the last conversion.
+    std::vector<std::string> Output() const { return OutputOf(output_); }
     // The lines the sweep wrote in the last conversion.
-    std::vector<std::string> SweepLines() const { return OutputOf(store_, last_.firstSweepLine); }
+    std::vector<std::string> SweepLines() const { return OutputOf(output_, last_.firstSweepLine); }
     const ConversionResult& LastResult() const { return last_; }
 
 private:
     EntityStore store_;
     ConversionResult last_;
+    OutputLines output_;
 };
 
 // The output of a conversion of text with the given settings and sweep.
 inline std::vector<std::string> ConvertText(std::string_view text, const HatchSettings& settings,
                                             SweepMode mode = SweepMode::Indexed) {
     Drawing drawing(text);
-    return drawing.Convert(settings, SweepOptions{mode, nullptr});
+    return drawing.Convert(settings, SweepOptions{mode, 1, {}});
 }
 
 }  // namespace rv17

@@ -45,9 +45,8 @@ TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
                                     << sample.text << "settings: " << SettingsText(sample.settings);
         // Written on a second thread: the same lines.
         Drawing threaded(sample.text);
-        ASSERT_EQ(
-            threaded.Convert(sample.settings, SweepOptions{SweepMode::Indexed, nullptr, true}),
-            indexed)
+        ASSERT_EQ(threaded.Convert(sample.settings, SweepOptions{SweepMode::Indexed, 2, {}}),
+                  indexed)
             << "drawing:\n"
             << sample.text << "settings: " << SettingsText(sample.settings);
         ASSERT_FALSE(HoldsNonFinite(indexed)) << "drawing:\n"

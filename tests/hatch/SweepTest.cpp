@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <stdexcept>
+#include <stop_token>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "exchange/FileAccess.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/SolidBounds.h"
+#include "hatch/SweepLines.h"
 #include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 #include "tests/geometry/CaseLiteral.h"
@@ -31,14 +34,14 @@ struct Dispatched {
     bool met;
 };
 
-std::vector<Dispatched> DispatchOrder(std::string_view text, const HatchSettings& settings,
-                                      SweepMode mode) {
+std::vector<Dispatched> DispatchOrder(std::string_view text, const HatchSettings& settings) {
     std::vector<Dispatched> order;
-    const LineObserver observer = [&](const HatchLine& line, bool met) {
-        order.push_back({{(line.ax + line.bx) / 2, (line.ay + line.by) / 2}, met});
-    };
-    Drawing drawing(text);
-    drawing.Convert(settings, SweepOptions{mode, &observer});
+    const Drawing drawing(text);
+    const EntityStore& store = drawing.Store();
+    VisitSweepLines(PlanSweepOfStore(store, DeriveHatchParameters(store, settings)),
+                    [&](const HatchLine& line, std::int64_t, SweepDirection, bool met) {
+                        order.push_back({{(line.ax + line.bx) / 2, (line.ay + line.by) / 2}, met});
+                    });
     return order;
 }
 
@@ -63,15 +66,12 @@ class SweepOrder : public testing::TestWithParam<OrderCase> {};
 
 TEST_P(SweepOrder, LinesInDispatchOrder) {
     const OrderCase& c = GetParam();
-    for (const SweepMode mode : {SweepMode::Literal, SweepMode::Indexed}) {
-        const std::vector<Dispatched> order =
-            DispatchOrder(c.drawing, Settings(c.interval, c.angle), mode);
-        ASSERT_EQ(order.size(), c.positions.size()) << c.name;
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const double position = c.alongX ? order[i].middle.X : order[i].middle.Y;
-            EXPECT_NEAR(position, c.positions[i], 1e-9) << c.name << " line " << i;
-            EXPECT_EQ(order[i].met, c.met[i]) << c.name << " line " << i;
-        }
+    const std::vector<Dispatched> order = DispatchOrder(c.drawing, Settings(c.interval, c.angle));
+    ASSERT_EQ(order.size(), c.positions.size()) << c.name;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const double position = c.alongX ? order[i].middle.X : order[i].middle.Y;
+        EXPECT_NEAR(position, c.positions[i], 1e-9) << c.name << " line " << i;
+        EXPECT_EQ(order[i].met, c.met[i]) << c.name << " line " << i;
     }
 }
 
@@ -268,20 +268,6 @@ TEST(SweepFarFromOrigin, MovesOnlyAlongAxesWhereTheMoveIsExact) {
     }
 }
 
-// The solids are moved near the origin for the sweep only: afterwards the
-// store holds them as read, for the pictures drawn from it.
-TEST(SweepFarFromOrigin, LeavesTheSolidsAsRead) {
-    Drawing drawing(MixedAt(1e12));
-    const EntityStore& store = drawing.Store();
-    const TriangleSolidRecord triangle = store.triangleSolids[0];
-    const RingSolidRecord ring = store.ringSolids[0];
-    ASSERT_FALSE(drawing.Convert(Settings("1", "30")).empty());
-    EXPECT_EQ(store.triangleSolids[0].x1, triangle.x1);
-    EXPECT_EQ(store.triangleSolids[0].y3, triangle.y3);
-    EXPECT_EQ(store.ringSolids[0].cx, ring.cx);
-    EXPECT_EQ(store.ringSolids[0].cy, ring.cy);
-}
-
 // An angle whose radians would lose their precision is taken within 0..360.
 TEST(SweepAngle, HugeAnglesAreReducedToTheSameAngle) {
     for (const double degrees : {1e300, -1e300, 1e200 / 3.0, -7.123456789e15, 4.0e7 + 0.25}) {
@@ -390,7 +376,6 @@ TEST_P(Refusals, ARefusedConversionWritesNothing) {
     const ConversionResult result = ConversionRun(drawing.Store(), c.settings, path);
     EXPECT_EQ(result.outcome, c.expected) << c.name;
     EXPECT_EQ(result.hatchSegments, 0u) << c.name;
-    EXPECT_EQ(drawing.Store().outputLines.Count(), 0u) << c.name;
     EXPECT_EQ(ReadWholeFile(path).bytes, c.drawing) << c.name;
     EXPECT_EQ(folder.FileCount(), 1u) << c.name;
 }
@@ -448,7 +433,6 @@ TEST(Refusals, ATooLargeSweepWritesNothing) {
     Drawing drawing(kHuge);
     EXPECT_EQ(ConversionRun(drawing.Store(), With("0.01", "0"), path).outcome,
               ConversionOutcome::SweepTooLarge);
-    EXPECT_EQ(drawing.Store().outputLines.Count(), 0u);
     EXPECT_EQ(ReadWholeFile(path).bytes, kHuge);
     EXPECT_EQ(folder.FileCount(), 1u);
 }
@@ -458,7 +442,7 @@ TEST(Refusals, ATooLargeSweepWritesNothing) {
 TEST(SweepResult, CountsThePiecesAfterTheFirstSweepLine) {
     for (const SweepMode mode : {SweepMode::Literal, SweepMode::Indexed}) {
         Drawing drawing("0 -1 50 -1\n" + std::string(kMixed));
-        drawing.Convert(Settings("0.7", "30"), SweepOptions{mode, nullptr});
+        drawing.Convert(Settings("0.7", "30"), SweepOptions{mode, 1, {}});
         const ConversionResult& result = drawing.LastResult();
         EXPECT_EQ(result.outcome, ConversionOutcome::Accepted);
         EXPECT_EQ(result.solids, 4);
@@ -467,7 +451,7 @@ TEST(SweepResult, CountsThePiecesAfterTheFirstSweepLine) {
         EXPECT_TRUE(sweep.front().rfind("lc", 0) == 0 || sweep.front() == "z1") << sweep.front();
         EXPECT_GT(result.hatchSegments, 20u);
         EXPECT_EQ(PiecesOf(sweep).size(), result.hatchSegments);
-        EXPECT_EQ(PiecesOf(OutputOf(drawing.Store())).size(), result.hatchSegments + 1);
+        EXPECT_EQ(PiecesOf(drawing.Output()).size(), result.hatchSegments + 1);
     }
 }
 
@@ -485,11 +469,50 @@ TEST(SweepResult, AFailedWriteStopsTheSweepThreads) {
         Drawing drawing(kMixed);
         FailingSink sink;
         sink.failAt = failAt;
-        const AttachedOutputSink attached(drawing.Store(), sink);
-        EXPECT_THROW(BuildConversionOutput(drawing.Store(), Settings("0.01", "30"),
-                                           SweepOptions{SweepMode::Indexed, nullptr, 2}),
+        OutputWriter writer(drawing.Store(), sink);
+        EXPECT_THROW(BuildConversionOutput(writer, Settings("0.01", "30"),
+                                           SweepOptions{SweepMode::Indexed, 2, {}}),
                      std::runtime_error)
             << "failing at line " << failAt;
+    }
+}
+
+// A sweep stopped part way hands on a first part of the lines it would hand
+// on whole, in order, on one thread or two; one stopped before it starts
+// hands on none.
+TEST(SweepStop, EndsAfterAFirstPartOfTheLines) {
+    struct Recorder final : PieceSink {
+        std::stop_source source;
+        std::size_t stopAfter = 0;
+        std::vector<std::vector<ClippedPiece>> lines;
+        void LinePieces(std::span<const ClippedPiece> pieces) override {
+            lines.emplace_back(pieces.begin(), pieces.end());
+            if (lines.size() == stopAfter) source.request_stop();
+        }
+    };
+    const Drawing drawing(kMixed);
+    const EntityStore& store = drawing.Store();
+    const HatchParameters parameters = DeriveHatchParameters(store, Settings("0.05", "30"));
+    const SweepPlan plan = PlanSweepOfStore(store, parameters);
+    const SweepSolids solids = PlaceSweepSolids(store, parameters, plan.origin);
+    for (const SweepMode mode : {SweepMode::Literal, SweepMode::Indexed}) {
+        Recorder whole;
+        ASSERT_TRUE(RunSweep(solids, plan, SweepOptions{mode, 1, {}}, whole));
+        ASSERT_GT(whole.lines.size(), 100u);
+        for (const unsigned threads : {1u, 2u}) {
+            for (const std::size_t stopAfter : {std::size_t{0}, std::size_t{1}, std::size_t{40}}) {
+                Recorder part;
+                part.stopAfter = stopAfter;
+                if (stopAfter == 0) part.source.request_stop();
+                EXPECT_FALSE(RunSweep(solids, plan,
+                                      SweepOptions{mode, threads, part.source.get_token()}, part));
+                ASSERT_GE(part.lines.size(), stopAfter);
+                ASSERT_LT(part.lines.size(), whole.lines.size());
+                for (std::size_t i = 0; i < part.lines.size(); ++i) {
+                    ASSERT_EQ(part.lines[i].size(), whole.lines[i].size()) << "line " << i;
+                }
+            }
+        }
     }
 }
 
@@ -504,7 +527,7 @@ TEST(SweepPlan, LineBoundsHoldTheLinesVisited) {
         const SweepPlan plan = PlanSweep(BuildSolidBounds(drawing.Store()),
                                          DeriveHatchParameters(drawing.Store(), settings));
         ASSERT_FALSE(plan.tooLarge);
-        const std::size_t lines = DispatchOrder(kMixed, settings, SweepMode::Indexed).size();
+        const std::size_t lines = DispatchOrder(kMixed, settings).size();
         EXPECT_LE(lines, static_cast<std::size_t>(1 + plan.forwardLines + plan.backwardLines))
             << "angle " << angle << " interval " << interval;
     }

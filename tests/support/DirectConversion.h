@@ -20,7 +20,6 @@ inline std::string DirectConversion(std::string_view hostFile, const HatchSettin
     EntityStore store;
     InitialiseStore(store);
     ReadExchangeFile(store, path);
-    ResetCurrentAttributes(store);
     EXPECT_EQ(ConversionRun(store, settings, path).outcome, ConversionOutcome::Saved);
     ReleaseStore(store);
     return ReadWholeFile(path).bytes;

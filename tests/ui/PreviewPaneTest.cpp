@@ -27,7 +27,6 @@ EntityStore StoreOf(std::string_view hostFile) {
     EntityStore store;
     InitialiseStore(store);
     ReadExchangeFile(store, folder.Write("JWC_TEMP.TXT", hostFile));
-    ResetCurrentAttributes(store);
     return store;
 }
 
@@ -50,11 +49,11 @@ struct PaneOnCanvas {
 std::vector<ui::CanvasPoint> WrittenSegments(const EntityStore& drawing,
                                              const HatchSettings& settings,
                                              const ui::CanvasView& view) {
-    EntityStore store = drawing;
-    const ConversionResult result = BuildConversionOutput(store, settings);
+    OutputWriter writer(drawing);
+    const ConversionResult result = BuildConversionOutput(writer, settings);
     std::vector<ui::CanvasPoint> points;
-    for (std::size_t i = result.firstSweepLine; i < store.outputLines.Count(); ++i) {
-        const std::string_view line = store.outputLines.Line(i);
+    for (std::size_t i = result.firstSweepLine; i < writer.Lines().Count(); ++i) {
+        const std::string_view line = writer.Lines().Line(i);
         // The pen and the flags (lc, lt, lw, z1 ...) start with a letter; segments with a number.
         if (line.empty() || (line[0] >= 'a' && line[0] <= 'z')) continue;
         std::vector<double> values;

@@ -13,10 +13,9 @@
 namespace rv17 {
 
 struct PreviewInput {
-    // The drawing as read. A conversion leaves its records unchanged, so the
-    // store that was converted serves.
+    // The drawing as read (a conversion only reads it).
     const EntityStore& drawing;
-    // The output lines of the conversion (the store's outputLines after
+    // The output lines of the conversion (the result's heldLines after
     // ConversionRun); nullptr when nothing was converted (--count, or a
     // conversion that was refused): the picture then shows the before panel
     // alone.

@@ -21,9 +21,10 @@ constexpr std::string_view kDrawing =
 
 TEST(ReadConvertedDrawing, HatchSegmentsAreTheLinesAfterTheFiguresWrittenBack) {
     auto drawing = DrawingFromText(kDrawing);
-    const std::size_t hatch =
+    const ConvertedOutput hatch =
         ConvertWith(*drawing, {{2, 1, 1, 9, 1}, {5, 1, 2, 9, 2}, {5, 1, 3, 9, 3}});
-    const ConvertedDrawing converted = ReadConvertedDrawing(*drawing, drawing->outputLines, hatch);
+    const ConvertedDrawing converted =
+        ReadConvertedDrawing(*drawing, hatch.lines, hatch.firstHatchLine);
 
     const EntityStore& store = *converted.store;
     EXPECT_EQ(store.lines.Count(), 2u);
@@ -42,8 +43,9 @@ TEST(ReadConvertedDrawing, HatchSegmentsAreTheLinesAfterTheFiguresWrittenBack) {
 
 TEST(ReadConvertedDrawing, OutputWithoutHatchHasNoHatchSegments) {
     auto drawing = DrawingFromText(kDrawing);
-    const std::size_t hatch = ConvertWith(*drawing, {});
-    const ConvertedDrawing converted = ReadConvertedDrawing(*drawing, drawing->outputLines, hatch);
+    const ConvertedOutput hatch = ConvertWith(*drawing, {});
+    const ConvertedDrawing converted =
+        ReadConvertedDrawing(*drawing, hatch.lines, hatch.firstHatchLine);
     EXPECT_EQ(converted.hatch.Count(), 0u);
     EXPECT_EQ(converted.store->lines.Count(), 2u);
     ReleaseStore(*converted.store);

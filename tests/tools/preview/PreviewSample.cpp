@@ -12,9 +12,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     auto drawing = SampleDrawing();
-    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(500));
+    const ConvertedOutput hatch = ConvertWith(*drawing, SampleHatch(500));
     const std::error_code error = WritePreviewSvg(
-        argv[1], PreviewInput{*drawing, &drawing->outputLines, hatch, "S<&>.TXT", "1", "0"});
+        argv[1], PreviewInput{*drawing, &hatch.lines, hatch.firstHatchLine, "S<&>.TXT", "1", "0"});
     if (error) {
         std::fprintf(stderr, "preview_sample: cannot write %s: %s\n", argv[1],
                      error.message().c_str());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "exchange/JwwGaibu.h"
+#include "exchange/OutputWriter.h"
 #include "tools/preview/SvgPreview.h"
 
 namespace rv17 {
@@ -19,33 +20,37 @@ struct HatchSegment {
     double x1, y1, x2, y2;
 };
 
-// A store read from the lines of an exchange file, its writer state reset as
-// the program does after reading.
+// A store read from the lines of an exchange file.
 inline std::unique_ptr<EntityStore> DrawingFromText(std::string_view exchangeText) {
     auto store = std::make_unique<EntityStore>();
     InitialiseStore(*store);
     ParseExchangeText(*store, exchangeText);
-    ResetCurrentAttributes(*store);
     return store;
 }
 
 // The output a conversion builds, in the same order: "hd", every figure
 // written back, the hatch pen, then each segment as colour, "z1" and line.
-// Returns the index of the first output line after the pen, where the hatch begins.
-inline std::size_t ConvertWith(EntityStore& store, const std::vector<HatchSegment>& segments) {
-    AppendOutputLine(store, "hd");
-    WriteBackEntities(store);
-    EmitLayerGroup(store, store.initial.initialLayerGroup);
-    EmitLayer(store, store.initial.initialLayer);
-    EmitLineType(store, 1);
-    EmitLineWidth(store, -1);
-    const std::size_t firstHatchLine = store.outputLines.Count();
+// Tells the index of the first output line after the pen, where the hatch begins.
+struct ConvertedOutput {
+    OutputLines lines;
+    std::size_t firstHatchLine = 0;
+};
+inline ConvertedOutput ConvertWith(const EntityStore& store,
+                                   const std::vector<HatchSegment>& segments) {
+    OutputWriter writer(store);
+    writer.Line("hd");
+    WriteBackEntities(writer);
+    EmitLayerGroup(writer, store.initial.initialLayerGroup);
+    EmitLayer(writer, store.initial.initialLayer);
+    EmitLineType(writer, 1);
+    EmitLineWidth(writer, -1);
+    const std::size_t firstHatchLine = writer.Lines().Count();
     for (const HatchSegment& s : segments) {
-        EmitColour(store, s.colour);
-        EmitZFlags(store, 1);
-        EmitLine(store, s.x1, s.y1, s.x2, s.y2);
+        EmitColour(writer, s.colour);
+        EmitZFlags(writer, 1);
+        EmitLine(writer, s.x1, s.y1, s.x2, s.y2);
     }
-    return firstHatchLine;
+    return {writer.TakeLines(), firstHatchLine};
 }
 
 inline std::string Picture(const EntityStore& drawing, const OutputLines* output,

@@ -47,22 +47,21 @@ inline std::unique_ptr<EntityStore> SampleDrawing() {
     auto store = DrawingFromText(kSampleExchangeText);
     constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    auto& line = AddEntity<EntityKind::Line>(*store);
+    auto& line = AddEntity<EntityKind::Line>(*store, CurrentAttributes{});
     line.x1 = kNan, line.y1 = 0, line.x2 = 1, line.y2 = 1;
-    auto& far = AddEntity<EntityKind::Line>(*store);
+    auto& far = AddEntity<EntityKind::Line>(*store, CurrentAttributes{});
     far.x1 = 0, far.y1 = 0, far.x2 = 1e300, far.y2 = 1;
-    auto& circle = AddEntity<EntityKind::Circle>(*store);
+    auto& circle = AddEntity<EntityKind::Circle>(*store, CurrentAttributes{});
     circle.cx = kInfinity, circle.radius = 5;
-    auto& quad = AddEntity<EntityKind::QuadSolid>(*store);
+    auto& quad = AddEntity<EntityKind::QuadSolid>(*store, CurrentAttributes{});
     quad.header.colour = 4;
     quad.x1 = 0, quad.y1 = 0, quad.x2 = 1, quad.y2 = kNan, quad.x3 = 2, quad.y3 = 2, quad.x4 = 0,
     quad.y4 = 1;
-    auto& ring = AddEntity<EntityKind::RingSolid>(*store);
+    auto& ring = AddEntity<EntityKind::RingSolid>(*store, CurrentAttributes{});
     ring.cx = 1, ring.cy = 1, ring.radius = kInfinity, ring.flatness = 1, ring.radius2 = 1;
-    auto& text = AddEntity<EntityKind::Text>(*store);
+    auto& text = AddEntity<EntityKind::Text>(*store, CurrentAttributes{});
     text.x = 1, text.y = kNan, text.dx = 1, text.charHeight = 2, text.charWidth = 2;
     text.text.Assign("lost");
-    ResetCurrentAttributes(*store);
     return store;
 }
 

@@ -30,8 +30,8 @@ class HatchSegmentCount : public testing::TestWithParam<std::size_t> {};
 TEST_P(HatchSegmentCount, AfterPanelHoldsEveryHatchSegmentOfTheOutput) {
     const std::size_t segments = GetParam();
     auto drawing = SampleDrawing();
-    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(segments));
-    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
+    const ConvertedOutput hatch = ConvertWith(*drawing, SampleHatch(segments));
+    const std::string svg = Picture(*drawing, &hatch.lines, hatch.firstHatchLine);
 
     EXPECT_EQ(HatchSegmentsDrawn(svg), segments);
     const std::string caption =
@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Preview, HatchSegmentCount, testing::Values(0, 1, 7, 12
 
 TEST(SvgPreview, LongHatchRunsAreSplitIntoPathsOfBoundedLength) {
     auto drawing = SampleDrawing();
-    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(120'001));
-    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
+    const ConvertedOutput hatch = ConvertWith(*drawing, SampleHatch(120'001));
+    const std::string svg = Picture(*drawing, &hatch.lines, hatch.firstHatchLine);
     const auto paths = PathData(svg, "<path class=\"hatch\"");
     EXPECT_EQ(paths.size(), 4u);  // two colours of 60,001 and 60,000 segments
     for (const std::string_view data : paths) EXPECT_LE(CountOf(data, "M"), 50'000u);
@@ -55,8 +55,8 @@ TEST(SvgPreview, LongHatchRunsAreSplitIntoPathsOfBoundedLength) {
 
 TEST(SvgPreview, SolidsTakeThePaletteOrTheirRgbValue) {
     auto drawing = SampleDrawing();
-    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(10));
-    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
+    const ConvertedOutput hatch = ConvertWith(*drawing, SampleHatch(10));
+    const std::string svg = Picture(*drawing, &hatch.lines, hatch.firstHatchLine);
     const std::string_view before = Section(svg, "<g id=\"before\"", "<g id=\"after\"");
     const std::string_view after = Section(svg, "<g id=\"after\"", "</svg>");
 
@@ -83,8 +83,8 @@ TEST(SvgPreview, SolidsTakeThePaletteOrTheirRgbValue) {
 
 TEST(SvgPreview, TextsAreConvertedToUtf8AndEscaped) {
     auto drawing = SampleDrawing();
-    const std::size_t hatch = ConvertWith(*drawing, {});
-    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch, "S<&>.TXT");
+    const ConvertedOutput hatch = ConvertWith(*drawing, {});
+    const std::string svg = Picture(*drawing, &hatch.lines, hatch.firstHatchLine, "S<&>.TXT");
     const std::string_view before = Section(svg, "<g id=\"before\"", "<g id=\"after\"");
     const std::string_view after = Section(svg, "<g id=\"after\"", "</svg>");
 
@@ -108,8 +108,8 @@ TEST(SvgPreview, TextsAreConvertedToUtf8AndEscaped) {
 
 TEST(SvgPreview, FiguresWithoutDrawableCoordinatesAreLeftOut) {
     auto drawing = SampleDrawing();
-    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(4));
-    std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
+    const ConvertedOutput hatch = ConvertWith(*drawing, SampleHatch(4));
+    std::string svg = Picture(*drawing, &hatch.lines, hatch.firstHatchLine);
     std::transform(svg.begin(), svg.end(), svg.begin(),
                    [](unsigned char c) { return std::tolower(c); });
     EXPECT_EQ(svg.find("nan"), std::string::npos);
@@ -144,8 +144,8 @@ TEST(SvgPreview, FiguresAtTheEdgeOfTheDrawableRangeAreDrawn) {
 
 TEST(SvgPreview, DrawingUnitsWithYPointingUp) {
     auto drawing = DrawingFromText("0 0 10 20\nsl 0 0 10 0 0 10\n");
-    const std::size_t hatch = ConvertWith(*drawing, {{1, 1, 1, 3, 1}});
-    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch);
+    const ConvertedOutput hatch = ConvertWith(*drawing, {{1, 1, 1, 3, 1}});
+    const std::string svg = Picture(*drawing, &hatch.lines, hatch.firstHatchLine);
     EXPECT_EQ(CountOf(svg, "d=\"M0 0L10 -20\""), 2u);       // before and after
     EXPECT_EQ(CountOf(svg, "d=\"M0 0L10 0L0 -10Z\""), 2u);  // filled before, outlined after
     EXPECT_EQ(CountOf(svg, "d=\"M1 -1 3 -1\""), 1u);        // the hatch segment
@@ -173,9 +173,8 @@ TEST(SvgPreview, ExampleAfterPanelOutlinesEveryHatchedSolid) {
     InitialiseStore(*drawing);
     ASSERT_TRUE(
         ReadExchangeFile(*drawing, std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT"));
-    ResetCurrentAttributes(*drawing);
-    const std::size_t hatch = ConvertWith(*drawing, {});
-    const std::string svg = Picture(*drawing, &drawing->outputLines, hatch, "JWC_TEMP.TXT");
+    const ConvertedOutput hatch = ConvertWith(*drawing, {});
+    const std::string svg = Picture(*drawing, &hatch.lines, hatch.firstHatchLine, "JWC_TEMP.TXT");
     const std::string_view outlines =
         Section(Section(svg, "<g id=\"after\"", "</svg>"), "stroke-dasharray", "</g>");
     // 15 solids; the two whole rings have two loops each.
@@ -192,10 +191,11 @@ std::string FileBytes(const std::filesystem::path& path) {
 TEST(WritePreviewSvg, WritesThePicture) {
     TestFolder folder;
     auto drawing = SampleDrawing();
-    const std::size_t hatch = ConvertWith(*drawing, SampleHatch(3));
-    const PreviewInput input{*drawing, &drawing->outputLines, hatch, "T.TXT", "1", "0"};
+    const ConvertedOutput hatch = ConvertWith(*drawing, SampleHatch(3));
+    const PreviewInput input{*drawing, &hatch.lines, hatch.firstHatchLine, "T.TXT", "1", "0"};
     ASSERT_EQ(WritePreviewSvg(folder.Path() / "p.svg", input), std::error_code());
-    EXPECT_EQ(FileBytes(folder.Path() / "p.svg"), Picture(*drawing, &drawing->outputLines, hatch));
+    EXPECT_EQ(FileBytes(folder.Path() / "p.svg"),
+              Picture(*drawing, &hatch.lines, hatch.firstHatchLine));
     EXPECT_EQ(folder.FileCount(), 1u);
     ReleaseStore(*drawing);
 }

@@ -1,0 +1,24 @@
+// The indexed sweep on this thread or on several. The lines to hatch are
+// found first, in the sweep's order, and cut into runs of a few consecutive
+// lines. With several threads, run r goes to worker r % threads, which clips
+// it with its own index of the solids in reach into slot r % slots of a ring
+// of slots; the calling thread takes the slots in run order and hands each
+// line's pieces to the sink, so the sink sees the same pieces in the same
+// order on any number of threads. A worker waits while its slot still holds
+// a run that has not been handed on. The stop token is asked before each run.
+#pragma once
+
+#include <stop_token>
+
+#include "hatch/ClippedPiece.h"
+#include "hatch/HatchSolid.h"
+#include "hatch/SweepPlan.h"
+
+namespace rv17 {
+
+// As RunSweep with SweepMode::Indexed. The workers only read the solids and
+// the plan; the sink is called on this thread alone. False when stopped.
+bool RunParallelSweep(const SweepSolids& solids, const SweepPlan& plan, unsigned threads,
+                      std::stop_token stop, PieceSink& sink);
+
+}  // namespace rv17
