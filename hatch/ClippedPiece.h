@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "exchange/LineBuilder.h"
@@ -18,12 +19,27 @@ struct ClippedPiece {
 // Takes the pieces of the hatch lines, line after line in the sweep's order,
 // each line's pieces in writing order (the solids in file order, each solid's
 // pieces along the line), in the sweep's frame.
+class PreparedRun;
+
 class PieceSink {
 public:
     virtual void LinePieces(std::span<const ClippedPiece> pieces) = 0;
+    // A holder for the pieces of one run of lines, which a worker of the
+    // parallel sweep fills on its own thread. The default keeps the pieces;
+    // a sink may instead do part of its work there (compose text, say).
+    virtual std::unique_ptr<PreparedRun> NewRun();
 
 protected:
     ~PieceSink() = default;
+};
+
+// Takes the lines of one run (LinePieces, on any one thread at a time), then
+// HandOn, on the sweep's thread in run order, has the same effect on its sink
+// as the sink's own LinePieces for each of those lines; it is empty afterwards.
+class PreparedRun : public PieceSink {
+public:
+    virtual ~PreparedRun() = default;
+    virtual void HandOn() = 0;
 };
 
 enum class PieceForm {

@@ -69,7 +69,7 @@ ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings
 
     result.solids = SolidCount(store);
     result.firstSweepLine = writer.Lines().Count();
-    const SweepSolids solids = PlaceSweepSolids(store, parameters, plan.origin);
+    const SweepSolids solids(store, parameters, plan.origin);
     PieceWriter pieces(writer, plan.origin);
     result.complete = RunSweep(solids, plan, options, pieces);
     pieces.Finish();

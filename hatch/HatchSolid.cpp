@@ -32,24 +32,24 @@ std::vector<HatchSolid> CollectHatchSolids(const EntityStore& store,
     return solids;
 }
 
+// The list itself at the drawing's origin, else its records moved into `moved`.
 template <class Record>
-void PlaceList(const BlockList<Record>& list, PlanePoint origin, std::vector<Record>& placed) {
-    placed.reserve(list.Count());
-    for (std::size_t i = 0; i < list.Count(); ++i) placed.push_back(MovedRecord(list[i], origin));
+const BlockList<Record>* Placed(const BlockList<Record>& list, PlanePoint origin,
+                                BlockList<Record>& moved) {
+    if (origin.X == 0.0 && origin.Y == 0.0) return &list;
+    for (std::size_t i = 0; i < list.Count(); ++i) moved.Append() = MovedRecord(list[i], origin);
+    return &moved;
 }
 
 }  // namespace
 
-SweepSolids PlaceSweepSolids(const EntityStore& store, const HatchParameters& parameters,
-                             PlanePoint origin) {
-    SweepSolids solids;
-    solids.inFileOrder = CollectHatchSolids(store, parameters);
-    PlaceList(store.triangleSolids, origin, solids.triangles);
-    PlaceList(store.quadSolids, origin, solids.quads);
-    PlaceList(store.circleSolids, origin, solids.circles);
-    PlaceList(store.ringSolids, origin, solids.rings);
-    PlaceList(store.constantWidthRingSolids, origin, solids.constantWidthRings);
-    return solids;
-}
+SweepSolids::SweepSolids(const EntityStore& store, const HatchParameters& parameters,
+                         PlanePoint origin)
+    : inFileOrder(CollectHatchSolids(store, parameters)),
+      triangles(Placed(store.triangleSolids, origin, movedTriangles_)),
+      quads(Placed(store.quadSolids, origin, movedQuads_)),
+      circles(Placed(store.circleSolids, origin, movedCircles_)),
+      rings(Placed(store.ringSolids, origin, movedRings_)),
+      constantWidthRings(Placed(store.constantWidthRingSolids, origin, movedConstantWidthRings_)) {}
 
 }  // namespace rv17

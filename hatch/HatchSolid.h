@@ -18,37 +18,47 @@ struct HatchSolid {
     std::int32_t hatchColour;  // from SolidColourRule
 };
 
-struct SweepSolids {
+// The store's solids moved by -origin (the sweep's origin, SweepPlan::origin),
+// with the hatch colours the parameters give them. At the drawing's own
+// origin the store's lists serve as they are; only far drawings are copied.
+class SweepSolids {
+    // Declared first: made before the lists below point to them.
+    BlockList<TriangleSolidRecord> movedTriangles_;
+    BlockList<QuadSolidRecord> movedQuads_;
+    BlockList<CircleSolidRecord> movedCircles_;
+    BlockList<RingSolidRecord> movedRings_;
+    BlockList<RingSolidRecord> movedConstantWidthRings_;
+
+public:
+    SweepSolids(const EntityStore& store, const HatchParameters& parameters, PlanePoint origin);
+    SweepSolids(const SweepSolids&) = delete;
+    SweepSolids& operator=(const SweepSolids&) = delete;
+
     // Walks the EntityOrder from first to last and keeps the solids of kinds
     // 10, 11, 12, 14 and 15 (entries that name no stored record are passed over).
     std::vector<HatchSolid> inFileOrder;
-    // Every record of each hatchable kind, in its list's order, moved by -origin.
-    std::vector<TriangleSolidRecord> triangles;
-    std::vector<QuadSolidRecord> quads;
-    std::vector<CircleSolidRecord> circles;
-    std::vector<RingSolidRecord> rings;
-    std::vector<RingSolidRecord> constantWidthRings;
+    // Every record of each hatchable kind, in its list's order, placed.
+    const BlockList<TriangleSolidRecord>* triangles;
+    const BlockList<QuadSolidRecord>* quads;
+    const BlockList<CircleSolidRecord>* circles;
+    const BlockList<RingSolidRecord>* rings;
+    const BlockList<RingSolidRecord>* constantWidthRings;
 };
-
-// The store's solids moved by -origin (the sweep's origin, SweepPlan::origin),
-// with the hatch colours the parameters give them.
-SweepSolids PlaceSweepSolids(const EntityStore& store, const HatchParameters& parameters,
-                             PlanePoint origin);
 
 // The list of kind K's records among the solids.
 template <EntityKind K>
 const auto& SolidsOfKind(const SweepSolids& solids) noexcept {
     if constexpr (K == EntityKind::TriangleSolid) {
-        return solids.triangles;
+        return *solids.triangles;
     } else if constexpr (K == EntityKind::QuadSolid) {
-        return solids.quads;
+        return *solids.quads;
     } else if constexpr (K == EntityKind::CircleSolid) {
-        return solids.circles;
+        return *solids.circles;
     } else if constexpr (K == EntityKind::RingSolid) {
-        return solids.rings;
+        return *solids.rings;
     } else {
         static_assert(K == EntityKind::ConstantWidthRingSolid);
-        return solids.constantWidthRings;
+        return *solids.constantWidthRings;
     }
 }
 

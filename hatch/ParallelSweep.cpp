@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <span>
 #include <thread>
 #include <vector>
 
@@ -34,44 +34,21 @@ std::vector<LineToHatch> LinesToHatch(const SweepPlan& plan) {
     return lines;
 }
 
-// The pieces of one run of lines, in order, and where each line's pieces end.
-class RunPieces {
-public:
-    std::vector<ClippedPiece>& Pieces() noexcept { return pieces_; }
-    void EndLine() { lineEnds_.push_back(pieces_.size()); }
-
-    void HandTo(PieceSink& sink) const {
-        const std::span<const ClippedPiece> all(pieces_);
-        std::size_t begin = 0;
-        for (const std::size_t end : lineEnds_) {
-            sink.LinePieces(all.subspan(begin, end - begin));
-            begin = end;
-        }
-    }
-
-    void Clear() noexcept {
-        pieces_.clear();
-        lineEnds_.clear();
-    }
-
-private:
-    std::vector<ClippedPiece> pieces_;
-    std::vector<std::size_t> lineEnds_;
-};
-
 // Runs are numbered in the sweep's order; run r is made by thread r % threads
 // into slot r % slots and handed on from there, so at most `slots` runs wait.
 class RunExchange {
 public:
-    RunExchange(std::size_t runs, std::size_t slots)
-        : runs_(runs), outputs_(slots), ready_(slots) {}
+    RunExchange(std::size_t runs, std::size_t slots, PieceSink& sink) : runs_(runs), ready_(slots) {
+        outputs_.reserve(slots);
+        for (std::size_t i = 0; i < slots; ++i) outputs_.push_back(sink.NewRun());
+    }
 
     // The slot for run r, once the run that used it before has been handed
     // on; nullptr when the sweep stops.
-    RunPieces* SlotToFill(std::size_t run) {
+    PreparedRun* SlotToFill(std::size_t run) {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return stopping_ || run < handedOn_ + outputs_.size(); });
-        return stopping_ ? nullptr : &outputs_[run % outputs_.size()];
+        return stopping_ ? nullptr : outputs_[run % outputs_.size()].get();
     }
 
     void Filled(std::size_t run) {
@@ -84,7 +61,7 @@ public:
 
     // Hands every run on in order; rethrows what a worker threw. False when
     // stop was requested first.
-    bool HandAllTo(PieceSink& sink, const std::stop_token& stop) {
+    bool HandAll(const std::stop_token& stop) {
         for (std::size_t run = 0; run < runs_; ++run) {
             if (stop.stop_requested()) return false;
             const std::size_t slot = run % outputs_.size();
@@ -94,8 +71,7 @@ public:
                 if (failure_) std::rethrow_exception(failure_);
                 if (!ready_[slot]) return false;  // a worker saw the stop
             }
-            outputs_[slot].HandTo(sink);
-            outputs_[slot].Clear();
+            outputs_[slot]->HandOn();
             {
                 const std::lock_guard lock(mutex_);
                 ready_[slot] = false;
@@ -121,7 +97,7 @@ private:
     const std::size_t runs_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::vector<RunPieces> outputs_;
+    std::vector<std::unique_ptr<PreparedRun>> outputs_;
     std::vector<bool> ready_;
     std::size_t handedOn_ = 0;
     bool stopping_ = false;
@@ -134,17 +110,18 @@ std::size_t LinesPerRun(std::size_t lines, unsigned threads) {
     return std::clamp<std::size_t>(lines / (16 * std::size_t{threads}), 1, 8);
 }
 
-// Clips the lines of one run into output.
+// Clips the lines of one run and hands each line's pieces to output.
 void ClipRun(IndexedOffers& offers, std::optional<SweepDirection>& direction,
              const std::vector<LineToHatch>& lines, std::size_t begin, std::size_t end,
-             RunPieces& output) {
+             std::vector<ClippedPiece>& pieces, PieceSink& output) {
     for (std::size_t i = begin; i < end; ++i) {
         if (direction != lines[i].direction) {
             direction = lines[i].direction;
             offers.BeginDirection(*direction);
         }
-        offers.Offer(lines[i].line, lines[i].k, output.Pieces());
-        output.EndLine();
+        pieces.clear();
+        offers.Offer(lines[i].line, lines[i].k, pieces);
+        output.LinePieces(pieces);
     }
 }
 
@@ -152,13 +129,12 @@ bool SweepOnThisThread(const SweepSolids& solids, const SweepPlan& plan,
                        const std::vector<LineToHatch>& lines, std::size_t perRun,
                        const std::stop_token& stop, PieceSink& sink) {
     IndexedOffers offers(solids, plan);
-    RunPieces output;
+    std::vector<ClippedPiece> pieces;
     std::optional<SweepDirection> direction;
     for (std::size_t begin = 0; begin < lines.size(); begin += perRun) {
         if (stop.stop_requested()) return false;
-        ClipRun(offers, direction, lines, begin, std::min(lines.size(), begin + perRun), output);
-        output.HandTo(sink);
-        output.Clear();
+        ClipRun(offers, direction, lines, begin, std::min(lines.size(), begin + perRun), pieces,
+                sink);
     }
     return true;
 }
@@ -172,20 +148,21 @@ bool RunParallelSweep(const SweepSolids& solids, const SweepPlan& plan, unsigned
     if (threads <= 1) return SweepOnThisThread(solids, plan, lines, perRun, stop, sink);
 
     const std::size_t runs = (lines.size() + perRun - 1) / perRun;
-    RunExchange exchange(runs, 4 * std::size_t{threads});
+    RunExchange exchange(runs, 4 * std::size_t{threads}, sink);
     const auto work = [&](unsigned first) {
         try {
             IndexedOffers offers(solids, plan);
+            std::vector<ClippedPiece> pieces;
             std::optional<SweepDirection> direction;
             for (std::size_t run = first; run < runs; run += threads) {
                 if (stop.stop_requested()) {
                     exchange.Stop();
                     return;
                 }
-                RunPieces* output = exchange.SlotToFill(run);
+                PreparedRun* output = exchange.SlotToFill(run);
                 if (output == nullptr) return;
                 ClipRun(offers, direction, lines, run * perRun,
-                        std::min(lines.size(), (run + 1) * perRun), *output);
+                        std::min(lines.size(), (run + 1) * perRun), pieces, *output);
                 exchange.Filled(run);
             }
         } catch (...) {
@@ -204,7 +181,7 @@ bool RunParallelSweep(const SweepSolids& solids, const SweepPlan& plan, unsigned
         }
     } joiner{exchange, workers};
     for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work, t);
-    return exchange.HandAllTo(sink, stop);
+    return exchange.HandAll(stop);
 }
 
 }  // namespace rv17

@@ -2,10 +2,10 @@
 // found first, in the sweep's order, and cut into runs of a few consecutive
 // lines. With several threads, run r goes to worker r % threads, which clips
 // it with its own index of the solids in reach into slot r % slots of a ring
-// of slots; the calling thread takes the slots in run order and hands each
-// line's pieces to the sink, so the sink sees the same pieces in the same
-// order on any number of threads. A worker waits while its slot still holds
-// a run that has not been handed on. The stop token is asked before each run.
+// of slots, each a PreparedRun of the sink (which may compose the run's text
+// there, on the worker); the calling thread hands the slots on in run order,
+// so the sink sees the same pieces in the same order on any number of threads. A worker waits while
+// its slot still holds a run that has not been handed on. The stop token is asked before each run.
 #pragma once
 
 #include <stop_token>

@@ -22,6 +22,9 @@ public:
     PieceWriter& operator=(const PieceWriter&) = delete;
 
     void LinePieces(std::span<const ClippedPiece> pieces) override;
+    // Composes a run's text on the worker that fills it, grouped by colour,
+    // so that handing it on costs a colour line per group and one write.
+    std::unique_ptr<PreparedRun> NewRun() override;
     // Writes what is still held; call once after the sweep.
     void Finish();
 
@@ -29,7 +32,10 @@ public:
     std::size_t Segments() const noexcept { return segments_; }
 
 private:
+    class ComposedRun;
     void Flush();
+    // The colour line (where it changes) before lines of this colour.
+    void Colour(std::int32_t colour);
 
     OutputWriter& writer_;
     PlanePoint offset_;

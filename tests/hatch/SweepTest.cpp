@@ -494,7 +494,7 @@ TEST(SweepStop, EndsAfterAFirstPartOfTheLines) {
     const EntityStore& store = drawing.Store();
     const HatchParameters parameters = DeriveHatchParameters(store, Settings("0.05", "30"));
     const SweepPlan plan = PlanSweepOfStore(store, parameters);
-    const SweepSolids solids = PlaceSweepSolids(store, parameters, plan.origin);
+    const SweepSolids solids(store, parameters, plan.origin);
     for (const SweepMode mode : {SweepMode::Literal, SweepMode::Indexed}) {
         Recorder whole;
         ASSERT_TRUE(RunSweep(solids, plan, SweepOptions{mode, 1, {}}, whole));
