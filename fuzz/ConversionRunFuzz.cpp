@@ -56,6 +56,7 @@ HatchSettings ChosenSettings(const std::uint8_t* bytes) {
     settings.width = kWidths[bytes[4] % 8];
     settings.recolourNumberedSolids = (bytes[5] & 1) != 0;
     settings.recolourSxfSolids = (bytes[5] & 2) != 0;
+    settings.realSize = (bytes[5] & 4) != 0;
     return settings;
 }
 

@@ -7,7 +7,9 @@
 #include <system_error>
 
 #include "exchange/JwwGaibu.h"
+#include "exchange/NumberText.h"
 #include "hatch/ConversionRun.h"
+#include "hatch/DrawingScale.h"
 #include "hatch/SweepPlan.h"
 #include "tools/CommandArguments.h"
 #include "tools/CommandLine.h"
@@ -59,6 +61,17 @@ void ApplyOptions(const HatchOptions& given, HatchSettings& settings) {
     if (given.width) settings.width = *given.width;
     if (given.recolourNumbered) settings.recolourNumberedSolids = true;
     if (given.recolourSxf) settings.recolourSxfSolids = true;
+    if (given.realSize) settings.realSize = true;
+}
+
+// "scale 1/100 (layer group 0), coordinates in real size": what a typed
+// interval becomes on this file.
+std::string ScaleLine(const EntityStore& store) {
+    char digits[kMaxRealTextBytes];
+    char* end = AppendRealText(digits, HatchGroupScale(store));
+    return "scale 1/" + std::string(digits, static_cast<std::size_t>(end - digits)) +
+           " (layer group " + Decimal(store.initial.initialLayerGroup) + "), coordinates in " +
+           (CoordinatesOnPaper(store) ? "paper millimetres (\"bz\")" : "real size") + "\n";
 }
 
 // The file's name without its folders, for the picture's captions.
@@ -97,6 +110,7 @@ int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
             std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
     }
     output.out += Decimal(SolidCount(drawing.Store())) + "\n";
+    output.out += ScaleLine(drawing.Store());
     // The captions show the options as given; --count reads no settings file.
     HatchSettings settings;
     ApplyOptions(commandLine.hatch, settings);

@@ -15,6 +15,8 @@ namespace texts {
 inline constexpr std::string_view kMainCaption = "rv17_ソリッド→ハッチ線";
 inline constexpr std::string_view kFontName = "ＭＳ ゴシック";
 inline constexpr std::string_view kIntervalLabel = "間隔(図寸)：";
+inline constexpr std::string_view kRealSizeIntervalLabel = "間隔(実寸)：";
+inline constexpr std::string_view kRealSize = "実寸(&J)";
 inline constexpr std::string_view kAngleLabel = "角度( ° )：";
 inline constexpr std::string_view kColourLabel = "線色：";
 inline constexpr std::string_view kLineTypeLabel = "線種：";
@@ -32,6 +34,20 @@ inline constexpr std::string_view kPreviewButton = "プレビュー\r\n(&P)";
 // Preview pane: what it shows instead of hatch lines for a value OK refuses.
 inline constexpr std::string_view kPreviewIntervalRefused = "間隔は0.01～100で指定して下さい";
 inline constexpr std::string_view kPreviewWidthRefused = "線幅は-1～30000で指定して下さい";
+
+// What the interval means on a drawing not at 1/1:
+// "S=1/100　図寸 1 mm ＝ 実寸 100 mm"; and the number of hatch segments OK writes.
+inline constexpr std::string_view kScalePrefix = "S=1/";
+inline constexpr std::string_view kPaperPrefix = "　図寸 ";
+inline constexpr std::string_view kRealPrefix = " mm ＝ 実寸 ";
+inline constexpr std::string_view kMillimetres = " mm";
+// The same on the status line: "S=1/100 図寸1＝実寸100mm".
+inline constexpr std::string_view kShortPaperPrefix = " 図寸";
+inline constexpr std::string_view kShortRealPrefix = "＝実寸";
+inline constexpr std::string_view kShortMillimetres = "mm";
+inline constexpr std::string_view kSegmentCountPrefix = "ハッチ線 ";
+inline constexpr std::string_view kSegmentCountSuffix = "本";
+inline constexpr std::string_view kNoteSeparator = "　";
 
 // Status line.
 inline constexpr std::string_view kSolidCountPrefix = "選択ソリッド図形数：";

@@ -85,6 +85,26 @@ TEST(ToolOutputFile, OutputLeavesTheInputAlone) {
     EXPECT_EQ(folder.FileCount(), 2u);
 }
 
+// On a 1/100 drawing in real-size coordinates, 100 real-size millimetres are
+// the 1 paper millimetre of the default, and both are what the dialog writes.
+TEST(ToolRealSize, DoesWhatTheDialogsBoxDoes) {
+    const std::string hostFile =
+        "hs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nsl 0 0 3600 0 3600 3600 0 3600\r\n";
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", hostFile);
+    const auto real = folder.Path() / "real.txt";
+    const auto paper = folder.Path() / "paper.txt";
+    ASSERT_EQ(RunTool({Text(input), "--real-size", "--interval=100", "-o", Text(real)}).exitCode,
+              kExitOk);
+    ASSERT_EQ(RunTool({Text(input), "-o", Text(paper)}).exitCode, kExitOk);
+    HatchSettings settings;
+    settings.interval = "100";
+    settings.realSize = true;
+    EXPECT_EQ(ReadWholeFile(real).bytes, DirectConversion(hostFile, settings));
+    EXPECT_EQ(ReadWholeFile(real).bytes, ReadWholeFile(paper).bytes);
+    EXPECT_NE(ReadWholeFile(real).bytes.find("\r\n0 1900 3600 1900\r\n"), std::string::npos);
+}
+
 // The settings file of the dialog: 14 lines, the last values from the eighth.
 std::string SettingsFileText(const char* interval, const char* angle, const char* colour,
                              const char* lineType, const char* width, const char* numbered,
