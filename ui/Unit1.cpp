@@ -72,7 +72,7 @@ void TForm1::FormShow() {
 namespace {
 
 // The status line runs from the dialog's left edge to the notes panel, 335
-// designed pixels: 47 half-width characters of the dialog's 13-pixel font.
+// designed pixels: 47 half-width characters of 7 pixels in the dialog's 13-pixel font.
 constexpr std::size_t kStatusLineBytes = 47;
 
 }  // namespace
