@@ -2,6 +2,7 @@
 #include "app/RunSequence.h"
 
 #include "exchange/ExchangeReader.h"
+#include "exchange/FileAccess.h"
 #include "hatch/ConversionRun.h"
 #include "ui/PreviewStateFile.h"
 #include "ui/SettingsFile.h"
@@ -15,7 +16,9 @@ RunSequence::RunSequence(const std::filesystem::path& executablePath)
 
 void RunSequence::BeginStartUp() { InitialiseStore(store_); }
 
+// Temporary files that killed runs left beside the exchange file go first.
 void RunSequence::ReadSelection() {
+    RemoveStaleTemporaries(exchangeFilePath_);
     ReadExchangeFile(store_, exchangeFilePath_);
     ResetCurrentAttributes(store_);
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "exchange/FileAccess.h"
 #include "exchange/JwwGaibu.h"
 #include "hatch/ConversionRun.h"
 #include "hatch/SweepPlan.h"
@@ -173,6 +174,7 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     // The picture needs the output lines; without one they go straight to the file.
     const OutputHolding holding =
         commandLine.pictureFile.empty() ? OutputHolding::Streamed : OutputHolding::Held;
+    RemoveStaleTemporaries(PathFromArgument(target));
     const ConversionResult result =
         ConversionRun(store, settings, PathFromArgument(target), holding);
     if (result.outcome != ConversionOutcome::Saved) {
