@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #include "exchange/FileAccess.h"
@@ -81,9 +82,15 @@ int DrawPicture(const CommandLine& commandLine, const EntityStore& store,
                              BaseName(commandLine.inputFile),
                              settings.interval,
                              settings.angleDegrees};
-    const std::string failure =
-        WriteToolPreview(PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
-                         saved != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+    std::string failure;
+    try {
+        failure = WriteToolPreview(
+            PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
+            saved != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+    } catch (const std::bad_alloc&) {
+        // The conversion may be saved by now; only the picture is lost.
+        failure = "not enough memory to draw " + Quoted(commandLine.pictureFile);
+    }
     if (!failure.empty()) return Fail(toolOutput, kExitFileError, failure);
     toolOutput.out += "picture drawn to " + Quoted(commandLine.pictureFile) + "\n";
     return kExitOk;
@@ -132,6 +139,14 @@ int Failure(const CommandLine& commandLine, const std::string& target,
         case ConversionOutcome::SaveFailed:
             return Fail(output, kExitFileError,
                         "cannot write " + Quoted(target) + ": " + result.saveError.message());
+        case ConversionOutcome::ReadFailed:
+            return Fail(output, kExitFileError,
+                        "cannot read " + Quoted(commandLine.inputFile) + ": " +
+                            result.readError.message() + "; nothing written");
+        case ConversionOutcome::OutOfMemory:
+            return Fail(output, kExitStopped,
+                        "not enough memory to convert " + Quoted(commandLine.inputFile) +
+                            "; nothing written");
         case ConversionOutcome::IntervalRefused:
             return Fail(output, kExitUsage,
                         std::string("--interval ") + Quoted(settings.interval) +
@@ -161,9 +176,9 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     LoadedDrawing drawing;
     std::error_code error;
     if (!drawing.Read(commandLine.inputFile, error)) {
-        return Fail(
-            output, kExitFileError,
-            std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
+        return Fail(output, kExitFileError,
+                    std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " +
+                        error.message() + "; nothing written");
     }
     EntityStore& store = drawing.Store();
     // The writer starts from its default state, as after the dialog's start-up.

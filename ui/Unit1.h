@@ -67,6 +67,9 @@ private:
     void EditPresetList(ui::ComboBox& box, std::string_view editorCaption);
     // Shows a refusal in red in the status line and puts the focus where the user can act.
     void Refuse(std::string_view message, ui::Control& focus);
+    // Tells the user in a message box why OK converts nothing, and puts the
+    // focus where the user can act; the dialog stays open.
+    void RefuseWithMessage(const std::string& shiftJisMessage, ui::Control& focus);
     void OpenPreview();
     void ClosePreview();
     // Tells the user in a message box that `file` could not be written, and why.
