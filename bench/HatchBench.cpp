@@ -57,7 +57,7 @@ void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
     for (auto _ : state) {
         EntityStore store;
         InitialiseStore(store);
-        ReadExchangeFile(store, input);
+        if (!ReadExchangeFile(store, input)) state.SkipWithError("the drawing cannot be read");
         ResetCurrentAttributes(store);
         const ConversionResult result = ConversionRun(store, settings, output);
         if (result.outcome != ConversionOutcome::Saved) {
@@ -77,7 +77,7 @@ void BM_BuildOutput(benchmark::State& state) {
     const SweepMode mode = state.range(0) == 0 ? SweepMode::Literal : SweepMode::Indexed;
     EntityStore store;
     InitialiseStore(store);
-    ReadExchangeFile(store, DrawingFile());
+    if (!ReadExchangeFile(store, DrawingFile())) state.SkipWithError("the drawing cannot be read");
     std::size_t segments = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -104,7 +104,8 @@ void BM_WritePiecesOnly(benchmark::State& state) {
     {
         EntityStore store;
         InitialiseStore(store);
-        ReadExchangeFile(store, DrawingFile());
+        if (!ReadExchangeFile(store, DrawingFile()))
+            state.SkipWithError("the drawing cannot be read");
         ResetCurrentAttributes(store);
         const ConversionResult build = BuildConversionOutput(store, BenchSettings());
         std::int32_t colour = 0;

@@ -1,5 +1,5 @@
-// What a conversion did: how it ended, what the sweep wrote, and why the save
-// failed when it did.
+// What a conversion did: how it ended, what the sweep wrote, and why the read
+// or the save failed when one did.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +16,8 @@ enum class ConversionOutcome {
     WidthRefused,     // width text below -1 or above 30000
     NoSolidsRefused,  // no hatchable solid in the store
     SweepTooLarge,    // the sweep would visit more than kMaxHatchLines lines
+    ReadFailed,       // the exchange file was not read whole (readError tells why)
+    OutOfMemory,      // memory ran out while the output was made; nothing was saved
 };
 
 // A refusal comes before anything is written: the output lines stay empty and
@@ -26,6 +28,7 @@ struct ConversionResult {
     std::size_t hatchSegments = 0;   // hatch pieces the sweep wrote
     std::size_t firstSweepLine = 0;  // the first held output line written by the sweep
     std::error_code saveError;
+    std::error_code readError;
 };
 
 }  // namespace rv17

@@ -2,6 +2,7 @@
 #include "hatch/ConversionRun.h"
 
 #include <algorithm>
+#include <new>
 #include <thread>
 
 #include "exchange/AttributeEmitters.h"
@@ -71,8 +72,10 @@ ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& 
     return result;
 }
 
-ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
-                               const std::filesystem::path& savePath, OutputHolding holding) {
+namespace {
+
+ConversionResult BuildAndSave(EntityStore& store, const HatchSettings& settings,
+                              const std::filesystem::path& savePath, OutputHolding holding) {
     ConversionResult result;
     result.outcome = CheckConversion(store, settings);
     if (result.outcome != ConversionOutcome::Accepted) return result;
@@ -93,6 +96,24 @@ ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings
     }
     result.outcome = result.saveError ? ConversionOutcome::SaveFailed : ConversionOutcome::Saved;
     return result;
+}
+
+}  // namespace
+
+ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
+                               const std::filesystem::path& savePath, OutputHolding holding) {
+    try {
+        return BuildAndSave(store, settings, savePath, holding);
+    } catch (const std::bad_alloc&) {
+        // The unfinished output was dropped with its temporary file. The store
+        // goes back to how it was after reading, so that OK may be tried again
+        // (with a larger interval) and writes the same bytes as a first try.
+        store.outputLines.Release();
+        ResetCurrentAttributes(store);
+        ConversionResult result;
+        result.outcome = ConversionOutcome::OutOfMemory;
+        return result;
+    }
 }
 
 }  // namespace rv17

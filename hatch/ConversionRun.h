@@ -26,8 +26,8 @@ enum class OutputHolding {
 
 // Makes the checks, then builds the output (header, write-back, hatch pen,
 // sweep) and saves it to savePath. The store's writer state must have been
-// reset after reading. The outcome is a refusal, Saved or SaveFailed; the file
-// at savePath changes only with Saved.
+// reset after reading. The outcome is a refusal, Saved, SaveFailed or
+// OutOfMemory; the file at savePath changes only with Saved.
 ConversionResult ConversionRun(EntityStore& store, const HatchSettings& settings,
                                const std::filesystem::path& savePath,
                                OutputHolding holding = OutputHolding::Streamed);

@@ -4,8 +4,10 @@
 
 #include <charconv>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
+#include "exchange/FileAccess.h"
 #include "exchange/JwwGaibu.h"
 #include "exchange/NumberText.h"
 #include "hatch/ConversionRun.h"
@@ -93,9 +95,15 @@ int DrawPicture(const CommandLine& commandLine, const EntityStore& store,
                              BaseName(commandLine.inputFile),
                              settings.interval,
                              settings.angleDegrees};
-    const std::string failure =
-        WriteToolPreview(PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
-                         saved != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+    std::string failure;
+    try {
+        failure = WriteToolPreview(
+            PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
+            saved != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+    } catch (const std::bad_alloc&) {
+        // The conversion may be saved by now; only the picture is lost.
+        failure = "not enough memory to draw " + Quoted(commandLine.pictureFile);
+    }
     if (!failure.empty()) return Fail(toolOutput, kExitFileError, failure);
     toolOutput.out += "picture drawn to " + Quoted(commandLine.pictureFile) + "\n";
     return kExitOk;
@@ -145,6 +153,14 @@ int Failure(const CommandLine& commandLine, const std::string& target,
         case ConversionOutcome::SaveFailed:
             return Fail(output, kExitFileError,
                         "cannot write " + Quoted(target) + ": " + result.saveError.message());
+        case ConversionOutcome::ReadFailed:
+            return Fail(output, kExitFileError,
+                        "cannot read " + Quoted(commandLine.inputFile) + ": " +
+                            result.readError.message() + "; nothing written");
+        case ConversionOutcome::OutOfMemory:
+            return Fail(output, kExitStopped,
+                        "not enough memory to convert " + Quoted(commandLine.inputFile) +
+                            "; nothing written");
         case ConversionOutcome::IntervalRefused:
             return Fail(output, kExitUsage,
                         std::string("--interval ") + Quoted(settings.interval) +
@@ -174,9 +190,9 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     LoadedDrawing drawing;
     std::error_code error;
     if (!drawing.Read(commandLine.inputFile, error)) {
-        return Fail(
-            output, kExitFileError,
-            std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
+        return Fail(output, kExitFileError,
+                    std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " +
+                        error.message() + "; nothing written");
     }
     EntityStore& store = drawing.Store();
     // The writer starts from its default state, as after the dialog's start-up.
@@ -187,6 +203,7 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     // The picture needs the output lines; without one they go straight to the file.
     const OutputHolding holding =
         commandLine.pictureFile.empty() ? OutputHolding::Streamed : OutputHolding::Held;
+    RemoveStaleTemporaries(PathFromArgument(target));
     const ConversionResult result =
         ConversionRun(store, settings, PathFromArgument(target), holding);
     if (result.outcome != ConversionOutcome::Saved) {

@@ -67,6 +67,21 @@ inline constexpr std::string_view kFileInUse = "ファイルが他のプログ�
 inline constexpr std::string_view kWriteProtected = "ディスクが書き込み禁止です";
 inline constexpr std::string_view kUnexpectedError = "予期しないエラー：コード ";  // then the code
 
+// A file that could not be read whole: "<file> を読み込めませんでした（<reason>）。"
+// and kDrawingUnchanged; the reasons not listed here are those of a failed save.
+inline constexpr std::string_view kCannotRead = " を読み込めませんでした（";
+inline constexpr std::string_view kMemoryShort = "メモリが足りません";
+inline constexpr std::string_view kReadError = "ディスクから読み込めませんでした";
+
+// Memory ran out while OK made the output; a larger interval may still work.
+inline constexpr std::string_view kConversionOutOfMemory =
+    "メモリが足りないため変換できませんでした。図面は変更されません。";
+// The program ends on a failure that nothing in the dialog could handle.
+inline constexpr std::string_view kEndedOutOfMemory =
+    "メモリが足りないため終了します。図面は変更されません。";
+inline constexpr std::string_view kEndedUnexpectedly =
+    "予期しないエラーのため終了します。図面は変更されません。";
+
 // Preset list editor.
 inline constexpr std::string_view kEditorDesignCaption = "Form2";
 inline constexpr std::string_view kIntervalEditorCaption = "間隔 一覧編集";

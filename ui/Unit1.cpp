@@ -152,7 +152,21 @@ void TForm1::Button1Click() {
         case ConversionOutcome::SweepTooLarge:
             Refuse(texts::kSweepTooLarge, ComboBox1);
             return;
+        case ConversionOutcome::ReadFailed:
+            // No value typed can help: only Cancel is left.
+            RefuseWithMessage(
+                ReadFailureMessage(run_.ExchangeFilePath(), lastConversion_.readError), Button2);
+            return;
+        case ConversionOutcome::OutOfMemory:
+            RefuseWithMessage(Sjis(texts::kConversionOutOfMemory), ComboBox1);
+            return;
     }
+}
+
+void TForm1::RefuseWithMessage(const std::string& shiftJisMessage, ui::Control& focus) {
+    window_->SetWaitCursor(false);
+    window_->ShowErrorMessage(window_->Caption(), shiftJisMessage);
+    focus.SetFocus();
 }
 
 void TForm1::Refuse(std::string_view message, ui::Control& focus) {

@@ -73,6 +73,9 @@ private:
     // The solid count and, while the pane is closed and there is room, what
     // the interval means on this drawing. A refusal, once shown, stays.
     void ShowStatus();
+    // Tells the user in a message box why OK converts nothing, and puts the
+    // focus where the user can act; the dialog stays open.
+    void RefuseWithMessage(const std::string& shiftJisMessage, ui::Control& focus);
     void OpenPreview();
     void ClosePreview();
     // Tells the user in a message box that `file` could not be written, and why.

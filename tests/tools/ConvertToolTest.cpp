@@ -9,6 +9,7 @@
 
 #include "exchange/FileAccess.h"
 #include "tests/support/DirectConversion.h"
+#include "tests/support/InjectedReadFailure.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/ToolRun.h"
 
@@ -257,6 +258,29 @@ TEST(ToolFailures, AnUnreadableFileNamesThePathAndTheReason) {
               std::string::npos)
         << run.output.err;
     EXPECT_EQ(folder.FileCount(), 0u);
+}
+
+// A read that fails partway converts nothing, in place or into another file.
+TEST(ToolFailures, AReadThatFailsPartwayWritesNothing) {
+    TestFolder folder;
+    std::string drawing;
+    while (drawing.size() < 600000) drawing += kThreeSolids;
+    const auto input = folder.Write("JWC_TEMP.TXT", drawing);
+    for (const std::vector<std::string>& target :
+         {std::vector<std::string>{}, {"-o", Text(folder.Path() / "out.txt")}}) {
+        const InjectedReadFailure failure(300000, std::errc::io_error);
+        std::vector<std::string> arguments = target;
+        arguments.push_back(Text(input));
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, kExitFileError);
+        EXPECT_NE(run.output.err.find("cannot read '" + Text(input) +
+                                      "': " + std::make_error_code(std::errc::io_error).message() +
+                                      "; nothing written"),
+                  std::string::npos)
+            << run.output.err;
+        EXPECT_EQ(ReadWholeFile(input).bytes, drawing);
+        EXPECT_EQ(folder.FileCount(), 1u);
+    }
 }
 
 TEST(ToolFailures, TheSaveFailureGivesTheSystemsReason) {

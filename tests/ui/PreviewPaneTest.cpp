@@ -26,7 +26,7 @@ EntityStore StoreOf(std::string_view hostFile) {
     TestFolder folder;
     EntityStore store;
     InitialiseStore(store);
-    ReadExchangeFile(store, folder.Write("JWC_TEMP.TXT", hostFile));
+    EXPECT_TRUE(ReadExchangeFile(store, folder.Write("JWC_TEMP.TXT", hostFile)));
     ResetCurrentAttributes(store);
     return store;
 }
