@@ -22,10 +22,11 @@ SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
     return PlanSweepOfStore(store, parameters);
 }
 
-// The sweep takes every core there is, up to a few.
+// The sweep takes every core there is, up to a few; at least one where the
+// count is not known (reported as 0).
 SweepOptions RunOptions() {
     SweepOptions options;
-    options.threads = std::min(std::thread::hardware_concurrency(), 8u);
+    options.threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     return options;
 }
 
