@@ -36,8 +36,10 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     const double interval = TextToReal(settings.interval);
     if (interval < kMinInterval || interval > kMaxInterval)
         return ConversionOutcome::IntervalRefused;
+    // Digits beyond the 32-bit range would convert to 0, a valid width.
     const std::int32_t width = TextToInteger(settings.width);
-    if (width < kMinWidth || width > kMaxWidth) return ConversionOutcome::WidthRefused;
+    if (width < kMinWidth || width > kMaxWidth || DecimalTextOverflows(settings.width))
+        return ConversionOutcome::WidthRefused;
     if (SolidCount(store) == 0) return ConversionOutcome::NoSolidsRefused;
     if (PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
         return ConversionOutcome::SweepTooLarge;

@@ -427,6 +427,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"WidthBelow", kSmall, With("1", "-2"), ConversionOutcome::WidthRefused},
         RefusalCase{"WidthNotANumberIsZero", kSmall, With("1", "thin"),
                     ConversionOutcome::Accepted},
+        // Its digits would convert to 0.
+        RefusalCase{"WidthBeyondTheIntegerRange", kSmall, With("1", "-99999999999"),
+                    ConversionOutcome::WidthRefused},
         RefusalCase{"NoSolids", "0 0 10 10\nse 0 0 5 1 0 0 0 0\n", With("1", "0"),
                     ConversionOutcome::NoSolidsRefused},
         RefusalCase{"SweepTooLarge", kHuge, With("0.01", "0"), ConversionOutcome::SweepTooLarge},

@@ -115,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"100.001", "-1", "ComboBox1", false}, CheckCase{"abc", "-1", "ComboBox1", false},
         CheckCase{"1 ", "-1", "ComboBox1", false},
         CheckCase{"0", "-2", "ComboBox1", false},  // the interval is checked first
-        CheckCase{"1", "-2", "ComboBox5", false}, CheckCase{"1", "30001", "ComboBox5", false}));
+        CheckCase{"1", "-2", "ComboBox5", false}, CheckCase{"1", "30001", "ComboBox5", false},
+        CheckCase{"1", "-99999999999", "ComboBox5", false}));  // no 0 from its overflow
 
 TEST(MainDialog, CancelAndTheCloseBoxLeaveTheExchangeFileAsTheHostWroteIt) {
     const std::string hostFile =
