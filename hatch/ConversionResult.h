@@ -16,6 +16,7 @@ enum class ConversionOutcome {
     WidthRefused,     // width text below -1 or above 30000
     NoSolidsRefused,  // no hatchable solid in the store
     SweepTooLarge,    // the sweep would visit more than kMaxHatchLines lines
+    ExtentRefused,    // the solids reach too far (or not finitely) for any interval
 };
 
 // A refusal comes before anything is written: the output lines stay empty and

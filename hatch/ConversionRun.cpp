@@ -2,6 +2,7 @@
 #include "hatch/ConversionRun.h"
 
 #include <algorithm>
+#include <cmath>
 #include <thread>
 
 #include "exchange/AttributeEmitters.h"
@@ -11,6 +12,7 @@
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchParameters.h"
 #include "hatch/HatchSolid.h"
+#include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 
@@ -41,9 +43,17 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     if (width < kMinWidth || width > kMaxWidth || DecimalTextOverflows(settings.width))
         return ConversionOutcome::WidthRefused;
     if (SolidCount(store) == 0) return ConversionOutcome::NoSolidsRefused;
-    if (PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
-        return ConversionOutcome::SweepTooLarge;
-    return ConversionOutcome::Accepted;
+    if (!PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
+        return ConversionOutcome::Accepted;
+    // No interval mends a drawing whose extent is not a finite size: say so.
+    const SolidBounds bounds = BuildSolidBounds(store);
+    const double across = bounds.maxX - bounds.minX;
+    const double upright = bounds.maxY - bounds.minY;
+    const PlanePoint centre{bounds.minX + across / 2.0, bounds.minY + upright / 2.0};
+    if (!std::isfinite(across) || !std::isfinite(upright) || !std::isfinite(centre.X) ||
+        !std::isfinite(centre.Y))
+        return ConversionOutcome::ExtentRefused;
+    return ConversionOutcome::SweepTooLarge;
 }
 
 ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& settings,

@@ -126,6 +126,9 @@ void TForm1::Button1Click() {
         case ConversionOutcome::SweepTooLarge:
             Refuse(texts::kSweepTooLarge, ComboBox1);
             return;
+        case ConversionOutcome::ExtentRefused:
+            Refuse(texts::kExtentRefused, Button2);
+            return;
     }
 }
 

@@ -435,6 +435,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"SweepTooLarge", kHuge, With("0.01", "0"), ConversionOutcome::SweepTooLarge},
         RefusalCase{"SweepTooLargeAtTheLargestInterval", "sl 0 0 1e11 0 0 1e11\n", With("100", "0"),
                     ConversionOutcome::SweepTooLarge},
+        // No interval would help: the cause is named instead.
+        RefusalCase{"ExtentBeyondTheReals", "sl -1e308 -1e308 1e308 -1e308 0 1e308\n",
+                    With("1", "0"), ConversionOutcome::ExtentRefused},
         RefusalCase{"TenMillionLinesAreAccepted", "sl 0 0 1e5 0 0 1e5\n", With("0.01", "0"),
                     ConversionOutcome::Accepted},
         // Steps of 0.01 would be lost in the rounding of positions near 1e13;

@@ -287,6 +287,21 @@ TEST(MainDialog, AnAbsurdSweepIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(p.ExchangeBytes(), hostFile);
 }
 
+TEST(MainDialog, ADrawingWithoutAFiniteExtentIsRefusedForThatCause) {
+    ProgramFolder p;
+    const std::string hostFile = "sl -1e308 -1e308 1e308 -1e308 0 1e308\r\n";
+    p.WriteExchangeFile(hostFile);
+    p.Run([](HeadlessWindow& w) {
+        w.Click("Button1");
+        EXPECT_TRUE(w.IsOpen());
+        EXPECT_EQ(Status(w),
+                  "図形の範囲が大きすぎてハッチングできません（間隔では解決できません）");
+        EXPECT_TRUE(StatusIsRed(w));
+        w.PressEscape();
+    });
+    EXPECT_EQ(p.ExchangeBytes(), hostFile);
+}
+
 TEST(MainDialog, AFailedSettingsSaveStillEndsTheRun) {
     ProgramFolder p;
     std::filesystem::create_directory(p.settingsFile);  // the file cannot be put in place
