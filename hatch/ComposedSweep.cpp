@@ -187,6 +187,7 @@ std::size_t SweepOnThisThread(EntityStore& store, const std::vector<HatchSolid>&
 
 std::size_t RunComposedSweep(EntityStore& store, const std::vector<HatchSolid>& solids,
                              const SweepPlan& plan, unsigned threads) {
+    threads = std::max(threads, 1u);  // a core count not known is reported as 0
     const std::vector<LineToHatch> lines = LinesToHatch(plan);
     const std::size_t perRun = LinesPerRun(lines.size(), threads);
     if (threads <= 1) return SweepOnThisThread(store, solids, plan, lines, perRun);

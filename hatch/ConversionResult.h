@@ -18,6 +18,7 @@ enum class ConversionOutcome {
     SweepTooLarge,    // the sweep would visit more than kMaxHatchLines lines
     ReadFailed,       // the exchange file was not read whole (readError tells why)
     OutOfMemory,      // memory ran out while the output was made; nothing was saved
+    ExtentRefused,    // the solids reach too far (or not finitely) for any interval
 };
 
 // A refusal comes before anything is written: the output lines stay empty and

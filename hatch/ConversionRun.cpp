@@ -2,6 +2,7 @@
 #include "hatch/ConversionRun.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <thread>
 
@@ -12,6 +13,7 @@
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchParameters.h"
 #include "hatch/HatchSolid.h"
+#include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 
@@ -23,10 +25,11 @@ SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
     return PlanSweepOfStore(store, parameters);
 }
 
-// The sweep takes every core there is, up to a few.
+// The sweep takes every core there is, up to a few; at least one where the
+// count is not known (reported as 0).
 SweepOptions RunOptions() {
     SweepOptions options;
-    options.threads = std::min(std::thread::hardware_concurrency(), 8u);
+    options.threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     return options;
 }
 
@@ -36,12 +39,22 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     const double interval = TextToReal(settings.interval);
     if (interval < kMinInterval || interval > kMaxInterval)
         return ConversionOutcome::IntervalRefused;
+    // Digits beyond the 32-bit range would convert to 0, a valid width.
     const std::int32_t width = TextToInteger(settings.width);
-    if (width < kMinWidth || width > kMaxWidth) return ConversionOutcome::WidthRefused;
+    if (width < kMinWidth || width > kMaxWidth || DecimalTextOverflows(settings.width))
+        return ConversionOutcome::WidthRefused;
     if (SolidCount(store) == 0) return ConversionOutcome::NoSolidsRefused;
-    if (PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
-        return ConversionOutcome::SweepTooLarge;
-    return ConversionOutcome::Accepted;
+    if (!PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
+        return ConversionOutcome::Accepted;
+    // No interval mends a drawing whose extent is not a finite size: say so.
+    const SolidBounds bounds = BuildSolidBounds(store);
+    const double across = bounds.maxX - bounds.minX;
+    const double upright = bounds.maxY - bounds.minY;
+    const PlanePoint centre{bounds.minX + across / 2.0, bounds.minY + upright / 2.0};
+    if (!std::isfinite(across) || !std::isfinite(upright) || !std::isfinite(centre.X) ||
+        !std::isfinite(centre.Y))
+        return ConversionOutcome::ExtentRefused;
+    return ConversionOutcome::SweepTooLarge;
 }
 
 ConversionResult BuildConversionOutput(EntityStore& store, const HatchSettings& settings,

@@ -180,6 +180,11 @@ int Failure(const CommandLine& commandLine, const std::string& target,
                         std::string("--interval ") + Quoted(settings.interval) +
                             " is too small for the drawing: more than " + Decimal(kMaxHatchLines) +
                             " hatch lines would be needed; choose a larger interval");
+        case ConversionOutcome::ExtentRefused:
+            return Fail(
+                output, kExitUsage,
+                "the drawing's extent is not a finite size: its solids cannot be hatched at "
+                "any interval; nothing written");
     }
     return kExitUsage;
 }

@@ -53,6 +53,8 @@ inline constexpr std::string_view kNoteSeparator = "　";
 inline constexpr std::string_view kSolidCountPrefix = "選択ソリッド図形数：";
 inline constexpr std::string_view kNoSolids = "ソリッド図形が選択されていません";
 inline constexpr std::string_view kSweepTooLarge = "ハッチ線が多すぎます。間隔を大きくして下さい";
+inline constexpr std::string_view kExtentRefused =
+    "図形の範囲が大きすぎてハッチングできません（間隔では解決できません）";
 
 // A file that could not be written: "<file> に書き込めませんでした（<reason>）。" and
 // what that means for the user.

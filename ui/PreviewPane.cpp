@@ -24,6 +24,8 @@ std::string_view RefusalNote(ConversionOutcome outcome) {
             return texts::kPreviewWidthRefused;
         case ConversionOutcome::SweepTooLarge:
             return texts::kSweepTooLarge;
+        case ConversionOutcome::ExtentRefused:
+            return texts::kExtentRefused;
         case ConversionOutcome::NoSolidsRefused:
             return texts::kNoSolids;
         default:

@@ -160,6 +160,9 @@ void TForm1::Button1Click() {
         case ConversionOutcome::OutOfMemory:
             RefuseWithMessage(Sjis(texts::kConversionOutOfMemory), ComboBox1);
             return;
+        case ConversionOutcome::ExtentRefused:
+            Refuse(texts::kExtentRefused, Button2);
+            return;
     }
 }
 
