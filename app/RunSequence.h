@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <system_error>
 
 #include "exchange/EntityStore.h"
 #include "ui/RunPhases.h"
@@ -20,14 +21,17 @@ public:
     RunSequence& operator=(const RunSequence&) = delete;
 
     void BeginStartUp() override;
-    // A missing exchange file leaves the drawing empty.
+    // A missing exchange file leaves the drawing empty; one that could not be
+    // read whole makes every conversion refuse. Temporary files that killed
+    // runs left beside the exchange file are removed first.
     void ReadSelection() override;
     std::int32_t SolidCount() const override;
     const std::filesystem::path& SettingsPath() const override { return settingsPath_; }
     const std::filesystem::path& PreviewStatePath() const override { return previewStatePath_; }
     const EntityStore& Drawing() const override { return store_; }
     const std::filesystem::path& ExchangeFilePath() const override { return exchangeFilePath_; }
-    // A refusal leaves the exchange file alone; a failed save leaves it as it was.
+    // A refusal (a read that failed among them) leaves the exchange file
+    // alone; a failed save leaves it as it was.
     ConversionResult Convert(const HatchSettings& settings) override;
     void EndShutDown() override;
 
@@ -36,6 +40,7 @@ private:
     std::filesystem::path settingsPath_;
     std::filesystem::path previewStatePath_;
     EntityStore store_;
+    std::error_code readError_;
 };
 
 }  // namespace rv17

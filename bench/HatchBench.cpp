@@ -57,7 +57,7 @@ void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
     for (auto _ : state) {
         EntityStore store;
         InitialiseStore(store);
-        ReadExchangeFile(store, input);
+        if (!ReadExchangeFile(store, input)) state.SkipWithError("the drawing cannot be read");
         const ConversionResult result = ConversionRun(store, settings, output);
         if (result.outcome != ConversionOutcome::Saved) {
             state.SkipWithError("the conversion was not saved");
@@ -76,7 +76,7 @@ void BM_BuildOutput(benchmark::State& state) {
     const SweepMode mode = state.range(0) == 0 ? SweepMode::Literal : SweepMode::Indexed;
     EntityStore store;
     InitialiseStore(store);
-    ReadExchangeFile(store, DrawingFile());
+    if (!ReadExchangeFile(store, DrawingFile())) state.SkipWithError("the drawing cannot be read");
     std::size_t segments = 0;
     for (auto _ : state) {
         OutputWriter writer(store);
@@ -103,7 +103,8 @@ void BM_WritePiecesOnly(benchmark::State& state) {
     {
         EntityStore store;
         InitialiseStore(store);
-        ReadExchangeFile(store, DrawingFile());
+        if (!ReadExchangeFile(store, DrawingFile()))
+            state.SkipWithError("the drawing cannot be read");
         OutputWriter writer(store);
         const ConversionResult build = BuildConversionOutput(writer, BenchSettings());
         std::int32_t colour = 0;

@@ -23,7 +23,7 @@ void BM_PreviewValueChange(benchmark::State& state) {
     std::ofstream(file, std::ios::binary) << GenerateHatchDrawing();
     EntityStore store;
     InitialiseStore(store);
-    ReadExchangeFile(store, file);
+    if (!ReadExchangeFile(store, file)) state.SkipWithError("the drawing cannot be read");
 
     ui::headless::HeadlessApplication app;
     const auto window = app.CreateDialogWindow(TForm1::Design());

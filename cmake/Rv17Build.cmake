@@ -45,6 +45,13 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86
   endif()
 endif()
 
+# A 32-bit Linux build lists folders and looks at files with 64-bit inode
+# numbers and sizes; without this, readdir and stat fail with EOVERFLOW on a
+# file system whose inode numbers do not fit 32 bits.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  add_compile_definitions(_FILE_OFFSET_BITS=64)
+endif()
+
 # Self-contained executables: nothing beside rv17.exe. MinGW GCC would
 # otherwise link its own runtime DLLs.
 if(MINGW AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")

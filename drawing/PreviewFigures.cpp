@@ -9,6 +9,7 @@
 #include "geometry/Ellipse.h"
 #include "geometry/Pi.h"
 #include "geometry/TextConversions.h"
+#include "hatch/SolidFigure.h"
 
 namespace rv17 {
 
@@ -256,15 +257,16 @@ bool CircleSolidShape(const CircleSolidRecord& s, PreviewShape& shape) {
     if (!(s.radius > 0.0) || !(s.flatness > 0.0)) return false;
     const double sweep = ClampSweep(s.arcAngle);
     std::vector<PlanePoint>& points = shape.points;
-    switch (s.solidMode) {
+    // Drawn as it is hatched: over a quarter turn, the tangent region is the sector.
+    switch (FigureSolidMode(s)) {
         case 5:  // between the arc and its chord
             AppendEllipseArc(points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep);
             break;
-        case 0:  // sector
+        case kSector:
             AppendEllipseArc(points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep);
             points.push_back({s.cx, s.cy});
             break;
-        case -1:  // between the arc and the tangents at its ends
+        case kTangentCornerMode:
             AppendEllipseArc(points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep);
             points.push_back(
                 ArcTangentCorner(s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep));

@@ -5,6 +5,7 @@
 #include "exchange/AttributeEmitters.h"
 #include "exchange/ColourNumbers.h"
 #include "exchange/EntityEmitters.h"
+#include "exchange/ExchangeWriter.h"
 
 namespace rv17 {
 
@@ -101,6 +102,63 @@ const typename KindTraits<K>::RecordType* RecordAt(const EntityStore& store,
     return index < list.Count() ? &list[index] : nullptr;
 }
 
+// The figure of the EntityOrder entry at i when it is a line segment, else nullptr.
+const LineRecord* LineAt(const EntityStore& store, std::size_t i) noexcept {
+    const EntityOrderEntry entry = store.EntityOrder[i];
+    if (entry.kind != EntityKind::Line || entry.index < 0) return nullptr;
+    return RecordAt<EntityKind::Line>(store, static_cast<std::size_t>(entry.index));
+}
+
+// Segments of one curve share the attributes that the host writes before "pl":
+// an attribute line between them would end the curve when it is read back.
+bool SameCurvePen(const EntityHeader& a, const EntityHeader& b) noexcept {
+    return a.layerGroup == b.layerGroup && a.layer == b.layer && a.colour == b.colour &&
+           a.lineType == b.lineType && a.lineWidth == b.lineWidth;
+}
+
+// The end of the run of entries from `first` that the host handed over as one
+// curve: consecutive line segments of the same curve number and pen.
+std::size_t CurveRunEnd(const EntityStore& store, std::size_t first) {
+    const LineRecord& start = *LineAt(store, first);
+    std::size_t end = first + 1;
+    for (; end < store.EntityOrder.Count(); ++end) {
+        const LineRecord* next = LineAt(store, end);
+        if (next == nullptr || next->polylineNo != start.polylineNo ||
+            !SameCurvePen(next->header, start.header))
+            break;
+    }
+    return end;
+}
+
+// Writes entries [first, end) as one curve: the first segment's attribute
+// lines, "pl", each segment with its own z flags, "#". A run in which no
+// segment can be written is written as loose segments, so that no empty
+// curve appears.
+void WriteBackCurve(OutputWriter& writer, std::size_t first, std::size_t end) {
+    const EntityStore& store = writer.Drawing();
+    bool anyWritable = false;
+    for (std::size_t i = first; i < end && !anyWritable; ++i) {
+        const LineRecord& line = *LineAt(store, i);
+        anyWritable = IsWritableSegment(line.x1, line.y1, line.x2, line.y2);
+    }
+    if (!anyWritable) {
+        for (std::size_t i = first; i < end; ++i)
+            ReemitLine(writer, static_cast<std::size_t>(store.EntityOrder[i].index));
+        return;
+    }
+    const EntityHeader& pen = LineAt(store, first)->header;
+    EmitLayers(writer, pen, {});
+    EmitPen(writer, pen, {});
+    writer.Line("pl");
+    for (std::size_t i = first; i < end; ++i) {
+        const LineRecord& line = *LineAt(store, i);
+        EmitZFlagsOfFigure(writer, line.header.zFlags,
+                           IsWritableSegment(line.x1, line.y1, line.x2, line.y2));
+        EmitLine(writer, line.x1, line.y1, line.x2, line.y2);
+    }
+    writer.Line("#");
+}
+
 }  // namespace
 
 void ReemitLine(OutputWriter& writer, std::size_t index, const ReemitOverrides& overrides) {
@@ -189,6 +247,12 @@ void WriteBackEntities(OutputWriter& writer) {
     for (std::size_t i = 0; i < count; ++i) {
         const EntityOrderEntry entry = store.EntityOrder[i];
         if (entry.index < 0) continue;
+        if (const LineRecord* line = LineAt(store, i); line != nullptr && line->polylineNo != 0) {
+            const std::size_t end = CurveRunEnd(store, i);
+            WriteBackCurve(writer, i, end);
+            i = end - 1;
+            continue;
+        }
         const auto index = static_cast<std::size_t>(entry.index);
         switch (entry.kind) {
             case EntityKind::Line:

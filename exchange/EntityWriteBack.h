@@ -48,6 +48,10 @@ void ReemitCircleSolid(OutputWriter& writer, std::size_t index,
 // Writes back every figure in file order with its own attributes, except that
 // "se" circular solids go to layer 1 of their layer group. Blocks are dropped
 // and the hatchable solids are left to the hatch lines that replace them.
+// Line segments that came as one curve (consecutive, the same curve number
+// other than 0) go back as one curve between "pl" and "#", so that the host
+// keeps them one figure; a curve broken by other figures becomes one curve
+// per unbroken run.
 void WriteBackEntities(OutputWriter& writer);
 
 }  // namespace rv17

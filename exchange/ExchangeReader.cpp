@@ -3,7 +3,6 @@
 // fields in place, inside the read buffer, before the rules are applied.
 #include "exchange/ExchangeReader.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -77,12 +76,10 @@ bool ParseOpenFile(EntityStore& store, std::FILE* file, std::error_code& error) 
     std::size_t filled = 0;
     for (;;) {
         if (filled == buffer.size()) buffer.resize(buffer.size() * 2);  // one line fills the buffer
-        const std::size_t got = std::fread(buffer.data() + filled, 1, buffer.size() - filled, file);
+        const std::size_t got =
+            ReadFromFile(file, buffer.data() + filled, buffer.size() - filled, error);
+        if (error) return false;
         if (got == 0) {
-            if (std::ferror(file) != 0) {
-                error = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
-                return false;
-            }
             ParseFinalLine(store, state, buffer.data(), filled, fields);
             return true;
         }
@@ -128,7 +125,7 @@ bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
         return false;
     }
 
-    const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, false, error));
+    const std::unique_ptr<std::FILE, FileCloser> file(OpenFileToRead(path, error));
     if (file == nullptr) return false;
     try {
         return ParseOpenFile(store, file.get(), error);

@@ -15,10 +15,10 @@ namespace rv17 {
 // Returns false at once, with the store unchanged, when no file exists there;
 // returns false after a failure to open or read, keeping what was stored up
 // to then. A byte 0x1A ends the file; lines end at CR LF or LF.
-bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path);
+[[nodiscard]] bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path);
 // As above; on failure error tells why (missing file, or the system's reason).
-bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
-                      std::error_code& error);
+[[nodiscard]] bool ReadExchangeFile(EntityStore& store, const std::filesystem::path& path,
+                                    std::error_code& error);
 
 // Parses the whole text of an exchange file held in memory, as ReadExchangeFile
 // does with the file's bytes.

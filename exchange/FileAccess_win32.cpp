@@ -3,24 +3,67 @@
 // The C runtime's failures carry errno, the system's carry GetLastError().
 #include <windows.h>
 
+#include <fcntl.h>
 #include <io.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <string>
+#include <memory>
 
 #include "exchange/FileAccess.h"
 
 namespace rv17 {
 
-std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting,
-                    std::error_code& error) noexcept {
+namespace {
+
+std::error_code LastSystemError() noexcept {
+    return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
+}
+
+}  // namespace
+
+std::FILE* OpenFileToRead(const std::filesystem::path& path, std::error_code& error) noexcept {
     errno = 0;
-    std::FILE* file = ::_wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+    std::FILE* file = ::_wfopen(path.c_str(), L"rb");
     error = file != nullptr ? std::error_code() : LastLibraryError(std::errc::permission_denied);
     return file;
 }
+
+// CREATE_NEW fails on any existing name, a link included, so the write never
+// lands in a file that was there before.
+std::FILE* CreateNewFile(const std::filesystem::path& path, std::error_code& error) noexcept {
+    const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = LastSystemError();
+        return nullptr;
+    }
+    const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY);
+    if (descriptor < 0) {
+        error = std::make_error_code(std::errc::too_many_files_open);
+        ::CloseHandle(handle);
+        ::DeleteFileW(path.c_str());
+        return nullptr;
+    }
+    std::FILE* file = ::_fdopen(descriptor, "wb");
+    if (file == nullptr) {
+        error = std::make_error_code(std::errc::not_enough_memory);
+        ::_close(descriptor);
+        ::DeleteFileW(path.c_str());
+        return nullptr;
+    }
+    error.clear();
+    return file;
+}
+
+bool IsFileExistsError(const std::error_code& error) noexcept {
+    return error.category() == std::system_category() &&
+           (error.value() == ERROR_FILE_EXISTS || error.value() == ERROR_ALREADY_EXISTS);
+}
+
+// A new file takes the folder's access rights, as the file it replaces did;
+// the read-only mark is not carried over, since it would refuse the move.
+void KeepPermissionsOf(const std::filesystem::path&, std::FILE*) noexcept {}
 
 std::error_code FlushToDisk(std::FILE* file) noexcept {
     errno = 0;
@@ -34,14 +77,34 @@ std::error_code MoveOverTarget(const std::filesystem::path& from,
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
         return {};
     }
-    return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
+    return LastSystemError();
 }
 
-std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path name = target;
-    name += L".tmp" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
-    return name;
+void VisitFileNames(const std::filesystem::path& folder,
+                    const std::function<void(const std::filesystem::path& name)>& visit) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE first = ::FindFirstFileExW((folder / L"*").c_str(), FindExInfoBasic, &found,
+                                            FindExSearchNameMatch, nullptr, 0);
+    if (first == INVALID_HANDLE_VALUE) return;
+    const std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> listing(first, ::FindClose);
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+        visit(std::filesystem::path(found.cFileName));
+    } while (::FindNextFileW(first, &found) != 0);
+}
+
+std::uint64_t CurrentProcessId() noexcept { return ::GetCurrentProcessId(); }
+
+// A process that has ended but whose handle someone still holds is not running.
+bool ProcessIsRunning(std::uint64_t processId) noexcept {
+    if (processId > 0xFFFFFFFFu) return true;
+    const HANDLE process =
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+    if (process == nullptr) return ::GetLastError() != ERROR_INVALID_PARAMETER;
+    DWORD exitCode = 0;
+    const bool running = ::GetExitCodeProcess(process, &exitCode) == 0 || exitCode == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return running;
 }
 
 }  // namespace rv17

@@ -3,17 +3,23 @@
 // as the program does it, then read again. A refused run must leave the file
 // as it was; a saved file must start with "hd", hold no number that is not
 // finite, and give back every written-back figure as it was read, in order;
-// and the literal sweep must write the same lines as the indexed one.
+// and the literal sweep must write the same lines as the indexed one. The
+// same run is then made again with the disk failing, and then with memory
+// running out, at a point the input chooses: the program must refuse and
+// leave the file exactly as it was.
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
+#include <new>
 #include <string>
 #include <string_view>
 
+#include "app/RunSequence.h"
 #include "exchange/ExchangeReader.h"
 #include "exchange/ExchangeWriter.h"
 #include "exchange/FileAccess.h"
@@ -24,7 +30,46 @@
 #include "hatch/HatchParameters.h"
 #include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
+#include "tests/support/InjectedReadFailure.h"
 #include "tests/support/TestFolder.h"
+
+namespace {
+
+// Every allocation of the process is counted; when a countdown is armed, the
+// allocation that brings it to zero fails as an exhausted heap would.
+std::atomic<std::uint64_t> allocationsMade{0};
+std::atomic<std::int64_t> allocationsBeforeFailure{-1};
+
+void* Allocate(std::size_t size) {
+    ++allocationsMade;
+    if (allocationsBeforeFailure.load(std::memory_order_relaxed) >= 0 &&
+        allocationsBeforeFailure.fetch_sub(1) == 0) {
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
+void operator delete[](void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
 
 namespace rv17 {
 
@@ -56,6 +101,7 @@ HatchSettings ChosenSettings(const std::uint8_t* bytes) {
     settings.width = kWidths[bytes[4] % 8];
     settings.recolourNumberedSolids = (bytes[5] & 1) != 0;
     settings.recolourSxfSolids = (bytes[5] & 2) != 0;
+    settings.realSize = (bytes[5] & 4) != 0;
     return settings;
 }
 
@@ -224,6 +270,69 @@ void CheckLiteralSweep(std::string_view input, const HatchSettings& settings,
     ReleaseStore(literal);
 }
 
+// A number from the input's bytes, to choose where a failure strikes.
+std::uint64_t InputHash(std::string_view input) {
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char c : input) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    return hash;
+}
+
+// One use of the program on the host's file at path, as the dialog runs it
+// up to OK: the outcome of OK, or OutOfMemory when memory ran out where only
+// the program's entry catches it (which tells the user and writes nothing).
+ConversionOutcome ProgramRun(const std::filesystem::path& path, const HatchSettings& settings) {
+    try {
+        RunSequence run(path.parent_path() / "rv17.exe");
+        run.BeginStartUp();
+        run.ReadSelection();
+        const ConversionOutcome outcome = run.Convert(settings).outcome;
+        run.EndShutDown();
+        return outcome;
+    } catch (const std::bad_alloc&) {
+        return ConversionOutcome::OutOfMemory;
+    }
+}
+
+// The disk fails at a byte of the file that the input chooses: OK refuses.
+void CheckReadFailure(std::string_view input, const HatchSettings& settings,
+                      const TestFolder& folder) {
+    if (input.empty()) return;
+    const auto path = folder.Write("JWC_TEMP.TXT", input);
+    {
+        const InjectedReadFailure failure(InputHash(input) % input.size(), std::errc::io_error);
+        Require(ProgramRun(path, settings) == ConversionOutcome::ReadFailed);
+    }
+    const FileContents after = ReadWholeFile(path);
+    Require(after.complete && after.bytes == input && folder.FileCount() == 1);
+}
+
+// Memory runs out at an allocation that the input chooses among those of a
+// whole run: the run refuses, whether reading or converting met it, and the
+// file stays as it was. Only the tidying of stale temporary files goes on
+// without the memory it asked for; the run must then write what it writes
+// with memory to spare.
+void CheckAllocationFailure(std::string_view input, const HatchSettings& settings,
+                            const TestFolder& folder) {
+    const auto path = folder.Write("JWC_TEMP.TXT", input);
+    const std::uint64_t before = allocationsMade;
+    const ConversionOutcome whole = ProgramRun(path, settings);
+    const std::uint64_t allocations = allocationsMade - before;
+    const std::string wholeBytes = ReadWholeFile(path).bytes;
+    folder.Write("JWC_TEMP.TXT", input);
+    if (allocations == 0) return;
+    allocationsBeforeFailure = static_cast<std::int64_t>(InputHash(input) % allocations);
+    const ConversionOutcome outcome = ProgramRun(path, settings);
+    const bool struck = allocationsBeforeFailure.exchange(-1) < 0;
+    const bool refused =
+        outcome == ConversionOutcome::ReadFailed || outcome == ConversionOutcome::OutOfMemory;
+    // Without the failure (a run of threads may allocate less the second
+    // time), the run ends as it did.
+    Require(refused ? struck : outcome == whole);
+    const FileContents after = ReadWholeFile(path);
+    Require(after.complete && folder.FileCount() == 1);
+    Require(after.bytes == (outcome == ConversionOutcome::Saved ? wholeBytes : input));
+}
+
 }  // namespace
 
 }  // namespace rv17
@@ -252,6 +361,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(result.outcome != ConversionOutcome::SaveFailed);
         Require(after.bytes == input);
         ReleaseStore(original);
+        CheckReadFailure(input, settings, folder);
+        CheckAllocationFailure(input, settings, folder);
         return 0;
     }
     Require(after.bytes.rfind("hd\r\n", 0) == 0);
@@ -262,5 +373,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckFiguresReadBack(original, saved);
     ReleaseStore(saved);
     ReleaseStore(original);
+    CheckReadFailure(input, settings, folder);
+    CheckAllocationFailure(input, settings, folder);
     return 0;
 }

@@ -31,5 +31,9 @@ inline constexpr double kOnSegmentTolerance = 1e-8;
 inline constexpr double kStraightAngleTolerance = 1e-8;
 // A winding sum this close (degrees) to +-360 means the point is inside.
 inline constexpr double kWindingTolerance = 1e-4;
+// How far (radians) the arc of a solid cut between its arc and end tangents
+// may exceed a quarter turn and still be cut so. The host reads a larger arc
+// as a sector, and writes a quarter turn as 1.5707963267949, just above pi/2.
+inline constexpr double kQuarterTurnSlack = 1e-8;
 
 }  // namespace rv17

@@ -60,6 +60,22 @@ std::int32_t TextToInteger(std::string_view text) noexcept {
     return static_cast<std::int32_t>(value);
 }
 
+bool DecimalTextOverflows(std::string_view text) noexcept {
+    text = SkipLeadingBlanks(text);
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+    if (text.empty()) return false;
+    std::int64_t value = 0;
+    bool beyond = false;
+    for (char c : text) {
+        if (!IsDigit(c)) return false;
+        if (!beyond) value = value * 10 + (c - '0');
+        beyond = beyond || value > (std::int64_t{1} << 31);
+    }
+    const std::int64_t limit = negative ? (std::int64_t{1} << 31) : (std::int64_t{1} << 31) - 1;
+    return beyond || value > limit;
+}
+
 double TextToReal(std::string_view text) noexcept {
     text = SkipLeadingBlanks(text);
     std::size_t pos = 0;

@@ -48,6 +48,10 @@ constexpr char UpperCaseAscii(char byte) noexcept {
 // 32-bit range, gives 0. Eight hexadecimal digits wrap into the signed range.
 std::int32_t TextToInteger(std::string_view text) noexcept;
 
+// Whether text is a decimal integer (leading blanks, an optional sign, digits)
+// whose value lies outside the 32-bit range, which TextToInteger turns into 0.
+bool DecimalTextOverflows(std::string_view text) noexcept;
+
 // Text to a real: leading blanks, an optional sign, digits with an optional
 // "." fraction and an optional exponent. The separator is always "."; the whole
 // text must be used. Anything else, and any value that is not finite, gives 0.

@@ -96,7 +96,6 @@ struct CircleFigure {
 };
 
 constexpr std::int32_t kBetweenArcAndChord = 5;
-constexpr std::int32_t kSector = 0;
 
 void FillCircleOutline(OutlinePolygon& outline, const CircleFigure& figure) noexcept {
     outline.Clear();
@@ -224,9 +223,10 @@ bool IsClippableRingSolid(int ringVariant, const RingSolidRecord& ring) noexcept
 void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
                      const CircleSolidRecord& solid) {
     if (!IsClippableCircleSolid(solid)) return;
-    const CircleFigure figure{solid.cx,       solid.cy,       solid.radius,
-                              solid.flatness, solid.tilt,     NormalizedRadians(solid.startAngle),
-                              solid.arcAngle, solid.solidMode};
+    const CircleFigure figure{solid.cx,       solid.cy,
+                              solid.radius,   solid.flatness,
+                              solid.tilt,     NormalizedRadians(solid.startAngle),
+                              solid.arcAngle, FigureSolidMode(solid)};
     CrossingList& crossings = context.crossings;
     crossings.Clear();
     AddCircleCrossings(crossings, line, context.frame, figure);

@@ -12,9 +12,6 @@
 
 namespace rv17 {
 
-// solidMode of a circular solid cut between its arc and the end tangents.
-inline constexpr std::int32_t kTangentCornerMode = -1;
-
 // A start angle (radians) brought into [0, 2pi) through the degree normalisation.
 double NormalizedRadians(double angle) noexcept;
 

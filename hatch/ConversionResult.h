@@ -1,5 +1,5 @@
-// What a conversion did: how it ended, what the sweep wrote, and why the save
-// failed when it did.
+// What a conversion did: how it ended, what the sweep wrote, and why the read
+// or the save failed when one did.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +18,9 @@ enum class ConversionOutcome {
     WidthRefused,     // width text below -1 or above 30000
     NoSolidsRefused,  // no hatchable solid in the store
     SweepTooLarge,    // the sweep would visit more than kMaxHatchLines lines
+    ReadFailed,       // the exchange file was not read whole (readError tells why)
+    OutOfMemory,      // memory ran out while the output was made; nothing was saved
+    ExtentRefused,    // the solids reach too far (or not finitely) for any interval
 };
 
 // A refusal comes before anything is written: the output lines stay empty and
@@ -29,6 +32,7 @@ struct ConversionResult {
     std::size_t firstSweepLine = 0;  // the first held output line written by the sweep
     bool complete = true;            // false when the sweep was stopped before its end
     std::error_code saveError;
+    std::error_code readError;
     OutputLines heldLines;  // the lines saved, when they were held (OutputHolding::Held)
 };
 

@@ -2,6 +2,8 @@
 #include "hatch/ConversionRun.h"
 
 #include <algorithm>
+#include <cmath>
+#include <new>
 #include <thread>
 #include <utility>
 
@@ -13,6 +15,7 @@
 #include "hatch/HatchParameters.h"
 #include "hatch/HatchSolid.h"
 #include "hatch/PieceWriter.h"
+#include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
 
@@ -26,9 +29,11 @@ SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
 
 }  // namespace
 
+// The sweep takes every core there is, up to a few; at least one where the
+// count is not known (reported as 0).
 SweepOptions EveryCoreSweep(std::stop_token stop) {
     SweepOptions options;
-    options.threads = std::min(std::thread::hardware_concurrency(), 8u);
+    options.threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     options.stop = std::move(stop);
     return options;
 }
@@ -37,12 +42,22 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     const double interval = TextToReal(settings.interval);
     if (interval < kMinInterval || interval > kMaxInterval)
         return ConversionOutcome::IntervalRefused;
+    // Digits beyond the 32-bit range would convert to 0, a valid width.
     const std::int32_t width = TextToInteger(settings.width);
-    if (width < kMinWidth || width > kMaxWidth) return ConversionOutcome::WidthRefused;
+    if (width < kMinWidth || width > kMaxWidth || DecimalTextOverflows(settings.width))
+        return ConversionOutcome::WidthRefused;
     if (SolidCount(store) == 0) return ConversionOutcome::NoSolidsRefused;
-    if (PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
-        return ConversionOutcome::SweepTooLarge;
-    return ConversionOutcome::Accepted;
+    if (!PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
+        return ConversionOutcome::Accepted;
+    // No interval mends a drawing whose extent is not a finite size: say so.
+    const SolidBounds bounds = BuildSolidBounds(store);
+    const double across = bounds.maxX - bounds.minX;
+    const double upright = bounds.maxY - bounds.minY;
+    const PlanePoint centre{bounds.minX + across / 2.0, bounds.minY + upright / 2.0};
+    if (!std::isfinite(across) || !std::isfinite(upright) || !std::isfinite(centre.X) ||
+        !std::isfinite(centre.Y))
+        return ConversionOutcome::ExtentRefused;
+    return ConversionOutcome::SweepTooLarge;
 }
 
 ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings& settings,
@@ -77,8 +92,10 @@ ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings
     return result;
 }
 
-ConversionResult ConversionRun(const EntityStore& store, const HatchSettings& settings,
-                               const std::filesystem::path& savePath, OutputHolding holding) {
+namespace {
+
+ConversionResult BuildAndSave(const EntityStore& store, const HatchSettings& settings,
+                              const std::filesystem::path& savePath, OutputHolding holding) {
     ConversionResult result;
     result.outcome = CheckConversion(store, settings);
     if (result.outcome != ConversionOutcome::Accepted) return result;
@@ -101,6 +118,22 @@ ConversionResult ConversionRun(const EntityStore& store, const HatchSettings& se
     }
     result.outcome = result.saveError ? ConversionOutcome::SaveFailed : ConversionOutcome::Saved;
     return result;
+}
+
+}  // namespace
+
+ConversionResult ConversionRun(const EntityStore& store, const HatchSettings& settings,
+                               const std::filesystem::path& savePath, OutputHolding holding) {
+    try {
+        return BuildAndSave(store, settings, savePath, holding);
+    } catch (const std::bad_alloc&) {
+        // The unfinished output was dropped with its writer and its temporary
+        // file; the drawing itself is never changed, so OK may be tried again
+        // (with a larger interval) and writes the same bytes as a first try.
+        ConversionResult result;
+        result.outcome = ConversionOutcome::OutOfMemory;
+        return result;
+    }
 }
 
 }  // namespace rv17

@@ -25,7 +25,8 @@ enum class OutputHolding {
 
 // Makes the checks, then builds the output (header, write-back, hatch pen,
 // sweep) of the drawing as read and saves it to savePath. The outcome is a
-// refusal, Saved or SaveFailed; the file at savePath changes only with Saved.
+// refusal, Saved, SaveFailed or OutOfMemory; the file at savePath changes
+// only with Saved.
 ConversionResult ConversionRun(const EntityStore& store, const HatchSettings& settings,
                                const std::filesystem::path& savePath,
                                OutputHolding holding = OutputHolding::Streamed);

@@ -6,6 +6,7 @@
 #include "exchange/ListIndexMaps.h"
 #include "geometry/Pi.h"
 #include "geometry/TextConversions.h"
+#include "hatch/DrawingScale.h"
 
 namespace rv17 {
 
@@ -41,7 +42,7 @@ double ClampedInterval(const HatchSettings& settings) noexcept {
 
 HatchParameters DeriveHatchParameters(const EntityStore& store, const HatchSettings& settings) {
     HatchParameters parameters;
-    parameters.interval = ClampedInterval(settings);
+    parameters.interval = AppliedInterval(store, ClampedInterval(settings), settings.realSize);
     parameters.angle = AngleRadians(TextToReal(settings.angleDegrees));
     parameters.hatchColour = ColourFromListIndex(store, SelectedEntry(settings.colourIndex));
     parameters.lineType = LineTypeFromListIndex(store, SelectedEntry(settings.lineTypeIndex));

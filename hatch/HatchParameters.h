@@ -11,7 +11,7 @@
 namespace rv17 {
 
 struct HatchParameters {
-    double interval = 1.0;         // p: drawing units, within 0.01..100
+    double interval = 1.0;         // p: in the file's coordinates (typed 0.01..100, scaled)
     double angle = 0.0;            // a: radians
     std::int32_t hatchColour = 1;  // c: a colour code, not a list entry
     std::int32_t lineType = 1;     // t: a line-type code, not a list entry
@@ -27,7 +27,7 @@ HatchParameters DeriveHatchParameters(const EntityStore& store, const HatchSetti
 // to keep its precision the same angle brought into 0..360 degrees first.
 double AngleRadians(double degrees) noexcept;
 
-// The interval text as a number brought into 0.01..100.
+// The interval text as a number brought into 0.01..100, before any scale.
 double ClampedInterval(const HatchSettings& settings) noexcept;
 
 }  // namespace rv17

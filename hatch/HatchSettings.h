@@ -8,13 +8,15 @@
 namespace rv17 {
 
 struct HatchSettings {
-    std::string interval = "1";      // paper millimetres, as typed
+    std::string interval = "1";      // paper millimetres (real size with realSize), as typed
     std::string angleDegrees = "0";  // degrees, as typed
     std::int32_t colourIndex = 0;    // entry of the colour list; -1 = no selection
     std::int32_t lineTypeIndex = 0;  // entry of the line-type list; -1 = no selection
     std::string width = "-1";        // 1/100 mm, as typed; -1 = the current width
     bool recolourNumberedSolids = false;
     bool recolourSxfSolids = false;
+    // The interval is in real-size millimetres rather than paper millimetres.
+    bool realSize = false;
 };
 
 inline constexpr double kMinInterval = 0.01;

@@ -143,6 +143,7 @@ bool SweepOnThisThread(const SweepSolids& solids, const SweepPlan& plan,
 
 bool RunParallelSweep(const SweepSolids& solids, const SweepPlan& plan, unsigned threads,
                       std::stop_token stop, PieceSink& sink) {
+    threads = std::max(threads, 1u);  // a core count not known is reported as 0
     const std::vector<LineToHatch> lines = LinesToHatch(plan);
     const std::size_t perRun = LinesPerRun(lines.size(), threads);
     if (threads <= 1) return SweepOnThisThread(solids, plan, lines, perRun, stop, sink);

@@ -4,9 +4,13 @@
 // kinds: a step is a set of overloads, one per figure.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "exchange/EntityStore.h"
+#include "geometry/GeometryTolerance.h"
+#include "geometry/Pi.h"
 #include "geometry/PlanePoint.h"
 #include "hatch/HatchSolid.h"
 
@@ -16,6 +20,20 @@ namespace rv17 {
 // constant-width ring ("sg") whose two edges are equally far apart on both axes.
 inline constexpr int kRingVariantSameFlatness = 1;
 inline constexpr int kRingVariantConstantWidth = 2;
+
+// solidModes of a circular solid: the sector, and the region between the arc
+// and the tangents at its ends.
+inline constexpr std::int32_t kSector = 0;
+inline constexpr std::int32_t kTangentCornerMode = -1;
+
+// The solidMode whose figure a circular solid has. The end tangents of an arc
+// over a quarter turn meet beyond the side the region opens to, ever farther
+// as the arc nears a half turn; the host shows such a solid as its sector, so
+// it is hatched, bounded and drawn as one.
+inline std::int32_t FigureSolidMode(const CircleSolidRecord& solid) noexcept {
+    const bool overQuarterTurn = std::fabs(solid.arcAngle) > kHalfPi + kQuarterTurnSlack;
+    return solid.solidMode == kTangentCornerMode && overQuarterTurn ? kSector : solid.solidMode;
+}
 
 // A ring solid with the variant that its kind gives it.
 struct RingFigure {

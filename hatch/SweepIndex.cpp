@@ -76,7 +76,7 @@ ReachBox FigureReach(const CircleSolidRecord& s) noexcept {
     }
     box.StartAt(s.cx, s.cy);
     box.TakeDisc(s.cx, s.cy, CurveReach(s.radius, std::fabs(s.flatness)));
-    if (s.solidMode == kTangentCornerMode) {
+    if (FigureSolidMode(s) == kTangentCornerMode) {
         const PlanePoint corner = TangentCornerOf(s);
         box.Take(corner.X, corner.Y);
         box.bounded = std::isfinite(corner.X) && std::isfinite(corner.Y);

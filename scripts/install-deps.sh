@@ -11,6 +11,7 @@ packages=(
   wine wine64 xvfb xdotool x11-utils fonts-ipafont-gothic imagemagick
   e2fsprogs mount
   librsvg2-bin libxml2-utils libboost-dev time
+  g++-i686-linux-gnu qemu-user
 )
 
 missing=()

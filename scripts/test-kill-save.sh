@@ -4,7 +4,10 @@
 # killed with SIGKILL at 200 moments spread over its whole run. After every
 # kill the file must be byte for byte the drawing or the complete output. A
 # killed run may leave its temporary file beside the target; it must carry the
-# ".tmp" name that the host never opens, and nothing else may appear.
+# ".tmp" name that the host never opens, and nothing else may appear. Each run
+# removes at its start the files that ended runs left, so at most one run's
+# files are ever there (the last killed run that got as far as writing), and a
+# run to the end leaves none.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
@@ -38,7 +41,7 @@ cmp -s "$target" "$work/expected.txt" ||
 cp "$work/drawing.txt" "$target"
 
 RANDOM=1517  # the same moments, relative to the run's length, every time
-kills=200 unchanged=0 complete=0 strays=0
+kills=200 unchanged=0 complete=0 strays=0 owner=""
 for ((i = 1; i <= kills; i++)); do
   delay_ms=$((RANDOM * (run_ms + run_ms / 10) / 32768))
   "$tool" "${options[@]}" "$target" >/dev/null 2>&1 &
@@ -57,14 +60,38 @@ for ((i = 1; i <= kills; i++)); do
          "nor the complete output ($(wc -c <"$target") bytes)" >&2
     exit 1
   fi
+  owners=()
   for file in "$work"/*; do
-    case "${file##*/}" in
+    name=${file##*/}
+    case "$name" in
       JWC_TEMP.TXT | drawing.txt | expected.txt) ;;
-      JWC_TEMP.TXT.tmp*) strays=$((strays + 1)); rm -f "$file" ;;
-      *) echo "test-kill-save: unexpected file ${file##*/} after kill $i" >&2; exit 1 ;;
+      JWC_TEMP.TXT.tmp*-*)
+        stray_pid=${name#JWC_TEMP.TXT.tmp}
+        owners+=("${stray_pid%%-*}") ;;
+      *) echo "test-kill-save: unexpected file $name after kill $i" >&2; exit 1 ;;
     esac
   done
+  for stray_pid in "${owners[@]}"; do
+    if [ "$stray_pid" != "$pid" ] && [ "$stray_pid" != "$owner" ]; then
+      echo "test-kill-save: after kill $i a temporary file of run $stray_pid is left" \
+           "(killed run $pid, last run that left one $owner)" >&2
+      exit 1
+    fi
+    if [ "$stray_pid" = "$pid" ] && [ "$pid" != "$owner" ]; then strays=$((strays + 1)); fi
+    if [ "$stray_pid" != "${owners[0]}" ]; then
+      echo "test-kill-save: after kill $i temporary files of two runs are left" >&2
+      exit 1
+    fi
+  done
+  [ ${#owners[@]} -eq 0 ] || owner=${owners[0]}
+done
+
+# A run to the end removes what the killed runs left.
+"$tool" "${options[@]}" "$target" >/dev/null
+for file in "$work"/JWC_TEMP.TXT.tmp*; do
+  [ ! -e "$file" ] || { echo "test-kill-save: ${file##*/} is left after a whole run" >&2; exit 1; }
 done
 
 echo "test-kill-save: $kills kills over a ${run_ms} ms run ($(wc -c <"$work/expected.txt") bytes):" \
-     "$unchanged left the drawing, $complete the complete output, $strays left a temporary file"
+     "$unchanged left the drawing, $complete the complete output, $strays left a temporary file," \
+     "removed by the next run that got as far"

@@ -20,8 +20,8 @@ check() {
   if "$@"; then echo "PASS: $description"; else echo "FAIL: $description"; failures=$((failures + 1)); fi
 }
 
-expected="readme.txt rv17.bat rv17.exe rv17p.bat x86/rv17.bat x86/rv17.exe x86/rv17p.bat"
-check "the zip holds both programs, both launchers and the readme" \
+expected="readme.txt rv17-hatch.exe rv17.bat rv17.exe rv17p.bat x86/rv17.bat x86/rv17.exe x86/rv17p.bat"
+check "the zip holds both programs, rv17-hatch.exe, both launchers and the readme" \
   [ "$(cd "$top" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ' | sed 's/ $//')" = "$expected" ]
 
 # Only DLLs that every Windows has: nothing needs to lie beside rv17.exe.
@@ -33,6 +33,9 @@ system_dlls_only() {
 }
 check "the x64 program imports only system DLLs" system_dlls_only x86_64-w64-mingw32-objdump "$top/rv17.exe"
 check "the x86 program imports only system DLLs" system_dlls_only i686-w64-mingw32-objdump "$top/x86/rv17.exe"
+check "rv17-hatch.exe imports only system DLLs" system_dlls_only x86_64-w64-mingw32-objdump "$top/rv17-hatch.exe"
+check "rv17-hatch.exe is a 64-bit console program" bash -c \
+  "x86_64-w64-mingw32-objdump -f '$top/rv17-hatch.exe' | grep -q 'pei-x86-64' && x86_64-w64-mingw32-objdump -p '$top/rv17-hatch.exe' | grep -q 'Subsystem.*(Windows CUI)'"
 # Both programs must still start on Windows 7: no function that later Windows
 # versions brought (the dialogs look the dpi functions up at run time instead)
 # and no DLL that Windows 7 lacks, such as shcore.dll or a later API set.
@@ -75,10 +78,23 @@ line_number() { grep -n -m1 "$2" <<<"$1" | cut -d: -f1; }
 goto_before_directives() { [ "$(line_number "$1" '^goto ')" -lt "$(line_number "$1" '^REM #jww')" ]; }
 has_line() { grep -q "$2" <<<"$1"; }
 lacks_line() { ! grep -q "$2" <<<"$1"; }
+# The directive for paper millimetres, read in the zipped Shift-JIS bytes
+# themselves, before the end of the directives.
+bz_before_end() {
+  local bytes
+  bytes=$(LC_ALL=C tr -d '\r' < "$1")
+  LC_ALL=C grep -qx 'REM #bz' <<<"$bytes" &&
+    [ "$(LC_ALL=C grep -n -m1 -x 'REM #bz' <<<"$bytes" | cut -d: -f1)" -lt \
+      "$(LC_ALL=C grep -n -m1 -x 'REM #e' <<<"$bytes" | cut -d: -f1)" ]
+}
+for launcher in rv17.bat rv17p.bat x86/rv17.bat x86/rv17p.bat; do
+  check "$launcher asks for paper millimetres (REM #bz before REM #e)" bz_before_end "$top/$launcher"
+done
+check "readme.txt names rv17-hatch.exe" bash -c "iconv -f CP932 -t UTF-8 '$top/readme.txt' | grep -q 'rv17-hatch.exe'"
 for launcher in rv17.bat rv17p.bat; do
   lines=$(launcher_lines "$top/$launcher")
   check "$launcher opens with a Japanese REM description" japanese_rem_first "$top/$launcher"
-  for directive in '#jww' '#cd' '#h1' '#hc ' '#ht10' '#zz' '#zw' '#e'; do
+  for directive in '#jww' '#cd' '#h1' '#hc ' '#ht10' '#zz' '#zw' '#bz' '#e'; do
     check "$launcher has REM $directive" has_line "$lines" "^REM $directive"
   done
   check "$launcher jumps over its directives" goto_before_directives "$lines"

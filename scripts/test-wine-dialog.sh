@@ -3,8 +3,8 @@
 # driven with xdotool like a user: OK with the defaults, OK with typed values,
 # Escape, OK without solids, and the preset list editor; then both dialogs on
 # a display of 144 dpi (150 %), the shipped launchers started through cmd,
-# OK in a folder where no file can be written, which must tell the user, and
-# last the preview pane.
+# OK in a folder where no file can be written, which must tell the user, the
+# preview pane, and last the 実寸 box on a drawing at 1/100.
 # The exchange file rv17.exe writes must equal, byte for byte, what
 # rv17-hatch.exe (the same conversion from a command line, also under Wine)
 # writes for the same values. Screenshots of each dialog are kept in
@@ -214,10 +214,10 @@ echo "== 2: typed interval and angle, another colour, both boxes ticked, OK"
 cp "$reference/solids.txt" "$folder/JWC_TEMP.TXT"
 start_program
 # The focus starts in the interval box with its text selected; Tab follows the
-# designed order: interval, edit, angle, edit, colour, line type, width, edit,
-# the two check boxes.
+# designed order: interval, edit, 実寸, angle, edit, colour, line type, width,
+# edit, the two check boxes.
 xdotool type --delay 50 "2.5"
-press Tab Tab
+press Tab Tab Tab
 xdotool type --delay 50 "30"
 press Tab Tab Down Down Down Tab Tab Tab Tab space Tab space
 stable_screenshot "$shots/2-main-values.png"
@@ -377,7 +377,9 @@ cmake --build --preset mingw-x64 -j2 --target rv17_distribution_texts >/dev/null
 # rv17p.bat: the host asks for a reference point and writes it as "hp1"; the
 # hatch must pass at whole intervals (1 with the defaults) from that point.
 awk '!/^hp/' "$reference/solids.txt" > "$reference/launcher-rv17.txt"
-printf '%s\r\n' hq 'hs  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10' \
+# Its file has "bz", as the launchers' REM #bz asks of the host: paper
+# millimetres, which the conversion must hand back as the second line.
+printf '%s\r\n' hq 'hs  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10  10' bz \
   'hp1  3.7  2.9' lg0 ly0 lc2 lt1 lw0 'lc10  8421504' \
   'sl  0  0  200  0  200  25  0  25' 'sl  25  25  45  25  25  45' > "$reference/launcher-rv17p.txt"
 for launcher in rv17 rv17p; do
@@ -404,6 +406,8 @@ press Return
 wait_for_end
 check "rv17p.bat converts: its file is what rv17-hatch writes" equal_files "$reference/launcher-rv17p.expected" "$folder/JWC_TEMP.TXT"
 check "rv17p.bat's hatch lines pass at whole intervals from its hp1 point" hatch_phase_from "$folder/JWC_TEMP.TXT" 2.9 1
+second_line_is_bz() { [ "$(sed -n 2p "$1" | tr -d '\r')" = "bz" ]; }
+check "rv17p.bat hands \"bz\" back as the second line" second_line_is_bz "$folder/JWC_TEMP.TXT"
 
 echo "== 10: saving fails: the user is told, the host's file stays as it was"
 # A folder in which no file can be made, so that both the exchange file and
@@ -492,26 +496,72 @@ read -r closed_width _ < <(outer_size "$MAIN")
 press alt+p
 pane_shown() { read -r w _ < <(outer_size "$MAIN"); [ "$w" -eq $((closed_width + 400)) ]; }
 check "Alt+P widens the dialog by the pane's 400 pixels" wait_until 30 pane_shown
-sleep 1
-stable_screenshot "$shots/11-preview-interval-1.png"
-dark_1=$(dark_pixels "$shots/11-preview-interval-1.png")
-check "the pane shows hatch lines (${dark_1} dark pixels)" [ "$dark_1" -gt 3000 ]
 # Tab from the preview button, last in the tab order, wraps to the interval
-# box with its text selected; typing replaces it and the pane follows.
+# box with its text selected; typing replaces it and the pane follows. The
+# example is at 1/10 in real-size coordinates: 0.1 on paper is 1 on the drawing.
 press Tab
-xdotool type --delay 50 "5"
+xdotool type --delay 50 "0.1"
 sleep 1
-stable_screenshot "$shots/11-preview-interval-5.png"
-dark_5=$(dark_pixels "$shots/11-preview-interval-5.png")
-check "interval 5 thins the hatch (${dark_1} to ${dark_5} dark pixels)" [ $((dark_5 * 100)) -lt $((dark_1 * 60)) ]
+stable_screenshot "$shots/11-preview-interval-0.1.png"
+dark_1=$(dark_pixels "$shots/11-preview-interval-0.1.png")
+check "the pane shows hatch lines (${dark_1} dark pixels)" [ "$dark_1" -gt 3000 ]
+press End shift+Home
+xdotool type --delay 50 "0.5"
+sleep 1
+stable_screenshot "$shots/11-preview-interval-0.5.png"
+dark_5=$(dark_pixels "$shots/11-preview-interval-0.5.png")
+check "interval 0.5 thins the hatch (${dark_1} to ${dark_5} dark pixels)" [ $((dark_5 * 100)) -lt $((dark_1 * 60)) ]
 press Return
 wait_for_end
-reference_output preview.txt --interval 5
+reference_output preview.txt --interval 0.5
 check "OK with the pane open writes what rv17-hatch writes" equal_files "$reference/preview.txt" "$folder/JWC_TEMP.TXT"
 check "the settings file keeps its 14 lines" settings_line_count
-check "the pane's open state is remembered" [ "$(tr -d '\r' < "$folder/rv17.ini" | paste -sd,)" = "[Preview],Open=1" ]
+check "the pane's open state is remembered" [ "$(tr -d '\r' < "$folder/rv17.ini" | paste -sd,)" = "[Preview],Open=1,[Interval],RealSize=0" ]
 start_program
 check "the pane opens again at the next start" wait_until 30 pane_shown
+press Escape
+wait_for_end
+
+echo "== 12: 実寸 on a drawing at 1/100"
+# A 3.6 m room at 1/100 in paper millimetres, as the launchers have the host
+# write it: 100 real-size millimetres are 1 on paper.
+program_folder "real size"
+printf '%s\r\n' hq bz 'hs  100  100  100  100  100  100  100  100  100  100  100  100  100  100  100  100' \
+  lg0 ly0 lc2 lt1 lw0 'lc10  8421504' 'sl  0  0  36  0  36  36  0  36' > "$reference/real-size.txt"
+cp "$reference/real-size.txt" "$folder/JWC_TEMP.TXT"
+# label_and_box SHOT: digests of the pixels of the interval's label and of the
+# 実寸 box's square (not its caption, round which the focus is drawn), in
+# designed pixels of the client area at 96 dpi.
+label_and_box() {
+  local left top
+  read -r left top _ < <(client_area "$MAIN" "$1")
+  convert "$1" -crop "84x17+$((left + 8))+$((top + 10))" +repage rgb:- | md5sum
+  convert "$1" -crop "15x17+$((left + 277))+$((top + 10))" +repage rgb:- | md5sum
+}
+start_program
+stable_screenshot "$shots/12-paper.png"
+press alt+j
+sleep 1
+stable_screenshot "$shots/12-real-size.png"
+check "ticking 実寸 changes the interval's label and the box" \
+  [ "$(label_and_box "$shots/12-paper.png" | head -1)" != "$(label_and_box "$shots/12-real-size.png" | head -1)" ]
+# From the box, Shift+Tab twice goes back over the edit button to the interval.
+press shift+Tab shift+Tab End shift+Home
+xdotool type --delay 50 "100"
+press Return
+wait_for_end
+(cd "$reference" && timeout 120 wine rv17-hatch.exe --real-size --interval 100 -o real-size.expected real-size.txt) >>"$out/hatch.log"
+check "OK with 実寸 100 writes what rv17-hatch --real-size writes" equal_files "$reference/real-size.expected" "$folder/JWC_TEMP.TXT"
+check "the hatch lines lie 1 paper millimetre apart" hatch_phase_from "$folder/JWC_TEMP.TXT" 0 1
+segments_in() { awk '{ sub(/\r$/, "") } NF == 4 && /^[-0-9. ]+$/ { n++ } END { print n + 0 }' "$1"; }
+check "the room gets 35 hatch lines" [ "$(segments_in "$folder/JWC_TEMP.TXT")" -eq 35 ]
+check "the box is remembered in rv17.ini" [ "$(tr -d '\r' < "$folder/rv17.ini" | paste -sd,)" = "[Preview],Open=0,[Interval],RealSize=1" ]
+check "the settings file keeps its 14 lines" settings_line_count
+cp "$reference/real-size.txt" "$folder/JWC_TEMP.TXT"
+start_program
+stable_screenshot "$shots/12-real-size-again.png"
+check "at the next start the box is ticked and the label says 実寸" \
+  [ "$(label_and_box "$shots/12-real-size.png")" = "$(label_and_box "$shots/12-real-size-again.png")" ]
 press Escape
 wait_for_end
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every configuration and runs every test: Linux (sanitizers), Windows
 # x64 under Wine, the Windows x86 build, the fuzzers for a fixed number of runs,
-# and the end-to-end test of the real dialog under Xvfb.
+# and, through the scripts/test-*.sh steps, the end-to-end test of the real
+# dialog under Xvfb and the 32-bit x86 Linux build under qemu-i386.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."

@@ -76,6 +76,11 @@ constexpr OptionRow kOptions[] = {
          c.hatch.recolourSxf = true;
          return std::string();
      }},
+    {"--real-size", false,
+     [](CommandLine& c, std::string_view) {
+         c.hatch.realSize = true;
+         return std::string();
+     }},
     {"--settings", true,
      [](CommandLine& c, std::string_view v) { return SetPath(c.settingsFile, v); }},
     {"-o", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
@@ -168,7 +173,10 @@ std::string_view UsageText() noexcept {
            "(JWC_TEMP.TXT), with hatch lines, exactly as the dialog's OK does, and\n"
            "writes the result over FILE (or to OUTPUT). Nothing is written on failure.\n"
            "\n"
-           "  --interval TEXT      spacing in paper millimetres, 0.01 to 100 (default \"1\")\n"
+           "  --interval TEXT      spacing in paper millimetres, 0.01 to 100 (default \"1\");\n"
+           "                       on a file without \"bz\" (real-size coordinates) it is\n"
+           "                       multiplied by the scale of the hatch's layer group\n"
+           "  --real-size          the interval is in real-size millimetres instead\n"
            "  --angle TEXT         angle in degrees (default \"0\"; not a number counts as 0)\n"
            "  --colour INDEX       entry of the colour list, -1 to 265; 0 the current\n"
            "                       colour, -1 no selection (default 0)\n"
@@ -183,7 +191,9 @@ std::string_view UsageText() noexcept {
            "  --svg PICTURE        also draw the drawing before and after the conversion\n"
            "                       side by side into the SVG file PICTURE (before only\n"
            "                       with --count or when the conversion is refused)\n"
-           "  --count              print the number of solids that the conversion hatches\n"
+           "  --count              print the number of solids that the conversion hatches,\n"
+           "                       then the scale of the hatch's layer group and whether\n"
+           "                       the file's coordinates are paper or real size\n"
            "  --help               show this text and end\n"
            "  --version            show the version and end\n"
            "\n"

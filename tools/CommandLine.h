@@ -28,6 +28,7 @@ struct HatchOptions {
     std::optional<std::string> width;  // as typed in the width box
     bool recolourNumbered = false;     // given: the check box is on
     bool recolourSxf = false;
+    bool realSize = false;  // given: the interval is in real-size millimetres (実寸)
 };
 
 struct CommandLine {

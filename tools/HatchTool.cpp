@@ -4,10 +4,14 @@
 
 #include <charconv>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
+#include "exchange/FileAccess.h"
 #include "exchange/JwwGaibu.h"
+#include "exchange/NumberText.h"
 #include "hatch/ConversionRun.h"
+#include "hatch/DrawingScale.h"
 #include "hatch/SweepPlan.h"
 #include "tools/CommandArguments.h"
 #include "tools/CommandLine.h"
@@ -59,6 +63,17 @@ void ApplyOptions(const HatchOptions& given, HatchSettings& settings) {
     if (given.width) settings.width = *given.width;
     if (given.recolourNumbered) settings.recolourNumberedSolids = true;
     if (given.recolourSxf) settings.recolourSxfSolids = true;
+    if (given.realSize) settings.realSize = true;
+}
+
+// "scale 1/100 (layer group 0), coordinates in real size": what a typed
+// interval becomes on this file.
+std::string ScaleLine(const EntityStore& store) {
+    char digits[kMaxRealTextBytes];
+    char* end = AppendRealText(digits, HatchGroupScale(store));
+    return "scale 1/" + std::string(digits, static_cast<std::size_t>(end - digits)) +
+           " (layer group " + Decimal(store.initial.initialLayerGroup) + "), coordinates in " +
+           (CoordinatesOnPaper(store) ? "paper millimetres (\"bz\")" : "real size") + "\n";
 }
 
 // The file's name without its folders, for the picture's captions.
@@ -80,9 +95,15 @@ int DrawPicture(const CommandLine& commandLine, const EntityStore& store,
                              BaseName(commandLine.inputFile),
                              settings.interval,
                              settings.angleDegrees};
-    const std::string failure =
-        WriteToolPreview(PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
-                         saved != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+    std::string failure;
+    try {
+        failure = WriteToolPreview(
+            PathFromArgument(commandLine.pictureFile), commandLine.pictureFile, input,
+            saved != nullptr ? ToolConversion::Saved : ToolConversion::NotConverted);
+    } catch (const std::bad_alloc&) {
+        // The conversion may be saved by now; only the picture is lost.
+        failure = "not enough memory to draw " + Quoted(commandLine.pictureFile);
+    }
     if (!failure.empty()) return Fail(toolOutput, kExitFileError, failure);
     toolOutput.out += "picture drawn to " + Quoted(commandLine.pictureFile) + "\n";
     return kExitOk;
@@ -97,6 +118,7 @@ int CountSolids(const CommandLine& commandLine, ToolOutput& output) {
             std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
     }
     output.out += Decimal(SolidCount(drawing.Store())) + "\n";
+    output.out += ScaleLine(drawing.Store());
     // The captions show the options as given; --count reads no settings file.
     HatchSettings settings;
     ApplyOptions(commandLine.hatch, settings);
@@ -131,6 +153,14 @@ int Failure(const CommandLine& commandLine, const std::string& target,
         case ConversionOutcome::SaveFailed:
             return Fail(output, kExitFileError,
                         "cannot write " + Quoted(target) + ": " + result.saveError.message());
+        case ConversionOutcome::ReadFailed:
+            return Fail(output, kExitFileError,
+                        "cannot read " + Quoted(commandLine.inputFile) + ": " +
+                            result.readError.message() + "; nothing written");
+        case ConversionOutcome::OutOfMemory:
+            return Fail(output, kExitStopped,
+                        "not enough memory to convert " + Quoted(commandLine.inputFile) +
+                            "; nothing written");
         case ConversionOutcome::IntervalRefused:
             return Fail(output, kExitUsage,
                         std::string("--interval ") + Quoted(settings.interval) +
@@ -150,6 +180,11 @@ int Failure(const CommandLine& commandLine, const std::string& target,
                         std::string("--interval ") + Quoted(settings.interval) +
                             " is too small for the drawing: more than " + Decimal(kMaxHatchLines) +
                             " hatch lines would be needed; choose a larger interval");
+        case ConversionOutcome::ExtentRefused:
+            return Fail(
+                output, kExitUsage,
+                "the drawing's extent is not a finite size: its solids cannot be hatched at "
+                "any interval; nothing written");
     }
     return kExitUsage;
 }
@@ -160,9 +195,9 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     LoadedDrawing drawing;
     std::error_code error;
     if (!drawing.Read(commandLine.inputFile, error)) {
-        return Fail(
-            output, kExitFileError,
-            std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " + error.message());
+        return Fail(output, kExitFileError,
+                    std::string("cannot read ") + Quoted(commandLine.inputFile) + ": " +
+                        error.message() + "; nothing written");
     }
     const EntityStore& store = drawing.Store();
 
@@ -171,6 +206,7 @@ int Convert(const CommandLine& commandLine, ToolOutput& output) {
     // The picture needs the output lines; without one they go straight to the file.
     const OutputHolding holding =
         commandLine.pictureFile.empty() ? OutputHolding::Streamed : OutputHolding::Held;
+    RemoveStaleTemporaries(PathFromArgument(target));
     const ConversionResult result =
         ConversionRun(store, settings, PathFromArgument(target), holding);
     if (result.outcome != ConversionOutcome::Saved) {

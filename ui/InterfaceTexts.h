@@ -15,6 +15,8 @@ namespace texts {
 inline constexpr std::string_view kMainCaption = "rv17_ソリッド→ハッチ線";
 inline constexpr std::string_view kFontName = "ＭＳ ゴシック";
 inline constexpr std::string_view kIntervalLabel = "間隔(図寸)：";
+inline constexpr std::string_view kRealSizeIntervalLabel = "間隔(実寸)：";
+inline constexpr std::string_view kRealSize = "実寸(&J)";
 inline constexpr std::string_view kAngleLabel = "角度( ° )：";
 inline constexpr std::string_view kColourLabel = "線色：";
 inline constexpr std::string_view kLineTypeLabel = "線種：";
@@ -33,10 +35,26 @@ inline constexpr std::string_view kPreviewButton = "プレビュー\r\n(&P)";
 inline constexpr std::string_view kPreviewIntervalRefused = "間隔は0.01～100で指定して下さい";
 inline constexpr std::string_view kPreviewWidthRefused = "線幅は-1～30000で指定して下さい";
 
+// What the interval means on a drawing not at 1/1:
+// "S=1/100　図寸 1 mm ＝ 実寸 100 mm"; and the number of hatch segments OK writes.
+inline constexpr std::string_view kScalePrefix = "S=1/";
+inline constexpr std::string_view kPaperPrefix = "　図寸 ";
+inline constexpr std::string_view kRealPrefix = " mm ＝ 実寸 ";
+inline constexpr std::string_view kMillimetres = " mm";
+// The same on the status line: "S=1/100 図寸1＝実寸100mm".
+inline constexpr std::string_view kShortPaperPrefix = " 図寸";
+inline constexpr std::string_view kShortRealPrefix = "＝実寸";
+inline constexpr std::string_view kShortMillimetres = "mm";
+inline constexpr std::string_view kSegmentCountPrefix = "ハッチ線 ";
+inline constexpr std::string_view kSegmentCountSuffix = "本";
+inline constexpr std::string_view kNoteSeparator = "　";
+
 // Status line.
 inline constexpr std::string_view kSolidCountPrefix = "選択ソリッド図形数：";
 inline constexpr std::string_view kNoSolids = "ソリッド図形が選択されていません";
 inline constexpr std::string_view kSweepTooLarge = "ハッチ線が多すぎます。間隔を大きくして下さい";
+inline constexpr std::string_view kExtentRefused =
+    "図形の範囲が大きすぎてハッチングできません（間隔では解決できません）";
 
 // A file that could not be written: "<file> に書き込めませんでした（<reason>）。" and
 // what that means for the user.
@@ -50,6 +68,21 @@ inline constexpr std::string_view kDiskFull = "ディスクの空き容量が足
 inline constexpr std::string_view kFileInUse = "ファイルが他のプログラムで使用中です";
 inline constexpr std::string_view kWriteProtected = "ディスクが書き込み禁止です";
 inline constexpr std::string_view kUnexpectedError = "予期しないエラー：コード ";  // then the code
+
+// A file that could not be read whole: "<file> を読み込めませんでした（<reason>）。"
+// and kDrawingUnchanged; the reasons not listed here are those of a failed save.
+inline constexpr std::string_view kCannotRead = " を読み込めませんでした（";
+inline constexpr std::string_view kMemoryShort = "メモリが足りません";
+inline constexpr std::string_view kReadError = "ディスクから読み込めませんでした";
+
+// Memory ran out while OK made the output; a larger interval may still work.
+inline constexpr std::string_view kConversionOutOfMemory =
+    "メモリが足りないため変換できませんでした。図面は変更されません。";
+// The program ends on a failure that nothing in the dialog could handle.
+inline constexpr std::string_view kEndedOutOfMemory =
+    "メモリが足りないため終了します。図面は変更されません。";
+inline constexpr std::string_view kEndedUnexpectedly =
+    "予期しないエラーのため終了します。図面は変更されません。";
 
 // Preset list editor.
 inline constexpr std::string_view kEditorDesignCaption = "Form2";

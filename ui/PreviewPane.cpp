@@ -7,6 +7,7 @@
 
 #include "drawing/PreviewHatch.h"
 #include "ui/InterfaceTexts.h"
+#include "ui/IntervalMeaning.h"
 #include "ui/PreviewScene.h"
 #include "ui/PreviewView.h"
 
@@ -14,7 +15,7 @@ namespace rv17 {
 
 namespace {
 
-// The grey of the note that stands in for the hatch of a refused value.
+// The note that stands in for the hatch of a refused value.
 std::string_view RefusalNote(ConversionOutcome outcome) {
     switch (outcome) {
         case ConversionOutcome::IntervalRefused:
@@ -23,6 +24,8 @@ std::string_view RefusalNote(ConversionOutcome outcome) {
             return texts::kPreviewWidthRefused;
         case ConversionOutcome::SweepTooLarge:
             return texts::kSweepTooLarge;
+        case ConversionOutcome::ExtentRefused:
+            return texts::kExtentRefused;
         case ConversionOutcome::NoSolidsRefused:
             return texts::kNoSolids;
         default:
@@ -34,8 +37,8 @@ std::string_view RefusalNote(ConversionOutcome outcome) {
 
 struct PreviewPane::Result {
     std::uint64_t request = 0;
-    ConversionOutcome outcome = ConversionOutcome::Accepted;
     std::shared_ptr<const ui::CanvasScene> hatch;
+    std::string note;  // Shift-JIS: what the interval means and how many segments OK writes
 };
 
 PreviewPane::PreviewPane(ui::Canvas& canvas, const EntityStore& drawing, double width,
@@ -113,9 +116,14 @@ void PreviewPane::Work() {
 
         auto result = std::make_shared<Result>();
         result->request = request;
-        result->outcome = computed.outcome;
-        if (computed.outcome == ConversionOutcome::Accepted)
+        if (computed.outcome == ConversionOutcome::Accepted) {
             result->hatch = BuildHatchScene(computed.hatch);
+            result->note = IntervalMeaningText(drawing_, settings);
+            if (!result->note.empty()) result->note += Sjis(texts::kNoteSeparator);
+            result->note += SegmentCountText(computed.hatch.Count());
+        } else {
+            result->note = Sjis(RefusalNote(computed.outcome));
+        }
         canvas_.Post([weak = std::weak_ptr(self_), result] {
             if (const auto self = weak.lock()) (*self)->Deliver(*result);
         });
@@ -134,8 +142,7 @@ void PreviewPane::Deliver(const Result& result) {
     ui::CanvasLayers layers{selection_};
     if (result.hatch) layers.push_back(result.hatch);
     canvas_.SetLayers(std::move(layers));
-    const std::string_view note = RefusalNote(result.outcome);
-    canvas_.SetNote(note.empty() ? std::string() : Sjis(note));
+    canvas_.SetNote(result.note);
 }
 
 }  // namespace rv17

@@ -1,4 +1,4 @@
-// Reading and writing the preview pane's remembered state.
+// Reading and writing the dialog's remembered state.
 #include "ui/PreviewStateFile.h"
 
 #include <string_view>
@@ -24,29 +24,35 @@ std::filesystem::path PreviewStatePath(const std::filesystem::path& executablePa
     return path;
 }
 
-bool LoadPreviewOpen(const std::filesystem::path& path) {
+RememberedState LoadRememberedState(const std::filesystem::path& path) {
+    RememberedState state;
     const FileContents contents = ReadWholeFile(path);
-    if (!contents.complete) return false;
+    if (!contents.complete) return state;
     const std::string_view bytes = contents.bytes;
-    bool inSection = false;
-    bool open = false;
+    std::string_view section;
     for (std::size_t start = 0; start <= bytes.size();) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string_view::npos) end = bytes.size();
         const std::string_view line = Trimmed(bytes.substr(start, end - start));
         start = end + 1;
+        const std::size_t equals = line.find('=');
         if (!line.empty() && line.front() == '[') {
-            inSection = line == "[Preview]";
-        } else if (inSection && line.substr(0, 5) == "Open=") {
-            open = Trimmed(line.substr(5)) == "1";
+            section = line;
+        } else if (equals != std::string_view::npos) {
+            const std::string_view key = Trimmed(line.substr(0, equals));
+            const bool on = Trimmed(line.substr(equals + 1)) == "1";
+            if (section == "[Preview]" && key == "Open") state.previewOpen = on;
+            if (section == "[Interval]" && key == "RealSize") state.realSize = on;
         }
     }
-    return open;
+    return state;
 }
 
-std::error_code SavePreviewOpen(const std::filesystem::path& path, bool open) {
+std::error_code SaveRememberedState(const std::filesystem::path& path,
+                                    const RememberedState& state) {
     AtomicFileWriter writer(path);
-    writer.Write(open ? "[Preview]\r\nOpen=1\r\n" : "[Preview]\r\nOpen=0\r\n");
+    writer.Write(state.previewOpen ? "[Preview]\r\nOpen=1\r\n" : "[Preview]\r\nOpen=0\r\n");
+    writer.Write(state.realSize ? "[Interval]\r\nRealSize=1\r\n" : "[Interval]\r\nRealSize=0\r\n");
     return writer.Commit();
 }
 

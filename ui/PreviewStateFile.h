@@ -1,5 +1,6 @@
-// Whether the preview pane was open, kept for the next start in a small file
-// of its own beside the executable, so that the settings file stays as it is.
+// The dialog's state kept for the next start in a small file of its own beside
+// the executable (whether the preview pane was open, whether the interval is
+// in real size), so that the settings file stays as it is.
 #pragma once
 
 #include <filesystem>
@@ -7,14 +8,21 @@
 
 namespace rv17 {
 
+struct RememberedState {
+    bool previewOpen = false;
+    bool realSize = false;
+};
+
 // The executable's path with the extension ".ini".
 std::filesystem::path PreviewStatePath(const std::filesystem::path& executablePath);
 
-// "[Preview]" then "Open=1" or "Open=0". A missing or unreadable file, or one
-// that says neither, means closed.
-bool LoadPreviewOpen(const std::filesystem::path& path);
+// "[Preview]" with "Open=1" or "Open=0", "[Interval]" with "RealSize=1" or
+// "RealSize=0". A missing or unreadable file, or a key that says neither, means off.
+RememberedState LoadRememberedState(const std::filesystem::path& path);
 
-// Replaces the file atomically; the old file stays when writing fails.
-std::error_code SavePreviewOpen(const std::filesystem::path& path, bool open);
+// Replaces the file atomically with both sections; the old file stays when
+// writing fails.
+std::error_code SaveRememberedState(const std::filesystem::path& path,
+                                    const RememberedState& state);
 
 }  // namespace rv17

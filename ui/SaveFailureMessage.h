@@ -1,4 +1,5 @@
-// The text of the message box that tells the user a file could not be written.
+// The texts of the message boxes that tell the user a file could not be written
+// or read.
 #pragma once
 
 #include <filesystem>
@@ -18,5 +19,10 @@ enum class UnsavedFile {
 // 変更されません。"), and what it means.
 std::string SaveFailureMessage(const std::filesystem::path& file, const std::error_code& error,
                                UnsavedFile which);
+
+// In Shift-JIS: the host's file could not be read whole, why ("JWC_TEMP.TXT を
+// 読み込めませんでした（メモリが足りません）。図面は変更されません。"), and that the
+// drawing stays as it is.
+std::string ReadFailureMessage(const std::filesystem::path& file, const std::error_code& error);
 
 }  // namespace rv17

@@ -7,7 +7,7 @@
 
 #include "ui/CommaText.h"
 #include "ui/InterfaceTexts.h"
-#include "ui/PreviewStateFile.h"
+#include "ui/IntervalMeaning.h"
 #include "ui/Unit2.h"
 
 namespace rv17 {
@@ -22,6 +22,8 @@ TForm1::TForm1(ui::Application& application, RunPhases& run)
       ComboBox5(window_->ComboBoxNamed("ComboBox5")),
       CheckBox1(window_->CheckBoxNamed("CheckBox1")),
       CheckBox2(window_->CheckBoxNamed("CheckBox2")),
+      CheckBox3(window_->CheckBoxNamed("CheckBox3")),
+      Label2(window_->LabelNamed("Label2")),
       Label3(window_->LabelNamed("Label3")),
       Button2(window_->ButtonNamed("Button2")),
       PaintBox1(window_->CanvasNamed("PaintBox1")) {
@@ -38,6 +40,7 @@ TForm1::TForm1(ui::Application& application, RunPhases& run)
         box->SetOnChange([this] { SettingsChange(); });
     CheckBox1.SetOnClick([this] { SettingsChange(); });
     CheckBox2.SetOnClick([this] { SettingsChange(); });
+    CheckBox3.SetOnClick([this] { CheckBox3Click(); });
 }
 
 TForm2& TForm1::Editor() const {
@@ -58,9 +61,31 @@ void TForm1::FormShow() {
     ComboBox1.SetItems(CommaTextToItems(stored_.intervalList));
     ComboBox2.SetItems(CommaTextToItems(stored_.angleList));
     ComboBox5.SetItems(CommaTextToItems(stored_.widthList));
-    Label3.SetText(Sjis(texts::kSolidCountPrefix) + std::to_string(run_.SolidCount()));
-    previewOpenAtStart_ = LoadPreviewOpen(run_.PreviewStatePath());
-    if (previewOpenAtStart_) OpenPreview();
+    rememberedAtStart_ = LoadRememberedState(run_.PreviewStatePath());
+    CheckBox3.SetChecked(rememberedAtStart_.realSize);
+    Label2.SetText(
+        Sjis(rememberedAtStart_.realSize ? texts::kRealSizeIntervalLabel : texts::kIntervalLabel));
+    if (rememberedAtStart_.previewOpen) OpenPreview();
+    ShowStatus();
+}
+
+namespace {
+
+// The status line runs from the dialog's left edge to the notes panel, 335
+// designed pixels: 47 half-width characters of 7 pixels in the dialog's 13-pixel font.
+constexpr std::size_t kStatusLineBytes = 47;
+
+}  // namespace
+
+void TForm1::ShowStatus() {
+    if (refusalShown_) return;
+    std::string status = Sjis(texts::kSolidCountPrefix) + std::to_string(run_.SolidCount());
+    if (!pane_) {
+        const std::string meaning = ShortIntervalMeaningText(run_.Drawing(), ReadHatchSettings());
+        if (!meaning.empty() && status.size() + 1 + meaning.size() <= kStatusLineBytes)
+            status += " " + meaning;
+    }
+    Label3.SetText(status);
 }
 
 void TForm1::FillFixedLists() {
@@ -92,6 +117,7 @@ HatchSettings TForm1::ReadHatchSettings() const {
     settings.width = ComboBox5.Text();
     settings.recolourNumberedSolids = CheckBox1.Checked();
     settings.recolourSxfSolids = CheckBox2.Checked();
+    settings.realSize = CheckBox3.Checked();
     return settings;
 }
 
@@ -126,11 +152,29 @@ void TForm1::Button1Click() {
         case ConversionOutcome::SweepTooLarge:
             Refuse(texts::kSweepTooLarge, ComboBox1);
             return;
+        case ConversionOutcome::ReadFailed:
+            // No value typed can help: only Cancel is left.
+            RefuseWithMessage(
+                ReadFailureMessage(run_.ExchangeFilePath(), lastConversion_.readError), Button2);
+            return;
+        case ConversionOutcome::OutOfMemory:
+            RefuseWithMessage(Sjis(texts::kConversionOutOfMemory), ComboBox1);
+            return;
+        case ConversionOutcome::ExtentRefused:
+            Refuse(texts::kExtentRefused, Button2);
+            return;
     }
+}
+
+void TForm1::RefuseWithMessage(const std::string& shiftJisMessage, ui::Control& focus) {
+    window_->SetWaitCursor(false);
+    window_->ShowErrorMessage(window_->Caption(), shiftJisMessage);
+    focus.SetFocus();
 }
 
 void TForm1::Refuse(std::string_view message, ui::Control& focus) {
     window_->SetWaitCursor(false);
+    refusalShown_ = true;
     Label3.SetText(Sjis(message));
     Label3.SetFontColour(ui::Colour{255, 0, 0});
     focus.SetFocus();
@@ -156,6 +200,7 @@ void TForm1::OpenPreview() {
     PaintBox1.SetVisible(true);
     pane_ = std::make_unique<PreviewPane>(PaintBox1, run_.Drawing(), kPaneWidth, kPaneHeight);
     pane_->Show(ReadHatchSettings());
+    ShowStatus();
 }
 
 void TForm1::ClosePreview() {
@@ -163,10 +208,18 @@ void TForm1::ClosePreview() {
     PaintBox1.SetVisible(false);
     PaintBox1.SetLayers({});
     window_->SetClientWidth(kClosedClientWidth);
+    ShowStatus();
 }
 
 void TForm1::SettingsChange() {
     if (pane_) pane_->Show(ReadHatchSettings());
+    ShowStatus();
+}
+
+void TForm1::CheckBox3Click() {
+    Label2.SetText(
+        Sjis(CheckBox3.Checked() ? texts::kRealSizeIntervalLabel : texts::kIntervalLabel));
+    SettingsChange();
 }
 
 void TForm1::EditPresetList(ui::ComboBox& box, std::string_view editorCaption) {
@@ -192,9 +245,12 @@ void TForm1::FormClose() {
     stored_.widthList = ItemsToCommaText(ComboBox5.Items());
     // A failed save leaves the previous file in place; the program ends normally either way.
     settingsSaveError_ = SaveSettings(run_.SettingsPath(), CollectSettings());
-    // Only a change is written, so a user who never opens the pane gets no file for it.
-    if ((pane_ != nullptr) != previewOpenAtStart_)
-        previewStateSaveError_ = SavePreviewOpen(run_.PreviewStatePath(), pane_ != nullptr);
+    // Only a change is written, so a user who never opens the pane nor ticks
+    // 実寸 gets no file for them.
+    const RememberedState now{pane_ != nullptr, CheckBox3.Checked()};
+    if (now.previewOpen != rememberedAtStart_.previewOpen ||
+        now.realSize != rememberedAtStart_.realSize)
+        previewStateSaveError_ = SaveRememberedState(run_.PreviewStatePath(), now);
     pane_.reset();
     if (settingsSaveError_)
         TellSaveFailed(run_.SettingsPath(), settingsSaveError_, UnsavedFile::SettingsFile);

@@ -11,6 +11,7 @@
 #include "hatch/ConversionResult.h"
 #include "hatch/HatchSettings.h"
 #include "ui/PreviewPane.h"
+#include "ui/PreviewStateFile.h"
 #include "ui/RunPhases.h"
 #include "ui/SaveFailureMessage.h"
 #include "ui/SettingsFile.h"
@@ -41,8 +42,10 @@ public:
     void Button4Click();  // edit the angle list
     void Button5Click();  // edit the width list
     void Button6Click();  // open or close the preview pane
-    // Any of the five boxes or the two check boxes changed by the user.
+    // Any of the five boxes or the first two check boxes changed by the user.
     void SettingsChange();
+    // 実寸: the interval is in real-size millimetres.
+    void CheckBox3Click();
 
     // The preview pane's size in designed pixels, and the client width with it closed.
     static constexpr int kPaneWidth = 400;
@@ -67,6 +70,12 @@ private:
     void EditPresetList(ui::ComboBox& box, std::string_view editorCaption);
     // Shows a refusal in red in the status line and puts the focus where the user can act.
     void Refuse(std::string_view message, ui::Control& focus);
+    // The solid count and, while the pane is closed and there is room, what
+    // the interval means on this drawing. A refusal, once shown, stays.
+    void ShowStatus();
+    // Tells the user in a message box why OK converts nothing, and puts the
+    // focus where the user can act; the dialog stays open.
+    void RefuseWithMessage(const std::string& shiftJisMessage, ui::Control& focus);
     void OpenPreview();
     void ClosePreview();
     // Tells the user in a message box that `file` could not be written, and why.
@@ -79,7 +88,8 @@ private:
     ConversionResult lastConversion_;
     std::error_code settingsSaveError_;
     std::error_code previewStateSaveError_;
-    bool previewOpenAtStart_ = false;
+    bool refusalShown_ = false;
+    RememberedState rememberedAtStart_;
     // The main position and the three lists between loading and applying
     // them, and again between taking them from the dialog and saving them.
     SettingsFile stored_;
@@ -91,7 +101,9 @@ private:
     ui::ComboBox& ComboBox5;  // width
     ui::CheckBox& CheckBox1;
     ui::CheckBox& CheckBox2;
-    ui::Label& Label3;  // status line
+    ui::CheckBox& CheckBox3;  // 実寸
+    ui::Label& Label2;        // the interval's label, which says 図寸 or 実寸
+    ui::Label& Label3;        // status line
     ui::Button& Button2;
     ui::Canvas& PaintBox1;  // the preview pane
     // Declared last: its worker ends before the controls it draws on go.

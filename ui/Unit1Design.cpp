@@ -35,11 +35,12 @@ ui::ControlDesign EditButton(const char* name, int top, int tabOrder) {
     return control;
 }
 
-// Two lines spanning the first two rows of the edit buttons, in a font one pixel
-// smaller than theirs so that プレビュー fits on one line.
+// Two lines spanning the second and third rows, right of the angle's edit button
+// and the colour list, in a font one pixel smaller than the edit buttons' so
+// that プレビュー fits on one line.
 ui::ControlDesign PreviewButton() {
     ui::ControlDesign control =
-        Control("Button6", ControlKind::Button, {275, 7, 68, 46}, 12, texts::kPreviewButton);
+        Control("Button6", ControlKind::Button, {275, 31, 68, 46}, 13, texts::kPreviewButton);
     control.fontHeight = 11;
     control.multiline = true;
     return control;
@@ -62,23 +63,25 @@ ui::WindowDesign TForm1::Design() {
                 texts::kIntervalLabel),
         Box("ComboBox1", ControlKind::EditableComboBox, {96, 8, 113, 21}, 0),
         EditButton("Button3", 7, 1),
+        // Beside the interval's edit button: ticked, the interval is in real size.
+        Control("CheckBox3", ControlKind::CheckBox, {277, 10, 66, 17}, 2, texts::kRealSize),
         Control("Label1", ControlKind::Label, {8, 36, 84, 13}, ui::kNoTabStop, texts::kAngleLabel),
-        Box("ComboBox2", ControlKind::EditableComboBox, {96, 32, 113, 21}, 2),
-        EditButton("Button4", 31, 3),
+        Box("ComboBox2", ControlKind::EditableComboBox, {96, 32, 113, 21}, 3),
+        EditButton("Button4", 31, 4),
         Control("Label5", ControlKind::Label, {8, 60, 42, 13}, ui::kNoTabStop, texts::kColourLabel),
-        Box("ComboBox3", ControlKind::DropDownList, {96, 56, 177, 21}, 4),
+        Box("ComboBox3", ControlKind::DropDownList, {96, 56, 177, 21}, 5),
         Control("Label6", ControlKind::Label, {8, 84, 42, 13}, ui::kNoTabStop,
                 texts::kLineTypeLabel),
-        Box("ComboBox4", ControlKind::DropDownList, {96, 80, 177, 21}, 5),
+        Box("ComboBox4", ControlKind::DropDownList, {96, 80, 177, 21}, 6),
         Control("Label7", ControlKind::Label, {8, 108, 42, 13}, ui::kNoTabStop, texts::kWidthLabel),
-        Box("ComboBox5", ControlKind::EditableComboBox, {96, 104, 113, 21}, 6),
-        EditButton("Button5", 103, 7),
-        Control("CheckBox1", ControlKind::CheckBox, {8, 128, 335, 17}, 8, texts::kRecolourNumbered),
-        Control("CheckBox2", ControlKind::CheckBox, {8, 152, 335, 17}, 9, texts::kRecolourSxf),
+        Box("ComboBox5", ControlKind::EditableComboBox, {96, 104, 113, 21}, 7),
+        EditButton("Button5", 103, 8),
+        Control("CheckBox1", ControlKind::CheckBox, {8, 128, 335, 17}, 9, texts::kRecolourNumbered),
+        Control("CheckBox2", ControlKind::CheckBox, {8, 152, 335, 17}, 10, texts::kRecolourSxf),
         Control("Label3", ControlKind::Label, {8, 176, 42, 13}, ui::kNoTabStop,
                 texts::kStatusDesignText),
-        Control("Button1", ControlKind::Button, {24, 200, 137, 33}, 10, texts::kOk),
-        Control("Button2", ControlKind::Button, {184, 200, 137, 33}, 11, texts::kCancel),
+        Control("Button1", ControlKind::Button, {24, 200, 137, 33}, 11, texts::kOk),
+        Control("Button2", ControlKind::Button, {184, 200, 137, 33}, 12, texts::kCancel),
         // Read only and skipped by Tab, so Enter in it still presses OK.
         Control("Memo1", ControlKind::Memo, {344, 0, 193, 233}, ui::kNoTabStop),
         // In the free space right of the three edit buttons, last in the tab order.
@@ -87,10 +90,10 @@ ui::WindowDesign TForm1::Design() {
         Control("PaintBox1", ControlKind::Canvas, {kClosedClientWidth, 0, kPaneWidth, kPaneHeight},
                 ui::kNoTabStop),
     };
-    design.controls[16].isDefault = true;                        // Button1, OK
-    design.controls[17].isCancel = true;                         // Button2, Cancel
-    design.controls[18].background = ui::Colour{187, 235, 244};  // Memo1
-    design.controls[20].visible = false;                         // PaintBox1
+    design.controls[17].isDefault = true;                        // Button1, OK
+    design.controls[18].isCancel = true;                         // Button2, Cancel
+    design.controls[19].background = ui::Colour{187, 235, 244};  // Memo1
+    design.controls[21].visible = false;                         // PaintBox1
     return design;
 }
 

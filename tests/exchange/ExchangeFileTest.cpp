@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/exchange/ReaderTestSupport.h"
+#include "tests/support/InjectedReadFailure.h"
 #include "tests/support/TestFolder.h"
 
 namespace rv17 {
@@ -37,6 +38,24 @@ TEST(ExchangeFile, MissingFileLeavesTheStoreAsInitialised) {
     EXPECT_TRUE(error);
     EXPECT_EQ(store->EntityOrder.Count(), 0u);
     EXPECT_EQ(store->sheetWidth, 1189.0);
+}
+
+// A disk that fails after the first read buffer: the reader says so and why,
+// whatever it kept of the lines before.
+TEST(ExchangeFile, AReadThatFailsPartwayIsReportedWithItsReason) {
+    std::string bytes;
+    while (bytes.size() < 600000) bytes += "sl 0 0 10 0 5 8\r\n";
+    TestFolder folder;
+    const auto path = folder.Write("JWC_TEMP.TXT", bytes);
+    for (const std::errc reason : {std::errc::io_error, std::errc::not_enough_memory}) {
+        const InjectedReadFailure failure(300000, reason);
+        auto store = NewStore();
+        std::error_code error;
+        EXPECT_FALSE(ReadExchangeFile(*store, path, error));
+        EXPECT_EQ(error, reason);
+        EXPECT_LT(SolidCount(*store), static_cast<std::int32_t>(bytes.size() / 17));
+    }
+    EXPECT_TRUE(ReadExchangeFile(*NewStore(), path)) << "the failure is met once";
 }
 
 TEST(ExchangeFile, EmptyFileAndFileOfOnlyTheEndMarkGiveAnEmptyDrawing) {

@@ -7,6 +7,8 @@
 #include <system_error>
 
 #include "exchange/FileAccess.h"
+#include "tests/exchange/TemporaryNames.h"
+#include "tests/support/InjectedReadFailure.h"
 #include "tests/support/TestFolder.h"
 
 namespace rv17 {
@@ -21,6 +23,36 @@ TEST(FileAccess, ReadsMissingFileAsIncompleteAndEmpty) {
     EXPECT_FALSE(contents.complete);
     EXPECT_TRUE(contents.bytes.empty());
     EXPECT_FALSE(FileExists(folder.Path() / "missing.txt"));
+}
+
+TEST(FileAccess, AnInjectedReadFailureStopsTheReadOnceAtItsByte) {
+    TestFolder folder;
+    const auto path = folder.Write("settings.dat", std::string(5000, 'a'));
+    {
+        const InjectedReadFailure failure(1234, std::errc::io_error);
+        const FileContents contents = ReadWholeFile(path);
+        EXPECT_FALSE(contents.complete);
+        EXPECT_EQ(contents.bytes.size(), 1234u);
+        EXPECT_TRUE(ReadWholeFile(path).complete);
+    }
+    const InjectedReadFailure beyondTheEnd(5001, std::errc::io_error);
+    EXPECT_TRUE(ReadWholeFile(path).complete);
+}
+
+// A name taken by an earlier writer's file is passed over for the next one.
+TEST(FileAccess, ATakenTemporaryNameIsPassedOver) {
+    TestFolder folder;
+    const auto target = folder.Path() / "JWC_TEMP.TXT";
+    folder.Write("JWC_TEMP.TXT", "old");
+    const std::filesystem::path taken = NextTemporaryNames(target)[0];
+    folder.Write(taken.filename().string(), "someone else's");
+    AtomicFileWriter writer(target);
+    ASSERT_TRUE(writer.IsOpen());
+    EXPECT_NE(writer.TemporaryPath(), taken);
+    writer.Write("new");
+    ASSERT_EQ(writer.Commit(), std::error_code());
+    EXPECT_EQ(Slurp(target), "new");
+    EXPECT_EQ(Slurp(taken), "someone else's");
 }
 
 TEST(FileAccess, CommitReplacesTheFileWhole) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -207,7 +208,6 @@ std::string CompareRecord(const EntityStore& a, EntityOrderEntry entryA, const E
             const auto &was = a.lines[i], &is = b.lines[j];
             c.Placement(was.header, is.header, false);
             c.Pen(was.header, is.header);
-            c.Integer("polylineNo", 0, is.polylineNo);
             c.Real("x1", was.x1, is.x1), c.Real("y1", was.y1, is.y1);
             c.Real("x2", was.x2, is.x2), c.Real("y2", was.y2, is.y2);
             break;
@@ -314,17 +314,57 @@ std::string CompareRecord(const EntityStore& a, EntityOrderEntry entryA, const E
     return c.Differences();
 }
 
+// Numbers the unbroken runs of one curve in a: consecutive figures that are
+// segments of the same curve number (not 0) and pen share a number; loose
+// segments get 0.
+class CurveRuns {
+public:
+    std::int32_t Next(const EntityStore& a, EntityOrderEntry entry) {
+        const LineRecord* line = entry.kind == EntityKind::Line
+                                     ? &a.lines[static_cast<std::size_t>(entry.index)]
+                                     : nullptr;
+        const bool continues = line != nullptr && previous_ != nullptr && line->polylineNo != 0 &&
+                               line->polylineNo == previous_->polylineNo &&
+                               line->header.layerGroup == previous_->header.layerGroup &&
+                               line->header.layer == previous_->header.layer &&
+                               line->header.colour == previous_->header.colour &&
+                               line->header.lineType == previous_->header.lineType &&
+                               line->header.lineWidth == previous_->header.lineWidth;
+        if (line != nullptr && line->polylineNo != 0 && !continues) ++run_;
+        previous_ = line;
+        return line != nullptr && line->polylineNo != 0 ? run_ : 0;
+    }
+
+private:
+    const LineRecord* previous_ = nullptr;
+    std::int32_t run_ = 0;
+};
+
 // Checks that b holds exactly the written figures of a, in a's order, each
-// with the values the write rules give it.
+// with the values the write rules give it, and that every unbroken run of a
+// curve in a is one curve of its own in b.
 void ExpectSameFigures(const EntityStore& a, const EntityStore& b, const Lines& input) {
     std::size_t next = 0;
+    CurveRuns runs;
+    std::map<std::int32_t, std::int32_t> curveOfRun, runOfCurve;
     for (std::size_t k = 0; k < a.EntityOrder.Count(); ++k) {
         const EntityOrderEntry entryA = a.EntityOrder[k];
+        const std::int32_t run = runs.Next(a, entryA);
         if (!IsWritten(a, entryA)) continue;
         ASSERT_LT(next, b.EntityOrder.Count())
             << "figure " << k << " missing; input " << AsLiteral(input);
         const EntityOrderEntry entryB = b.EntityOrder[next++];
         ASSERT_EQ(entryA.kind, entryB.kind) << "figure " << k << "; input " << AsLiteral(input);
+        if (entryA.kind == EntityKind::Line) {
+            const std::int32_t curve = b.lines[static_cast<std::size_t>(entryB.index)].polylineNo;
+            EXPECT_EQ(curve == 0, run == 0) << "figure " << k << "; input " << AsLiteral(input);
+            if (run != 0) {
+                EXPECT_EQ(curveOfRun.try_emplace(run, curve).first->second, curve)
+                    << "figure " << k << " left its curve; input " << AsLiteral(input);
+                EXPECT_EQ(runOfCurve.try_emplace(curve, run).first->second, run)
+                    << "figure " << k << " joined another curve; input " << AsLiteral(input);
+            }
+        }
         const std::string differences = CompareRecord(a, entryA, b, entryB);
         EXPECT_TRUE(differences.empty())
             << "figure " << k << " of kind " << static_cast<int>(entryA.kind) << ": " << differences
@@ -596,7 +636,12 @@ INSTANTIATE_TEST_SUITE_P(
         HandwrittenCase{
             "polylines, point references and blocks dropped",
             {"bz", "pl", "0 0 1 0", "hhp2", "1 0 1 1", "#", "BL 5 5 name", "sl 0 0 4 0 4 4 0 4"},
-            "hd\r\nbz\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\n0 0 1 0\r\n1 0 1 1\r\n"},
+            "hd\r\nbz\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\npl\r\n0 0 1 0\r\n1 0 1 1\r\n#\r\n"},
+        HandwrittenCase{"a curve with z flags, then a circle, loose lines and a solid",
+                        {"pl", "0 0 1 0", "z1", "1 0 1 1", "ci 5 5 1", "1 1 0 1", "#",
+                         "sl 0 0 4 0 4 4", "lc2", "9 9 8 8"},
+                        "hd\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\npl\r\n0 0 1 0\r\nz1\r\n1 0 1 "
+                        "1\r\n#\r\nci 5 5 1\r\n1 1 0 1\r\nlc2\r\n9 9 8 8\r\n"},
         HandwrittenCase{"text with free size and font",
                         {"cn0 2.5 2.5 0 3", "cn\"$MS Gothic", "ch 1 2 1 0 \"hello \"world\""},
                         "hd\r\nlg0\r\nly0\r\ncn0 2.5 2.5 0 3\r\ncc0\r\ncn\"$MS Gothic\r\nch 1 2 1 "

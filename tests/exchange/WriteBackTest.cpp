@@ -135,6 +135,26 @@ TEST(WriteBack, FollowsFileOrderAcrossKinds) {
                                          "0 0 2 0", "pn4", "pt 7 0"}));
 }
 
+// Each unbroken run of one curve number becomes its own curve; a change of
+// pen also breaks it, since an attribute line would end the curve when read.
+TEST(WriteBack, CurvesGoBackBetweenPlAndHashOneUnbrokenRunEach) {
+    WriterStore writer;
+    EntityStore& s = writer.store;
+    AddLine(s, Header(0, 0, 1, 1), 0, 0, 1, 0).polylineNo = 1;
+    AddLine(s, Header(0, 0, 1, 1, 0, 1), 1, 0, 1, 1).polylineNo = 1;
+    AddCircle(s, Header(0, 0, 1, 1), 0, 0, 1);
+    AddLine(s, Header(0, 0, 1, 1), 1, 1, 0, 1).polylineNo = 1;
+    AddLine(s, Header(0, 0, 2, 1), 0, 1, 0, 0).polylineNo = 1;
+    AddLine(s, Header(0, 0, 2, 1), 5, 5, 6, 6).polylineNo = 2;
+    AddLine(s, Header(0, 0, 2, 1), 7, 7, 7, 7).polylineNo = 3;  // nothing to write: no curve
+    AddLine(s, Header(0, 0, 2, 1), 8, 8, 9, 9);
+    WriteBackEntities(writer.writer);
+    EXPECT_EQ(writer.TakeLines(),
+              (Lines{"lg0",     "ly0",     "lc1",      "lt1", "pl",      "0 0 1 0", "z1",
+                     "1 0 1 1", "#",       "ci 0 0 1", "pl",  "1 1 0 1", "#",       "lc2",
+                     "pl",      "0 1 0 0", "#",        "pl",  "5 5 6 6", "#",       "8 8 9 9"}));
+}
+
 TEST(WriteBack, DegenerateFigureKeepsItsAttributeLinesButNotItsZFlags) {
     WriterStore writer;
     AddLine(writer.store, Header(1, 2, 3, 4, 0, 1), 5, 5, 5, 5);

@@ -63,6 +63,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TextToReal, NegativeZeroKeepsItsSign) { EXPECT_TRUE(std::signbit(TextToReal("-0"))); }
 
+TEST(DecimalTextOverflows, OnlyForDecimalDigitsBeyondTheRange) {
+    for (const char* text :
+         {"2147483648", "-2147483649", "  -99999999999", "+99999999999999999999999"})
+        EXPECT_TRUE(DecimalTextOverflows(text)) << text;
+    for (const char* text :
+         {"2147483647", "-2147483648", "0", "", "-", "x80000000", "99999999999 ", "1e99", "abc"})
+        EXPECT_FALSE(DecimalTextOverflows(text)) << text;
+}
+
 TEST(RemoveBlanks, DropsBlanksControlsAndFullWidthBlank) {
     EXPECT_EQ(RemoveBlanks(" 2.5 "), "2.5");
     EXPECT_EQ(RemoveBlanks("\t1\r\n0\x01"), "10");

@@ -79,6 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                     GoldenCase{"writeback", HatchSettings{"4", "0", 0, -1, "-1", false, false}},
                     // A half disc whose end tangents stand near the vertical.
                     GoldenCase{"half_disc", HatchSettings{"1", "0", 0, 0, "-1", false, false}},
+                    // Quarter turns between arcs and end tangents as the host writes
+                    // them, a little over pi/2: still cut along the tangents.
+                    GoldenCase{"host_quarter_turn",
+                               HatchSettings{"0.7", "30", 0, 0, "-1", false, false}},
                     // A font name that ends in a double quote keeps its own line.
                     GoldenCase{"font_quote", HatchSettings{"1", "0", 0, 0, "-1", false, false}},
                     // Drawings far from the origin, with their reference point beside them.

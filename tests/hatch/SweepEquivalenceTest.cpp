@@ -43,12 +43,16 @@ TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
         const auto indexed = ConvertText(sample.text, sample.settings, SweepMode::Indexed);
         ASSERT_EQ(literal, indexed) << "drawing:\n"
                                     << sample.text << "settings: " << SettingsText(sample.settings);
-        // Written on a second thread: the same lines.
-        Drawing threaded(sample.text);
-        ASSERT_EQ(threaded.Convert(sample.settings, SweepOptions{SweepMode::Indexed, 2, {}}),
-                  indexed)
-            << "drawing:\n"
-            << sample.text << "settings: " << SettingsText(sample.settings);
+        // Written on that many threads, whatever the machine's cores: the same
+        // lines. No thread at all (a core count not known) counts as one.
+        for (const unsigned threads : {0u, 2u, 3u, 7u}) {
+            Drawing threaded(sample.text);
+            ASSERT_EQ(
+                threaded.Convert(sample.settings, SweepOptions{SweepMode::Indexed, threads, {}}),
+                indexed)
+                << threads << " threads, drawing:\n"
+                << sample.text << "settings: " << SettingsText(sample.settings);
+        }
         ASSERT_FALSE(HoldsNonFinite(indexed)) << "drawing:\n"
                                               << sample.text << SettingsText(sample.settings);
         pieces += PiecesOf(indexed).size();

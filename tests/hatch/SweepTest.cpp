@@ -306,9 +306,14 @@ INSTANTIATE_TEST_SUITE_P(
         BoundsCase{"Polygons", "sl 1 2 5 -3 4 4\nsl -2 0 0 0 0 9 -2 9\n", -2, -3, 5, 9},
         BoundsCase{"CircleRadius", "sc 10 10 3 0.5 1 0 0 1\n", 7, 7, 13, 13},
         BoundsCase{"EllipseWiderAcross", "sc 10 10 3 2 0 0 0 1\n", 4, 4, 16, 16},
-        // Arc of 120 degrees: the end tangents meet 20 from the centre at 60 degrees.
-        BoundsCase{"TangentCornerOutsideTheSquare", "sc 0 0 10 1 0 0 2.0943951023931953 -1\n", -10,
-                   -10, 10, 20 * std::sin(kPi / 3)},
+        // A quarter turn from 45 degrees: the end tangents meet 10 sqrt 2 above the centre.
+        BoundsCase{"TangentCornerOutsideTheSquare",
+                   "sc 0 0 10 1 0 0.7853981633974483 1.5707963267948966 -1\n", -10, -10, 10,
+                   10 * std::sqrt(2.0)},
+        // Over a quarter turn the solid is its sector, and its far tangent corner
+        // (20 from the centre at 120 degrees) takes no part.
+        BoundsCase{"TangentRegionOverAQuarterTurnIsTheSector",
+                   "sc 0 0 10 1 0 0 2.0943951023931953 -1\n", -10, -10, 10, 10},
         BoundsCase{"TangentCornerWithinTheSquare", "sc 0 0 10 1 0 0 1.5707963267948966 -1\n", -10,
                    -10, 10, 10},
         BoundsCase{"RingWithTheLargerSecondEdge", "so 0 0 5 1 0 0 0 10\n", -10, -10, 10, 10},
@@ -324,9 +329,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Bounds, TheTangentCornerBeyondTheSquareIsHatched) {
     // Lines above y = 10 reach only the corner's part of the solid.
-    const auto pieces = SortedPieces("sc 0 0 10 1 0 0 2.0943951023931953 -1\n", Settings("1", "0"));
+    const auto pieces = SortedPieces("sc 0 0 10 1 0 0.7853981633974483 1.5707963267948966 -1\n",
+                                     Settings("1", "0"));
     ASSERT_FALSE(pieces.empty());
-    EXPECT_GT(pieces.back().y1, 16.5);
+    EXPECT_GT(pieces.back().y1, 13.5);
 }
 
 TEST(Bounds, TheLargerSecondEdgeOfARingIsHatched) {
@@ -406,11 +412,17 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"WidthBelow", kSmall, With("1", "-2"), ConversionOutcome::WidthRefused},
         RefusalCase{"WidthNotANumberIsZero", kSmall, With("1", "thin"),
                     ConversionOutcome::Accepted},
+        // Its digits would convert to 0.
+        RefusalCase{"WidthBeyondTheIntegerRange", kSmall, With("1", "-99999999999"),
+                    ConversionOutcome::WidthRefused},
         RefusalCase{"NoSolids", "0 0 10 10\nse 0 0 5 1 0 0 0 0\n", With("1", "0"),
                     ConversionOutcome::NoSolidsRefused},
         RefusalCase{"SweepTooLarge", kHuge, With("0.01", "0"), ConversionOutcome::SweepTooLarge},
         RefusalCase{"SweepTooLargeAtTheLargestInterval", "sl 0 0 1e11 0 0 1e11\n", With("100", "0"),
                     ConversionOutcome::SweepTooLarge},
+        // No interval would help: the cause is named instead.
+        RefusalCase{"ExtentBeyondTheReals", "sl -1e308 -1e308 1e308 -1e308 0 1e308\n",
+                    With("1", "0"), ConversionOutcome::ExtentRefused},
         RefusalCase{"TenMillionLinesAreAccepted", "sl 0 0 1e5 0 0 1e5\n", With("0.01", "0"),
                     ConversionOutcome::Accepted},
         // Steps of 0.01 would be lost in the rounding of positions near 1e13;

@@ -19,7 +19,7 @@ inline std::string DirectConversion(std::string_view hostFile, const HatchSettin
     const auto path = folder.Write("JWC_TEMP.TXT", hostFile);
     EntityStore store;
     InitialiseStore(store);
-    ReadExchangeFile(store, path);
+    EXPECT_TRUE(ReadExchangeFile(store, path));
     EXPECT_EQ(ConversionRun(store, settings, path).outcome, ConversionOutcome::Saved);
     ReleaseStore(store);
     return ReadWholeFile(path).bytes;

@@ -9,6 +9,7 @@
 
 #include "exchange/FileAccess.h"
 #include "tests/support/DirectConversion.h"
+#include "tests/support/InjectedReadFailure.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/ToolRun.h"
 
@@ -83,6 +84,26 @@ TEST(ToolOutputFile, OutputLeavesTheInputAlone) {
     settings.interval = "2";
     EXPECT_EQ(ReadWholeFile(output).bytes, DirectConversion(kThreeSolids, settings));
     EXPECT_EQ(folder.FileCount(), 2u);
+}
+
+// On a 1/100 drawing in real-size coordinates, 100 real-size millimetres are
+// the 1 paper millimetre of the default, and both are what the dialog writes.
+TEST(ToolRealSize, DoesWhatTheDialogsBoxDoes) {
+    const std::string hostFile =
+        "hs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nsl 0 0 3600 0 3600 3600 0 3600\r\n";
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", hostFile);
+    const auto real = folder.Path() / "real.txt";
+    const auto paper = folder.Path() / "paper.txt";
+    ASSERT_EQ(RunTool({Text(input), "--real-size", "--interval=100", "-o", Text(real)}).exitCode,
+              kExitOk);
+    ASSERT_EQ(RunTool({Text(input), "-o", Text(paper)}).exitCode, kExitOk);
+    HatchSettings settings;
+    settings.interval = "100";
+    settings.realSize = true;
+    EXPECT_EQ(ReadWholeFile(real).bytes, DirectConversion(hostFile, settings));
+    EXPECT_EQ(ReadWholeFile(real).bytes, ReadWholeFile(paper).bytes);
+    EXPECT_NE(ReadWholeFile(real).bytes.find("\r\n0 1900 3600 1900\r\n"), std::string::npos);
 }
 
 // The settings file of the dialog: 14 lines, the last values from the eighth.
@@ -189,6 +210,16 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--width", "30001"},
                     kExitUsage,
                     {"--width '30001'", "-1 to 30000"}},
+        FailureCase{"WidthBeyondTheIntegerRange",
+                    kThreeSolids,
+                    {"--width", "-99999999999"},
+                    kExitUsage,
+                    {"--width '-99999999999'", "-1 to 30000"}},
+        FailureCase{"ExtentBeyondTheReals",
+                    "sl -1e308 -1e308 1e308 -1e308 0 1e308\r\n",
+                    {},
+                    kExitUsage,
+                    {"extent is not a finite size"}},
         FailureCase{"IntervalBeforeSolids",
                     "0 0 10 10\r\n",
                     {"--interval", "200"},
@@ -237,6 +268,29 @@ TEST(ToolFailures, AnUnreadableFileNamesThePathAndTheReason) {
               std::string::npos)
         << run.output.err;
     EXPECT_EQ(folder.FileCount(), 0u);
+}
+
+// A read that fails partway converts nothing, in place or into another file.
+TEST(ToolFailures, AReadThatFailsPartwayWritesNothing) {
+    TestFolder folder;
+    std::string drawing;
+    while (drawing.size() < 600000) drawing += kThreeSolids;
+    const auto input = folder.Write("JWC_TEMP.TXT", drawing);
+    for (const std::vector<std::string>& target :
+         {std::vector<std::string>{}, {"-o", Text(folder.Path() / "out.txt")}}) {
+        const InjectedReadFailure failure(300000, std::errc::io_error);
+        std::vector<std::string> arguments = target;
+        arguments.push_back(Text(input));
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.exitCode, kExitFileError);
+        EXPECT_NE(run.output.err.find("cannot read '" + Text(input) +
+                                      "': " + std::make_error_code(std::errc::io_error).message() +
+                                      "; nothing written"),
+                  std::string::npos)
+            << run.output.err;
+        EXPECT_EQ(ReadWholeFile(input).bytes, drawing);
+        EXPECT_EQ(folder.FileCount(), 1u);
+    }
 }
 
 TEST(ToolFailures, TheSaveFailureGivesTheSystemsReason) {

@@ -8,6 +8,7 @@
 
 #include "app/RunSequence.h"
 #include "tests/support/DirectConversion.h"
+#include "tests/support/InjectedReadFailure.h"
 #include "tests/ui/ProgramRun.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -171,6 +172,49 @@ TEST(Conversion, AFailedSettingsSaveIsToldOnceAndTheConversionKept) {
     });
     EXPECT_EQ(p.ExchangeBytes(), DirectConversion(kThreeSolids, HatchSettings{}));
 }
+
+struct ReadFailureCase {
+    std::errc reason;
+    const char* told;  // UTF-8
+};
+
+class ReadFailures : public testing::TestWithParam<ReadFailureCase> {};
+
+// The disk fails halfway through the host's file: what was read is only part
+// of the selection, so OK refuses, every time, and says why; the host's file
+// stays as it was, and closing still saves the settings.
+TEST_P(ReadFailures, OkRefusesToWriteBackAPartlyReadSelection) {
+    ProgramFolder p;
+    std::string hostFile;
+    while (hostFile.size() < 600000) hostFile += kThreeSolids;
+    p.WriteExchangeFile(hostFile);
+    const InjectedReadFailure failure(300000, GetParam().reason);
+    const std::string told = std::string("JWC_TEMP.TXT を読み込めませんでした（") +
+                             GetParam().told + "）。図面は変更されません。";
+    p.Run([&](HeadlessWindow& w) {
+        for (const char* interval : {"1", "2"}) {
+            w.Type("ComboBox1", interval);
+            w.Click("Button1");
+            EXPECT_TRUE(w.IsOpen());
+            EXPECT_FALSE(w.WaitCursorShown());
+            ASSERT_FALSE(w.Messages().empty());
+            EXPECT_EQ(ShiftJisToUtf8(w.Messages().back().text), told);
+        }
+        EXPECT_EQ(w.Messages().size(), 2u);
+        w.PressEnter();  // the focus is on Cancel
+        EXPECT_FALSE(w.IsOpen());
+    });
+    EXPECT_EQ(p.ExchangeBytes(), hostFile);
+    for (const auto& entry : std::filesystem::directory_iterator(p.folder.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
+    ASSERT_EQ(p.SettingsLines().size(), 14u);
+    EXPECT_EQ(p.SettingsLines()[7], "2");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, ReadFailures,
+    testing::Values(ReadFailureCase{std::errc::io_error, "ディスクから読み込めませんでした"},
+                    ReadFailureCase{std::errc::not_enough_memory, "メモリが足りません"}));
 
 // The dialog is busy from OK until it has closed; a refusal hands it back.
 TEST(Conversion, TheWaitCursorShowsFromOkUntilTheDialogCloses) {

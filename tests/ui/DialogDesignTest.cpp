@@ -42,17 +42,27 @@ TEST(DialogDesign, MainDialogLayout) {
     EXPECT_EQ(d.background, ui::WindowBackground::White);
     EXPECT_EQ(d.fontName, "\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");
     EXPECT_EQ(Rows(d), (std::vector<std::string>{
-                           "Label2 8 12 84 13 - 13",      "ComboBox1 96 8 113 21 0 13",
-                           "Button3 216 7 57 22 1 12",    "Label1 8 36 84 13 - 13",
-                           "ComboBox2 96 32 113 21 2 13", "Button4 216 31 57 22 3 12",
-                           "Label5 8 60 42 13 - 13",      "ComboBox3 96 56 177 21 4 13",
-                           "Label6 8 84 42 13 - 13",      "ComboBox4 96 80 177 21 5 13",
-                           "Label7 8 108 42 13 - 13",     "ComboBox5 96 104 113 21 6 13",
-                           "Button5 216 103 57 22 7 12",  "CheckBox1 8 128 335 17 8 13",
-                           "CheckBox2 8 152 335 17 9 13", "Label3 8 176 42 13 - 13",
-                           "Button1 24 200 137 33 10 13", "Button2 184 200 137 33 11 13",
-                           "Memo1 344 0 193 233 - 13",    "Button6 275 7 68 46 12 11",
-                           "PaintBox1 543 0 400 243 - 13"}));
+                           "Label2 8 12 84 13 - 13",       "ComboBox1 96 8 113 21 0 13",
+                           "Button3 216 7 57 22 1 12",     "CheckBox3 277 10 66 17 2 13",
+                           "Label1 8 36 84 13 - 13",       "ComboBox2 96 32 113 21 3 13",
+                           "Button4 216 31 57 22 4 12",    "Label5 8 60 42 13 - 13",
+                           "ComboBox3 96 56 177 21 5 13",  "Label6 8 84 42 13 - 13",
+                           "ComboBox4 96 80 177 21 6 13",  "Label7 8 108 42 13 - 13",
+                           "ComboBox5 96 104 113 21 7 13", "Button5 216 103 57 22 8 12",
+                           "CheckBox1 8 128 335 17 9 13",  "CheckBox2 8 152 335 17 10 13",
+                           "Label3 8 176 42 13 - 13",      "Button1 24 200 137 33 11 13",
+                           "Button2 184 200 137 33 12 13", "Memo1 344 0 193 233 - 13",
+                           "Button6 275 31 68 46 13 11",   "PaintBox1 543 0 400 243 - 13"}));
+    // Every access key of the dialog belongs to one control only.
+    std::string keys;
+    for (const auto& control : d.controls) {
+        const auto amp = control.caption.find('&');
+        if (amp == std::string::npos) continue;
+        const char key = control.caption[amp + 1];
+        EXPECT_EQ(keys.find(key), std::string::npos) << control.name << " repeats " << key;
+        keys += key;
+    }
+    EXPECT_EQ(keys.size(), 4u);
     EXPECT_TRUE(Named(d, "Button1").isDefault);
     EXPECT_TRUE(Named(d, "Button2").isCancel);
     EXPECT_EQ(Named(d, "Memo1").background, (ui::Colour{187, 235, 244}));

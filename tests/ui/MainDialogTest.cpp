@@ -115,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"100.001", "-1", "ComboBox1", false}, CheckCase{"abc", "-1", "ComboBox1", false},
         CheckCase{"1 ", "-1", "ComboBox1", false},
         CheckCase{"0", "-2", "ComboBox1", false},  // the interval is checked first
-        CheckCase{"1", "-2", "ComboBox5", false}, CheckCase{"1", "30001", "ComboBox5", false}));
+        CheckCase{"1", "-2", "ComboBox5", false}, CheckCase{"1", "30001", "ComboBox5", false},
+        CheckCase{"1", "-99999999999", "ComboBox5", false}));  // no 0 from its overflow
 
 TEST(MainDialog, CancelAndTheCloseBoxLeaveTheExchangeFileAsTheHostWroteIt) {
     const std::string hostFile =
@@ -256,13 +257,13 @@ TEST(MainDialog, TabOrderSkipsTheNotesPanelAndEnterInItPressesOk) {
     ProgramFolder p;
     p.Run([](HeadlessWindow& w) {
         Items order;
-        for (int i = 0; i < 14; ++i) {
+        for (int i = 0; i < 15; ++i) {
             order.push_back(w.FocusedControl());
             w.PressTab();
         }
-        EXPECT_EQ(order, (Items{"ComboBox1", "Button3", "ComboBox2", "Button4", "ComboBox3",
-                                "ComboBox4", "ComboBox5", "Button5", "CheckBox1", "CheckBox2",
-                                "Button1", "Button2", "Button6", "ComboBox1"}));
+        EXPECT_EQ(order, (Items{"ComboBox1", "Button3", "CheckBox3", "ComboBox2", "Button4",
+                                "ComboBox3", "ComboBox4", "ComboBox5", "Button5", "CheckBox1",
+                                "CheckBox2", "Button1", "Button2", "Button6", "ComboBox1"}));
         w.Click("Memo1");
         w.PressEnter();
         EXPECT_TRUE(StatusIsRed(w));  // OK was pressed: no solids
@@ -281,6 +282,21 @@ TEST(MainDialog, AnAbsurdSweepIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(Status(w), "ハッチ線が多すぎます。間隔を大きくして下さい");
         EXPECT_TRUE(StatusIsRed(w));
         EXPECT_EQ(w.FocusedControl(), "ComboBox1");
+        w.PressEscape();
+    });
+    EXPECT_EQ(p.ExchangeBytes(), hostFile);
+}
+
+TEST(MainDialog, ADrawingWithoutAFiniteExtentIsRefusedForThatCause) {
+    ProgramFolder p;
+    const std::string hostFile = "sl -1e308 -1e308 1e308 -1e308 0 1e308\r\n";
+    p.WriteExchangeFile(hostFile);
+    p.Run([](HeadlessWindow& w) {
+        w.Click("Button1");
+        EXPECT_TRUE(w.IsOpen());
+        EXPECT_EQ(Status(w),
+                  "図形の範囲が大きすぎてハッチングできません（間隔では解決できません）");
+        EXPECT_TRUE(StatusIsRed(w));
         w.PressEscape();
     });
     EXPECT_EQ(p.ExchangeBytes(), hostFile);

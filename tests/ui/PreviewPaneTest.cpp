@@ -26,7 +26,7 @@ EntityStore StoreOf(std::string_view hostFile) {
     TestFolder folder;
     EntityStore store;
     InitialiseStore(store);
-    ReadExchangeFile(store, folder.Write("JWC_TEMP.TXT", hostFile));
+    EXPECT_TRUE(ReadExchangeFile(store, folder.Write("JWC_TEMP.TXT", hostFile)));
     return store;
 }
 
@@ -75,7 +75,7 @@ TEST(PreviewPane, DrawsExactlyTheSegmentsOkWrites) {
     PaneOnCanvas p(drawing);
     for (const char* angle : {"0", "30", "-67.5"}) {
         HatchSettings settings;
-        settings.interval = "2";
+        settings.interval = "0.2";
         settings.angleDegrees = angle;
         p.pane.Show(settings);
         p.Settle();
@@ -91,7 +91,39 @@ TEST(PreviewPane, DrawsExactlyTheSegmentsOkWrites) {
             ASSERT_EQ(drawn[i].x, written[i].x) << angle << " point " << i;
             ASSERT_EQ(drawn[i].y, written[i].y) << angle << " point " << i;
         }
-        EXPECT_EQ(p.canvas.Note(), "");
+        // The example is at 1/10 and in real-size coordinates.
+        EXPECT_EQ(ShiftJisToUtf8(p.canvas.Note()), "S=1/10　図寸 0.2 mm ＝ 実寸 2 mm　ハッチ線 " +
+                                                       std::to_string(written.size() / 2) + "本")
+            << angle;
+    }
+}
+
+// The note says what the interval means at the drawing's scale, in either
+// unit, and how many segments OK writes; at 1/1 only the count.
+TEST(PreviewPane, TheNoteTellsTheScaleAndTheSegmentCount) {
+    const std::string room = "sl 0 0 36 0 36 36 0 36\r\n";
+    const struct {
+        std::string hostFile;
+        const char* interval;
+        bool realSize;
+        const char* note;
+    } cases[] = {
+        {"bz\r\nhs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n" + room, "1", false,
+         "S=1/100　図寸 1 mm ＝ 実寸 100 mm　ハッチ線 35本"},
+        {"bz\r\nhs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n" + room, "100", true,
+         "S=1/100　図寸 1 mm ＝ 実寸 100 mm　ハッチ線 35本"},
+        {"bz\r\nhs 50 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n" + room, "12.5", true,
+         "S=1/50　図寸 0.25 mm ＝ 実寸 12.5 mm　ハッチ線 143本"},
+        {room, "1", false, "ハッチ線 35本"},
+    };
+    for (const auto& c : cases) {
+        PaneOnCanvas p(StoreOf(c.hostFile));
+        HatchSettings settings;
+        settings.interval = c.interval;
+        settings.realSize = c.realSize;
+        p.pane.Show(settings);
+        p.Settle();
+        EXPECT_EQ(ShiftJisToUtf8(p.canvas.Note()), c.note) << c.hostFile;
     }
 }
 
@@ -124,7 +156,7 @@ TEST(PreviewPane, ARefusedValueShowsANoteInsteadOfHatchAndANewerValueReplacesIt)
     p.pane.Show(badInterval);
     p.pane.Show(HatchSettings{});
     p.Settle();
-    EXPECT_EQ(p.canvas.Note(), "");
+    EXPECT_EQ(ShiftJisToUtf8(p.canvas.Note()), "ハッチ線 7本");
     EXPECT_EQ(p.canvas.Layers().size(), 2u);
 }
 
@@ -141,7 +173,7 @@ TEST(PreviewPane, TheOpenStateSurvivesARestartAndABrokenFileMeansClosed) {
         EXPECT_EQ(w.ClientWidth(), 943);
         w.PressEscape();
     });
-    EXPECT_EQ(ReadWholeFile(iniFile).bytes, "[Preview]\r\nOpen=1\r\n");
+    EXPECT_EQ(ReadWholeFile(iniFile).bytes, "[Preview]\r\nOpen=1\r\n[Interval]\r\nRealSize=0\r\n");
     EXPECT_EQ(p.SettingsLines().size(), 14u);
     p.Run([&](HeadlessWindow& w) {
         EXPECT_TRUE(paneShown(w));
@@ -151,7 +183,7 @@ TEST(PreviewPane, TheOpenStateSurvivesARestartAndABrokenFileMeansClosed) {
         EXPECT_EQ(w.ClientWidth(), 543);
         w.PressEscape();
     });
-    EXPECT_EQ(ReadWholeFile(iniFile).bytes, "[Preview]\r\nOpen=0\r\n");
+    EXPECT_EQ(ReadWholeFile(iniFile).bytes, "[Preview]\r\nOpen=0\r\n[Interval]\r\nRealSize=0\r\n");
     for (const char* broken : {"Open=1\r\n", "[Preview]\r\nOpen=yes\r\n", "\xff\xfe[\0"}) {
         p.folder.Write("rv17.ini", broken);
         p.Run([&](HeadlessWindow& w) {

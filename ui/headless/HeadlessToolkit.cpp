@@ -316,11 +316,10 @@ void HeadlessWindow::PressEscape() {
 void HeadlessWindow::PressAccessKey(char key) {
     RequireUsable();
     for (const auto& control : controls_) {
-        if (control->Design().kind == ControlKind::Button &&
+        const ControlKind kind = control->Design().kind;
+        if ((kind == ControlKind::Button || kind == ControlKind::CheckBox) &&
             AccessKeyOf(control->Design().caption) == UpperCaseAscii(key)) {
-            auto& button = static_cast<HeadlessButton&>(*control);
-            button.SetFocus();
-            button.Press();
+            Click(control->Name());
             return;
         }
     }

@@ -270,7 +270,8 @@ public:
     // Tab and Shift+Tab follow the designed tab order, skipping kNoTabStop controls.
     void PressTab();
     void PressShiftTab();
-    // Alt plus the letter marked with "&" in a button caption presses that button.
+    // Alt plus the letter marked with "&" in a button or check box caption
+    // presses that button or toggles that box.
     void PressAccessKey(char key);
     // The close box of the title bar.
     void PressCloseBox();

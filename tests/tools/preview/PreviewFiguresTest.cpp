@@ -89,6 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
         SolidCase{CircleSolid(10, 1, 0, 0, kPi / 2, -1), {10, 0}, {10, 10}},
         // Clockwise arc and tangents of the fourth quadrant.
         SolidCase{CircleSolid(10, 1, 0, 0, -kPi / 2, -1), {10, 0}, {10, -10}},
+        // A quarter turn as the host writes it, a little over pi/2: still the tangents.
+        SolidCase{CircleSolid(10, 1, 0, 0, 1.5707963267949, -1), {10, 0}, {10, 10}},
+        // Arc and tangents over a quarter turn, either way: the sector.
+        SolidCase{CircleSolid(10, 1, 0, 0, 3.141593, -1), {10, 0}, {0, 0}},
+        SolidCase{CircleSolid(10, 1, 0, 0, -2.5, -1), {10, 0}, {0, 0}},
         // Any other mode: the whole ellipse, semi-axes 10 and 5, tilted by 90 degrees.
         SolidCase{CircleSolid(10, 0.5, kPi / 2, 1, 0, 7),
                   {0, 10},

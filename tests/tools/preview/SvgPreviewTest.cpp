@@ -152,6 +152,19 @@ TEST(SvgPreview, DrawingUnitsWithYPointingUp) {
     ReleaseStore(*drawing);
 }
 
+TEST(SvgPreview, ArcAndTangentsOverAQuarterTurnAreDrawnAsTheSector) {
+    const auto picture = [](const char* record) {
+        auto drawing = DrawingFromText(record);
+        const std::string svg = Picture(*drawing, nullptr, 0);
+        ReleaseStore(*drawing);
+        return svg;
+    };
+    EXPECT_EQ(picture("sc 110 50 15 0.374 -2.639 -4.7 3.141593 -1\n"),
+              picture("sc 110 50 15 0.374 -2.639 -4.7 3.141593 0\n"));
+    EXPECT_NE(picture("sc 110 50 15 0.374 -2.639 -4.7 1.5707963267949 -1\n"),
+              picture("sc 110 50 15 0.374 -2.639 -4.7 1.5707963267949 0\n"));
+}
+
 TEST(SvgPreview, WithoutConversionOnlyTheBeforePanelIsDrawn) {
     auto drawing = std::make_unique<EntityStore>();
     InitialiseStore(*drawing);

@@ -35,12 +35,13 @@ std::size_t ReportedHatchSegments(const std::string& out) {
 }
 
 // The engine counts the segments it writes; the picture finds them again in
-// the output. Both must agree, and the picture must draw every one.
+// the output. Both must agree, and the picture must draw every one. The
+// example is at 1/10: 0.2 on paper is 2 on the drawing.
 TEST(ToolPreview, ConversionDrawsBeforeAndAfterWithEverySegment) {
     TestFolder folder;
     const std::string file = ExampleCopy(folder);
     const std::string picture = (folder.Path() / "preview.svg").string();
-    const ToolRun run = RunTool({"--interval", "2", "--angle", "45", "--svg", picture, file});
+    const ToolRun run = RunTool({"--interval", "0.2", "--angle", "45", "--svg", picture, file});
     ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
     EXPECT_NE(run.output.out.find("picture drawn to '" + picture + "'\n"), std::string::npos)
         << run.output.out;
@@ -50,7 +51,7 @@ TEST(ToolPreview, ConversionDrawsBeforeAndAfterWithEverySegment) {
     const std::string svg = ReadWholeFile(picture).bytes;
     EXPECT_EQ(HatchSegmentsDrawn(svg), reported);
     const std::string facts =
-        "JWC_TEMP.TXT \xC2\xB7 15 solids \xC2\xB7 interval 2 \xC2\xB7 angle 45\xC2\xB0";
+        "JWC_TEMP.TXT \xC2\xB7 15 solids \xC2\xB7 interval 0.2 \xC2\xB7 angle 45\xC2\xB0";
     EXPECT_EQ(CountOf(svg, facts + "</text>"), 1u) << "before";
     EXPECT_EQ(
         CountOf(svg, facts + " \xC2\xB7 " + std::to_string(reported) + " hatch segments</text>"),
