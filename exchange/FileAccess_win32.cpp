@@ -20,6 +20,28 @@ std::error_code LastSystemError() noexcept {
     return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
 }
 
+// The codes of creating a file, in the terms the C runtime gave when the file
+// was opened with _wfopen, so messages and the save's reasons stay the same.
+std::error_code CreationError(DWORD code) noexcept {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_ACCESS_DENIED:
+            return std::make_error_code(std::errc::permission_denied);
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return std::make_error_code(std::errc::file_exists);
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return std::make_error_code(std::errc::no_space_on_device);
+        case ERROR_INVALID_NAME:
+            return std::make_error_code(std::errc::invalid_argument);
+        default:
+            return std::error_code(static_cast<int>(code), std::system_category());
+    }
+}
+
 }  // namespace
 
 std::FILE* OpenFileToRead(const std::filesystem::path& path, std::error_code& error) noexcept {
@@ -35,7 +57,7 @@ std::FILE* CreateNewFile(const std::filesystem::path& path, std::error_code& err
     const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        error = LastSystemError();
+        error = CreationError(::GetLastError());
         return nullptr;
     }
     const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY);
@@ -57,8 +79,7 @@ std::FILE* CreateNewFile(const std::filesystem::path& path, std::error_code& err
 }
 
 bool IsFileExistsError(const std::error_code& error) noexcept {
-    return error.category() == std::system_category() &&
-           (error.value() == ERROR_FILE_EXISTS || error.value() == ERROR_ALREADY_EXISTS);
+    return error == std::errc::file_exists;
 }
 
 // A new file takes the folder's access rights, as the file it replaces did;
