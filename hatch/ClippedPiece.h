@@ -18,7 +18,8 @@ struct ClippedPiece {
 
 // Takes the pieces of the hatch lines, line after line in the sweep's order,
 // each line's pieces in writing order (the solids in file order, each solid's
-// pieces along the line), in the sweep's frame.
+// pieces along the line), in the sweep's frame. Lines that cannot reach any
+// solid may be passed over.
 class PreparedRun;
 
 class PieceSink {

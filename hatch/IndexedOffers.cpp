@@ -7,8 +7,9 @@
 
 namespace rv17 {
 
-IndexedOffers::IndexedOffers(const SweepSolids& solids, const SweepPlan& plan)
-    : solids_(solids), crossings_(plan.angle), index_(solids, plan) {}
+IndexedOffers::IndexedOffers(const SweepSolids& solids, const SweepPlan& plan,
+                             const SweepReach& reach)
+    : solids_(solids), crossings_(plan.angle), index_(reach) {}
 
 void IndexedOffers::Offer(const HatchLine& line, std::int64_t k,
                           std::vector<ClippedPiece>& pieces) {

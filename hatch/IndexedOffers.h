@@ -16,7 +16,8 @@ namespace rv17 {
 
 class IndexedOffers {
 public:
-    IndexedOffers(const SweepSolids& solids, const SweepPlan& plan);
+    // reach: made for these solids and the plan.
+    IndexedOffers(const SweepSolids& solids, const SweepPlan& plan, const SweepReach& reach);
 
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -13,40 +14,35 @@
 #include <vector>
 
 #include "hatch/IndexedOffers.h"
-#include "hatch/SweepLines.h"
+#include "hatch/LineRuns.h"
 
 namespace rv17 {
 
 namespace {
 
-struct LineToHatch {
-    HatchLine line;
-    std::int64_t k;
-    SweepDirection direction;
-};
-
-std::vector<LineToHatch> LinesToHatch(const SweepPlan& plan) {
-    std::vector<LineToHatch> lines;
-    VisitSweepLines(plan,
-                    [&](const HatchLine& line, std::int64_t k, SweepDirection direction, bool met) {
-                        if (met) lines.push_back({line, k, direction});
-                    });
-    return lines;
-}
-
-// Runs are numbered in the sweep's order; run r is made by thread r % threads
-// into slot r % slots and handed on from there, so at most `slots` runs wait.
+// Runs are numbered in the sweep's order as the workers take them; run r is
+// made into slot r % slots and handed on from there, so at most `slots` runs
+// wait.
 class RunExchange {
 public:
-    RunExchange(std::size_t runs, std::size_t slots, PieceSink& sink) : runs_(runs), ready_(slots) {
+    RunExchange(LineRuns& runs, std::size_t slots, PieceSink& sink) : runs_(runs), ready_(slots) {
         outputs_.reserve(slots);
         for (std::size_t i = 0; i < slots; ++i) outputs_.push_back(sink.NewRun());
     }
 
-    // The slot for run r, once the run that used it before has been handed
-    // on; nullptr when the sweep stops.
-    PreparedRun* SlotToFill(std::size_t run) {
+    // The next run of lines and its number, and the slot to make it into,
+    // once the run that used the slot before has been handed on; nullptr
+    // when no run is left or the sweep stops.
+    PreparedRun* TakeRun(LineRun& lines, std::size_t& run) {
         std::unique_lock lock(mutex_);
+        if (stopping_ || taken_ == finalCount_) return nullptr;
+        if (!runs_.Next(lines)) {
+            finalCount_ = taken_;
+            lock.unlock();
+            changed_.notify_all();
+            return nullptr;
+        }
+        run = taken_++;
         changed_.wait(lock, [&] { return stopping_ || run < handedOn_ + outputs_.size(); });
         return stopping_ ? nullptr : outputs_[run % outputs_.size()].get();
     }
@@ -62,14 +58,16 @@ public:
     // Hands every run on in order; rethrows what a worker threw. False when
     // stop was requested first.
     bool HandAll(const std::stop_token& stop) {
-        for (std::size_t run = 0; run < runs_; ++run) {
+        for (std::size_t run = 0;; ++run) {
             if (stop.stop_requested()) return false;
             const std::size_t slot = run % outputs_.size();
             {
                 std::unique_lock lock(mutex_);
-                changed_.wait(lock, [&] { return ready_[slot] || stopping_; });
+                changed_.wait(lock,
+                              [&] { return ready_[slot] || stopping_ || run == finalCount_; });
                 if (failure_) std::rethrow_exception(failure_);
-                if (!ready_[slot]) return false;  // a worker saw the stop
+                // Not ready: all runs are handed on, or a worker saw the stop.
+                if (!ready_[slot]) return run == finalCount_;
             }
             outputs_[slot]->HandOn();
             {
@@ -94,11 +92,13 @@ public:
     void Stop() { Fail(nullptr); }
 
 private:
-    const std::size_t runs_;
+    LineRuns& runs_;  // taken from under the mutex
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<std::unique_ptr<PreparedRun>> outputs_;
     std::vector<bool> ready_;
+    std::size_t taken_ = 0;
+    std::size_t finalCount_ = std::numeric_limits<std::size_t>::max();  // known once runs_ ends
     std::size_t handedOn_ = 0;
     bool stopping_ = false;
     std::exception_ptr failure_;
@@ -106,35 +106,35 @@ private:
 
 // Lines per run: enough runs for the threads to share the work evenly, few
 // enough that handing them over costs little.
-std::size_t LinesPerRun(std::size_t lines, unsigned threads) {
-    return std::clamp<std::size_t>(lines / (16 * std::size_t{threads}), 1, 8);
+std::int64_t LinesPerRun(std::int64_t lines, unsigned threads) {
+    return std::clamp<std::int64_t>(lines / (16 * std::int64_t{threads}), 1, 8);
 }
 
 // Clips the lines of one run and hands each line's pieces to output.
-void ClipRun(IndexedOffers& offers, std::optional<SweepDirection>& direction,
-             const std::vector<LineToHatch>& lines, std::size_t begin, std::size_t end,
-             std::vector<ClippedPiece>& pieces, PieceSink& output) {
-    for (std::size_t i = begin; i < end; ++i) {
-        if (direction != lines[i].direction) {
-            direction = lines[i].direction;
-            offers.BeginDirection(*direction);
-        }
+void ClipRun(IndexedOffers& offers, std::optional<SweepDirection>& direction, const SweepPlan& plan,
+             const LineRun& run, std::vector<ClippedPiece>& pieces, PieceSink& output) {
+    if (direction != run.direction) {
+        direction = run.direction;
+        offers.BeginDirection(run.direction);
+    }
+    PlanePoint p = run.position;
+    for (std::int64_t i = 0; i < run.count; ++i) {
+        if (i > 0) p = NextLinePoint(plan, run.direction, p);
         pieces.clear();
-        offers.Offer(lines[i].line, lines[i].k, pieces);
+        offers.Offer(plan.LineThrough(p), run.first + i, pieces);
         output.LinePieces(pieces);
     }
 }
 
-bool SweepOnThisThread(const SweepSolids& solids, const SweepPlan& plan,
-                       const std::vector<LineToHatch>& lines, std::size_t perRun,
-                       const std::stop_token& stop, PieceSink& sink) {
-    IndexedOffers offers(solids, plan);
+bool SweepOnThisThread(const SweepSolids& solids, const SweepPlan& plan, const SweepReach& reach,
+                       LineRuns& runs, const std::stop_token& stop, PieceSink& sink) {
+    IndexedOffers offers(solids, plan, reach);
     std::vector<ClippedPiece> pieces;
     std::optional<SweepDirection> direction;
-    for (std::size_t begin = 0; begin < lines.size(); begin += perRun) {
+    LineRun run;
+    while (runs.Next(run)) {
         if (stop.stop_requested()) return false;
-        ClipRun(offers, direction, lines, begin, std::min(lines.size(), begin + perRun), pieces,
-                sink);
+        ClipRun(offers, direction, plan, run, pieces, sink);
     }
     return true;
 }
@@ -144,26 +144,26 @@ bool SweepOnThisThread(const SweepSolids& solids, const SweepPlan& plan,
 bool RunParallelSweep(const SweepSolids& solids, const SweepPlan& plan, unsigned threads,
                       std::stop_token stop, PieceSink& sink) {
     threads = std::max(threads, 1u);  // a core count not known is reported as 0
-    const std::vector<LineToHatch> lines = LinesToHatch(plan);
-    const std::size_t perRun = LinesPerRun(lines.size(), threads);
-    if (threads <= 1) return SweepOnThisThread(solids, plan, lines, perRun, stop, sink);
+    const SweepReach reach(solids, plan);
+    LineRuns runs(plan, reach, LinesPerRun(LineRuns::LinesReachingAny(reach), threads));
+    if (threads <= 1) return SweepOnThisThread(solids, plan, reach, runs, stop, sink);
 
-    const std::size_t runs = (lines.size() + perRun - 1) / perRun;
     RunExchange exchange(runs, 4 * std::size_t{threads}, sink);
-    const auto work = [&](unsigned first) {
+    const auto work = [&] {
         try {
-            IndexedOffers offers(solids, plan);
+            IndexedOffers offers(solids, plan, reach);
             std::vector<ClippedPiece> pieces;
             std::optional<SweepDirection> direction;
-            for (std::size_t run = first; run < runs; run += threads) {
+            LineRun lines;
+            std::size_t run = 0;
+            for (;;) {
                 if (stop.stop_requested()) {
                     exchange.Stop();
                     return;
                 }
-                PreparedRun* output = exchange.SlotToFill(run);
+                PreparedRun* output = exchange.TakeRun(lines, run);
                 if (output == nullptr) return;
-                ClipRun(offers, direction, lines, run * perRun,
-                        std::min(lines.size(), (run + 1) * perRun), pieces, *output);
+                ClipRun(offers, direction, plan, lines, pieces, *output);
                 exchange.Filled(run);
             }
         } catch (...) {
@@ -181,7 +181,7 @@ bool RunParallelSweep(const SweepSolids& solids, const SweepPlan& plan, unsigned
             for (std::thread& worker : workers) worker.join();
         }
     } joiner{exchange, workers};
-    for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work, t);
+    for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work);
     return exchange.HandAll(stop);
 }
 

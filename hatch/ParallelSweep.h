@@ -1,11 +1,13 @@
-// The indexed sweep on this thread or on several. The lines to hatch are
-// found first, in the sweep's order, and cut into runs of a few consecutive
-// lines. With several threads, run r goes to worker r % threads, which clips
-// it with its own index of the solids in reach into slot r % slots of a ring
-// of slots, each a PreparedRun of the sink (which may compose the run's text
-// there, on the worker); the calling thread hands the slots on in run order,
-// so the sink sees the same pieces in the same order on any number of threads. A worker waits while
-// its slot still holds a run that has not been handed on. The stop token is asked before each run.
+// The indexed sweep on this thread or on several. The lines to hatch are cut
+// into runs of a few consecutive lines as the sweep goes (LineRuns), lines
+// that reach no solid passed over. With several threads, each worker takes
+// the next run when it is free and clips it, with its own walk over the
+// solids in reach, into slot r % slots of a ring of slots (r: the run's
+// number in the sweep's order), each a PreparedRun of the sink (which may
+// compose the run's text there, on the worker); the calling thread hands the
+// slots on in run order, so the sink sees the same pieces in the same order
+// on any number of threads. A worker waits while its slot still holds a run
+// that has not been handed on. The stop token is asked before each run.
 #pragma once
 
 #include <stop_token>

@@ -147,41 +147,60 @@ SolidLineRanges LineRangesOfSolid(const SweepSolids& solids, const HatchSolid& s
             StepsWithin(low - margin, high + margin, plan.backwardProgress, 1, plan.backwardLines)};
 }
 
-SweepIndex::SweepIndex(const SweepSolids& solids, const SweepPlan& plan) {
-    forward_.reserve(solids.inFileOrder.size());
-    backward_.reserve(solids.inFileOrder.size());
-    for (const HatchSolid& solid : solids.inFileOrder) {
-        const SolidLineRanges ranges = LineRangesOfSolid(solids, solid, plan);
-        forward_.push_back(ranges.forward);
-        backward_.push_back(ranges.backward);
+namespace {
+
+// The solids with a range, ordered by first line (file order among equals),
+// and the union of the ranges as ranges apart from each other.
+void OrderByFirstLine(SweepReach::Direction& direction) {
+    const std::vector<LineRange>& ranges = direction.ranges;
+    for (std::uint32_t i = 0; i < ranges.size(); ++i) {
+        if (ranges[i].first <= ranges[i].last) direction.byFirstLine.push_back(i);
+    }
+    std::stable_sort(
+        direction.byFirstLine.begin(), direction.byFirstLine.end(),
+        [&](std::uint32_t a, std::uint32_t b) { return ranges[a].first < ranges[b].first; });
+    for (const std::uint32_t i : direction.byFirstLine) {
+        std::vector<LineRange>& any = direction.reachingAny;
+        if (!any.empty() && ranges[i].first <= any.back().last + 1) {
+            any.back().last = std::max(any.back().last, ranges[i].last);
+        } else {
+            any.push_back(ranges[i]);
+        }
     }
 }
 
+}  // namespace
+
+SweepReach::SweepReach(const SweepSolids& solids, const SweepPlan& plan) {
+    forward_.ranges.reserve(solids.inFileOrder.size());
+    backward_.ranges.reserve(solids.inFileOrder.size());
+    for (const HatchSolid& solid : solids.inFileOrder) {
+        const SolidLineRanges ranges = LineRangesOfSolid(solids, solid, plan);
+        forward_.ranges.push_back(ranges.forward);
+        backward_.ranges.push_back(ranges.backward);
+    }
+    OrderByFirstLine(forward_);
+    OrderByFirstLine(backward_);
+}
+
 void SweepIndex::BeginDirection(SweepDirection direction) {
-    ranges_ = direction == SweepDirection::Forward ? &forward_ : &backward_;
+    direction_ = &reach_.Of(direction);
     for (const ReachableSolid& solid : reachable_) ReleaseSlot(solid.slot);
     reachable_.clear();
-    byFirstLine_.clear();
-    const std::vector<LineRange>& ranges = *ranges_;
-    for (std::uint32_t i = 0; i < ranges.size(); ++i) {
-        if (ranges[i].first <= ranges[i].last) byFirstLine_.push_back(i);
-    }
-    std::stable_sort(
-        byFirstLine_.begin(), byFirstLine_.end(),
-        [&](std::uint32_t a, std::uint32_t b) { return ranges[a].first < ranges[b].first; });
     nextToEnter_ = 0;
 }
 
 const std::vector<ReachableSolid>& SweepIndex::SolidsForLine(std::int64_t k) {
-    const std::vector<LineRange>& ranges = *ranges_;
+    const std::vector<LineRange>& ranges = direction_->ranges;
+    const std::vector<std::uint32_t>& byFirstLine = direction_->byFirstLine;
     entering_.clear();
-    while (nextToEnter_ < byFirstLine_.size() && ranges[byFirstLine_[nextToEnter_]].first <= k) {
-        const std::uint32_t ordinal = byFirstLine_[nextToEnter_++];
+    while (nextToEnter_ < byFirstLine.size() && ranges[byFirstLine[nextToEnter_]].first <= k) {
+        const std::uint32_t ordinal = byFirstLine[nextToEnter_++];
         if (ranges[ordinal].last < k) continue;
         entering_.push_back({ordinal, TakeSlot()});
     }
-    // Solids entering at one line arrive in file order; only the first line
-    // of a direction can take solids whose ranges began before it.
+    // Solids entering at one line arrive in file order; only a line after
+    // lines passed over can take solids whose ranges began before it.
     if (!std::is_sorted(entering_.begin(), entering_.end(),
                         [](const ReachableSolid& a, const ReachableSolid& b) {
                             return a.ordinal < b.ordinal;

@@ -1,8 +1,9 @@
 // Which solids each hatch line can reach, so that a line is offered only to
 // those (in file order) instead of to every solid. Each solid gets the range
 // of line numbers, in each direction of the sweep, whose lines pass near its
-// bounding box; the lines are then walked in order with the set of solids
-// whose range holds the current line.
+// bounding box (SweepReach, found once and shared by every worker); each
+// worker then walks its lines in order with the set of solids whose range
+// holds the current line (SweepIndex).
 #pragma once
 
 #include <cstdint>
@@ -41,15 +42,39 @@ struct SolidLineRanges {
 SolidLineRanges LineRangesOfSolid(const SweepSolids& solids, const HatchSolid& solid,
                                   const SweepPlan& plan);
 
+// The line ranges of every solid in both directions, and the lines that
+// reach any solid at all. Made once per sweep and then only read.
+class SweepReach {
+public:
+    struct Direction {
+        // Each solid's range, by its position in file order.
+        std::vector<LineRange> ranges;
+        // The solids with a range, by first line, then in file order.
+        std::vector<std::uint32_t> byFirstLine;
+        // Ascending and apart: no line outside them reaches a solid.
+        std::vector<LineRange> reachingAny;
+    };
+
+    SweepReach(const SweepSolids& solids, const SweepPlan& plan);
+
+    const Direction& Of(SweepDirection direction) const noexcept {
+        return direction == SweepDirection::Forward ? forward_ : backward_;
+    }
+
+private:
+    Direction forward_;
+    Direction backward_;
+};
+
 class SweepIndex {
 public:
-    SweepIndex(const SweepSolids& solids, const SweepPlan& plan);
+    explicit SweepIndex(const SweepReach& reach) noexcept : reach_(reach) {}
 
     void BeginDirection(SweepDirection direction);
 
     // The solids that line number k of the current direction can reach, in
-    // file order. The numbers must not fall from call to call (lines that
-    // miss the bounds may be skipped).
+    // file order. The numbers must not fall from call to call (lines may be
+    // passed over).
     const std::vector<ReachableSolid>& SolidsForLine(std::int64_t k);
 
     OutlineSlot& Slot(std::int32_t slot) noexcept { return slots_[static_cast<std::size_t>(slot)]; }
@@ -58,11 +83,9 @@ private:
     void ReleaseSlot(std::int32_t slot);
     std::int32_t TakeSlot();
 
-    std::vector<LineRange> forward_;
-    std::vector<LineRange> backward_;
-    const std::vector<LineRange>* ranges_ = nullptr;
-    std::vector<std::uint32_t> byFirstLine_;  // solids with a range, by first line, then file order
-    std::size_t nextToEnter_ = 0;
+    const SweepReach& reach_;
+    const SweepReach::Direction* direction_ = nullptr;
+    std::size_t nextToEnter_ = 0;  // in direction_->byFirstLine
     std::vector<ReachableSolid> reachable_;
     std::vector<ReachableSolid> entering_;
     std::vector<ReachableSolid> merged_;

@@ -6,12 +6,48 @@
 # and the load average, since other work on the machine skews wall times.
 #
 #     bash scripts/bench-report.sh [RUNS]      (default 5; the yardstick runs 3 times)
+#
+# With --layouts, instead: peak memory and time of drawings whose layout
+# decides the cost (bench/SweepLayouts.cpp), each converted once on 1, 2 and
+# 8 threads: a million unit squares as a grid and in one row along the lines,
+# a million triangles stacked on a million circles, and two small triangles
+# 400,000 mm apart at 0.01 mm. The row must stay within twice the grid.
+#
+#     bash scripts/bench-report.sh --layouts [COUNT]   (default 1000000 solids)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 
-runs=${1:-5}
 build=build/linux-release
+[ -x /usr/bin/time ] || { echo "bench-report: /usr/bin/time is missing (package time)" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+if [ "${1:-}" = --layouts ]; then
+  count=${2:-1000000}
+  layouts=$build/bench/sweep_layouts
+  [ -x "$layouts" ] || { echo "bench-report: $layouts is missing" >&2; exit 1; }
+  printf '%-8s %8s %9s %7s %9s %8s %9s %10s\n' layout solids interval threads segments "wall s" "CPU s" "peak MiB"
+  for spec in "grid $count 0.3" "row $count 0.3" "stacked $count 0.3" "far 400000 0.01"; do
+    read -r layout solids interval <<<"$spec"
+    "$layouts" write "$layout" "$solids" "$work/$layout.txt"
+    for threads in 1 2 8; do
+      /usr/bin/time -f '%e %U %S %M' -o "$work/time" \
+        "$layouts" convert "$work/$layout.txt" "$interval" 0 "$threads" >"$work/said"
+      rm -f "$work/$layout.txt.out"
+      read -r wall user system rss <"$work/time"
+      segments=$(grep -o '^[0-9]*' "$work/said")
+      awk -v l="$layout" -v s="$solids" -v i="$interval" -v t="$threads" -v n="$segments" \
+        -v w="$wall" -v u="$user" -v y="$system" -v r="$rss" \
+        'BEGIN { printf "%-8s %8d %9s %7d %9d %8.2f %9.2f %10.1f\n", l, s, i, t, n, w, u + y, r / 1024 }'
+    done
+  done
+  echo "(stacked: $count triangles and $count circles; far: the two triangles only)"
+  echo "load average: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores"
+  exit 0
+fi
+
+runs=${1:-5}
 tool=$build/tools/rv17-hatch
 generator=$build/bench/hatch_bench
 yardstick=$build/bench/boost_scanline
@@ -21,10 +57,6 @@ for program in "$tool" "$generator" "$yardstick"; do
     exit 1
   fi
 done
-[ -x /usr/bin/time ] || { echo "bench-report: /usr/bin/time is missing (package time)" >&2; exit 1; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 # Runs a command `count` times, each after `prepare` (untimed); prints the
 # medians "wall cpu kilobytes".
