@@ -72,7 +72,7 @@ void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, const Li
 // 73 points of the curve from the angle from, each angle reached by adding
 // step to the last.
 void AppendCurvePoints(OutlinePolygon& outline, double cx, double cy, CurvedEdge edge, double tilt,
-                       double from, double step) noexcept {
+                       double from, double step) {
     const Rotation tilted = RotationBy(tilt);
     double phi = from;
     for (int i = 0; i <= kChords; ++i) {
@@ -97,8 +97,9 @@ struct CircleFigure {
 
 constexpr std::int32_t kBetweenArcAndChord = 5;
 
-void FillCircleOutline(OutlinePolygon& outline, const CircleFigure& figure) noexcept {
-    outline.Clear();
+// At most the curve's points, a corner and the closing point.
+void FillCircleOutline(OutlinePolygon& outline, const CircleFigure& figure) {
+    outline.Start(kChords + 3);
     switch (figure.solidMode) {
         case kBetweenArcAndChord:
             AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt,
@@ -272,7 +273,7 @@ void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVaria
         context, hatchColour,
         [&](OutlinePolygon& outline) {
             // Around the first edge, across, back around the second, and across again.
-            outline.Clear();
+            outline.Start(2 * (kChords + 1) + 1);
             AppendCurvePoints(outline, ring.cx, ring.cy, first, ring.tilt, start, arc / kChords);
             AppendCurvePoints(outline, ring.cx, ring.cy, second, ring.tilt, start + arc,
                               -arc / kChords);

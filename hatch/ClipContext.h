@@ -56,7 +56,9 @@ void EmitInsidePieces(ClipContext& context, std::int32_t hatchColour, FillOutlin
                 slot.built = true;
             }
             const OutlinePolygon& outline = slot.polygon;
-            if (context.insideTest(outline.count, outline.x, outline.y, midX, midY) != 2) continue;
+            if (context.insideTest(outline.Count(), outline.x.data(), outline.y.data(), midX,
+                                   midY) != 2)
+                continue;
         }
         EmitPiece(context, hatchColour, x[i], y[i], x[i + 1], y[i + 1]);
     }

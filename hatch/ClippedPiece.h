@@ -25,6 +25,12 @@ class PreparedRun;
 class PieceSink {
 public:
     virtual void LinePieces(std::span<const ClippedPiece> pieces) = 0;
+    // Whether the pieces of one line may come in several calls of LinePieces,
+    // one after another, with the same effect as one call with them all (a
+    // sink that takes each piece on its own). The sweep then hands on long
+    // lines in parts, and never holds all the pieces of a line that reaches
+    // a million solids.
+    virtual bool TakesLinesInParts() const noexcept { return false; }
     // A holder for the pieces of one run of lines, which a worker of the
     // parallel sweep fills on its own thread. The default keeps the pieces;
     // a sink may instead do part of its work there (compose text, say).

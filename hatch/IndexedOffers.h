@@ -2,6 +2,7 @@
 // reach, in file order, each with the slot that keeps its outline.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,13 +23,19 @@ public:
     void BeginDirection(SweepDirection direction) { index_.BeginDirection(direction); }
 
     // Appends the pieces of line number k of the current direction to pieces;
-    // k must not fall from call to call.
-    void Offer(const HatchLine& line, std::int64_t k, std::vector<ClippedPiece>& pieces);
+    // k must not fall from call to call. With parts (a sink that takes lines
+    // in parts), pieces is handed to it and emptied whenever it holds
+    // kPiecesPerPart pieces or more.
+    void Offer(const HatchLine& line, std::int64_t k, std::vector<ClippedPiece>& pieces,
+               PieceSink* parts = nullptr);
+
+    static constexpr std::size_t kPiecesPerPart = 4096;
 
 private:
     const SweepSolids& solids_;
     CrossingList crossings_;
     SweepIndex index_;
+    OutlineSlot scratch_;  // for a solid in reach without a slot, one line at a time
 };
 
 }  // namespace rv17

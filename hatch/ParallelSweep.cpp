@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <thread>
 #include <vector>
 
@@ -25,7 +26,8 @@ namespace {
 // wait.
 class RunExchange {
 public:
-    RunExchange(LineRuns& runs, std::size_t slots, PieceSink& sink) : runs_(runs), ready_(slots) {
+    RunExchange(LineRuns& runs, std::size_t slots, PieceSink& sink)
+        : runs_(runs), ready_(slots), partial_(slots) {
         outputs_.reserve(slots);
         for (std::size_t i = 0; i < slots; ++i) outputs_.push_back(sink.NewRun());
     }
@@ -55,29 +57,52 @@ public:
         changed_.notify_all();
     }
 
+    // Called by the worker of a run whose slot holds much: waits until the
+    // run is the next to be handed on and what its slot holds so far has
+    // been. False when the sweep stops.
+    bool HandOnSoFar(std::size_t run) {
+        const std::size_t slot = run % outputs_.size();
+        {
+            const std::lock_guard lock(mutex_);
+            partial_[slot] = true;
+        }
+        changed_.notify_all();
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stopping_ || !partial_[slot]; });
+        return !stopping_;
+    }
+
     // Hands every run on in order; rethrows what a worker threw. False when
     // stop was requested first.
     bool HandAll(const std::stop_token& stop) {
         for (std::size_t run = 0;; ++run) {
             if (stop.stop_requested()) return false;
             const std::size_t slot = run % outputs_.size();
-            {
-                std::unique_lock lock(mutex_);
-                changed_.wait(lock,
-                              [&] { return ready_[slot] || stopping_ || run == finalCount_; });
-                if (failure_) std::rethrow_exception(failure_);
-                // Not ready: all runs are handed on, or a worker saw the stop.
-                if (!ready_[slot]) return run == finalCount_;
+            for (bool whole = false; !whole;) {
+                {
+                    std::unique_lock lock(mutex_);
+                    changed_.wait(lock, [&] {
+                        return ready_[slot] || partial_[slot] || stopping_ || run == finalCount_;
+                    });
+                    if (failure_) std::rethrow_exception(failure_);
+                    // Neither: all runs are handed on, or a worker saw the stop.
+                    if (!ready_[slot] && !partial_[slot]) return run == finalCount_;
+                    whole = ready_[slot];
+                }
+                // The worker of a part waits meanwhile, and goes on filling the slot after.
+                outputs_[slot]->HandOn();
+                {
+                    const std::lock_guard lock(mutex_);
+                    if (whole) {
+                        ready_[slot] = false;
+                        ++handedOn_;
+                    } else {
+                        partial_[slot] = false;
+                    }
+                }
+                changed_.notify_all();
             }
-            outputs_[slot]->HandOn();
-            {
-                const std::lock_guard lock(mutex_);
-                ready_[slot] = false;
-                ++handedOn_;
-            }
-            changed_.notify_all();
         }
-        return true;
     }
 
     void Fail(std::exception_ptr failure) {
@@ -97,6 +122,7 @@ private:
     std::condition_variable changed_;
     std::vector<std::unique_ptr<PreparedRun>> outputs_;
     std::vector<bool> ready_;
+    std::vector<bool> partial_;  // the slot's run is not whole yet, but what it holds may go on
     std::size_t taken_ = 0;
     std::size_t finalCount_ = std::numeric_limits<std::size_t>::max();  // known once runs_ ends
     std::size_t handedOn_ = 0;
@@ -110,18 +136,53 @@ std::int64_t LinesPerRun(std::int64_t lines, unsigned threads) {
     return std::clamp<std::int64_t>(lines / (16 * std::int64_t{threads}), 1, 8);
 }
 
-// Clips the lines of one run and hands each line's pieces to output.
+// A worker's way into the slot of its run: once the slot holds many pieces
+// the worker has them handed on (waiting for its run's turn), so that runs
+// of lines that reach very many solids never hold all their text at once.
+class SlotOutput final : public PieceSink {
+public:
+    // Pieces a slot may hold before they are handed on.
+    static constexpr std::size_t kHeldPieces = 16384;
+
+    SlotOutput(RunExchange& exchange, std::size_t run, PreparedRun& slot) noexcept
+        : exchange_(exchange), run_(run), slot_(slot) {}
+
+    void LinePieces(std::span<const ClippedPiece> pieces) override {
+        if (stopped_) return;
+        slot_.LinePieces(pieces);
+        held_ += pieces.size();
+        if (held_ >= kHeldPieces) {
+            stopped_ = !exchange_.HandOnSoFar(run_);
+            held_ = 0;
+        }
+    }
+    bool TakesLinesInParts() const noexcept override { return slot_.TakesLinesInParts(); }
+    bool Stopped() const noexcept { return stopped_; }
+
+private:
+    RunExchange& exchange_;
+    const std::size_t run_;
+    PreparedRun& slot_;
+    std::size_t held_ = 0;
+    bool stopped_ = false;
+};
+
+// Clips the lines of one run and hands each line's pieces to output, in
+// parts where it takes them so; stops early once goOn() is false.
+template <class GoOn>
 void ClipRun(IndexedOffers& offers, std::optional<SweepDirection>& direction, const SweepPlan& plan,
-             const LineRun& run, std::vector<ClippedPiece>& pieces, PieceSink& output) {
+             const LineRun& run, std::vector<ClippedPiece>& pieces, PieceSink& output,
+             GoOn&& goOn) {
     if (direction != run.direction) {
         direction = run.direction;
         offers.BeginDirection(run.direction);
     }
+    PieceSink* parts = output.TakesLinesInParts() ? &output : nullptr;
     PlanePoint p = run.position;
-    for (std::int64_t i = 0; i < run.count; ++i) {
+    for (std::int64_t i = 0; i < run.count && goOn(); ++i) {
         if (i > 0) p = NextLinePoint(plan, run.direction, p);
         pieces.clear();
-        offers.Offer(plan.LineThrough(p), run.first + i, pieces);
+        offers.Offer(plan.LineThrough(p), run.first + i, pieces, parts);
         output.LinePieces(pieces);
     }
 }
@@ -134,7 +195,7 @@ bool SweepOnThisThread(const SweepSolids& solids, const SweepPlan& plan, const S
     LineRun run;
     while (runs.Next(run)) {
         if (stop.stop_requested()) return false;
-        ClipRun(offers, direction, plan, run, pieces, sink);
+        ClipRun(offers, direction, plan, run, pieces, sink, [] { return true; });
     }
     return true;
 }
@@ -161,9 +222,12 @@ bool RunParallelSweep(const SweepSolids& solids, const SweepPlan& plan, unsigned
                     exchange.Stop();
                     return;
                 }
-                PreparedRun* output = exchange.TakeRun(lines, run);
-                if (output == nullptr) return;
-                ClipRun(offers, direction, plan, lines, pieces, *output);
+                PreparedRun* slot = exchange.TakeRun(lines, run);
+                if (slot == nullptr) return;
+                SlotOutput output(exchange, run, *slot);
+                ClipRun(offers, direction, plan, lines, pieces, output,
+                        [&] { return !output.Stopped(); });
+                if (output.Stopped()) return;
                 exchange.Filled(run);
             }
         } catch (...) {

@@ -33,6 +33,7 @@ public:
             if (form == PieceForm::Segment) ++segments_;
         }
     }
+    bool TakesLinesInParts() const noexcept override { return true; }
 
     void HandOn() override {
         const std::string_view text = text_;
@@ -68,8 +69,8 @@ void PieceWriter::LinePieces(std::span<const ClippedPiece> pieces) {
         Colour(piece.hatchColour);
         held_.append(lines.View());
         if (form == PieceForm::Segment) ++segments_;
+        if (held_.size() >= kHeldBytes) Flush();
     }
-    if (held_.size() >= kHeldBytes) Flush();
 }
 
 std::unique_ptr<PreparedRun> PieceWriter::NewRun() { return std::make_unique<ComposedRun>(*this); }

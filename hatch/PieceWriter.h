@@ -22,6 +22,7 @@ public:
     PieceWriter& operator=(const PieceWriter&) = delete;
 
     void LinePieces(std::span<const ClippedPiece> pieces) override;
+    bool TakesLinesInParts() const noexcept override { return true; }
     // Composes a run's text on the worker that fills it, grouped by colour,
     // so that handing it on costs a colour line per group and one write.
     std::unique_ptr<PreparedRun> NewRun() override;

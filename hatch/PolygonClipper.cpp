@@ -49,7 +49,7 @@ void ClipCorners(ClipContext& context, std::int32_t hatchColour, const HatchLine
         slot.certainKnown = true;
     }
     EmitInsidePieces(context, hatchColour, [&](OutlinePolygon& outline) {
-        outline.Clear();
+        outline.Start(corners + 1);
         for (int i = 0; i < corners; ++i) outline.Append({x[i], y[i]});
         outline.Close();
     });

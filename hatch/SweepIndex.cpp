@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 #include "hatch/CircularClipper.h"
@@ -193,37 +194,34 @@ void SweepIndex::BeginDirection(SweepDirection direction) {
 const std::vector<ReachableSolid>& SweepIndex::SolidsForLine(std::int64_t k) {
     const std::vector<LineRange>& ranges = direction_->ranges;
     const std::vector<std::uint32_t>& byFirstLine = direction_->byFirstLine;
-    entering_.clear();
-    while (nextToEnter_ < byFirstLine.size() && ranges[byFirstLine[nextToEnter_]].first <= k) {
-        const std::uint32_t ordinal = byFirstLine[nextToEnter_++];
-        if (ranges[ordinal].last < k) continue;
-        entering_.push_back({ordinal, TakeSlot()});
-    }
-    // Solids entering at one line arrive in file order; only a line after
-    // lines passed over can take solids whose ranges began before it.
-    if (!std::is_sorted(entering_.begin(), entering_.end(),
-                        [](const ReachableSolid& a, const ReachableSolid& b) {
-                            return a.ordinal < b.ordinal;
-                        })) {
-        std::sort(
-            entering_.begin(), entering_.end(),
-            [](const ReachableSolid& a, const ReachableSolid& b) { return a.ordinal < b.ordinal; });
-    }
-
-    // Merge the solids still in reach with the entering ones, in file order.
-    merged_.clear();
-    std::size_t e = 0;
+    const auto inFileOrder = [](const ReachableSolid& a, const ReachableSolid& b) {
+        return a.ordinal < b.ordinal;
+    };
+    // The solids whose range has ended leave; the rest keep their order.
+    std::size_t kept = 0;
     for (const ReachableSolid& solid : reachable_) {
         if (ranges[solid.ordinal].last < k) {
             ReleaseSlot(solid.slot);
-            continue;
+        } else {
+            reachable_[kept++] = solid;
         }
-        while (e < entering_.size() && entering_[e].ordinal < solid.ordinal)
-            merged_.push_back(entering_[e++]);
-        merged_.push_back(solid);
     }
-    while (e < entering_.size()) merged_.push_back(entering_[e++]);
-    reachable_.swap(merged_);
+    reachable_.resize(kept);
+
+    // The entering ones follow them and are merged in, in place: a line that
+    // reaches a million solids holds each once.
+    while (nextToEnter_ < byFirstLine.size() && ranges[byFirstLine[nextToEnter_]].first <= k) {
+        const std::uint32_t ordinal = byFirstLine[nextToEnter_++];
+        if (ranges[ordinal].last < k) continue;
+        reachable_.push_back({ordinal, TakeSlot()});
+    }
+    const auto entering = reachable_.begin() + static_cast<std::ptrdiff_t>(kept);
+    // Solids entering at one line arrive in file order; only a line after
+    // lines passed over can take solids whose ranges began before it.
+    if (!std::is_sorted(entering, reachable_.end(), inFileOrder))
+        std::sort(entering, reachable_.end(), inFileOrder);
+    if (kept > 0 && entering != reachable_.end() && !inFileOrder(*(entering - 1), *entering))
+        std::inplace_merge(reachable_.begin(), entering, reachable_.end(), inFileOrder);
     return reachable_;
 }
 
@@ -233,13 +231,17 @@ std::int32_t SweepIndex::TakeSlot() {
         freeSlots_.pop_back();
         return slot;
     }
+    if (slots_.size() == kMaxSlots) return -1;
     slots_.emplace_back();
     return static_cast<std::int32_t>(slots_.size() - 1);
 }
 
+// The outline is given back with the slot: a later solid builds its own, sized to it.
 void SweepIndex::ReleaseSlot(std::int32_t slot) {
     if (slot < 0) return;
-    slots_[static_cast<std::size_t>(slot)].Forget();
+    OutlineSlot& released = slots_[static_cast<std::size_t>(slot)];
+    released.Forget();
+    released.polygon.Release();
     freeSlots_.push_back(slot);
 }
 

@@ -21,7 +21,8 @@ enum class SweepDirection {
 };
 
 // A solid that the current line can reach: its position among the solids in
-// file order, and the slot that keeps its outline while it stays in reach.
+// file order, and the slot that keeps its outline while it stays in reach
+// (-1 when every slot is taken: its outline is then made for each line).
 struct ReachableSolid {
     std::uint32_t ordinal;
     std::int32_t slot;
@@ -77,7 +78,13 @@ public:
     // passed over).
     const std::vector<ReachableSolid>& SolidsForLine(std::int64_t k);
 
+    // The slot of a solid in reach that has one.
     OutlineSlot& Slot(std::int32_t slot) noexcept { return slots_[static_cast<std::size_t>(slot)]; }
+
+    // Outlines kept at most at once: enough for the solids that one line of
+    // a crowded drawing reaches, few enough that a line reaching a million
+    // solids costs no more memory than one reaching thousands.
+    static constexpr std::size_t kMaxSlots = 4096;
 
 private:
     void ReleaseSlot(std::int32_t slot);
@@ -87,8 +94,6 @@ private:
     const SweepReach::Direction* direction_ = nullptr;
     std::size_t nextToEnter_ = 0;  // in direction_->byFirstLine
     std::vector<ReachableSolid> reachable_;
-    std::vector<ReachableSolid> entering_;
-    std::vector<ReachableSolid> merged_;
     std::vector<OutlineSlot> slots_;
     std::vector<std::int32_t> freeSlots_;
 };

@@ -283,7 +283,7 @@ TEST(CurvedOutline, EntriesPerSolidMode) {
     for (const OutlineCase& c : cases) {
         ClipFixture fixture(0.0);
         Clip(fixture, c.figure, HatchLineAt(0, 0.5, 0.0));
-        EXPECT_EQ(fixture.Outline().count, c.entries) << "solidMode " << c.figure.solidMode;
+        EXPECT_EQ(fixture.Outline().Count(), c.entries) << "solidMode " << c.figure.solidMode;
     }
 }
 
@@ -295,7 +295,7 @@ TEST(CurvedOutline, ArcPointsAdvanceByRepeatedAddition) {
     ClipFixture fixture(0.0);
     Clip(fixture, Ring(Shape::Ring, 10, 0.7, start, arc, 4), HatchLineAt(0, 3, 0.0));
     const OutlinePolygon& outline = fixture.Outline();
-    ASSERT_EQ(outline.count, 147);
+    ASSERT_EQ(outline.Count(), 147);
     double phi = NormalizeDegrees(start * 180.0 / kPi) * kPi / 180.0;
     for (int i = 0; i < 73; ++i, phi += arc / 72) {
         const PlanePoint p = EllipsePoint(0, 0, 10, 0.7, 0, phi);

@@ -63,6 +63,43 @@ TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SweepEquivalence, testing::Values(1u, 2u, 3u, 4u, 5u));
 
+// Lines that reach more solids than the indexed sweep keeps outlines for,
+// with pieces enough to be written in parts: a row of 20,000 solids along the
+// lines, squares, circles, sectors and rings by turns.
+TEST(SweepEquivalence, ARowOfSolidsAlongTheLines) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string x = std::to_string(3 * i);
+        switch (i % 4) {
+            case 0:
+                text += "sl " + x + " 0 " + x + ".5 0 " + x + ".5 1 " + x + " 1\n";
+                break;
+            case 1:
+                text += "sc " + x + " 0.5 0.5 1 0 0 0 1\n";
+                break;
+            case 2:
+                text += "sc " + x + " 0.5 0.6 1 0 0.3 2 0\n";
+                break;
+            default:
+                text += "so " + x + " 0.5 0.6 1 0 0 4 0.3\n";
+                break;
+        }
+    }
+    for (const char* angle : {"0", "0.01"}) {
+        HatchSettings settings;
+        settings.interval = "0.3";
+        settings.angleDegrees = angle;
+        const auto literal = ConvertText(text, settings, SweepMode::Literal);
+        ASSERT_GT(PiecesOf(literal).size(), 40000u);
+        for (const unsigned threads : {1u, 2u, 3u}) {
+            Drawing drawing(text);
+            EXPECT_EQ(drawing.Convert(settings, SweepOptions{SweepMode::Indexed, threads, {}}),
+                      literal)
+                << "angle " << angle << ", " << threads << " threads";
+        }
+    }
+}
+
 TEST(SweepEquivalence, TheExampleDrawingAtManyAngles) {
     const std::string text =
         ReadWholeFile(std::filesystem::path(RV17_EXAMPLES_DIR) / "JWC_TEMP.TXT").bytes;

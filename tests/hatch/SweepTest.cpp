@@ -528,6 +528,39 @@ TEST(SweepStop, EndsAfterAFirstPartOfTheLines) {
     }
 }
 
+// A sink that does not take lines in parts gets all the pieces of a line in
+// one call, however many solids the line reaches: here a row of 30,000
+// squares along the lines.
+TEST(SweepSink, ALineReachingManySolidsComesWhole) {
+    struct Recorder final : PieceSink {
+        std::vector<std::vector<ClippedPiece>> lines;
+        void LinePieces(std::span<const ClippedPiece> pieces) override {
+            lines.emplace_back(pieces.begin(), pieces.end());
+        }
+    };
+    constexpr std::size_t kSquares = 30000;
+    std::string text;
+    for (std::size_t i = 0; i < kSquares; ++i) {
+        const std::string x = std::to_string(2 * i);
+        text += "sl " + x + " 0 " + x + ".5 0 " + x + ".5 1 " + x + " 1\n";
+    }
+    const Drawing drawing(text);
+    const HatchParameters parameters = DeriveHatchParameters(drawing.Store(), Settings("0.3", "0"));
+    const SweepPlan plan = PlanSweepOfStore(drawing.Store(), parameters);
+    const SweepSolids solids(drawing.Store(), parameters, plan.origin);
+    for (const unsigned threads : {1u, 2u}) {
+        Recorder recorder;
+        ASSERT_TRUE(
+            RunSweep(solids, plan, SweepOptions{SweepMode::Indexed, threads, {}}, recorder));
+        std::size_t longest = 0;
+        for (const std::vector<ClippedPiece>& line : recorder.lines) {
+            longest = std::max(longest, line.size());
+            for (const ClippedPiece& piece : line) ASSERT_NEAR(piece.y1, line.front().y1, 1e-6);
+        }
+        EXPECT_EQ(longest, kSquares) << threads << " threads";
+    }
+}
+
 TEST(SweepPlan, LineBoundsHoldTheLinesVisited) {
     // The plan's upper bounds of lines per direction against the lines the
     // sweep really dispatches, over many angles and intervals.
