@@ -1,6 +1,8 @@
 // The output writer's change tracking and the destination of its lines.
 #include "exchange/OutputWriter.h"
 
+#include <algorithm>
+
 #include "geometry/TextConversions.h"
 
 namespace rv17 {
@@ -16,6 +18,7 @@ OutputWriter::OutputWriter(const EntityStore& drawing, OutputLineSink* sink)
 }
 
 void OutputWriter::Line(std::string_view line) {
+    ++written_;
     if (sink_ != nullptr) {
         sink_->Line(CutToWholeCharacters(line, OutputLines::kMaxLineBytes));
     } else {
@@ -24,6 +27,8 @@ void OutputWriter::Line(std::string_view line) {
 }
 
 void OutputWriter::ComposedLines(std::string_view lines) {
+    // Each line ends in CR LF, and none holds another line feed.
+    written_ += static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
     if (sink_ != nullptr) {
         sink_->ComposedLines(lines);
     } else {

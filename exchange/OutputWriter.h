@@ -3,6 +3,7 @@
 // go. The emitters take it; the drawing it writes from is only read.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <utility>
 
@@ -32,6 +33,8 @@ public:
     void ComposedLines(std::string_view lines);
 
     const OutputLines& Lines() const noexcept { return lines_; }
+    // The lines written so far, kept or sent to the sink.
+    std::size_t LinesWritten() const noexcept { return written_; }
     // Hands the kept lines over; the writer keeps none afterwards.
     OutputLines TakeLines() noexcept { return std::move(lines_); }
 
@@ -43,6 +46,7 @@ private:
     const EntityStore& drawing_;
     OutputLineSink* sink_ = nullptr;
     OutputLines lines_;
+    std::size_t written_ = 0;
 };
 
 // Returns the writer's change tracking to its start: every attribute pending,

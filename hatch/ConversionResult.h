@@ -29,7 +29,7 @@ struct ConversionResult {
     ConversionOutcome outcome = ConversionOutcome::Accepted;
     std::int32_t solids = 0;         // hatchable solids replaced by hatch lines
     std::size_t hatchSegments = 0;   // hatch pieces the sweep wrote
-    std::size_t firstSweepLine = 0;  // the first held output line written by the sweep
+    std::size_t firstSweepLine = 0;  // the number of the first output line the sweep wrote
     bool complete = true;            // false when the sweep was stopped before its end
     std::error_code saveError;
     std::error_code readError;

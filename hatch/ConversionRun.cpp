@@ -83,7 +83,7 @@ ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings
     EmitLineWidth(writer, parameters.lineWidth);
 
     result.solids = SolidCount(store);
-    result.firstSweepLine = writer.Lines().Count();
+    result.firstSweepLine = writer.LinesWritten();
     const SweepSolids solids(store, parameters, plan.origin);
     PieceWriter pieces(writer, plan.origin);
     result.complete = RunSweep(solids, plan, options, pieces);

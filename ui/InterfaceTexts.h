@@ -34,6 +34,10 @@ inline constexpr std::string_view kPreviewButton = "プレビュー\r\n(&P)";
 // Preview pane: what it shows instead of hatch lines for a value OK refuses.
 inline constexpr std::string_view kPreviewIntervalRefused = "間隔は0.01～100で指定して下さい";
 inline constexpr std::string_view kPreviewWidthRefused = "線幅は-1～30000で指定して下さい";
+// ... and instead of a hatch too large to hold or to draw.
+inline constexpr std::string_view kPreviewTooLarge = "大きすぎてプレビューできません";
+inline constexpr std::string_view kPreviewTooManySegments =
+    "ハッチ線が多すぎるためプレビューしません";
 
 // What the interval means on a drawing not at 1/1:
 // "S=1/100　図寸 1 mm ＝ 実寸 100 mm"; and the number of hatch segments OK writes.

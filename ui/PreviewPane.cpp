@@ -42,11 +42,16 @@ struct PreviewPane::Result {
 };
 
 PreviewPane::PreviewPane(ui::Canvas& canvas, const EntityStore& drawing, double width,
-                         double height)
+                         double height, PreviewComputation compute)
     : canvas_(canvas),
       drawing_(drawing),
       width_(width),
       height_(height),
+      compute_(
+          compute ? std::move(compute)
+                  : [](const EntityStore& store, const HatchSettings& settings,
+                       std::stop_token
+                           stop) { return ComputePreviewHatch(store, settings, std::move(stop)); }),
       self_(std::make_shared<PreviewPane*>(this)) {
     // The selection is drawn on this thread: it is built once and the pane
     // should show it at once.
@@ -111,28 +116,54 @@ void PreviewPane::Work() {
             running_ = std::stop_source();
             stop = running_.get_token();
         }
-        const PreviewHatch computed = ComputePreviewHatch(drawing_, settings, std::move(stop));
-        if (!computed.complete) continue;
-
-        auto result = std::make_shared<Result>();
-        result->request = request;
-        if (computed.outcome == ConversionOutcome::Accepted) {
-            result->hatch = BuildHatchScene(computed.hatch);
-            result->note = IntervalMeaningText(drawing_, settings);
-            if (!result->note.empty()) result->note += Sjis(texts::kNoteSeparator);
-            result->note += SegmentCountText(computed.hatch.Count());
-        } else {
-            result->note = Sjis(RefusalNote(computed.outcome));
+        // Nothing may end the worker but the pane: memory running out (or a
+        // thread that cannot start) for this drawing at these values ends
+        // only this preview, and the dialog goes on without it.
+        try {
+            if (auto result = Compute(request, settings, std::move(stop))) Post(std::move(result));
+        } catch (...) {
+            try {
+                auto result = std::make_shared<Result>();
+                result->request = request;
+                result->note = Sjis(texts::kPreviewTooLarge);
+                Post(std::move(result));
+            } catch (...) {
+                // Not even the note could be made: the pane keeps what it shows.
+            }
         }
-        canvas_.Post([weak = std::weak_ptr(self_), result] {
-            if (const auto self = weak.lock()) (*self)->Deliver(*result);
-        });
         {
             const std::lock_guard lock(mutex_);
             finished_ = request;
         }
         changed_.notify_all();
     }
+}
+
+// The result of one request; nullptr when it was given up for a newer one.
+std::shared_ptr<PreviewPane::Result> PreviewPane::Compute(std::uint64_t request,
+                                                          const HatchSettings& settings,
+                                                          std::stop_token stop) {
+    const PreviewHatch computed = compute_(drawing_, settings, std::move(stop));
+    if (!computed.complete) return nullptr;
+    auto result = std::make_shared<Result>();
+    result->request = request;
+    if (computed.overBudget) {
+        result->note = Sjis(texts::kPreviewTooManySegments);
+    } else if (computed.outcome == ConversionOutcome::Accepted) {
+        result->hatch = BuildHatchScene(computed.hatch);
+        result->note = IntervalMeaningText(drawing_, settings);
+        if (!result->note.empty()) result->note += Sjis(texts::kNoteSeparator);
+        result->note += SegmentCountText(computed.hatch.Count());
+    } else {
+        result->note = Sjis(RefusalNote(computed.outcome));
+    }
+    return result;
+}
+
+void PreviewPane::Post(std::shared_ptr<Result> result) {
+    canvas_.Post([weak = std::weak_ptr(self_), result = std::move(result)] {
+        if (const auto self = weak.lock()) (*self)->Deliver(*result);
+    });
 }
 
 // On the canvas's thread. A result overtaken by a newer request is dropped:

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -13,17 +14,24 @@
 #include <thread>
 
 #include "drawing/FigureBounds.h"
+#include "drawing/PreviewHatch.h"
 #include "exchange/EntityStore.h"
 #include "hatch/HatchSettings.h"
 #include "ui/Canvas.h"
 
 namespace rv17 {
 
+// What the pane computes for a request: ComputePreviewHatch, unless a test
+// gives a computation of its own (one that fails, or has a smaller budget).
+using PreviewComputation =
+    std::function<PreviewHatch(const EntityStore&, const HatchSettings&, std::stop_token)>;
+
 class PreviewPane {
 public:
     // Draws on `canvas` (width x height designed pixels) from a copy of
     // `drawing`, a store as read; the copy is taken here, on the caller's thread.
-    PreviewPane(ui::Canvas& canvas, const EntityStore& drawing, double width, double height);
+    PreviewPane(ui::Canvas& canvas, const EntityStore& drawing, double width, double height,
+                PreviewComputation compute = {});
     // Gives up the work under way and waits for the worker to end.
     ~PreviewPane();
     PreviewPane(const PreviewPane&) = delete;
@@ -42,12 +50,16 @@ public:
 private:
     struct Result;
     void Work();
+    std::shared_ptr<Result> Compute(std::uint64_t request, const HatchSettings& settings,
+                                    std::stop_token stop);
+    void Post(std::shared_ptr<Result> result);
     void Deliver(const Result& result);
 
     ui::Canvas& canvas_;
     const EntityStore drawing_;
     const double width_;
     const double height_;
+    const PreviewComputation compute_;
 
     // Shared with the worker.
     std::mutex mutex_;

@@ -2,6 +2,7 @@
 // open state is remembered, and it never changes what OK writes.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,8 @@ struct PaneOnCanvas {
     HeadlessCanvas& canvas = static_cast<HeadlessCanvas&>(window->CanvasNamed("PaintBox1"));
     PreviewPane pane;
 
-    explicit PaneOnCanvas(const EntityStore& drawing)
-        : pane(canvas, drawing, TForm1::kPaneWidth, TForm1::kPaneHeight) {}
+    explicit PaneOnCanvas(const EntityStore& drawing, PreviewComputation compute = {})
+        : pane(canvas, drawing, TForm1::kPaneWidth, TForm1::kPaneHeight, std::move(compute)) {}
     void Settle() {
         pane.WaitUntilComputed();
         canvas.RunPosted();
@@ -158,6 +159,52 @@ TEST(PreviewPane, ARefusedValueShowsANoteInsteadOfHatchAndANewerValueReplacesIt)
     p.Settle();
     EXPECT_EQ(ShiftJisToUtf8(p.canvas.Note()), "ハッチ線 7本");
     EXPECT_EQ(p.canvas.Layers().size(), 2u);
+}
+
+// Memory that runs out while a preview is made, and a hatch beyond the
+// budget, end only that preview: the pane says so in its note, draws no
+// hatch, and shows the next values asked for as usual.
+TEST(PreviewPane, AHatchTooLargeShowsANoteAndThePaneGoesOn) {
+    const struct {
+        std::string_view note;
+        PreviewComputation failing;
+    } cases[] = {
+        {texts::kPreviewTooLarge,
+         [](const EntityStore&, const HatchSettings&, std::stop_token) -> PreviewHatch {
+             throw std::bad_alloc();
+         }},
+        {texts::kPreviewTooManySegments,
+         [](const EntityStore& drawing, const HatchSettings& settings, std::stop_token stop) {
+             return ComputePreviewHatch(drawing, settings, std::move(stop), 6);
+         }},
+    };
+    for (const auto& c : cases) {
+        bool fail = true;
+        PaneOnCanvas p(
+            StoreOf("sl 0 0 10 0 5 8\r\n"),
+            [&](const EntityStore& drawing, const HatchSettings& settings, std::stop_token stop) {
+                return fail ? c.failing(drawing, settings, stop)
+                            : ComputePreviewHatch(drawing, settings, stop);
+            });
+        p.pane.Show(HatchSettings{});
+        p.Settle();
+        EXPECT_EQ(p.canvas.Note(), Sjis(c.note));
+        EXPECT_EQ(p.canvas.Layers().size(), 1u) << "only the selection";
+        fail = false;
+        p.pane.Show(HatchSettings{});
+        p.Settle();
+        EXPECT_EQ(ShiftJisToUtf8(p.canvas.Note()), "ハッチ線 7本");
+        EXPECT_EQ(p.canvas.Layers().size(), 2u);
+    }
+    // Within the budget, to the segment.
+    PaneOnCanvas p(
+        StoreOf("sl 0 0 10 0 5 8\r\n"),
+        [](const EntityStore& drawing, const HatchSettings& settings, std::stop_token stop) {
+            return ComputePreviewHatch(drawing, settings, std::move(stop), 7);
+        });
+    p.pane.Show(HatchSettings{});
+    p.Settle();
+    EXPECT_EQ(ShiftJisToUtf8(p.canvas.Note()), "ハッチ線 7本");
 }
 
 TEST(PreviewPane, TheOpenStateSurvivesARestartAndABrokenFileMeansClosed) {
