@@ -21,6 +21,7 @@ enum class ConversionOutcome {
     ReadFailed,       // the exchange file was not read whole (readError tells why)
     OutOfMemory,      // memory ran out while the output was made; nothing was saved
     ExtentRefused,    // the solids reach too far (or not finitely) for any interval
+    ReferenceTooFar,  // the reference point lies too far away to align the lines to it
 };
 
 // A refusal comes before anything is written: the output lines stay empty and

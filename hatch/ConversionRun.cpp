@@ -47,8 +47,8 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     if (width < kMinWidth || width > kMaxWidth || DecimalTextOverflows(settings.width))
         return ConversionOutcome::WidthRefused;
     if (SolidCount(store) == 0) return ConversionOutcome::NoSolidsRefused;
-    if (!PlanFor(store, DeriveHatchParameters(store, settings)).tooLarge)
-        return ConversionOutcome::Accepted;
+    const HatchParameters parameters = DeriveHatchParameters(store, settings);
+    if (!PlanFor(store, parameters).tooLarge) return ConversionOutcome::Accepted;
     // No interval mends a drawing whose extent is not a finite size: say so.
     const SolidBounds bounds = BuildSolidBounds(store);
     const double across = bounds.maxX - bounds.minX;
@@ -57,6 +57,11 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     if (!std::isfinite(across) || !std::isfinite(upright) || !std::isfinite(centre.X) ||
         !std::isfinite(centre.Y))
         return ConversionOutcome::ExtentRefused;
+    // Nor one whose lines cannot be aligned to a reference point so far away
+    // that its distance swamps the interval: aligned to the centre, they can.
+    HatchParameters centred = parameters;
+    centred.reference = centre;
+    if (!PlanFor(store, centred).tooLarge) return ConversionOutcome::ReferenceTooFar;
     return ConversionOutcome::SweepTooLarge;
 }
 

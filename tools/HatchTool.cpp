@@ -185,6 +185,10 @@ int Failure(const CommandLine& commandLine, const std::string& target,
                 output, kExitUsage,
                 "the drawing's extent is not a finite size: its solids cannot be hatched at "
                 "any interval; nothing written");
+        case ConversionOutcome::ReferenceTooFar:
+            return Fail(output, kExitUsage,
+                        "the reference point (indicated point 1) lies too far from the drawing "
+                        "to align the hatch lines to it; nothing written");
     }
     return kExitUsage;
 }

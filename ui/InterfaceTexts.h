@@ -59,6 +59,8 @@ inline constexpr std::string_view kNoSolids = "ソリッド図形が選択され
 inline constexpr std::string_view kSweepTooLarge = "ハッチ線が多すぎます。間隔を大きくして下さい";
 inline constexpr std::string_view kExtentRefused =
     "図形の範囲が大きすぎてハッチングできません（間隔では解決できません）";
+inline constexpr std::string_view kReferenceTooFar =
+    "基準点が図形から離れすぎているためハッチングできません";
 
 // A file that could not be written: "<file> に書き込めませんでした（<reason>）。" and
 // what that means for the user.

@@ -26,6 +26,8 @@ std::string_view RefusalNote(ConversionOutcome outcome) {
             return texts::kSweepTooLarge;
         case ConversionOutcome::ExtentRefused:
             return texts::kExtentRefused;
+        case ConversionOutcome::ReferenceTooFar:
+            return texts::kReferenceTooFar;
         case ConversionOutcome::NoSolidsRefused:
             return texts::kNoSolids;
         default:

@@ -163,6 +163,9 @@ void TForm1::Button1Click() {
         case ConversionOutcome::ExtentRefused:
             Refuse(texts::kExtentRefused, Button2);
             return;
+        case ConversionOutcome::ReferenceTooFar:
+            Refuse(texts::kReferenceTooFar, Button2);
+            return;
     }
 }
 

@@ -423,6 +423,12 @@ INSTANTIATE_TEST_SUITE_P(
         // No interval would help: the cause is named instead.
         RefusalCase{"ExtentBeyondTheReals", "sl -1e308 -1e308 1e308 -1e308 0 1e308\n",
                     With("1", "0"), ConversionOutcome::ExtentRefused},
+        // A reference point so far away that the interval is lost in its distance.
+        RefusalCase{"ReferencePointBeyondReach", "hp1 1e308 -1e308\nsl 0 0 10 0 5 8\n",
+                    With("0.5", "30"), ConversionOutcome::ReferenceTooFar},
+        RefusalCase{"TooLargeForTheReferencePointAndTheInterval",
+                    "hp1 1e308 -1e308\nsl 0 0 1e11 0 0 1e11\n", With("0.5", "30"),
+                    ConversionOutcome::SweepTooLarge},
         RefusalCase{"TenMillionLinesAreAccepted", "sl 0 0 1e5 0 0 1e5\n", With("0.01", "0"),
                     ConversionOutcome::Accepted},
         // Steps of 0.01 would be lost in the rounding of positions near 1e13;

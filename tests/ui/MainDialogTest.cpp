@@ -287,19 +287,31 @@ TEST(MainDialog, AnAbsurdSweepIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(p.ExchangeBytes(), hostFile);
 }
 
-TEST(MainDialog, ADrawingWithoutAFiniteExtentIsRefusedForThatCause) {
-    ProgramFolder p;
-    const std::string hostFile = "sl -1e308 -1e308 1e308 -1e308 0 1e308\r\n";
-    p.WriteExchangeFile(hostFile);
-    p.Run([](HeadlessWindow& w) {
-        w.Click("Button1");
-        EXPECT_TRUE(w.IsOpen());
-        EXPECT_EQ(Status(w),
-                  "図形の範囲が大きすぎてハッチングできません（間隔では解決できません）");
-        EXPECT_TRUE(StatusIsRed(w));
-        w.PressEscape();
-    });
-    EXPECT_EQ(p.ExchangeBytes(), hostFile);
+// A refusal that no interval mends names its cause: the drawing's extent, or
+// the reference point.
+TEST(MainDialog, ASweepRefusedForItsExtentOrReferencePointNamesTheCause) {
+    const struct {
+        std::string hostFile;
+        const char* status;
+    } cases[] = {
+        {"sl -1e308 -1e308 1e308 -1e308 0 1e308\r\n",
+         "図形の範囲が大きすぎてハッチングできません（間隔では解決できません）"},
+        {"hp1 1e308 -1e308\r\nsl 0 0 10 0 5 8\r\n",
+         "基準点が図形から離れすぎているためハッチングできません"},
+    };
+    for (const auto& c : cases) {
+        ProgramFolder p;
+        p.WriteExchangeFile(c.hostFile);
+        p.Run([&](HeadlessWindow& w) {
+            w.Type("ComboBox1", "0.5");
+            w.Click("Button1");
+            EXPECT_TRUE(w.IsOpen());
+            EXPECT_EQ(Status(w), c.status);
+            EXPECT_TRUE(StatusIsRed(w));
+            w.PressEscape();
+        });
+        EXPECT_EQ(p.ExchangeBytes(), c.hostFile);
+    }
 }
 
 TEST(MainDialog, AFailedSettingsSaveStillEndsTheRun) {
