@@ -3,7 +3,7 @@
 # said why, exited with its status and left the target exactly as it was.
 
 # write_far_pair FILE: two small triangles 400,000 apart, whose sweep at an
-# interval of 0.01 passes 40 million lines.
+# interval of 0.01 passes 40 million lines, of which 200 meet a triangle.
 write_far_pair() {
   printf 'sl 0 0 1 0 0 1\r\nsl 400000 400000 400001 400000 400000 400001\r\n' >"$1"
 }
@@ -46,4 +46,29 @@ expect_refusal() {
     return 1
   fi
   echo "PASS: $name (status $got: ${said##*: })"
+}
+
+# expect_segments NAME COUNT TARGET -- COMMAND...: COMMAND must succeed, write
+# COUNT hatch segments (lines of four numbers) into TARGET, and leave no
+# temporary file beside it.
+expect_segments() {
+  local name=$1 count=$2 target=$3
+  shift 4
+  local got=0 failed=""
+  "$@" >/dev/null 2>"$target.said" || got=$?
+  [ "$got" -eq 0 ] || failed="exit status $got: $(cat "$target.said")"
+  rm -f "$target.said"
+  local written
+  written=$(awk 'NF == 4' "$target" | wc -l)
+  [ -n "$failed" ] || [ "$written" -eq "$count" ] || failed="$written segments, not $count"
+  if [ -z "$failed" ]; then
+    for stray in "$target".tmp*; do
+      [ ! -e "$stray" ] || failed="${stray##*/} was left"
+    done
+  fi
+  if [ -n "$failed" ]; then
+    echo "FAIL: $name: $failed"
+    return 1
+  fi
+  echo "PASS: $name ($count segments)"
 }

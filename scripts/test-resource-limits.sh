@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # rv17-hatch of the linux-release build under the limits a user's shell may
-# set: too little address space for reading a drawing or for converting it
-# (ulimit -v), and a file-size limit below the output (ulimit -f). Each run
-# must end with a message and its documented exit status, leave the target as
-# it was and leave no temporary file.
+# set: too little address space for reading a drawing (ulimit -v), and a
+# file-size limit below the output (ulimit -f). Each refused run must end with
+# a message and its documented exit status, leave the target as it was and
+# leave no temporary file. A sweep of 40 million mostly empty lines needs
+# little memory and must succeed under the same limit.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/limit-checks.sh"
@@ -38,8 +39,8 @@ expect_refusal "a 300 MiB line in 500 MB of address space" 1 "Cannot allocate me
   "$work/long.txt" -- limited v 500000 "$tool" "$work/long.txt" || failures=$((failures + 1))
 
 write_far_pair "$work/far.txt"
-expect_refusal "a sweep that needs more than 1.5 GB of address space" 4 "memory" "$work/far.txt" -- \
+expect_segments "a 40-million-line sweep in 1.5 GB of address space" 200 "$work/far.txt" -- \
   limited v 1500000 "$tool" --interval 0.01 "$work/far.txt" || failures=$((failures + 1))
 
 [ "$failures" -eq 0 ] || { echo "test-resource-limits: $failures check(s) failed" >&2; exit 1; }
-echo "test-resource-limits: every limited run refused cleanly"
+echo "test-resource-limits: every limited run ended as it should"
