@@ -43,7 +43,6 @@ std::span<const ClippedPiece> LineJoin::Join(std::span<const ClippedPiece> piece
         return a.piece < b.piece;
     });
     sets_.clear();
-    leading_.assign(pieces.size(), kNotFirst);
     for (std::size_t s = 0; s < stretches_.size(); ++s) {
         const Stretch& stretch = stretches_[s];
         if (s > 0 && stretches_[s - 1].colour == stretch.colour &&
@@ -58,6 +57,7 @@ std::span<const ClippedPiece> LineJoin::Join(std::span<const ClippedPiece> piece
     }
     if (sets_.size() == stretches_.size()) return pieces;  // nothing touches
 
+    leading_.assign(pieces.size(), kNotFirst);
     for (std::uint32_t s = 0; s < sets_.size(); ++s) leading_[sets_[s].first] = s;
     joined_.clear();
     for (std::uint32_t i = 0; i < pieces.size(); ++i) {

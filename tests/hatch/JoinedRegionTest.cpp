@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
@@ -35,6 +36,13 @@ struct Point {
 };
 
 std::string At(Point p) { return Num(p.x) + " " + Num(p.y); }
+
+// A triangle or quadrilateral solid.
+std::string Solid(std::initializer_list<Point> corners) {
+    std::string line = "sl";
+    for (const Point& corner : corners) line += " " + At(corner);
+    return line + "\n";
+}
 
 // A stretch of hatch line k (at k intervals from the phase point) in the
 // line's frame: along the line from u1 to u2.
@@ -167,8 +175,7 @@ Region StarFan(RegionCase& r) {
     const std::vector<Point> star = r.Polygon(c, r.Count(8, 14), 3.0, 10.0);
     Region region{{}, {}, star, {}, {}, {}};
     for (std::size_t i = 0; i < star.size(); ++i)
-        region.pieces +=
-            "sl " + At(c) + " " + At(star[i]) + " " + At(star[(i + 1) % star.size()]) + "\n";
+        region.pieces += Solid({c, star[i], star[(i + 1) % star.size()]});
     const double t = r.Uniform(0.0, 0.9);
     region.phase = {c.x + t * (star[0].x - c.x), c.y + t * (star[0].y - c.y)};
     return region;
@@ -184,11 +191,10 @@ Region ConvexTriangulation(RegionCase& r) {
         const std::size_t i =
             static_cast<std::size_t>(r.Count(0, static_cast<int>(left.size()) - 1));
         const Point before = left[(i + left.size() - 1) % left.size()];
-        region.pieces +=
-            "sl " + At(before) + " " + At(left[i]) + " " + At(left[(i + 1) % left.size()]) + "\n";
+        region.pieces += Solid({before, left[i], left[(i + 1) % left.size()]});
         left.erase(left.begin() + static_cast<std::ptrdiff_t>(i));
     }
-    region.pieces += "sl " + At(left[0]) + " " + At(left[1]) + " " + At(left[2]) + "\n";
+    region.pieces += Solid({left[0], left[1], left[2]});
     return region;
 }
 
@@ -199,10 +205,8 @@ Region StarQuadrilaterals(RegionCase& r) {
     Region region{{}, c, star, {}, {}, {}};
     const std::size_t n = star.size();
     for (std::size_t i = 0; i + 1 < n; i += 2)
-        region.pieces += "sl " + At(c) + " " + At(star[i]) + " " + At(star[i + 1]) + " " +
-                         At(star[(i + 2) % n]) + "\n";
-    if (n % 2 == 1)
-        region.pieces += "sl " + At(c) + " " + At(star[n - 1]) + " " + At(star[0]) + "\n";
+        region.pieces += Solid({c, star[i], star[i + 1], star[(i + 2) % n]});
+    if (n % 2 == 1) region.pieces += Solid({c, star[n - 1], star[0]});
     return region;
 }
 
