@@ -71,17 +71,19 @@ void BM_ConvertDrawingEndToEnd(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertDrawingEndToEnd)->Unit(benchmark::kMillisecond);
 
-// The conversion without reading and saving, with the sweep chosen by the argument.
+// The conversion without reading and saving, with the sweep chosen by the
+// first argument, touching pieces joined by the second.
 void BM_BuildOutput(benchmark::State& state) {
     const SweepMode mode = state.range(0) == 0 ? SweepMode::Literal : SweepMode::Indexed;
+    HatchSettings settings = BenchSettings();
+    settings.joinTouching = state.range(1) != 0;
     EntityStore store;
     InitialiseStore(store);
     if (!ReadExchangeFile(store, DrawingFile())) state.SkipWithError("the drawing cannot be read");
     std::size_t segments = 0;
     for (auto _ : state) {
         OutputWriter writer(store);
-        segments =
-            BuildConversionOutput(writer, BenchSettings(), SweepOptions{mode, 1, {}}).hatchSegments;
+        segments = BuildConversionOutput(writer, settings, SweepOptions{mode, 1, {}}).hatchSegments;
         state.PauseTiming();
         writer.TakeLines();  // freed outside the time taken
         state.ResumeTiming();
@@ -89,8 +91,16 @@ void BM_BuildOutput(benchmark::State& state) {
     state.counters["segments"] = static_cast<double>(segments);
     ReleaseStore(store);
 }
-BENCHMARK(BM_BuildOutput)->ArgName("indexed")->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BuildOutput)->ArgName("indexed")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_BuildOutput)
+    ->ArgNames({"indexed", "join"})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildOutput)
+    ->ArgNames({"indexed", "join"})
+    ->Args({0, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 // The writer's share of a conversion: the same colours, "z1" lines and
 // pieces written without any sweep, for comparing the sweeps' own costs.

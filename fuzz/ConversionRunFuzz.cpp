@@ -102,6 +102,7 @@ HatchSettings ChosenSettings(const std::uint8_t* bytes) {
     settings.recolourNumberedSolids = (bytes[5] & 1) != 0;
     settings.recolourSxfSolids = (bytes[5] & 2) != 0;
     settings.realSize = (bytes[5] & 4) != 0;
+    settings.joinTouching = (bytes[5] & 8) != 0;
     return settings;
 }
 

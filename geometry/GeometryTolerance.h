@@ -35,5 +35,12 @@ inline constexpr double kWindingTolerance = 1e-4;
 // may exceed a quarter turn and still be cut so. The host reads a larger arc
 // as a sector, and writes a quarter turn as 1.5707963267949, just above pi/2.
 inline constexpr double kQuarterTurnSlack = 1e-8;
+// Two hatch pieces on one line whose gap along it is at most this touch and
+// are joined. Solids that share an edge give crossings that differ only by
+// the edge's written digits: 15 significant digits leave at most 1e-8 at
+// coordinates up to 1e6, and an edge as shallow as 1/100 to the line moves
+// its crossing along the line by a hundred times that. A gap of 1e-6 is
+// still far below anything a drawing shows.
+inline constexpr double kTouchingGap = 1e-6;
 
 }  // namespace rv17

@@ -14,6 +14,7 @@
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchParameters.h"
 #include "hatch/HatchSolid.h"
+#include "hatch/PieceJoiner.h"
 #include "hatch/PieceWriter.h"
 #include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
@@ -91,7 +92,12 @@ ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings
     result.firstSweepLine = writer.LinesWritten();
     const SweepSolids solids(store, parameters, plan.origin);
     PieceWriter pieces(writer, plan.origin);
-    result.complete = RunSweep(solids, plan, options, pieces);
+    if (settings.joinTouching) {
+        PieceJoiner joiner(pieces, plan.angle);
+        result.complete = RunSweep(solids, plan, options, joiner);
+    } else {
+        result.complete = RunSweep(solids, plan, options, pieces);
+    }
     pieces.Finish();
     result.hatchSegments = pieces.Segments();
     return result;

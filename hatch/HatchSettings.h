@@ -17,6 +17,9 @@ struct HatchSettings {
     bool recolourSxfSolids = false;
     // The interval is in real-size millimetres rather than paper millimetres.
     bool realSize = false;
+    // The pieces of a hatch line that share a colour and overlap or touch are
+    // written as one segment.
+    bool joinTouching = false;
 };
 
 inline constexpr double kMinInterval = 0.01;

@@ -3,7 +3,8 @@
 # yardstick doing the same job: drawings of 10,000 and 100,000 solids from
 # bench/HatchDrawing.h hatched at 0.5 mm and 30 degrees. Prints medians of
 # several runs (wall time, CPU time = user + system, peak resident memory)
-# and the load average, since other work on the machine skews wall times.
+# and the load average, since other work on the machine skews wall times;
+# then the same drawings with --join and without, in turn.
 #
 #     bash scripts/bench-report.sh [RUNS]      (default 5; the yardstick runs 3 times)
 #
@@ -90,5 +91,38 @@ for solids in 10000 100000; do
     'BEGIN { printf "%-14s %9d %10.3f %9.3f %9.1f %8.1f %10.3f %10.3f %8.1f\n",
              s " solids", n, w, c, r / 1024, r * 1024 / n, bw, bc, bc / c }'
 done
-echo "targets: 10,000 solids <= 0.060 s CPU; 100,000 solids <= 0.6 s wall and <= 30 B/seg; CPU x >= 5"
+
+# The same drawings with --join beside without, run in turn so that other work
+# on the machine falls on both alike; "x" is joined over plain, in wall time.
+printf '\n%-14s %9s %9s %10s %10s %9s %9s %6s %9s\n' drawing segments joined "wall s" "join wall" \
+  "CPU s" "join CPU" "x" "join MiB"
+for solids in 10000 100000; do
+  drawing="$work/drawing-$solids.txt"
+  for ((i = 0; i < runs; i++)); do
+    for option in plain join; do
+      flags=()
+      [ "$option" = join ] && flags=(--join)
+      cp "$drawing" "$work/JWC_TEMP.TXT"
+      /usr/bin/time -f "$option %e %U %S %M" -o "$work/time" \
+        "$tool" "${flags[@]}" --interval 0.5 --angle 30 "$work/JWC_TEMP.TXT" >"$work/said-$option"
+      cat "$work/time"
+    done
+  done >"$work/turns"
+  awk -v s="$solids" \
+    -v n="$(grep -o '[0-9]* hatch segments' "$work/said-plain" | grep -o '^[0-9]*')" \
+    -v j="$(grep -o '[0-9]* hatch segments' "$work/said-join" | grep -o '^[0-9]*')" '
+    { k = ($1 == "join"); c[k]++; wall[k, c[k]] = $2; cpu[k, c[k]] = $3 + $4; rss[k, c[k]] = $5 }
+    function median(a, k, n,   i, v, t, m) {
+      for (i = 1; i <= n; i++) v[i] = a[k, i]
+      for (i = 2; i <= n; i++) for (m = i; m > 1 && v[m - 1] > v[m]; m--) { t = v[m]; v[m] = v[m - 1]; v[m - 1] = t }
+      return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+    }
+    END {
+      w0 = median(wall, 0, c[0]); w1 = median(wall, 1, c[1])
+      printf "%-14s %9d %9d %10.3f %10.3f %9.3f %9.3f %6.2f %9.1f\n", s " solids", n, j, w0, w1,
+        median(cpu, 0, c[0]), median(cpu, 1, c[1]), w1 / w0, median(rss, 1, c[1]) / 1024
+    }' "$work/turns"
+done
+echo "targets: 10,000 solids <= 0.060 s CPU; 100,000 solids <= 0.6 s wall and <= 30 B/seg; CPU x >= 5;"
+echo "  with --join at most 1.1 times the wall time"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores; rv17-hatch medians of $runs runs, boost of 3"

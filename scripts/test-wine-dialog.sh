@@ -4,7 +4,7 @@
 # Escape, OK without solids, and the preset list editor; then both dialogs on
 # a display of 144 dpi (150 %), the shipped launchers started through cmd,
 # OK in a folder where no file can be written, which must tell the user, the
-# preview pane, and last the 実寸 box on a drawing at 1/100.
+# preview pane, the 実寸 box on a drawing at 1/100, and last the joining box.
 # The exchange file rv17.exe writes must equal, byte for byte, what
 # rv17-hatch.exe (the same conversion from a command line, also under Wine)
 # writes for the same values. Screenshots of each dialog are kept in
@@ -187,7 +187,7 @@ start_program
 stable_screenshot "$shots/1-main-defaults.png"
 check "no red status at start" no_red_in "$shots/1-main-defaults.png"
 read -r client_left client_top client_width client_height < <(client_area "$MAIN" "$shots/1-main-defaults.png")
-check "at 96 dpi the main dialog's client area is 543x243" size_is "$client_width $client_height" 543 243 0
+check "at 96 dpi the main dialog's client area is 543x267" size_is "$client_width $client_height" 543 267 0
 # Both dialogs have the same fixed frame and caption: the editor's client
 # area is its outer size less the main dialog's frame.
 read -r outer_width outer_height < <(outer_size "$MAIN")
@@ -320,7 +320,7 @@ program_folder "144 dpi"
 start_program
 stable_screenshot "$shots/8-main-144dpi.png"
 read -r client_left client_top client_width client_height < <(client_area "$MAIN" "$shots/8-main-144dpi.png")
-check "at 144 dpi the main dialog's client area is 815x365" size_is "$client_width $client_height" 815 365 1
+check "at 144 dpi the main dialog's client area is 815x401" size_is "$client_width $client_height" 815 401 1
 read -r outer_width outer_height < <(outer_size "$MAIN")
 frame_width=$((outer_width - client_width)) frame_height=$((outer_height - client_height))
 text_height_144=$(text_height "$shots/8-main-144dpi.png" "$client_left $client_top" 144)
@@ -484,7 +484,7 @@ set_display_dpi 96
 program_folder preview
 # dark_pixels SHOT: the dark pixels (the hatch and the outlines; the fills are
 # pale) inside the pane, 20 pixels in from its edges. The pane is the right
-# part of the window, 400 x 243 below the caption, inside a frame of at most 8.
+# part of the window, 400 x 267 below the caption, inside a frame of at most 8.
 dark_pixels() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$MAIN")"
@@ -564,6 +564,29 @@ check "at the next start the box is ticked and the label says 実寸" \
   [ "$(label_and_box "$shots/12-real-size.png")" = "$(label_and_box "$shots/12-real-size-again.png")" ]
 press Escape
 wait_for_end
+
+echo "== 13: the joining box on two rooms that share a wall"
+# Ticked with its access key, OK writes what rv17-hatch --join writes: one
+# segment a line across both rooms, as many as rv17-hatch counts.
+program_folder "join"
+printf '%s\r\n' hq bz lg0 ly0 lc2 lt1 lw0 'sl  0  0  36  0  36  36  0  36' \
+  'sl  36  0  72  0  72  36  36  36' > "$reference/join.txt"
+cp "$reference/join.txt" "$folder/JWC_TEMP.TXT"
+start_program
+press alt+t
+stable_screenshot "$shots/13-join.png"
+press Return
+wait_for_end
+join_report=$(cd "$reference" && timeout 120 wine rv17-hatch.exe --join -o join.expected join.txt 2>>"$out/hatch.log" | tr -d '\r')
+echo "  rv17-hatch --join: $join_report"
+check "OK with the box ticked writes what rv17-hatch --join writes" equal_files "$reference/join.expected" "$folder/JWC_TEMP.TXT"
+join_segments=$(awk '{ sub(/\r$/, "") } NF == 4 && /^[-0-9. ]+$/ { n++ } END { print n + 0 }' "$folder/JWC_TEMP.TXT")
+check "the written segments are as many as rv17-hatch --join counts (${join_segments})" \
+  [ "$join_report" = "2 solids, ${join_segments} hatch segments written to 'join.expected'" ]
+check "each of the 35 lines is one segment across both rooms" [ "$join_segments" -eq 35 ]
+check "the box is remembered in rv17.ini" \
+  [ "$(tr -d '\r' < "$folder/rv17.ini" | paste -sd,)" = "[Preview],Open=0,[Interval],RealSize=0,[Hatch],Join=1" ]
+check "the settings file keeps its 14 lines" settings_line_count
 
 echo "screenshots: $shots"
 if [ "$failures" -gt 0 ]; then

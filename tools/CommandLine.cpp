@@ -81,6 +81,11 @@ constexpr OptionRow kOptions[] = {
          c.hatch.realSize = true;
          return std::string();
      }},
+    {"--join", false,
+     [](CommandLine& c, std::string_view) {
+         c.hatch.join = true;
+         return std::string();
+     }},
     {"--settings", true,
      [](CommandLine& c, std::string_view v) { return SetPath(c.settingsFile, v); }},
     {"-o", true, [](CommandLine& c, std::string_view v) { return SetPath(c.outputFile, v); }},
@@ -185,6 +190,8 @@ std::string_view UsageText() noexcept {
            "                       (default \"-1\"; not a number counts as 0)\n"
            "  --recolour-numbered  solids of colours 1 to 8 take the hatch colour\n"
            "  --recolour-sxf       solids of SXF colours take the hatch colour\n"
+           "  --join               pieces of one line and colour that overlap or touch\n"
+           "                       (solids sharing an edge) are written as one segment\n"
            "  --settings FILE      take the dialog's last values from its settings file;\n"
            "                       the options above win over them\n"
            "  -o, --output OUTPUT  write the result to OUTPUT instead of over FILE\n"

@@ -29,6 +29,7 @@ struct HatchOptions {
     bool recolourNumbered = false;     // given: the check box is on
     bool recolourSxf = false;
     bool realSize = false;  // given: the interval is in real-size millimetres (実寸)
+    bool join = false;      // given: touching and overlapping pieces are joined
 };
 
 struct CommandLine {

@@ -64,6 +64,7 @@ void ApplyOptions(const HatchOptions& given, HatchSettings& settings) {
     if (given.recolourNumbered) settings.recolourNumberedSolids = true;
     if (given.recolourSxf) settings.recolourSxfSolids = true;
     if (given.realSize) settings.realSize = true;
+    if (given.join) settings.joinTouching = true;
 }
 
 // "scale 1/100 (layer group 0), coordinates in real size": what a typed

@@ -25,6 +25,7 @@ inline constexpr std::string_view kEditButton = "編集";
 inline constexpr std::string_view kRecolourNumbered =
     "線色1～8のソリッド図形も上記線色でハッチする";
 inline constexpr std::string_view kRecolourSxf = "SXF線色のソリッド図形も上記線色でハッチする";
+inline constexpr std::string_view kJoinTouching = "接する・重なるソリッドの線をつなぐ(&T)";
 inline constexpr std::string_view kStatusDesignText = "Label3";
 inline constexpr std::string_view kOk = "ＯＫ(&Y)";
 inline constexpr std::string_view kCancel = "キャンセル(&N)";

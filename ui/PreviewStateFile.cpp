@@ -43,6 +43,7 @@ RememberedState LoadRememberedState(const std::filesystem::path& path) {
             const bool on = Trimmed(line.substr(equals + 1)) == "1";
             if (section == "[Preview]" && key == "Open") state.previewOpen = on;
             if (section == "[Interval]" && key == "RealSize") state.realSize = on;
+            if (section == "[Hatch]" && key == "Join") state.joinTouching = on;
         }
     }
     return state;
@@ -53,6 +54,9 @@ std::error_code SaveRememberedState(const std::filesystem::path& path,
     AtomicFileWriter writer(path);
     writer.Write(state.previewOpen ? "[Preview]\r\nOpen=1\r\n" : "[Preview]\r\nOpen=0\r\n");
     writer.Write(state.realSize ? "[Interval]\r\nRealSize=1\r\n" : "[Interval]\r\nRealSize=0\r\n");
+    // Off is the key's absence, so the file of a user who never ticks the box
+    // stays as it was before the box came.
+    if (state.joinTouching) writer.Write("[Hatch]\r\nJoin=1\r\n");
     return writer.Commit();
 }
 

@@ -23,6 +23,7 @@ TForm1::TForm1(ui::Application& application, RunPhases& run)
       CheckBox1(window_->CheckBoxNamed("CheckBox1")),
       CheckBox2(window_->CheckBoxNamed("CheckBox2")),
       CheckBox3(window_->CheckBoxNamed("CheckBox3")),
+      CheckBox4(window_->CheckBoxNamed("CheckBox4")),
       Label2(window_->LabelNamed("Label2")),
       Label3(window_->LabelNamed("Label3")),
       Button2(window_->ButtonNamed("Button2")),
@@ -41,6 +42,7 @@ TForm1::TForm1(ui::Application& application, RunPhases& run)
     CheckBox1.SetOnClick([this] { SettingsChange(); });
     CheckBox2.SetOnClick([this] { SettingsChange(); });
     CheckBox3.SetOnClick([this] { CheckBox3Click(); });
+    CheckBox4.SetOnClick([this] { SettingsChange(); });
 }
 
 TForm2& TForm1::Editor() const {
@@ -63,6 +65,7 @@ void TForm1::FormShow() {
     ComboBox5.SetItems(CommaTextToItems(stored_.widthList));
     rememberedAtStart_ = LoadRememberedState(run_.PreviewStatePath());
     CheckBox3.SetChecked(rememberedAtStart_.realSize);
+    CheckBox4.SetChecked(rememberedAtStart_.joinTouching);
     Label2.SetText(
         Sjis(rememberedAtStart_.realSize ? texts::kRealSizeIntervalLabel : texts::kIntervalLabel));
     if (rememberedAtStart_.previewOpen) OpenPreview();
@@ -118,6 +121,7 @@ HatchSettings TForm1::ReadHatchSettings() const {
     settings.recolourNumberedSolids = CheckBox1.Checked();
     settings.recolourSxfSolids = CheckBox2.Checked();
     settings.realSize = CheckBox3.Checked();
+    settings.joinTouching = CheckBox4.Checked();
     return settings;
 }
 
@@ -249,10 +253,11 @@ void TForm1::FormClose() {
     // A failed save leaves the previous file in place; the program ends normally either way.
     settingsSaveError_ = SaveSettings(run_.SettingsPath(), CollectSettings());
     // Only a change is written, so a user who never opens the pane nor ticks
-    // 実寸 gets no file for them.
-    const RememberedState now{pane_ != nullptr, CheckBox3.Checked()};
+    // 実寸 or the joining box gets no file for them.
+    const RememberedState now{pane_ != nullptr, CheckBox3.Checked(), CheckBox4.Checked()};
     if (now.previewOpen != rememberedAtStart_.previewOpen ||
-        now.realSize != rememberedAtStart_.realSize)
+        now.realSize != rememberedAtStart_.realSize ||
+        now.joinTouching != rememberedAtStart_.joinTouching)
         previewStateSaveError_ = SaveRememberedState(run_.PreviewStatePath(), now);
     pane_.reset();
     if (settingsSaveError_)

@@ -42,14 +42,14 @@ public:
     void Button4Click();  // edit the angle list
     void Button5Click();  // edit the width list
     void Button6Click();  // open or close the preview pane
-    // Any of the five boxes or the first two check boxes changed by the user.
+    // Any of the five boxes or the check boxes but 実寸 changed by the user.
     void SettingsChange();
     // 実寸: the interval is in real-size millimetres.
     void CheckBox3Click();
 
     // The preview pane's size in designed pixels, and the client width with it closed.
     static constexpr int kPaneWidth = 400;
-    static constexpr int kPaneHeight = 243;
+    static constexpr int kPaneHeight = 267;
     static constexpr int kClosedClientWidth = 543;
     bool PreviewOpen() const noexcept { return pane_ != nullptr; }
 
@@ -102,6 +102,7 @@ private:
     ui::CheckBox& CheckBox1;
     ui::CheckBox& CheckBox2;
     ui::CheckBox& CheckBox3;  // 実寸
+    ui::CheckBox& CheckBox4;  // join touching and overlapping pieces
     ui::Label& Label2;        // the interval's label, which says 図寸 or 実寸
     ui::Label& Label3;        // status line
     ui::Button& Button2;

@@ -40,7 +40,7 @@ ui::ControlDesign EditButton(const char* name, int top, int tabOrder) {
 // that プレビュー fits on one line.
 ui::ControlDesign PreviewButton() {
     ui::ControlDesign control =
-        Control("Button6", ControlKind::Button, {275, 31, 68, 46}, 13, texts::kPreviewButton);
+        Control("Button6", ControlKind::Button, {275, 31, 68, 46}, 14, texts::kPreviewButton);
     control.fontHeight = 11;
     control.multiline = true;
     return control;
@@ -52,7 +52,7 @@ ui::WindowDesign TForm1::Design() {
     ui::WindowDesign design;
     design.caption = Sjis(texts::kMainCaption);
     design.clientWidth = kClosedClientWidth;
-    design.clientHeight = 243;
+    design.clientHeight = kPaneHeight;
     design.position = kDefaultMainPosition;
     design.minimiseBox = true;
     design.background = ui::WindowBackground::White;
@@ -78,22 +78,24 @@ ui::WindowDesign TForm1::Design() {
         EditButton("Button5", 103, 8),
         Control("CheckBox1", ControlKind::CheckBox, {8, 128, 335, 17}, 9, texts::kRecolourNumbered),
         Control("CheckBox2", ControlKind::CheckBox, {8, 152, 335, 17}, 10, texts::kRecolourSxf),
-        Control("Label3", ControlKind::Label, {8, 176, 42, 13}, ui::kNoTabStop,
+        // Below the two recolouring boxes; the rows after it move down by one.
+        Control("CheckBox4", ControlKind::CheckBox, {8, 176, 335, 17}, 11, texts::kJoinTouching),
+        Control("Label3", ControlKind::Label, {8, 200, 42, 13}, ui::kNoTabStop,
                 texts::kStatusDesignText),
-        Control("Button1", ControlKind::Button, {24, 200, 137, 33}, 11, texts::kOk),
-        Control("Button2", ControlKind::Button, {184, 200, 137, 33}, 12, texts::kCancel),
+        Control("Button1", ControlKind::Button, {24, 224, 137, 33}, 12, texts::kOk),
+        Control("Button2", ControlKind::Button, {184, 224, 137, 33}, 13, texts::kCancel),
         // Read only and skipped by Tab, so Enter in it still presses OK.
-        Control("Memo1", ControlKind::Memo, {344, 0, 193, 233}, ui::kNoTabStop),
+        Control("Memo1", ControlKind::Memo, {344, 0, 193, 257}, ui::kNoTabStop),
         // In the free space right of the three edit buttons, last in the tab order.
         PreviewButton(),
         // Beside the notes panel; the window widens by its width while it is shown.
         Control("PaintBox1", ControlKind::Canvas, {kClosedClientWidth, 0, kPaneWidth, kPaneHeight},
                 ui::kNoTabStop),
     };
-    design.controls[17].isDefault = true;                        // Button1, OK
-    design.controls[18].isCancel = true;                         // Button2, Cancel
-    design.controls[19].background = ui::Colour{187, 235, 244};  // Memo1
-    design.controls[21].visible = false;                         // PaintBox1
+    design.controls[18].isDefault = true;                        // Button1, OK
+    design.controls[19].isCancel = true;                         // Button2, Cancel
+    design.controls[20].background = ui::Colour{187, 235, 244};  // Memo1
+    design.controls[22].visible = false;                         // PaintBox1
     return design;
 }
 

@@ -1,6 +1,6 @@
 // The indexed sweep against the literal one: on thousands of generated
 // drawings both must write the same lines, byte for byte, with the pieces
-// clipped on one thread or on several, and none may write a
+// clipped on one thread or on several (and joined or not), and none may write a
 // number that is not finite.
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ std::string SettingsText(const HatchSettings& s) {
     text.append(std::to_string(s.colourIndex)).append(", ").append(std::to_string(s.lineTypeIndex));
     text.append(", \"").append(s.width).append("\", ");
     text.append(s.recolourNumberedSolids ? "true" : "false").append(", ");
-    return text.append(s.recolourSxfSolids ? "true" : "false").append("}");
+    text.append(s.recolourSxfSolids ? "true" : "false");
+    return text.append(s.joinTouching ? ", joined}" : "}");
 }
 
 bool HoldsNonFinite(const std::vector<std::string>& lines) {
@@ -38,7 +39,9 @@ TEST_P(SweepEquivalence, IndexedSweepWritesWhatTheLiteralSweepWrites) {
     RandomDrawing generator(GetParam());
     std::size_t pieces = 0;
     for (int drawing = 0; drawing < 600; ++drawing) {
-        const RandomDrawing::Sample sample = generator.Next();
+        RandomDrawing::Sample sample = generator.Next();
+        // Every other drawing with its touching pieces joined.
+        sample.settings.joinTouching = drawing % 2 == 1;
         const auto literal = ConvertText(sample.text, sample.settings, SweepMode::Literal);
         const auto indexed = ConvertText(sample.text, sample.settings, SweepMode::Indexed);
         ASSERT_EQ(literal, indexed) << "drawing:\n"

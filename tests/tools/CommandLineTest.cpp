@@ -80,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLineParse, ConversionOptionsAreKeptAsGiven) {
     const CommandLineResult result =
         ParseCommandLine({"--interval", " 0.5", "--angle=abc", "--colour", "12", "--line-type",
-                          "-1", "--width", "0x10", "--recolour-sxf", "--real-size", "--settings",
-                          "rv17.dat", "-o", "out.txt", "in.txt"});
+                          "-1", "--width", "0x10", "--recolour-sxf", "--real-size", "--join",
+                          "--settings", "rv17.dat", "-o", "out.txt", "in.txt"});
     ASSERT_TRUE(result.Ok()) << result.error;
     const CommandLine& c = result.commandLine;
     EXPECT_EQ(c.action, ToolAction::Convert);
@@ -96,10 +96,12 @@ TEST(CommandLineParse, ConversionOptionsAreKeptAsGiven) {
     EXPECT_FALSE(c.hatch.recolourNumbered);
     EXPECT_TRUE(c.hatch.recolourSxf);
     EXPECT_TRUE(c.hatch.realSize);
+    EXPECT_TRUE(c.hatch.join);
 
     const CommandLine plain = ParseCommandLine({"in.txt"}).commandLine;
     EXPECT_FALSE(plain.hatch.interval || plain.hatch.angle || plain.hatch.width ||
-                 plain.hatch.colourIndex || plain.hatch.lineTypeIndex || plain.hatch.realSize);
+                 plain.hatch.colourIndex || plain.hatch.lineTypeIndex || plain.hatch.realSize ||
+                 plain.hatch.join);
     EXPECT_TRUE(plain.outputFile.empty());
 }
 

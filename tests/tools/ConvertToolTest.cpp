@@ -106,6 +106,23 @@ TEST(ToolRealSize, DoesWhatTheDialogsBoxDoes) {
     EXPECT_NE(ReadWholeFile(real).bytes.find("\r\n0 1900 3600 1900\r\n"), std::string::npos);
 }
 
+// Two squares that share an edge: one segment a line with --join, as the
+// dialog's box writes it, and two without.
+TEST(ToolJoin, DoesWhatTheDialogsBoxDoes) {
+    const std::string hostFile = "sl 0 0 10 0 10 10 0 10\r\nsl 10 0 20 0 20 10 10 10\r\n";
+    TestFolder folder;
+    const auto input = folder.Write("JWC_TEMP.TXT", hostFile);
+    const auto joined = folder.Path() / "joined.txt";
+    const ToolRun run = RunTool({Text(input), "--join", "-o", Text(joined)});
+    ASSERT_EQ(run.exitCode, kExitOk) << run.output.err;
+    EXPECT_NE(run.output.out.find("9 hatch segments"), std::string::npos) << run.output.out;
+    HatchSettings settings;
+    settings.joinTouching = true;
+    EXPECT_EQ(ReadWholeFile(joined).bytes, DirectConversion(hostFile, settings));
+    EXPECT_NE(ReadWholeFile(joined).bytes.find("\r\n0 1 20 1\r\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(joined).bytes, DirectConversion(hostFile, HatchSettings{}));
+}
+
 // The settings file of the dialog: 14 lines, the last values from the eighth.
 std::string SettingsFileText(const char* interval, const char* angle, const char* colour,
                              const char* lineType, const char* width, const char* numbered,

@@ -37,7 +37,7 @@ TEST(DialogDesign, MainDialogLayout) {
     const ui::WindowDesign d = TForm1::Design();
     EXPECT_EQ(d.caption, Sjis(texts::kMainCaption));
     EXPECT_EQ(d.clientWidth, 543);
-    EXPECT_EQ(d.clientHeight, 243);
+    EXPECT_EQ(d.clientHeight, 267);
     EXPECT_TRUE(d.minimiseBox);
     EXPECT_EQ(d.background, ui::WindowBackground::White);
     EXPECT_EQ(d.fontName, "\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");
@@ -50,9 +50,23 @@ TEST(DialogDesign, MainDialogLayout) {
                            "ComboBox4 96 80 177 21 6 13",  "Label7 8 108 42 13 - 13",
                            "ComboBox5 96 104 113 21 7 13", "Button5 216 103 57 22 8 12",
                            "CheckBox1 8 128 335 17 9 13",  "CheckBox2 8 152 335 17 10 13",
-                           "Label3 8 176 42 13 - 13",      "Button1 24 200 137 33 11 13",
-                           "Button2 184 200 137 33 12 13", "Memo1 344 0 193 233 - 13",
-                           "Button6 275 31 68 46 13 11",   "PaintBox1 543 0 400 243 - 13"}));
+                           "CheckBox4 8 176 335 17 11 13", "Label3 8 200 42 13 - 13",
+                           "Button1 24 224 137 33 12 13",  "Button2 184 224 137 33 13 13",
+                           "Memo1 344 0 193 257 - 13",     "Button6 275 31 68 46 14 11",
+                           "PaintBox1 543 0 400 267 - 13"}));
+    // No two controls overlap, and each lies inside the client area (the
+    // pane in the part the window gains while it is shown).
+    for (std::size_t i = 0; i < d.controls.size(); ++i) {
+        const ui::Bounds& a = d.controls[i].bounds;
+        EXPECT_LE(a.top + a.height, d.clientHeight) << d.controls[i].name;
+        EXPECT_LE(a.left + a.width, d.clientWidth + TForm1::kPaneWidth) << d.controls[i].name;
+        for (std::size_t j = i + 1; j < d.controls.size(); ++j) {
+            const ui::Bounds& b = d.controls[j].bounds;
+            const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                               a.top + a.height <= b.top || b.top + b.height <= a.top;
+            EXPECT_TRUE(apart) << d.controls[i].name << " overlaps " << d.controls[j].name;
+        }
+    }
     // Every access key of the dialog belongs to one control only.
     std::string keys;
     for (const auto& control : d.controls) {
@@ -62,7 +76,7 @@ TEST(DialogDesign, MainDialogLayout) {
         EXPECT_EQ(keys.find(key), std::string::npos) << control.name << " repeats " << key;
         keys += key;
     }
-    EXPECT_EQ(keys.size(), 4u);
+    EXPECT_EQ(keys.size(), 5u);
     EXPECT_TRUE(Named(d, "Button1").isDefault);
     EXPECT_TRUE(Named(d, "Button2").isCancel);
     EXPECT_EQ(Named(d, "Memo1").background, (ui::Colour{187, 235, 244}));
@@ -98,9 +112,9 @@ TEST(DialogDesign, PresetEditorLayout) {
 TEST(DialogDesign, LayoutsScaleWithTheDisplayDpi) {
     const ui::WindowDesign main = ui::ScaledDesign(TForm1::Design(), 144);
     EXPECT_EQ(main.clientWidth, 815);
-    EXPECT_EQ(main.clientHeight, 365);
+    EXPECT_EQ(main.clientHeight, 401);
     EXPECT_EQ(main.position, TForm1::Design().position) << "a place on the screen is not a size";
-    EXPECT_EQ(Row(Named(main, "Memo1")), "Memo1 516 0 290 350 - 20");
+    EXPECT_EQ(Row(Named(main, "Memo1")), "Memo1 516 0 290 386 - 20");
     EXPECT_EQ(Row(Named(main, "Button3")), "Button3 324 11 86 33 1 18");
     const ui::WindowDesign editor = ui::ScaledDesign(TForm2::Design(), 144);
     EXPECT_EQ(editor.clientWidth, 399);
@@ -108,7 +122,7 @@ TEST(DialogDesign, LayoutsScaleWithTheDisplayDpi) {
     EXPECT_EQ(Row(Named(editor, "ListBox1")), "ListBox1 12 48 254 326 1 20");
     const ui::WindowDesign at125 = ui::ScaledDesign(TForm1::Design(), 120);
     EXPECT_EQ(at125.clientWidth, 679);
-    EXPECT_EQ(at125.clientHeight, 304);
+    EXPECT_EQ(at125.clientHeight, 334);
     EXPECT_EQ(Row(Named(at125, "Label2")), "Label2 10 15 105 16 - 16");
     for (const ui::WindowDesign& design : {TForm1::Design(), TForm2::Design()}) {
         const ui::WindowDesign same = ui::ScaledDesign(design, ui::kDesignDpi);

@@ -74,10 +74,15 @@ std::vector<ui::CanvasPoint> WrittenSegments(const EntityStore& drawing,
 TEST(PreviewPane, DrawsExactlyTheSegmentsOkWrites) {
     const EntityStore drawing = StoreOf(kExample);
     PaneOnCanvas p(drawing);
-    for (const char* angle : {"0", "30", "-67.5"}) {
+    const struct {
+        const char* angle;
+        bool join;
+    } cases[] = {{"0", false}, {"30", false}, {"-67.5", false}, {"30", true}};
+    for (const auto& [angle, join] : cases) {
         HatchSettings settings;
         settings.interval = "0.2";
         settings.angleDegrees = angle;
+        settings.joinTouching = join;
         p.pane.Show(settings);
         p.Settle();
         ASSERT_EQ(p.canvas.Layers().size(), 2u) << angle;
@@ -108,6 +113,7 @@ TEST(PreviewPane, TheNoteTellsTheScaleAndTheSegmentCount) {
         const char* interval;
         bool realSize;
         const char* note;
+        bool join = false;
     } cases[] = {
         {"bz\r\nhs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n" + room, "1", false,
          "S=1/100　図寸 1 mm ＝ 実寸 100 mm　ハッチ線 35本"},
@@ -116,12 +122,16 @@ TEST(PreviewPane, TheNoteTellsTheScaleAndTheSegmentCount) {
         {"bz\r\nhs 50 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n" + room, "12.5", true,
          "S=1/50　図寸 0.25 mm ＝ 実寸 12.5 mm　ハッチ線 143本"},
         {room, "1", false, "ハッチ線 35本"},
+        // Two rooms that share a wall: two segments a line, or one joined.
+        {room + "sl 36 0 72 0 72 36 36 36\r\n", "1", false, "ハッチ線 70本"},
+        {room + "sl 36 0 72 0 72 36 36 36\r\n", "1", false, "ハッチ線 35本", true},
     };
     for (const auto& c : cases) {
         PaneOnCanvas p(StoreOf(c.hostFile));
         HatchSettings settings;
         settings.interval = c.interval;
         settings.realSize = c.realSize;
+        settings.joinTouching = c.join;
         p.pane.Show(settings);
         p.Settle();
         EXPECT_EQ(ShiftJisToUtf8(p.canvas.Note()), c.note) << c.hostFile;
