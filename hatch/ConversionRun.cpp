@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
-#include <thread>
 #include <utility>
 
 #include "exchange/AttributeEmitters.h"
@@ -19,6 +18,7 @@
 #include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
 #include "hatch/SweepPlan.h"
+#include "hatch/UsableCores.h"
 
 namespace rv17 {
 
@@ -30,11 +30,11 @@ SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
 
 }  // namespace
 
-// The sweep takes every core there is, up to a few; at least one where the
-// count is not known (reported as 0).
+// The sweep takes every core the process may use, up to a few; at least one
+// where the count is not known (reported as 0).
 SweepOptions EveryCoreSweep(std::stop_token stop) {
     SweepOptions options;
-    options.threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    options.threads = std::clamp(UsableCores(), 1u, 8u);
     options.stop = std::move(stop);
     return options;
 }
