@@ -59,7 +59,7 @@ void TakeOverhang(SolidBounds&, const QuadSolidRecord&) noexcept {}
 void TakeOverhang(SolidBounds& bounds, const CircleSolidRecord& s) noexcept {
     if (!IsClippableCircleSolid(s)) return;
     bounds.TakeSquare(s.cx, s.cy, CoveringHalfSide(s.radius, s.flatness));
-    if (FigureSolidMode(s) != kTangentCornerMode) return;
+    if (FigureSolidMode(s) != CircleSolidMode::TangentCorner) return;
     const PlanePoint corner = TangentCornerOf(s);
     if (std::isfinite(corner.X) && std::isfinite(corner.Y)) bounds.Take(corner.X, corner.Y);
 }

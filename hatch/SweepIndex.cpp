@@ -77,7 +77,7 @@ ReachBox FigureReach(const CircleSolidRecord& s) noexcept {
     }
     box.StartAt(s.cx, s.cy);
     box.TakeDisc(s.cx, s.cy, CurveReach(s.radius, std::fabs(s.flatness)));
-    if (FigureSolidMode(s) == kTangentCornerMode) {
+    if (FigureSolidMode(s) == CircleSolidMode::TangentCorner) {
         const PlanePoint corner = TangentCornerOf(s);
         box.Take(corner.X, corner.Y);
         box.bounded = std::isfinite(corner.X) && std::isfinite(corner.Y);
@@ -87,7 +87,7 @@ ReachBox FigureReach(const CircleSolidRecord& s) noexcept {
 
 ReachBox FigureReach(const RingFigure& figure) noexcept {
     const RingSolidRecord& s = figure.ring;
-    const int ringVariant = figure.variant;
+    const RingVariant ringVariant = figure.variant;
     ReachBox box;
     if (!IsClippableRingSolid(ringVariant, s)) {
         box.hatched = false;

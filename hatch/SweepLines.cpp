@@ -9,7 +9,7 @@ namespace {
 
 bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double y2) noexcept {
     return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code ==
-           kCrossingOnBoth;
+           CrossingCode::OnBoth;
 }
 
 }  // namespace
