@@ -51,7 +51,7 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     const HatchParameters parameters = DeriveHatchParameters(store, settings);
     if (!PlanFor(store, parameters).tooLarge) return ConversionOutcome::Accepted;
     // No interval mends a drawing whose extent is not a finite size: say so.
-    const SolidBounds bounds = BuildSolidBounds(store);
+    const PlaneBox bounds = BuildSolidBounds(store);
     const double across = bounds.maxX - bounds.minX;
     const double upright = bounds.maxY - bounds.minY;
     const PlanePoint centre{bounds.minX + across / 2.0, bounds.minY + upright / 2.0};

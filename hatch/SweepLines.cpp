@@ -14,7 +14,7 @@ bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double 
 
 }  // namespace
 
-bool LineMeetsBounds(const HatchLine& line, const SolidBounds& b) noexcept {
+bool LineMeetsBounds(const HatchLine& line, const PlaneBox& b) noexcept {
     return CrossesEdge(line, b.minX, b.minY, b.maxX, b.minY) ||
            CrossesEdge(line, b.minX, b.minY, b.minX, b.maxY) ||
            CrossesEdge(line, b.minX, b.maxY, b.maxX, b.maxY) ||
