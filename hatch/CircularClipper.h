@@ -25,7 +25,9 @@ PlanePoint TangentCornerOf(const CircleSolidRecord& solid) noexcept;
 bool IsClippableCircleSolid(const CircleSolidRecord& solid) noexcept;
 bool IsClippableRingSolid(RingVariant ringVariant, const RingSolidRecord& ring) noexcept;
 
-// Cut to the figure of its mode (FigureSolidMode).
+// The figure of FigureSolidMode: between the arc and its chord, the sector,
+// between the arc and the tangents at its ends, or, for any other mode, the
+// whole curve.
 void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
                      const CircleSolidRecord& solid);
 
