@@ -50,7 +50,7 @@ std::vector<PlanePoint> Probes() {
     return probes;
 }
 
-template <int (*Test)(int, const double*, const double*, double, double)>
+template <PolygonPosition (*Test)(int, const double*, const double*, double, double)>
 void InsideTest(benchmark::State& state) {
     const Outline outline = SolidOutline(static_cast<int>(state.range(0)));
     const std::vector<PlanePoint> probes = Probes();

@@ -4,21 +4,14 @@
 #include <cstddef>
 
 #include "drawing/PreviewFigures.h"
+#include "geometry/PlaneBox.h"
 
 namespace rv17 {
 
-// The smallest box around everything drawn.
-struct Bounds {
-    bool empty = true;
-    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
-
-    void Add(PlanePoint p);
-};
-
-// Widens the bounds by every piece of the figures visited.
+// Widens the box by every piece of the figures visited.
 class BoundsVisitor final : public FigureVisitor {
 public:
-    explicit BoundsVisitor(Bounds& bounds) : bounds_(bounds) {}
+    explicit BoundsVisitor(PlaneBox& bounds) : bounds_(bounds) {}
     void Fill(const PreviewShape& shape, RgbHex) override;
     void Outline(const PreviewShape& shape, RgbHex) override;
     void Stroke(const PlanePoint* points, std::size_t count, RgbHex) override;
@@ -27,7 +20,7 @@ public:
 
 private:
     void AddAll(const PlanePoint* points, std::size_t count);
-    Bounds& bounds_;
+    PlaneBox& bounds_;
 };
 
 }  // namespace rv17

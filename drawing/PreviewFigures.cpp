@@ -259,14 +259,14 @@ bool CircleSolidShape(const CircleSolidRecord& s, PreviewShape& shape) {
     std::vector<PlanePoint>& points = shape.points;
     // Drawn as it is hatched: over a quarter turn, the tangent region is the sector.
     switch (FigureSolidMode(s)) {
-        case 5:  // between the arc and its chord
+        case CircleSolidMode::BetweenArcAndChord:
             AppendEllipseArc(points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep);
             break;
-        case kSector:
+        case CircleSolidMode::Sector:
             AppendEllipseArc(points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep);
             points.push_back({s.cx, s.cy});
             break;
-        case kTangentCornerMode:
+        case CircleSolidMode::TangentCorner:
             AppendEllipseArc(points, s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep);
             points.push_back(
                 ArcTangentCorner(s.cx, s.cy, s.radius, s.flatness, s.tilt, s.startAngle, sweep));
@@ -284,13 +284,13 @@ bool RingSolidShape(const RingSolidRecord& s, bool constantWidth, PreviewShape& 
         return false;
     if (!(s.radius > 0.0) || !(s.flatness > 0.0)) return false;
     if (constantWidth && s.radius2 == 0.0) return false;
-    // A constant-width ring keeps the same distance between its edges along both axes.
     const double innerFlatness =
-        constantWidth ? 1.0 + (s.radius * s.flatness - s.radius) / s.radius2 : s.flatness;
+        InnerFlatness(constantWidth ? RingVariant::ConstantWidth : RingVariant::SameFlatness, s);
     if (!std::isfinite(innerFlatness)) return false;
     shape.evenOdd = true;
-    const double magnitude = std::fabs(s.arcAngle);
-    if (NearlyEqual(0.0, magnitude) || magnitude >= kTwoPi - kCoincidenceTolerance) {
+    // Whole exactly when the hatch treats it as whole, so the pane shows the
+    // end edges of every ring that is hatched with them.
+    if (IsWholeRing(s)) {
         AppendEllipseLoop(shape.points, s.cx, s.cy, s.radius, s.flatness, s.tilt);
         shape.loopEnds.push_back(shape.points.size());
         AppendEllipseLoop(shape.points, s.cx, s.cy, s.radius2, innerFlatness, s.tilt);

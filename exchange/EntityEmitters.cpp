@@ -56,9 +56,9 @@ bool IsWritableDimension(double x1, double y1, double x2, double y2, double dx,
     return !EndsCoincide(x1, y1, x2, y2) && !DirectionIsZero(dx, dy);
 }
 
-bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatness) noexcept {
+bool IsWritableCircleSolid(CircleSolidMode solidMode, double radius, double flatness) noexcept {
     if (radius <= kWriterTolerance || std::fabs(flatness) <= kWriterTolerance) return false;
-    return solidMode == 0 || solidMode == 100;
+    return solidMode == CircleSolidMode::Sector || solidMode == CircleSolidMode::WholeCurve;
 }
 
 bool ComposeLine(LineBuilder& line, double x1, double y1, double x2, double y2) noexcept {
@@ -127,13 +127,13 @@ void EmitSolidSegment(OutputWriter& writer, double x1, double y1, double x2, dou
     writer.Line(LineBuilder().Text("sl").BlankSeparatedReals(x1, y1, x2, y2).View());
 }
 
-void EmitCircleSolid(OutputWriter& writer, std::int32_t solidMode, double cx, double cy,
+void EmitCircleSolid(OutputWriter& writer, CircleSolidMode solidMode, double cx, double cy,
                      double radius, double flatness, double tilt, double startAngle,
                      double arcAngle) {
     if (!IsWritableCircleSolid(solidMode, radius, flatness)) return;
     LineBuilder line;
     line.Text("se").BlankSeparatedReals(cx, cy, radius, flatness, tilt, startAngle, arcAngle);
-    line.Blank().Integer(solidMode);
+    line.Blank().Integer(static_cast<std::int32_t>(solidMode));
     writer.Line(line.View());
 }
 

@@ -44,8 +44,8 @@ void EmitDimension(OutputWriter& writer, std::string_view text, double x1, doubl
 // "sl x1 y1 x2 y2"; nothing when both ends coincide.
 void EmitSolidSegment(OutputWriter& writer, double x1, double y1, double x2, double y2);
 // "se" and the circular solid's numbers; nothing for a radius or flatness of
-// (nearly) 0, or a solidMode other than 0 and 100.
-void EmitCircleSolid(OutputWriter& writer, std::int32_t solidMode, double cx, double cy,
+// (nearly) 0, or a mode other than the sector and the whole curve.
+void EmitCircleSolid(OutputWriter& writer, CircleSolidMode solidMode, double cx, double cy,
                      double radius, double flatness, double tilt, double startAngle,
                      double arcAngle);
 
@@ -56,7 +56,7 @@ bool IsWritableCircle(double radius) noexcept;
 bool IsWritableArc(double radius, double arcValue6) noexcept;
 bool IsWritableText(std::string_view text, double dx, double dy);
 bool IsWritableDimension(double x1, double y1, double x2, double y2, double dx, double dy) noexcept;
-bool IsWritableCircleSolid(std::int32_t solidMode, double radius, double flatness) noexcept;
+bool IsWritableCircleSolid(CircleSolidMode solidMode, double radius, double flatness) noexcept;
 
 // The length of the line rounded to 8 decimal places, as a dimension writes it
 // when its text is blank.

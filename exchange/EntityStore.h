@@ -131,11 +131,22 @@ struct QuadSolidRecord {
     double x1, y1, x2, y2, x3, y3, x4, y4;
 };
 
+// How a circular solid's arc is closed. The record keeps the number as read;
+// any number not named here closes nothing: the figure is the whole curve.
+enum class CircleSolidMode : std::int32_t {
+    BetweenArcAndChord = 5,
+    Sector = 0,
+    TangentCorner = -1,  // between the arc and the tangents at its ends
+    WholeCurve = 100,
+};
+
 struct CircleSolidRecord {
     EntityHeader header;
     std::int32_t rgbColour;
     double cx, cy, radius, flatness, tilt, startAngle, arcAngle;
     std::int32_t solidMode;
+
+    CircleSolidMode Mode() const noexcept { return static_cast<CircleSolidMode>(solidMode); }
 };
 
 struct RingSolidRecord {

@@ -236,8 +236,8 @@ void ReemitCircleSolid(OutputWriter& writer, std::size_t index, const ReemitOver
     const CircleSolidRecord* solid = RecordAt<EntityKind::SeCircleSolid>(writer.Drawing(), index);
     if (solid == nullptr) return;
     EmitSolidAttributes(writer, solid->header, solid->rgbColour, overrides,
-                        IsWritableCircleSolid(solid->solidMode, solid->radius, solid->flatness));
-    EmitCircleSolid(writer, solid->solidMode, solid->cx, solid->cy, solid->radius, solid->flatness,
+                        IsWritableCircleSolid(solid->Mode(), solid->radius, solid->flatness));
+    EmitCircleSolid(writer, solid->Mode(), solid->cx, solid->cy, solid->radius, solid->flatness,
                     solid->tilt, solid->startAngle, solid->arcAngle);
 }
 

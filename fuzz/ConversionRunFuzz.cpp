@@ -209,7 +209,7 @@ bool SameFigure(const EntityStore& a, EntityOrderEntry ea, const EntityStore& b,
 bool WrittenBack(EntityKind kind) { return kind != EntityKind::Block && !IsHatchableKind(kind); }
 
 // Within the solids' bounds, up to the rounding of the pieces' ends.
-bool WithinBounds(const SolidBounds& b, double x, double y) {
+bool WithinBounds(const PlaneBox& b, double x, double y) {
     const double margin =
         1e-6 + 1e-9 * std::max({std::fabs(b.minX), std::fabs(b.maxX), std::fabs(b.minY),
                                 std::fabs(b.maxY), b.maxX - b.minX, b.maxY - b.minY});
@@ -229,7 +229,7 @@ void CheckFiguresReadBack(const EntityStore& original, const EntityStore& saved)
         if (!WrittenBack(entry.kind)) continue;
         if (SameFigure(original, entry, saved, saved.EntityOrder[next])) ++next;
     }
-    const SolidBounds bounds = BuildSolidBounds(original);
+    const PlaneBox bounds = BuildSolidBounds(original);
     for (; next < savedCount; ++next) {
         const EntityOrderEntry entry = saved.EntityOrder[next];
         Require(entry.kind == EntityKind::Line);

@@ -73,7 +73,7 @@ PlanePoint ArcTangentCorner(double cx, double cy, double r, double k, double t, 
     PlanePoint corner;
     if (cross * cross > kParallelTangentSine * kParallelTangentSine * squaredLengths) {
         const SegmentCrossing crossing = SegmentIntersection(sx, sy, sx2, sy2, ex, ey, ex2, ey2);
-        if (crossing.code != kNoCrossing) corner = crossing.point;
+        if (crossing.code != CrossingCode::NoCrossing) corner = crossing.point;
     }
     const PlanePoint turned = RotatePoint(corner.X, corner.Y, 0.0, 0.0, t);
     return {turned.X + cx, turned.Y + cy};

@@ -60,7 +60,7 @@ SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2,
     const PlanePoint p = crossing.point;
     const bool onBoth = WithinWidened(p.X, x1, x2) && WithinWidened(p.Y, y1, y2) &&
                         WithinWidened(p.X, x3, x4) && WithinWidened(p.Y, y3, y4);
-    crossing.code = onBoth ? kCrossingOnBoth : kCrossingOutside;
+    crossing.code = onBoth ? CrossingCode::OnBoth : CrossingCode::Outside;
     return crossing;
 }
 

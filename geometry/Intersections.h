@@ -9,14 +9,16 @@
 namespace rv17 {
 
 // Result codes of SegmentIntersection.
-inline constexpr int kNoCrossing = 0;       // parallel lines, or both segments vertical
-inline constexpr int kCrossingOnBoth = 1;   // the lines meet on both (widened) segments
-inline constexpr int kCrossingOutside = 2;  // the lines meet outside a segment
+enum class CrossingCode {
+    NoCrossing,  // parallel lines, or both segments vertical
+    OnBoth,      // the lines meet on both (widened) segments
+    Outside,     // the lines meet outside a segment
+};
 
-// The meeting point of two lines and where it lies. With code 0 there is no
-// meeting point and point stays (0, 0).
+// The meeting point of two lines and where it lies. With NoCrossing there is
+// no meeting point and point stays (0, 0).
 struct SegmentCrossing {
-    int code = kNoCrossing;
+    CrossingCode code = CrossingCode::NoCrossing;
     PlanePoint point{};
 };
 
@@ -30,9 +32,9 @@ struct CurveCrossings {
 
 // The lines through the segments (x1, y1)-(x2, y2) and (x3, y3)-(x4, y4) and
 // where they meet. A segment whose x extent quantises to zero counts as
-// vertical (a zero-length segment too). Code 1 when the point lies within both
-// segments' x and y extents widened by 1e-8, else 2; 0 when both segments are
-// vertical or their slopes quantise equal.
+// vertical (a zero-length segment too). OnBoth when the point lies within both
+// segments' x and y extents widened by 1e-8, else Outside; NoCrossing when both
+// segments are vertical or their slopes quantise equal.
 SegmentCrossing SegmentIntersection(double x1, double y1, double x2, double y2, double x3,
                                     double y3, double x4, double y4) noexcept;
 

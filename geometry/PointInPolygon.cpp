@@ -9,11 +9,11 @@
 
 namespace rv17 {
 
-int PointOnSegment(PlanePoint p, PlanePoint s, PlanePoint e) noexcept {
+SegmentPosition PointOnSegment(PlanePoint p, PlanePoint s, PlanePoint e) noexcept {
     const PlanePoint u = PointDifference(e, s);
     const PlanePoint v = PointDifference(p, s);
     if (std::fabs(u.X) <= kOnSegmentTolerance && std::fabs(u.Y) <= kOnSegmentTolerance) {
-        return kNotOnSegment;
+        return SegmentPosition::NotOnSegment;
     }
 
     // p = s + tau u. Along a nearly vertical or horizontal segment the
@@ -31,18 +31,19 @@ int PointOnSegment(PlanePoint p, PlanePoint s, PlanePoint e) noexcept {
         tau = v.X / u.X;
         collinear = std::fabs(tau - v.Y / u.Y) < kOnSegmentTolerance;
     }
-    if (!collinear) return kNotOnSegment;
-    if (std::fabs(tau) <= kOnSegmentTolerance) return kAtSegmentStart;
-    if (std::fabs(tau - 1.0) <= kOnSegmentTolerance) return kAtSegmentEnd;
-    if (tau >= 0.0 && tau <= 1.0) return kWithinSegment;
-    return kNotOnSegment;
+    if (!collinear) return SegmentPosition::NotOnSegment;
+    if (std::fabs(tau) <= kOnSegmentTolerance) return SegmentPosition::AtStart;
+    if (std::fabs(tau - 1.0) <= kOnSegmentTolerance) return SegmentPosition::AtEnd;
+    if (tau >= 0.0 && tau <= 1.0) return SegmentPosition::Within;
+    return SegmentPosition::NotOnSegment;
 }
 
 namespace {
 
 bool OnAnyEdge(int n, const double* x, const double* y, PlanePoint t) noexcept {
     for (int i = 1; i < n; ++i) {
-        if (PointOnSegment(t, {x[i - 1], y[i - 1]}, {x[i], y[i]}) != kNotOnSegment) return true;
+        if (PointOnSegment(t, {x[i - 1], y[i - 1]}, {x[i], y[i]}) != SegmentPosition::NotOnSegment)
+            return true;
     }
     return false;
 }
@@ -50,8 +51,9 @@ bool OnAnyEdge(int n, const double* x, const double* y, PlanePoint t) noexcept {
 // The sum of the signed angles under which the edges are seen from T: each
 // edge adds the angle between the vectors from its two ends to T, negative
 // when the turn is clockwise. An angle within 1e-8 of 180 degrees adds nothing.
-int WindingAngleVerdict(int n, const double* x, const double* y, PlanePoint t) noexcept {
-    if (n < 1) return kOutsidePolygon;
+PolygonPosition WindingAngleVerdict(int n, const double* x, const double* y,
+                                    PlanePoint t) noexcept {
+    if (n < 1) return PolygonPosition::Outside;
     double sum = 0.0;
     PlanePoint previous = VectorFromTo(x[0], y[0], t.X, t.Y);
     for (int i = 1; i < n; ++i) {
@@ -62,8 +64,8 @@ int WindingAngleVerdict(int n, const double* x, const double* y, PlanePoint t) n
         sum += angle;
         previous = current;
     }
-    return std::fabs(std::fabs(sum) - 360.0) <= kWindingTolerance ? kInsidePolygon
-                                                                  : kOutsidePolygon;
+    return std::fabs(std::fabs(sum) - 360.0) <= kWindingTolerance ? PolygonPosition::Inside
+                                                                  : PolygonPosition::Outside;
 }
 
 // True when T lies so far outside the box of the edge s->e that PointOnSegment
@@ -83,25 +85,29 @@ bool ClearOfEdgeBox(PlanePoint t, double sx, double sy, double ex, double ey) no
 bool OnAnyEdgeScreened(int n, const double* x, const double* y, PlanePoint t) noexcept {
     for (int i = 1; i < n; ++i) {
         if (ClearOfEdgeBox(t, x[i - 1], y[i - 1], x[i], y[i])) continue;
-        if (PointOnSegment(t, {x[i - 1], y[i - 1]}, {x[i], y[i]}) != kNotOnSegment) return true;
+        if (PointOnSegment(t, {x[i - 1], y[i - 1]}, {x[i], y[i]}) != SegmentPosition::NotOnSegment)
+            return true;
     }
     return false;
 }
 
 }  // namespace
 
-int PointInPolygon(int n, const double* x, const double* y, double px, double py) noexcept {
+PolygonPosition PointInPolygon(int n, const double* x, const double* y, double px,
+                               double py) noexcept {
     const PlanePoint t{px, py};
-    if (OnAnyEdge(n, x, y, t)) return kOnOutline;
+    if (OnAnyEdge(n, x, y, t)) return PolygonPosition::OnOutline;
     return WindingAngleVerdict(n, x, y, t);
 }
 
-int PointInPolygonFast(int n, const double* x, const double* y, double px, double py) noexcept {
+PolygonPosition PointInPolygonFast(int n, const double* x, const double* y, double px,
+                                   double py) noexcept {
     const PlanePoint t{px, py};
-    if (OnAnyEdgeScreened(n, x, y, t)) return kOnOutline;
+    if (OnAnyEdgeScreened(n, x, y, t)) return PolygonPosition::OnOutline;
     const WindingCertificate certificate = CertainWindingNumber(n, x, y, px, py);
     if (!certificate.certain) return WindingAngleVerdict(n, x, y, t);
-    return certificate.winding == 1 || certificate.winding == -1 ? kInsidePolygon : kOutsidePolygon;
+    return certificate.winding == 1 || certificate.winding == -1 ? PolygonPosition::Inside
+                                                                 : PolygonPosition::Outside;
 }
 
 }  // namespace rv17

@@ -1,6 +1,6 @@
 // When a midpoint is certainly inside, and why.
 //
-// PointInPolygon gives 2 when no edge holds the point (PointOnSegment) and
+// PointInPolygon gives Inside when no edge holds the point (PointOnSegment) and
 // the signed angles under which the edges are seen add up to +-360 degrees
 // within 1e-4. PointInPolygonFast gives the same verdict from the winding
 // number when CertainWindingNumber certifies it. For a point at distance at

@@ -3,7 +3,7 @@
 // point qualifies only when it lies so far inside a convex outline, clear of
 // every edge, that PointOnSegment cannot place it on an edge and the angle
 // sum of PointInPolygon lands on 360 degrees within its rounding: then the
-// verdict is 2, as PointInPolygon's. Any other point is left to the test.
+// verdict is Inside, as PointInPolygon's. Any other point is left to the test.
 #pragma once
 
 namespace rv17 {

@@ -66,7 +66,8 @@ void AddSegmentCrossing(CrossingList& crossings, const HatchLine& line, const Li
     } else if (!frame->EdgeMissesLine(from.X, from.Y, to.X, to.Y)) {
         crossing = frame->EdgeCrossing(from.X, from.Y, to.X, to.Y);
     }
-    if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
+    if (crossing.code == CrossingCode::OnBoth)
+        crossings.AddCrossing(crossing.point.X, crossing.point.Y);
 }
 
 // 73 points of the curve from the angle from, each angle reached by adding
@@ -84,7 +85,7 @@ void AppendCurvePoints(OutlinePolygon& outline, double cx, double cy, CurvedEdge
 // The figure's numbers as the clipper uses them.
 struct CircleFigure {
     double cx, cy, radius, flatness, tilt, start, arc;
-    std::int32_t solidMode;
+    CircleSolidMode solidMode;
 
     CurvedEdge Edge() const noexcept { return {radius, flatness}; }
     PlanePoint Point(double phi) const noexcept {
@@ -95,22 +96,20 @@ struct CircleFigure {
     }
 };
 
-constexpr std::int32_t kBetweenArcAndChord = 5;
-
 // At most the curve's points, a corner and the closing point.
 void FillCircleOutline(OutlinePolygon& outline, const CircleFigure& figure) {
     outline.Start(kChords + 3);
     switch (figure.solidMode) {
-        case kBetweenArcAndChord:
+        case CircleSolidMode::BetweenArcAndChord:
             AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt,
                               figure.start, figure.arc / kChords);
             break;
-        case kSector:
+        case CircleSolidMode::Sector:
             AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt,
                               figure.start, figure.arc / kChords);
             outline.Append({figure.cx, figure.cy});
             break;
-        case kTangentCornerMode:
+        case CircleSolidMode::TangentCorner:
             AppendCurvePoints(outline, figure.cx, figure.cy, figure.Edge(), figure.tilt,
                               figure.start, figure.arc / kChords);
             outline.Append(figure.TangentCorner());
@@ -129,13 +128,13 @@ void AddCircleCrossings(CrossingList& crossings, const HatchLine& line, const Li
                         const CircleFigure& figure) noexcept {
     const bool circular = IsCircular(figure.flatness);
     switch (figure.solidMode) {
-        case kBetweenArcAndChord:
+        case CircleSolidMode::BetweenArcAndChord:
             AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(),
                             figure.tilt, figure.start, figure.arc);
             AddSegmentCrossing(crossings, line, frame, figure.Point(figure.start),
                                figure.Point(figure.start + figure.arc));
             return;
-        case kSector: {
+        case CircleSolidMode::Sector: {
             AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(),
                             figure.tilt, figure.start, figure.arc);
             const PlanePoint centre{figure.cx, figure.cy};
@@ -144,7 +143,7 @@ void AddCircleCrossings(CrossingList& crossings, const HatchLine& line, const Li
                                figure.Point(figure.start + figure.arc));
             return;
         }
-        case kTangentCornerMode: {
+        case CircleSolidMode::TangentCorner: {
             AddArcCrossings(crossings, line, frame, circular, figure.cx, figure.cy, figure.Edge(),
                             figure.tilt, figure.start, figure.arc);
             const PlanePoint corner = figure.TangentCorner();
@@ -200,21 +199,13 @@ PlanePoint TangentCornerOf(const CircleSolidRecord& solid) noexcept {
                             NormalizedRadians(solid.startAngle), solid.arcAngle);
 }
 
-double InnerFlatness(int ringVariant, const RingSolidRecord& ring) noexcept {
-    if (ringVariant == kRingVariantConstantWidth) {
-        // radius - radius2 = radius * flatness - radius2 * innerFlatness.
-        return 1.0 + (ring.radius * ring.flatness - ring.radius) / ring.radius2;
-    }
-    return ring.flatness;
-}
-
 bool IsClippableCircleSolid(const CircleSolidRecord& solid) noexcept {
     return solid.flatness > 0.0;
 }
 
-bool IsClippableRingSolid(int ringVariant, const RingSolidRecord& ring) noexcept {
+bool IsClippableRingSolid(RingVariant ringVariant, const RingSolidRecord& ring) noexcept {
     if (!(ring.flatness > 0.0)) return false;
-    if (ringVariant != kRingVariantConstantWidth) return true;
+    if (ringVariant != RingVariant::ConstantWidth) return true;
     if (ring.radius2 == 0.0) return false;
     const double innerFlatness = InnerFlatness(ringVariant, ring);
     if (!std::isfinite(innerFlatness)) return false;
@@ -231,8 +222,9 @@ void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const Hatch
     CrossingList& crossings = context.crossings;
     crossings.Clear();
     AddCircleCrossings(crossings, line, context.frame, figure);
-    const bool wholeCurve = figure.solidMode != kBetweenArcAndChord &&
-                            figure.solidMode != kSector && figure.solidMode != kTangentCornerMode;
+    const bool wholeCurve = figure.solidMode != CircleSolidMode::BetweenArcAndChord &&
+                            figure.solidMode != CircleSolidMode::Sector &&
+                            figure.solidMode != CircleSolidMode::TangentCorner;
     FinishClip(
         context, hatchColour, [&](OutlinePolygon& outline) { FillCircleOutline(outline, figure); },
         [&] {
@@ -242,14 +234,13 @@ void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const Hatch
         });
 }
 
-void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant,
+void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, RingVariant ringVariant,
                    const HatchLine& line, const RingSolidRecord& ring) {
     if (!IsClippableRingSolid(ringVariant, ring)) return;
     const double start = NormalizedRadians(ring.startAngle);
     const CurvedEdge first{ring.radius, ring.flatness};
     const CurvedEdge second{ring.radius2, InnerFlatness(ringVariant, ring)};
-    const bool whole =
-        NearlyEqual(0.0, std::fabs(ring.arcAngle)) || NearlyEqual(kTwoPi, std::fabs(ring.arcAngle));
+    const bool whole = IsWholeRing(ring);
     const double arc = whole ? kTwoPi : ring.arcAngle;
     // Both edges are cut as circles when the ring's own flatness is 1.
     const bool circular = IsCircular(ring.flatness);

@@ -18,23 +18,21 @@ double NormalizedRadians(double angle) noexcept;
 // The corner where the tangents at the ends of a circular solid's arc meet.
 PlanePoint TangentCornerOf(const CircleSolidRecord& solid) noexcept;
 
-// The flatness of a ring's second edge.
-double InnerFlatness(int ringVariant, const RingSolidRecord& ring) noexcept;
-
 // Solids whose figure is undefined are not hatched: a flatness of zero or
 // less, and for a constant-width ring a second radius of zero or a second
 // edge whose flatness is not a number or, where the edge is cut as an
 // ellipse, zero. Cutting them would divide by zero.
 bool IsClippableCircleSolid(const CircleSolidRecord& solid) noexcept;
-bool IsClippableRingSolid(int ringVariant, const RingSolidRecord& ring) noexcept;
+bool IsClippableRingSolid(RingVariant ringVariant, const RingSolidRecord& ring) noexcept;
 
-// solidMode 5: between the arc and its chord; 0: the sector; -1: between the
-// arc and the tangents at its ends; any other value: the whole curve.
+// The figure of FigureSolidMode: between the arc and its chord, the sector,
+// between the arc and the tangents at its ends, or, for any other mode, the
+// whole curve.
 void ClipCircleSolid(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
                      const CircleSolidRecord& solid);
 
 // The band between the two edges, closed by end edges when the arc is not whole.
-void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, int ringVariant,
+void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, RingVariant ringVariant,
                    const HatchLine& line, const RingSolidRecord& ring);
 
 }  // namespace rv17

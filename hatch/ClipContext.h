@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "geometry/PointInPolygon.h"
 #include "hatch/CertainInside.h"
 #include "hatch/ClippedPiece.h"
 #include "hatch/CrossingList.h"
@@ -15,8 +16,9 @@
 
 namespace rv17 {
 
-// The inside test of midpoints: 0 outside, 1 on the outline, 2 inside.
-using InsideTest = int (*)(int n, const double* x, const double* y, double px, double py) noexcept;
+// The inside test of midpoints (PointInPolygon or PointInPolygonFast).
+using InsideTest = PolygonPosition (*)(int n, const double* x, const double* y, double px,
+                                       double py) noexcept;
 
 // frame: the line's shared facts, given by the indexed sweep. With them the
 // clippers take shortcuts that give the same results to the last bit;
@@ -57,7 +59,7 @@ void EmitInsidePieces(ClipContext& context, std::int32_t hatchColour, FillOutlin
             }
             const OutlinePolygon& outline = slot.polygon;
             if (context.insideTest(outline.Count(), outline.x.data(), outline.y.data(), midX,
-                                   midY) != 2)
+                                   midY) != PolygonPosition::Inside)
                 continue;
         }
         EmitPiece(context, hatchColour, x[i], y[i], x[i + 1], y[i + 1]);

@@ -1,43 +1,17 @@
 // The conversion that OK starts: the checks, the output in its order, the save.
 #include "hatch/ConversionRun.h"
 
-#include <algorithm>
 #include <cmath>
 #include <new>
-#include <utility>
 
-#include "exchange/AttributeEmitters.h"
-#include "exchange/EntityWriteBack.h"
 #include "exchange/ExchangeWriter.h"
 #include "geometry/TextConversions.h"
 #include "hatch/ConversionBuild.h"
 #include "hatch/HatchParameters.h"
-#include "hatch/HatchSolid.h"
-#include "hatch/PieceJoiner.h"
-#include "hatch/PieceWriter.h"
 #include "hatch/SolidBounds.h"
 #include "hatch/SweepOrigin.h"
-#include "hatch/SweepPlan.h"
-#include "hatch/UsableCores.h"
 
 namespace rv17 {
-
-namespace {
-
-SweepPlan PlanFor(const EntityStore& store, const HatchParameters& parameters) {
-    return PlanSweepOfStore(store, parameters);
-}
-
-}  // namespace
-
-// The sweep takes every core the process may use, up to a few; at least one
-// where the count is not known (reported as 0).
-SweepOptions EveryCoreSweep(std::stop_token stop) {
-    SweepOptions options;
-    options.threads = std::clamp(UsableCores(), 1u, 8u);
-    options.stop = std::move(stop);
-    return options;
-}
 
 ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings& settings) {
     const double interval = TextToReal(settings.interval);
@@ -49,9 +23,9 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
         return ConversionOutcome::WidthRefused;
     if (SolidCount(store) == 0) return ConversionOutcome::NoSolidsRefused;
     const HatchParameters parameters = DeriveHatchParameters(store, settings);
-    if (!PlanFor(store, parameters).tooLarge) return ConversionOutcome::Accepted;
+    if (!PlanSweepOfStore(store, parameters).tooLarge) return ConversionOutcome::Accepted;
     // No interval mends a drawing whose extent is not a finite size: say so.
-    const SolidBounds bounds = BuildSolidBounds(store);
+    const PlaneBox bounds = BuildSolidBounds(store);
     const double across = bounds.maxX - bounds.minX;
     const double upright = bounds.maxY - bounds.minY;
     const PlanePoint centre{bounds.minX + across / 2.0, bounds.minY + upright / 2.0};
@@ -62,45 +36,8 @@ ConversionOutcome CheckConversion(const EntityStore& store, const HatchSettings&
     // that its distance swamps the interval: aligned to the centre, they can.
     HatchParameters centred = parameters;
     centred.reference = centre;
-    if (!PlanFor(store, centred).tooLarge) return ConversionOutcome::ReferenceTooFar;
+    if (!PlanSweepOfStore(store, centred).tooLarge) return ConversionOutcome::ReferenceTooFar;
     return ConversionOutcome::SweepTooLarge;
-}
-
-ConversionResult BuildConversionOutput(OutputWriter& writer, const HatchSettings& settings,
-                                       const SweepOptions& options) {
-    const EntityStore& store = writer.Drawing();
-    ConversionResult result;
-    const HatchParameters parameters = DeriveHatchParameters(store, settings);
-    const SweepPlan plan = PlanFor(store, parameters);
-    if (plan.tooLarge) {
-        result.outcome = ConversionOutcome::SweepTooLarge;
-        return result;
-    }
-
-    // The host replaces the selection with everything after "hd".
-    writer.Line("hd");
-    if (store.bzFlag) writer.Line("bz");
-    WriteBackEntities(writer);
-
-    // The hatch pen; the colour follows per piece, as each solid decides it.
-    EmitLayerGroup(writer, store.initial.initialLayerGroup);
-    EmitLayer(writer, store.initial.initialLayer);
-    EmitLineType(writer, parameters.lineType);
-    EmitLineWidth(writer, parameters.lineWidth);
-
-    result.solids = SolidCount(store);
-    result.firstSweepLine = writer.LinesWritten();
-    const SweepSolids solids(store, parameters, plan.origin);
-    PieceWriter pieces(writer, plan.origin);
-    if (settings.joinTouching) {
-        PieceJoiner joiner(pieces, plan.angle);
-        result.complete = RunSweep(solids, plan, options, joiner);
-    } else {
-        result.complete = RunSweep(solids, plan, options, pieces);
-    }
-    pieces.Finish();
-    result.hatchSegments = pieces.Segments();
-    return result;
 }
 
 namespace {

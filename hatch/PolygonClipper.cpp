@@ -14,7 +14,8 @@ void AddEdgeCrossing(CrossingList& crossings, const HatchLine& line, double x1, 
                      double x2, double y2) noexcept {
     const SegmentCrossing crossing =
         SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2);
-    if (crossing.code == kCrossingOnBoth) crossings.AddCrossing(crossing.point.X, crossing.point.Y);
+    if (crossing.code == CrossingCode::OnBoth)
+        crossings.AddCrossing(crossing.point.X, crossing.point.Y);
 }
 
 void ClipCorners(ClipContext& context, std::int32_t hatchColour, const HatchLine& line,
@@ -36,7 +37,7 @@ void ClipCorners(ClipContext& context, std::int32_t hatchColour, const HatchLine
             const int next = i + 1 == corners ? 0 : i + 1;
             if (sides[i] != 0 && sides[i] == sides[next]) continue;
             const SegmentCrossing crossing = frame->EdgeCrossing(x[i], y[i], x[next], y[next]);
-            if (crossing.code == kCrossingOnBoth)
+            if (crossing.code == CrossingCode::OnBoth)
                 crossings.AddCrossing(crossing.point.X, crossing.point.Y);
         }
     }

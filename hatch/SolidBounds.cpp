@@ -25,24 +25,24 @@ double CoveringHalfSide(double radius, double flatness) noexcept {
 }
 
 // The corners of a polygon, the square around a curve.
-void TakeOutline(SolidBounds& bounds, const TriangleSolidRecord& s) noexcept {
+void TakeOutline(PlaneBox& bounds, const TriangleSolidRecord& s) noexcept {
     bounds.Take(s.x1, s.y1);
     bounds.Take(s.x2, s.y2);
     bounds.Take(s.x3, s.y3);
 }
 
-void TakeOutline(SolidBounds& bounds, const QuadSolidRecord& s) noexcept {
+void TakeOutline(PlaneBox& bounds, const QuadSolidRecord& s) noexcept {
     bounds.Take(s.x1, s.y1);
     bounds.Take(s.x2, s.y2);
     bounds.Take(s.x3, s.y3);
     bounds.Take(s.x4, s.y4);
 }
 
-void TakeOutline(SolidBounds& bounds, const CircleSolidRecord& s) noexcept {
+void TakeOutline(PlaneBox& bounds, const CircleSolidRecord& s) noexcept {
     bounds.TakeSquare(s.cx, s.cy, CurveHalfSide(s.radius, s.flatness));
 }
 
-void TakeOutline(SolidBounds& bounds, const RingFigure& figure) noexcept {
+void TakeOutline(PlaneBox& bounds, const RingFigure& figure) noexcept {
     const RingSolidRecord& s = figure.ring;
     bounds.TakeSquare(s.cx, s.cy, CurveHalfSide(s.radius, s.flatness));
 }
@@ -52,19 +52,19 @@ void TakeOutline(SolidBounds& bounds, const RingFigure& figure) noexcept {
 // of a curve given a negative radius. The points added lie within the
 // squares for every solid that does lie within its square. A polygon's
 // corners miss nothing.
-void TakeOverhang(SolidBounds&, const TriangleSolidRecord&) noexcept {}
+void TakeOverhang(PlaneBox&, const TriangleSolidRecord&) noexcept {}
 
-void TakeOverhang(SolidBounds&, const QuadSolidRecord&) noexcept {}
+void TakeOverhang(PlaneBox&, const QuadSolidRecord&) noexcept {}
 
-void TakeOverhang(SolidBounds& bounds, const CircleSolidRecord& s) noexcept {
+void TakeOverhang(PlaneBox& bounds, const CircleSolidRecord& s) noexcept {
     if (!IsClippableCircleSolid(s)) return;
     bounds.TakeSquare(s.cx, s.cy, CoveringHalfSide(s.radius, s.flatness));
-    if (FigureSolidMode(s) != kTangentCornerMode) return;
+    if (FigureSolidMode(s) != CircleSolidMode::TangentCorner) return;
     const PlanePoint corner = TangentCornerOf(s);
     if (std::isfinite(corner.X) && std::isfinite(corner.Y)) bounds.Take(corner.X, corner.Y);
 }
 
-void TakeOverhang(SolidBounds& bounds, const RingFigure& figure) noexcept {
+void TakeOverhang(PlaneBox& bounds, const RingFigure& figure) noexcept {
     const RingSolidRecord& ring = figure.ring;
     if (!IsClippableRingSolid(figure.variant, ring)) return;
     bounds.TakeSquare(ring.cx, ring.cy, CoveringHalfSide(ring.radius, ring.flatness));
@@ -74,36 +74,16 @@ void TakeOverhang(SolidBounds& bounds, const RingFigure& figure) noexcept {
 
 }  // namespace
 
-void SolidBounds::Take(double x, double y) noexcept {
-    if (!started) {
-        minX = maxX = x;
-        minY = maxY = y;
-        started = true;
-        return;
-    }
-    if (x < minX) minX = x;
-    if (y < minY) minY = y;
-    if (x > maxX) maxX = x;
-    if (y > maxY) maxY = y;
-}
-
-void SolidBounds::TakeSquare(double cx, double cy, double h) noexcept {
-    Take(cx - h, cy - h);
-    Take(cx + h, cy - h);
-    Take(cx + h, cy + h);
-    Take(cx - h, cy + h);
-}
-
-SolidBounds BuildSolidBounds(const EntityStore& store) {
+PlaneBox BuildSolidBounds(const EntityStore& store) {
     // Every outline, then every overhang, in the order the header gives.
-    SolidBounds bounds;
+    PlaneBox bounds;
     ForEachSolidFigure(store, [&](const auto& figure) { TakeOutline(bounds, figure); });
     ForEachSolidFigure(store, [&](const auto& figure) { TakeOverhang(bounds, figure); });
     return bounds;
 }
 
-SolidBounds BuildSolidBounds(const EntityStore& store, PlanePoint origin) {
-    SolidBounds bounds;
+PlaneBox BuildSolidBounds(const EntityStore& store, PlanePoint origin) {
+    PlaneBox bounds;
     ForEachMovedSolidFigure(store, origin,
                             [&](const auto& figure) { TakeOutline(bounds, figure); });
     ForEachMovedSolidFigure(store, origin,

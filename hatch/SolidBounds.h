@@ -3,22 +3,10 @@
 #pragma once
 
 #include "exchange/EntityStore.h"
+#include "geometry/PlaneBox.h"
 #include "geometry/PlanePoint.h"
 
 namespace rv17 {
-
-struct SolidBounds {
-    double minX = 0.0;
-    double minY = 0.0;
-    double maxX = 0.0;
-    double maxY = 0.0;
-    bool started = false;  // whether the first point has been taken
-
-    // The first point sets all four bounds; later points only widen them.
-    void Take(double x, double y) noexcept;
-    // The four corners of the square (cx +- h, cy +- h).
-    void TakeSquare(double cx, double cy, double h) noexcept;
-};
 
 // Visits the solids kind by kind (triangles, quadrilaterals, circular solids,
 // rings, constant-width rings), each kind in its list order: corners of the
@@ -27,9 +15,9 @@ struct SolidBounds {
 // hatched reaches beyond the box: the tangent corner of every circular solid
 // cut between its arc and the end tangents, the square of each ring's second
 // edge, and squares that hold curves given with a negative radius.
-SolidBounds BuildSolidBounds(const EntityStore& store);
+PlaneBox BuildSolidBounds(const EntityStore& store);
 
 // The same for the solids moved by -origin (MovedRecord).
-SolidBounds BuildSolidBounds(const EntityStore& store, PlanePoint origin);
+PlaneBox BuildSolidBounds(const EntityStore& store, PlanePoint origin);
 
 }  // namespace rv17

@@ -18,27 +18,39 @@ namespace rv17 {
 
 // Ring variants: a ring ("so") whose second edge has the same flatness, and a
 // constant-width ring ("sg") whose two edges are equally far apart on both axes.
-inline constexpr int kRingVariantSameFlatness = 1;
-inline constexpr int kRingVariantConstantWidth = 2;
+enum class RingVariant { SameFlatness = 1, ConstantWidth = 2 };
 
-// solidModes of a circular solid: the sector, and the region between the arc
-// and the tangents at its ends.
-inline constexpr std::int32_t kSector = 0;
-inline constexpr std::int32_t kTangentCornerMode = -1;
-
-// The solidMode whose figure a circular solid has. The end tangents of an arc
+// The mode whose figure a circular solid has. The end tangents of an arc
 // over a quarter turn meet beyond the side the region opens to, ever farther
 // as the arc nears a half turn; the host shows such a solid as its sector, so
 // it is hatched, bounded and drawn as one.
-inline std::int32_t FigureSolidMode(const CircleSolidRecord& solid) noexcept {
+inline CircleSolidMode FigureSolidMode(const CircleSolidRecord& solid) noexcept {
     const bool overQuarterTurn = std::fabs(solid.arcAngle) > kHalfPi + kQuarterTurnSlack;
-    return solid.solidMode == kTangentCornerMode && overQuarterTurn ? kSector : solid.solidMode;
+    const CircleSolidMode mode = solid.Mode();
+    return mode == CircleSolidMode::TangentCorner && overQuarterTurn ? CircleSolidMode::Sector
+                                                                     : mode;
+}
+
+// The flatness of a ring's second edge.
+inline double InnerFlatness(RingVariant variant, const RingSolidRecord& ring) noexcept {
+    if (variant == RingVariant::ConstantWidth) {
+        // radius - radius2 = radius * flatness - radius2 * innerFlatness.
+        return 1.0 + (ring.radius * ring.flatness - ring.radius) / ring.radius2;
+    }
+    return ring.flatness;
+}
+
+// Whether a ring goes all the way round, without end edges: an arc of
+// (nearly) nothing or of (nearly) a whole turn either way.
+inline bool IsWholeRing(const RingSolidRecord& ring) noexcept {
+    const double magnitude = std::fabs(ring.arcAngle);
+    return NearlyEqual(0.0, magnitude) || NearlyEqual(kTwoPi, magnitude);
 }
 
 // A ring solid with the variant that its kind gives it.
 struct RingFigure {
     const RingSolidRecord& ring;
-    int variant;
+    RingVariant variant;
 };
 
 // The figure of a record of kind K: a RingFigure for the two ring kinds, the
@@ -46,9 +58,9 @@ struct RingFigure {
 template <EntityKind K>
 decltype(auto) FigureOf(KindTraits<K>, const typename KindTraits<K>::RecordType& record) noexcept {
     if constexpr (K == EntityKind::RingSolid) {
-        return RingFigure{record, kRingVariantSameFlatness};
+        return RingFigure{record, RingVariant::SameFlatness};
     } else if constexpr (K == EntityKind::ConstantWidthRingSolid) {
-        return RingFigure{record, kRingVariantConstantWidth};
+        return RingFigure{record, RingVariant::ConstantWidth};
     } else {
         return (record);
     }

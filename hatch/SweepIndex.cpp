@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "geometry/PlaneBox.h"
 #include "hatch/CircularClipper.h"
 #include "hatch/SolidFigure.h"
 
@@ -27,22 +28,10 @@ constexpr double kAbsoluteMargin = 1e-3;
 constexpr double kRelativeMargin = 1e-9;
 constexpr double kLinesOfMargin = 1.0;
 
-struct ReachBox {
-    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+// The box that holds every line crossing of a solid.
+struct ReachBox : PlaneBox {
     bool hatched = true;  // false: no line can cut the solid
     bool bounded = true;  // false: every line must be offered
-
-    void Take(double x, double y) noexcept {
-        minX = std::min(minX, x);
-        minY = std::min(minY, y);
-        maxX = std::max(maxX, x);
-        maxY = std::max(maxY, y);
-    }
-    void TakeDisc(double cx, double cy, double radius) noexcept {
-        Take(cx - radius, cy - radius);
-        Take(cx + radius, cy + radius);
-    }
-    void StartAt(double x, double y) noexcept { minX = maxX = x, minY = maxY = y; }
 };
 
 // The radius around the centre within which a curved edge can yield crossings.
@@ -52,8 +41,7 @@ double CurveReach(double radius, double largestFlatness) noexcept {
 
 ReachBox PolygonReach(const double* x, const double* y, int corners) noexcept {
     ReachBox box;
-    box.StartAt(x[0], y[0]);
-    for (int i = 1; i < corners; ++i) box.Take(x[i], y[i]);
+    for (int i = 0; i < corners; ++i) box.Take(x[i], y[i]);
     return box;
 }
 
@@ -75,9 +63,9 @@ ReachBox FigureReach(const CircleSolidRecord& s) noexcept {
         box.hatched = false;
         return box;
     }
-    box.StartAt(s.cx, s.cy);
-    box.TakeDisc(s.cx, s.cy, CurveReach(s.radius, std::fabs(s.flatness)));
-    if (FigureSolidMode(s) == kTangentCornerMode) {
+    box.Take(s.cx, s.cy);
+    box.TakeSquare(s.cx, s.cy, CurveReach(s.radius, std::fabs(s.flatness)));
+    if (FigureSolidMode(s) == CircleSolidMode::TangentCorner) {
         const PlanePoint corner = TangentCornerOf(s);
         box.Take(corner.X, corner.Y);
         box.bounded = std::isfinite(corner.X) && std::isfinite(corner.Y);
@@ -87,7 +75,7 @@ ReachBox FigureReach(const CircleSolidRecord& s) noexcept {
 
 ReachBox FigureReach(const RingFigure& figure) noexcept {
     const RingSolidRecord& s = figure.ring;
-    const int ringVariant = figure.variant;
+    const RingVariant ringVariant = figure.variant;
     ReachBox box;
     if (!IsClippableRingSolid(ringVariant, s)) {
         box.hatched = false;
@@ -95,9 +83,9 @@ ReachBox FigureReach(const RingFigure& figure) noexcept {
     }
     const double flatness =
         std::max(std::fabs(s.flatness), std::fabs(InnerFlatness(ringVariant, s)));
-    box.StartAt(s.cx, s.cy);
-    box.TakeDisc(s.cx, s.cy,
-                 CurveReach(std::max(std::fabs(s.radius), std::fabs(s.radius2)), flatness));
+    box.Take(s.cx, s.cy);
+    box.TakeSquare(s.cx, s.cy,
+                   CurveReach(std::max(std::fabs(s.radius), std::fabs(s.radius2)), flatness));
     return box;
 }
 

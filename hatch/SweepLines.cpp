@@ -9,12 +9,12 @@ namespace {
 
 bool CrossesEdge(const HatchLine& line, double x1, double y1, double x2, double y2) noexcept {
     return SegmentIntersection(line.ax, line.ay, line.bx, line.by, x1, y1, x2, y2).code ==
-           kCrossingOnBoth;
+           CrossingCode::OnBoth;
 }
 
 }  // namespace
 
-bool LineMeetsBounds(const HatchLine& line, const SolidBounds& b) noexcept {
+bool LineMeetsBounds(const HatchLine& line, const PlaneBox& b) noexcept {
     return CrossesEdge(line, b.minX, b.minY, b.maxX, b.minY) ||
            CrossesEdge(line, b.minX, b.minY, b.minX, b.maxY) ||
            CrossesEdge(line, b.minX, b.maxY, b.maxX, b.maxY) ||

@@ -13,7 +13,7 @@ namespace rv17 {
 
 // Whether the segment A-B crosses an edge of the bounds (bottom, left, top,
 // right), a crossing counting when it lies on both segments.
-bool LineMeetsBounds(const HatchLine& line, const SolidBounds& bounds) noexcept;
+bool LineMeetsBounds(const HatchLine& line, const PlaneBox& bounds) noexcept;
 
 // Calls visit(line, k, direction, met) for each line in order: line number k
 // of its direction, and whether it meets the bounds (only those are hatched).

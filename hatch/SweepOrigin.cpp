@@ -23,12 +23,12 @@ double AxisOrigin(double low, double high) noexcept {
 
 }  // namespace
 
-PlanePoint SweepOrigin(const SolidBounds& bounds) noexcept {
+PlanePoint SweepOrigin(const PlaneBox& bounds) noexcept {
     return {AxisOrigin(bounds.minX, bounds.maxX), AxisOrigin(bounds.minY, bounds.maxY)};
 }
 
 SweepPlan PlanSweepOfStore(const EntityStore& store, HatchParameters parameters) {
-    const SolidBounds bounds = BuildSolidBounds(store);
+    const PlaneBox bounds = BuildSolidBounds(store);
     const PlanePoint origin = SweepOrigin(bounds);
     if (origin.X == 0.0 && origin.Y == 0.0) return PlanSweep(bounds, parameters);
     parameters.reference = PointDifference(parameters.reference, origin);

@@ -21,7 +21,7 @@ inline constexpr double kFarFromOrigin = 0x1p22;
 // On each axis, the centre of the bounds when it lies beyond kFarFromOrigin
 // and the bounds lie within half and twice of it, so that moving the solids
 // by it changes no coordinate but by an exact difference; 0 otherwise.
-PlanePoint SweepOrigin(const SolidBounds& bounds) noexcept;
+PlanePoint SweepOrigin(const PlaneBox& bounds) noexcept;
 
 // The sweep of the store's solids, in coordinates taken from SweepOrigin of
 // their bounds (the reference point moved with them); plan.origin tells where.

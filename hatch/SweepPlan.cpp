@@ -44,7 +44,7 @@ double LinesToLeave(double reach, double progress) noexcept {
 
 }  // namespace
 
-SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters) {
+SweepPlan PlanSweep(const PlaneBox& bounds, const HatchParameters& parameters) {
     SweepPlan plan;
     plan.bounds = bounds;
     const double p = parameters.interval;

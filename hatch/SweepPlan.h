@@ -19,7 +19,7 @@ struct SweepPlan {
     // The point the coordinates below are taken from: the sweep works on the
     // solids moved by -origin and moves every piece back by +origin.
     PlanePoint origin{};
-    SolidBounds bounds;
+    PlaneBox bounds;
     double interval = 1.0;    // p
     double angle = 0.0;       // a
     double halfLength = 0.0;  // L
@@ -57,6 +57,6 @@ struct SweepPlan {
     }
 };
 
-SweepPlan PlanSweep(const SolidBounds& bounds, const HatchParameters& parameters);
+SweepPlan PlanSweep(const PlaneBox& bounds, const HatchParameters& parameters);
 
 }  // namespace rv17

@@ -24,7 +24,7 @@ constexpr int ScaleForDpi(int designed, int dpi) {
     return static_cast<int>(product < 0 ? -magnitude : magnitude);
 }
 
-constexpr Bounds ScaleForDpi(const Bounds& designed, int dpi) {
+constexpr Rect ScaleForDpi(const Rect& designed, int dpi) {
     return {ScaleForDpi(designed.left, dpi), ScaleForDpi(designed.top, dpi),
             ScaleForDpi(designed.width, dpi), ScaleForDpi(designed.height, dpi)};
 }

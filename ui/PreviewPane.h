@@ -13,9 +13,9 @@
 #include <stop_token>
 #include <thread>
 
-#include "drawing/FigureBounds.h"
 #include "drawing/PreviewHatch.h"
 #include "exchange/EntityStore.h"
+#include "geometry/PlaneBox.h"
 #include "hatch/HatchSettings.h"
 #include "ui/Canvas.h"
 
@@ -72,7 +72,7 @@ private:
 
     // The canvas thread's own.
     std::shared_ptr<const ui::CanvasScene> selection_;
-    Bounds bounds_;
+    PlaneBox bounds_;
     std::shared_ptr<PreviewPane*> self_;  // posted tasks hold it weakly
 
     std::thread worker_;  // last: started once everything above is in place

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/DrawableValue.h"
+#include "drawing/FigureBounds.h"
 #include "drawing/Palette.h"
 #include "drawing/PreviewFigures.h"
 
@@ -73,7 +74,7 @@ SelectionScene BuildSelectionScene(const EntityStore& drawing) {
 
     const IndicatedPoint& reference = drawing.indicatedPoints[1];
     if (reference.defined && IsDrawable(reference.x) && IsDrawable(reference.y)) {
-        result.bounds.Add({reference.x, reference.y});
+        result.bounds.Take({reference.x, reference.y});
         const double extent = std::max(result.bounds.maxX - result.bounds.minX,
                                        result.bounds.maxY - result.bounds.minY);
         const double arm = std::max(extent * kCrossShare, 1e-3);

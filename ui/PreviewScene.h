@@ -6,15 +6,15 @@
 #include <memory>
 
 #include "drawing/ConvertedDrawing.h"
-#include "drawing/FigureBounds.h"
 #include "exchange/EntityStore.h"
+#include "geometry/PlaneBox.h"
 #include "ui/Canvas.h"
 
 namespace rv17 {
 
 struct SelectionScene {
     std::shared_ptr<const ui::CanvasScene> scene;
-    Bounds bounds;  // of everything in the scene; empty for an empty selection
+    PlaneBox bounds;  // of everything in the scene; empty for an empty selection
 };
 
 // Solids filled with a pale tint of their colour (hatch lines in the same

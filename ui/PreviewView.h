@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "drawing/FigureBounds.h"
+#include "geometry/PlaneBox.h"
 #include "ui/Canvas.h"
 
 namespace rv17 {
@@ -18,8 +18,8 @@ inline constexpr double kWheelZoomFactor = 1.25;
 // The selection centred and as large as fits in width x height pixels within
 // the margin. An empty selection shows 0..100 on both axes; a line along an
 // axis or a point gets a small extent of its own.
-inline ui::CanvasView FitView(Bounds bounds, double width, double height) {
-    if (bounds.empty) bounds.Add({0.0, 0.0}), bounds.Add({100.0, 100.0});
+inline ui::CanvasView FitView(PlaneBox bounds, double width, double height) {
+    if (bounds.empty) bounds.Take({0.0, 0.0}), bounds.Take({100.0, 100.0});
     const double extentX = std::max(bounds.maxX - bounds.minX, 1e-6);
     const double extentY = std::max(bounds.maxY - bounds.minY, 1e-6);
     const double usable = 1.0 - 2.0 * kFitMarginShare;

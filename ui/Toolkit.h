@@ -35,7 +35,7 @@ struct ScreenPosition {
 
 // Pixels within a window's client area, as designed for a 96-dpi display; the
 // Win32 toolkit scales them to the dpi of the monitor (ui/DisplayScale.h).
-struct Bounds {
+struct Rect {
     int left = 0;
     int top = 0;
     int width = 0;
@@ -59,7 +59,7 @@ inline constexpr int kNoTabStop = -1;
 struct ControlDesign {
     std::string name;  // "ComboBox1", the name the dialog code uses
     ControlKind kind = ControlKind::Label;
-    Bounds bounds;
+    Rect bounds;
     int tabOrder = kNoTabStop;
     std::string caption;     // Shift-JIS; "&" marks the access key of buttons
     int fontHeight = 13;     // pixels at 96 dpi

@@ -9,7 +9,7 @@ namespace {
 
 using ui::ControlKind;
 
-ui::ControlDesign Control(const char* name, ControlKind kind, ui::Bounds bounds, int tabOrder,
+ui::ControlDesign Control(const char* name, ControlKind kind, ui::Rect bounds, int tabOrder,
                           std::string_view caption = {}) {
     ui::ControlDesign control;
     control.name = name;
@@ -21,7 +21,7 @@ ui::ControlDesign Control(const char* name, ControlKind kind, ui::Bounds bounds,
 }
 
 // The five boxes take numbers and list entries only, so the input method editor is off.
-ui::ControlDesign Box(const char* name, ControlKind kind, ui::Bounds bounds, int tabOrder) {
+ui::ControlDesign Box(const char* name, ControlKind kind, ui::Rect bounds, int tabOrder) {
     ui::ControlDesign control = Control(name, kind, bounds, tabOrder);
     control.imeDisabled = true;
     return control;

@@ -89,17 +89,19 @@ const std::vector<EmitCase> kCurveCases = {
      },
      {}},
     {"se solid",
-     [](OutputWriter& s) { EmitCircleSolid(s, 100, 1, 2, 3, 0.5, 0.25, 0, 6.28318530717959); },
+     [](OutputWriter& s) {
+         EmitCircleSolid(s, CircleSolidMode::WholeCurve, 1, 2, 3, 0.5, 0.25, 0, 6.28318530717959);
+     },
      {"se 1 2 3 0.5 0.25 0 6.28318530717959 100"}},
     {"se solid degenerate",
      [](OutputWriter& s) {
-         EmitCircleSolid(s, 5, 1, 2, 3, 0.5, 0, 0, 1);
-         EmitCircleSolid(s, 0, 1, 2, 0, 0.5, 0, 0, 1);
-         EmitCircleSolid(s, 0, 1, 2, 3, kTol, 0, 0, 1);
+         EmitCircleSolid(s, CircleSolidMode::BetweenArcAndChord, 1, 2, 3, 0.5, 0, 0, 1);
+         EmitCircleSolid(s, CircleSolidMode::Sector, 1, 2, 0, 0.5, 0, 0, 1);
+         EmitCircleSolid(s, CircleSolidMode::Sector, 1, 2, 3, kTol, 0, 0, 1);
      },
      {}},
     {"se solid negative flatness",
-     [](OutputWriter& s) { EmitCircleSolid(s, 0, 1, 2, 3, -0.5, 0, 0, 1); },
+     [](OutputWriter& s) { EmitCircleSolid(s, CircleSolidMode::Sector, 1, 2, 3, -0.5, 0, 0, 1); },
      {"se 1 2 3 -0.5 0 0 1 0"}},
 };
 

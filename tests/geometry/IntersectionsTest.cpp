@@ -12,6 +12,8 @@ namespace rv17 {
 
 namespace {
 
+using enum CrossingCode;
+
 void ExpectPoint(PlanePoint actual, PlanePoint expected, const std::string& context) {
     const double slack = 1e-9 * std::max({1.0, std::fabs(expected.X), std::fabs(expected.Y)});
     EXPECT_NEAR(actual.X, expected.X, slack) << context << " got " << Literal(actual);
@@ -32,7 +34,7 @@ TEST(QuantiseTest, ZeroBandIsLopsided) {
 
 struct SegmentCase {
     double x1, y1, x2, y2, x3, y3, x4, y4;
-    int code;
+    CrossingCode code;
     PlanePoint point;
 };
 
@@ -50,39 +52,40 @@ TEST_P(SegmentIntersectionTest, CodeAndPoint) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SegmentIntersectionTest,
     testing::Values(
-        SegmentCase{0, 0, 10, 0, 5, -5, 5, 5, 1, {5, 0}},
-        SegmentCase{0, 0, 10, 0, 15, -5, 15, 5, 2, {15, 0}},
-        SegmentCase{0, 0, 10, 0, 0, 1, 10, 1, 0, {}},
-        SegmentCase{5, -5, 5, 5, 0, 0, 10, 0, 1, {5, 0}},
-        SegmentCase{3, -1, 3, 9, 0, 0, 10, 10, 1, {3, 3}},
-        SegmentCase{0, 0, 10, 0, 10, 0, 10, 5, 1, {10, 0}},
-        SegmentCase{0, 0, 10, 10, 0, 10, 10, 0, 1, {5, 5}},
-        SegmentCase{0, 0, 1, 1, 3, 0, 4, -1, 2, {1.5, 1.5}},
+        SegmentCase{0, 0, 10, 0, 5, -5, 5, 5, OnBoth, {5, 0}},
+        SegmentCase{0, 0, 10, 0, 15, -5, 15, 5, Outside, {15, 0}},
+        SegmentCase{0, 0, 10, 0, 0, 1, 10, 1, NoCrossing, {}},
+        SegmentCase{5, -5, 5, 5, 0, 0, 10, 0, OnBoth, {5, 0}},
+        SegmentCase{3, -1, 3, 9, 0, 0, 10, 10, OnBoth, {3, 3}},
+        SegmentCase{0, 0, 10, 0, 10, 0, 10, 5, OnBoth, {10, 0}},
+        SegmentCase{0, 0, 10, 10, 0, 10, 10, 0, OnBoth, {5, 5}},
+        SegmentCase{0, 0, 1, 1, 3, 0, 4, -1, Outside, {1.5, 1.5}},
         // The second segment ends 0.5e-8 short of the first, or beyond its end.
-        SegmentCase{0, 0, 10, 0, 5, 0.5e-8, 5, 5, 1, {5, 0}},
-        SegmentCase{0, 0, 10, 0, 10.000000005, -5, 10.000000005, 5, 1, {10.000000005, 0}},
-        SegmentCase{0, 0, 10, 0, -0.000000005, -5, -0.000000005, 5, 1, {-0.000000005, 0}},
-        SegmentCase{0, 0, 10, 0, 10.00000002, -5, 10.00000002, 5, 2, {10.00000002, 0}},
+        SegmentCase{0, 0, 10, 0, 5, 0.5e-8, 5, 5, OnBoth, {5, 0}},
+        SegmentCase{0, 0, 10, 0, 10.000000005, -5, 10.000000005, 5, OnBoth, {10.000000005, 0}},
+        SegmentCase{0, 0, 10, 0, -0.000000005, -5, -0.000000005, 5, OnBoth, {-0.000000005, 0}},
+        SegmentCase{0, 0, 10, 0, 10.00000002, -5, 10.00000002, 5, Outside, {10.00000002, 0}},
         // Both vertical, collinear or not.
-        SegmentCase{0, 0, 0, 10, 5, 0, 5, 10, 0, {}}, SegmentCase{0, 0, 0, 10, 0, 5, 0, 20, 0, {}},
+        SegmentCase{0, 0, 0, 10, 5, 0, 5, 10, NoCrossing, {}},
+        SegmentCase{0, 0, 0, 10, 0, 5, 0, 20, NoCrossing, {}},
         // A zero-length segment is vertical and meets the other line at its own x.
-        SegmentCase{4, 4, 4, 4, 0, 0, 10, 10, 1, {4, 4}},
-        SegmentCase{4, 5, 4, 5, 0, 0, 10, 10, 2, {4, 4}},
+        SegmentCase{4, 4, 4, 4, 0, 0, 10, 10, OnBoth, {4, 4}},
+        SegmentCase{4, 5, 4, 5, 0, 0, 10, 10, Outside, {4, 4}},
         // Q decides verticality: x1 - x2 = -1.2e-8 and -0.6e-8 are vertical,
         // +0.6e-8 and +1.2e-8 are not.
-        SegmentCase{0, 0, 1.2e-8, 10, 5, 0, 5, 10, 0, {}},
-        SegmentCase{0, 0, 0.6e-8, 10, 5, 0, 5, 10, 0, {}},
-        SegmentCase{0.6e-8, 0, 0, 10, 5, 0, 5, 10, 2, {5, (5 - 0.6e-8) * (10 / -0.6e-8)}},
-        SegmentCase{1.2e-8, 0, 0, 10, 5, 0, 5, 10, 2, {5, (5 - 1.2e-8) * (10 / -1.2e-8)}},
+        SegmentCase{0, 0, 1.2e-8, 10, 5, 0, 5, 10, NoCrossing, {}},
+        SegmentCase{0, 0, 0.6e-8, 10, 5, 0, 5, 10, NoCrossing, {}},
+        SegmentCase{0.6e-8, 0, 0, 10, 5, 0, 5, 10, Outside, {5, (5 - 0.6e-8) * (10 / -0.6e-8)}},
+        SegmentCase{1.2e-8, 0, 0, 10, 5, 0, 5, 10, Outside, {5, (5 - 1.2e-8) * (10 / -1.2e-8)}},
         // Q decides parallelism: slopes 1 and 1.000000006 are parallel (1 and
         // 0.999999994 are not: below).
-        SegmentCase{0, 0, 10, 10, 0, 1, 1, 2.000000006, 0, {}},
-        SegmentCase{0, 0, 10, 10, 0, 1, 10, 11, 0, {}}));
+        SegmentCase{0, 0, 10, 10, 0, 1, 1, 2.000000006, NoCrossing, {}},
+        SegmentCase{0, 0, 10, 10, 0, 1, 10, 11, NoCrossing, {}}));
 
 // Nearly parallel lines meet far away; the point loses digits to cancellation.
 TEST(SegmentIntersectionTest, NearlyParallelMeetingPoint) {
     const SegmentCrossing crossing = SegmentIntersection(0, 0, 10, 10, 0, 1, 1, 1.999999994);
-    EXPECT_EQ(crossing.code, kCrossingOutside);
+    EXPECT_EQ(crossing.code, CrossingCode::Outside);
     EXPECT_NEAR(crossing.point.X / (1 / 6e-9), 1.0, 1e-6);
 }
 

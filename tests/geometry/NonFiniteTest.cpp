@@ -15,7 +15,12 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kValues[] = {kNaN, kInf, -kInf, 1e300, -1e300, 0.0, 3.0};
 
-bool IsCode(int value, int last) { return value >= 0 && value <= last; }
+// Whether a count or result code lies among the first last + 1 values.
+template <class Code>
+bool IsCode(Code value, int last) {
+    const int number = static_cast<int>(value);
+    return number >= 0 && number <= last;
+}
 
 TEST(NonFiniteTest, AnglesEndAtOnce) {
     for (const double v : kValues) {
@@ -54,7 +59,7 @@ TEST(NonFiniteTest, IntersectionsGiveDocumentedCodes) {
             << context;
     }
     // A NaN crossing is never inside a segment's extent.
-    EXPECT_EQ(SegmentIntersection(kNaN, 0, 10, 0, 5, -5, 5, 5).code, kCrossingOutside);
+    EXPECT_EQ(SegmentIntersection(kNaN, 0, 10, 0, 5, -5, 5, 5).code, CrossingCode::Outside);
 }
 
 TEST(NonFiniteTest, PolygonTestsGiveDocumentedCodes) {
@@ -63,7 +68,7 @@ TEST(NonFiniteTest, PolygonTestsGiveDocumentedCodes) {
         const double y[] = {0, 0, 10, 10, 0};
         for (const double p : {v, 5.0}) {
             const std::string context = Literal({v, p});
-            const int verdict = PointInPolygon(5, x, y, p, 5);
+            const PolygonPosition verdict = PointInPolygon(5, x, y, p, 5);
             EXPECT_TRUE(IsCode(verdict, 2)) << context;
             EXPECT_EQ(PointInPolygonFast(5, x, y, p, 5), verdict) << context;
             EXPECT_TRUE(IsCode(PointOnSegment({p, 1}, {0, 0}, {v, 2}), 3)) << context;
@@ -71,7 +76,7 @@ TEST(NonFiniteTest, PolygonTestsGiveDocumentedCodes) {
     }
     const double x[] = {0, 10, 10, 0, 0};
     const double y[] = {0, 0, 10, 10, 0};
-    EXPECT_EQ(PointInPolygon(5, x, y, kNaN, 5), kOutsidePolygon);
+    EXPECT_EQ(PointInPolygon(5, x, y, kNaN, 5), PolygonPosition::Outside);
 }
 
 }  // namespace

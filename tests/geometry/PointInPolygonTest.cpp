@@ -16,6 +16,9 @@ namespace rv17 {
 
 namespace {
 
+using enum PolygonPosition;
+using enum SegmentPosition;
+
 struct Outline {
     std::vector<double> x, y;
     void Add(double px, double py) {
@@ -60,8 +63,8 @@ Outline Ring(double cx, double cy, double outer, double inner, double start, dou
 }
 
 // The angle-sum verdict, checked against the fast path on every fixed case.
-int Verdict(const Outline& o, double px, double py) {
-    const int verdict = PointInPolygon(o.Size(), o.x.data(), o.y.data(), px, py);
+PolygonPosition Verdict(const Outline& o, double px, double py) {
+    const PolygonPosition verdict = PointInPolygon(o.Size(), o.x.data(), o.y.data(), px, py);
     EXPECT_EQ(PointInPolygonFast(o.Size(), o.x.data(), o.y.data(), px, py), verdict)
         << Literal({px, py}) << ' ' << o.Text();
     return verdict;
@@ -69,26 +72,26 @@ int Verdict(const Outline& o, double px, double py) {
 
 struct OnSegmentCase {
     PlanePoint p, s, e;
-    int expected;
+    SegmentPosition expected;
 };
 
 TEST(PointOnSegmentTest, Cases) {
     const OnSegmentCase cases[] = {
-        {{5, 5}, {0, 0}, {10, 10}, 2},
-        {{0, 0}, {0, 0}, {10, 10}, 1},
-        {{10, 10}, {0, 0}, {10, 10}, 3},
-        {{11, 11}, {0, 0}, {10, 10}, 0},
-        {{-1, -1}, {0, 0}, {10, 10}, 0},
-        {{-0.5e-7, -0.5e-7}, {0, 0}, {10, 10}, 1},
-        {{5, 5 + 0.9e-7}, {0, 0}, {10, 10}, 2},  // tau differs by 0.9e-8
-        {{5, 5 + 1.1e-7}, {0, 0}, {10, 10}, 0},
-        {{1, 1}, {1, 1}, {1, 1}, 0},  // degenerate segment
-        {{1, 1}, {1, 1}, {1 + 0.5e-8, 1}, 0},
-        {{0.5e-8, 5}, {0, 0}, {0, 10}, 2},  // vertical: across compared directly
-        {{2e-8, 5}, {0, 0}, {0, 10}, 0},
-        {{0, 5}, {0, 0}, {0.5e-8, 10}, 2},   // within 1e-8 of vertical
-        {{10, 0.5e-8}, {0, 0}, {10, 0}, 3},  // horizontal
-        {{10.5, 0}, {0, 0}, {10, 0}, 0},
+        {{5, 5}, {0, 0}, {10, 10}, Within},
+        {{0, 0}, {0, 0}, {10, 10}, AtStart},
+        {{10, 10}, {0, 0}, {10, 10}, AtEnd},
+        {{11, 11}, {0, 0}, {10, 10}, NotOnSegment},
+        {{-1, -1}, {0, 0}, {10, 10}, NotOnSegment},
+        {{-0.5e-7, -0.5e-7}, {0, 0}, {10, 10}, AtStart},
+        {{5, 5 + 0.9e-7}, {0, 0}, {10, 10}, Within},  // tau differs by 0.9e-8
+        {{5, 5 + 1.1e-7}, {0, 0}, {10, 10}, NotOnSegment},
+        {{1, 1}, {1, 1}, {1, 1}, NotOnSegment},  // degenerate segment
+        {{1, 1}, {1, 1}, {1 + 0.5e-8, 1}, NotOnSegment},
+        {{0.5e-8, 5}, {0, 0}, {0, 10}, Within},  // vertical: across compared directly
+        {{2e-8, 5}, {0, 0}, {0, 10}, NotOnSegment},
+        {{0, 5}, {0, 0}, {0.5e-8, 10}, Within},  // within 1e-8 of vertical
+        {{10, 0.5e-8}, {0, 0}, {10, 0}, AtEnd},  // horizontal
+        {{10.5, 0}, {0, 0}, {10, 0}, NotOnSegment},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PointOnSegment(c.p, c.s, c.e), c.expected)
@@ -98,26 +101,26 @@ TEST(PointOnSegmentTest, Cases) {
 
 struct InsideCase {
     PlanePoint point;
-    int expected;
+    PolygonPosition expected;
 };
 
 TEST(PointInPolygonTest, SquareEitherWayRound) {
     const Outline square = FromCorners({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
     const InsideCase cases[] = {
-        {{5, 5}, 2},
-        {{10, 5}, 1},
-        {{15, 5}, 0},
-        {{0, 0}, 1},
-        {{5, 0}, 1},
-        {{10, 10}, 1},
-        {{10 + 0.5e-8, 5}, 1},
-        {{10 + 2e-8, 5}, 0},
-        {{-3, -3}, 0},
-        {{9.999, 0.001}, 2},
-        {{10 - 1e-6, 5}, 2},
+        {{5, 5}, Inside},
+        {{10, 5}, OnOutline},
+        {{15, 5}, Outside},
+        {{0, 0}, OnOutline},
+        {{5, 0}, OnOutline},
+        {{10, 10}, OnOutline},
+        {{10 + 0.5e-8, 5}, OnOutline},
+        {{10 + 2e-8, 5}, Outside},
+        {{-3, -3}, Outside},
+        {{9.999, 0.001}, Inside},
+        {{10 - 1e-6, 5}, Inside},
         // 2e-8 inside an edge the edge is seen under an angle whose cosine
         // rounds to -1: 180 degrees, which adds nothing, so the point is outside.
-        {{10 - 2e-8, 5}, 0},
+        {{10 - 2e-8, 5}, Outside},
     };
     for (const Outline& outline : {square, square.Reversed()}) {
         for (const auto& c : cases) {
@@ -129,17 +132,21 @@ TEST(PointInPolygonTest, SquareEitherWayRound) {
 
 TEST(PointInPolygonTest, OutlineIsNotClosedByTheTest) {
     const Outline open = FromCorners({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-    EXPECT_EQ(Verdict(open, 5, 5), 0);  // three quarters of a turn
-    EXPECT_EQ(Verdict(open, 0, 5), 0);  // on the missing edge
-    EXPECT_EQ(Verdict(open, 10, 5), 1);
-    EXPECT_EQ(PointInPolygon(0, nullptr, nullptr, 0, 0), 0);
-    EXPECT_EQ(PointInPolygon(1, open.x.data(), open.y.data(), 5, 5), 0);
+    EXPECT_EQ(Verdict(open, 5, 5), Outside);  // three quarters of a turn
+    EXPECT_EQ(Verdict(open, 0, 5), Outside);  // on the missing edge
+    EXPECT_EQ(Verdict(open, 10, 5), OnOutline);
+    EXPECT_EQ(PointInPolygon(0, nullptr, nullptr, 0, 0), Outside);
+    EXPECT_EQ(PointInPolygon(1, open.x.data(), open.y.data(), 5, 5), Outside);
 }
 
 TEST(PointInPolygonTest, SelfCrossingOutlines) {
     // A bow-tie: both lobes are inside, the crossing is on the outline.
     const Outline bowTie = FromCorners({{0, 0}, {10, 10}, {10, 0}, {0, 10}, {0, 0}});
-    const InsideCase cases[] = {{{2, 5}, 2}, {{8, 5}, 2}, {{5, 5}, 1}, {{5, 2}, 0}, {{5, 8}, 0}};
+    const InsideCase cases[] = {{{2, 5}, Inside},
+                                {{8, 5}, Inside},
+                                {{5, 5}, OnOutline},
+                                {{5, 2}, Outside},
+                                {{5, 8}, Outside}};
     for (const Outline& outline : {bowTie, bowTie.Reversed()}) {
         for (const auto& c : cases) {
             EXPECT_EQ(Verdict(outline, c.point.X, c.point.Y), c.expected) << Literal(c.point);
@@ -148,21 +155,21 @@ TEST(PointInPolygonTest, SelfCrossingOutlines) {
     // Walked round twice the square encloses its inside twice: outside.
     const Outline twice = FromCorners(
         {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
-    EXPECT_EQ(Verdict(twice, 5, 5), 0);
-    EXPECT_EQ(Verdict(twice, 5, 0), 1);
+    EXPECT_EQ(Verdict(twice, 5, 5), Outside);
+    EXPECT_EQ(Verdict(twice, 5, 0), OnOutline);
 }
 
 TEST(PointInPolygonTest, RingOutline) {
     const Outline ring = Ring(0, 0, 10, 5, 0, 2 * kPi);
     EXPECT_EQ(ring.Size(), 147);
-    EXPECT_EQ(Verdict(ring, 0, 7.5), 2);
-    EXPECT_EQ(Verdict(ring, -7.5, 0), 2);
-    EXPECT_EQ(Verdict(ring, 0, 0), 0);    // the hole
-    EXPECT_EQ(Verdict(ring, 7.5, 0), 1);  // the seam between the two circles
-    EXPECT_EQ(Verdict(ring, 0, 11), 0);
-    EXPECT_EQ(Verdict(ring, 0, 9.999), 2);  // next to the corner at 90 degrees
-    const double chordGap = 9.995;          // between the chord 0..5 degrees and the circle
-    EXPECT_EQ(Verdict(ring, chordGap * std::cos(kPi / 72), chordGap * std::sin(kPi / 72)), 0);
+    EXPECT_EQ(Verdict(ring, 0, 7.5), Inside);
+    EXPECT_EQ(Verdict(ring, -7.5, 0), Inside);
+    EXPECT_EQ(Verdict(ring, 0, 0), Outside);      // the hole
+    EXPECT_EQ(Verdict(ring, 7.5, 0), OnOutline);  // the seam between the two circles
+    EXPECT_EQ(Verdict(ring, 0, 11), Outside);
+    EXPECT_EQ(Verdict(ring, 0, 9.999), Inside);  // next to the corner at 90 degrees
+    const double chordGap = 9.995;               // between the chord 0..5 degrees and the circle
+    EXPECT_EQ(Verdict(ring, chordGap * std::cos(kPi / 72), chordGap * std::sin(kPi / 72)), Outside);
 }
 
 // Crossings of a ray towards +X, for simple outlines away from their edges.
@@ -217,7 +224,7 @@ TEST(PointInPolygonTest, AgreesWithEvenOddAwayFromTheOutline) {
             const double py = 3 * scale * (unit(random) - 0.5);
             if (DistanceToOutline(star, px, py) < 1e-6 * scale) continue;
             const bool expected = EvenOddInside(star, px, py);
-            ASSERT_EQ(Verdict(star, px, py), expected ? 2 : 0)
+            ASSERT_EQ(Verdict(star, px, py), expected ? Inside : Outside)
                 << Literal({px, py}) << ' ' << star.Text();
             inside += expected;
             ++checked;
@@ -337,16 +344,17 @@ TEST(PointInPolygonFastTest, SameVerdictAsTheAngleSum) {
         const Outline outline = RandomOutline(random, i % 6);
         const PlanePoint p = RandomProbe(random, outline);
         const int n = outline.Size();
-        const int expected = PointInPolygon(n, outline.x.data(), outline.y.data(), p.X, p.Y);
+        const PolygonPosition expected =
+            PointInPolygon(n, outline.x.data(), outline.y.data(), p.X, p.Y);
         ASSERT_EQ(PointInPolygonFast(n, outline.x.data(), outline.y.data(), p.X, p.Y), expected)
             << Literal(p) << ' ' << outline.Text();
-        if (expected != kOnOutline) {
+        if (expected != PolygonPosition::OnOutline) {
             const bool sure =
                 CertainWindingNumber(n, outline.x.data(), outline.y.data(), p.X, p.Y).certain;
             certain += sure;
             uncertain += !sure;
         }
-        insideVerdicts += expected == kInsidePolygon;
+        insideVerdicts += expected == PolygonPosition::Inside;
     }
     // The fast path must do most of the work, and the fallback must be exercised.
     EXPECT_GT(certain, cases / 3);

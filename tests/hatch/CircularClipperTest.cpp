@@ -58,7 +58,7 @@ void Clip(ClipFixture& fixture, const Figure& f, const HatchLine& line) {
     ring.tilt = f.tilt;
     ring.startAngle = f.startAngle, ring.arcAngle = f.arcAngle, ring.radius2 = f.radius2;
     ClipRingSolid(context, 7,
-                  f.shape == Shape::Ring ? kRingVariantSameFlatness : kRingVariantConstantWidth,
+                  f.shape == Shape::Ring ? RingVariant::SameFlatness : RingVariant::ConstantWidth,
                   line, ring);
 }
 
@@ -315,8 +315,8 @@ TEST(CurvedOutline, ArcPointsAdvanceByRepeatedAddition) {
 TEST(ConstantWidthRing, InnerFlatnessKeepsTheBandEven) {
     RingSolidRecord ring{};
     ring.radius = 10, ring.flatness = 0.5, ring.radius2 = 6;
-    EXPECT_DOUBLE_EQ(InnerFlatness(kRingVariantConstantWidth, ring), 1.0 / 6.0);
-    EXPECT_EQ(InnerFlatness(kRingVariantSameFlatness, ring), 0.5);
+    EXPECT_DOUBLE_EQ(InnerFlatness(RingVariant::ConstantWidth, ring), 1.0 / 6.0);
+    EXPECT_EQ(InnerFlatness(RingVariant::SameFlatness, ring), 0.5);
 }
 
 }  // namespace

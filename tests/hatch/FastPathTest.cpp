@@ -109,7 +109,7 @@ TEST(LineFrame, EdgeCrossingsAreThoseOfSegmentIntersectionAndNoneIsScreenedOut) 
         ASSERT_TRUE(SameBits(actual.point, expected.point)) << text;
         if (frame.EdgeMissesLine(x1, y1, x2, y2)) {
             ++screened;
-            ASSERT_NE(expected.code, kCrossingOnBoth) << text;
+            ASSERT_NE(expected.code, CrossingCode::OnBoth) << text;
         }
     }
     EXPECT_GT(screened, 5000);
@@ -148,7 +148,7 @@ TEST(CertainInside, WholeCircleIsConfirmedByTheInsideTest) {
             const double px = cx + reach * std::cos(turn), py = cy + reach * std::sin(turn);
             if (!inside.Holds(px, py)) continue;
             ++certain;
-            ASSERT_EQ(PointInPolygon(73, x.data(), y.data(), px, py), kInsidePolygon)
+            ASSERT_EQ(PointInPolygon(73, x.data(), y.data(), px, py), PolygonPosition::Inside)
                 << "circle " << Literal({cx, cy, r, k, tilt}) << " point " << Literal({px, py});
         }
     }
@@ -183,7 +183,7 @@ TEST(CertainInside, ConvexCornersAreConfirmedByTheInsideTest) {
             for (int j = 0; j < n; ++j) px += w[j] / sum * x[j], py += w[j] / sum * y[j];
             if (!inside.Holds(px, py)) continue;
             ++certain;
-            ASSERT_EQ(PointInPolygon(n + 1, x, y, px, py), kInsidePolygon)
+            ASSERT_EQ(PointInPolygon(n + 1, x, y, px, py), PolygonPosition::Inside)
                 << "corners " << Literal({x[0], y[0], x[1], y[1], x[2], y[2], x[n - 1], y[n - 1]})
                 << " point " << Literal({px, py});
         }

@@ -251,17 +251,17 @@ TEST(SweepFarFromOrigin, HatchesAsTheSameDrawingNearTheOrigin) {
 // a factor of two of their centre, where the move is exact.
 TEST(SweepFarFromOrigin, MovesOnlyAlongAxesWhereTheMoveIsExact) {
     struct Case {
-        SolidBounds bounds;
+        PlaneBox bounds;
         PlanePoint origin;
     };
     const double far = 2.0 * kFarFromOrigin;
     for (const Case& c :
-         std::vector<Case>{{{0, 0, 100, 100, true}, {0, 0}},
-                           {{far, -5, far + 10, 5, true}, {far + 5, 0}},
-                           {{-far - 10, far, -far, far + 2, true}, {-far - 5, far + 1}},
+         std::vector<Case>{{{0, 0, 100, 100, false}, {0, 0}},
+                           {{far, -5, far + 10, 5, false}, {far + 5, 0}},
+                           {{-far - 10, far, -far, far + 2, false}, {-far - 5, far + 1}},
                            // Reaching to within half the centre of the origin: not moved.
-                           {{1e6, 0, 1e7, 1, true}, {0, 0}},
-                           {{-1e300, 0, 1e300, 1, true}, {0, 0}}}) {
+                           {{1e6, 0, 1e7, 1, false}, {0, 0}},
+                           {{-1e300, 0, 1e300, 1, false}, {0, 0}}}) {
         const PlanePoint origin = SweepOrigin(c.bounds);
         EXPECT_EQ(origin.X, c.origin.X) << c.bounds.minX << " " << c.bounds.maxX;
         EXPECT_EQ(origin.Y, c.origin.Y) << c.bounds.minY << " " << c.bounds.maxY;
@@ -293,7 +293,7 @@ class Bounds : public testing::TestWithParam<BoundsCase> {};
 TEST_P(Bounds, CoverTheSolids) {
     const BoundsCase& c = GetParam();
     Drawing drawing(c.drawing);
-    const SolidBounds bounds = BuildSolidBounds(drawing.Store());
+    const PlaneBox bounds = BuildSolidBounds(drawing.Store());
     EXPECT_NEAR(bounds.minX, c.minX, 1e-9) << c.name;
     EXPECT_NEAR(bounds.minY, c.minY, 1e-9) << c.name;
     EXPECT_NEAR(bounds.maxX, c.maxX, 1e-9) << c.name;

@@ -42,8 +42,8 @@ TEST_P(TangentRegionArcs, OverAQuarterTurnGiveTheSectorsBytes) {
         const std::string sector = CircleSolidText(figure, c.arc, 0);
         if (c.sector) {
             // Checked first: a sweep out to a far tangent corner would take minutes.
-            const SolidBounds hatchedBounds = BuildSolidBounds(Drawing(tangentRegion).Store());
-            const SolidBounds sectorBounds = BuildSolidBounds(Drawing(sector).Store());
+            const PlaneBox hatchedBounds = BuildSolidBounds(Drawing(tangentRegion).Store());
+            const PlaneBox sectorBounds = BuildSolidBounds(Drawing(sector).Store());
             ASSERT_TRUE(hatchedBounds.minX == sectorBounds.minX &&
                         hatchedBounds.minY == sectorBounds.minY &&
                         hatchedBounds.maxX == sectorBounds.maxX &&
@@ -78,7 +78,7 @@ TEST(TangentRegionNearAHalfTurn, IsSweptOverTheDrawingOnly) {
         ReadWholeFile(std::filesystem::path(RV17_TEST_DATA_DIR) / "hatch" / "wide_tangent_arc.txt");
     ASSERT_TRUE(input.complete);
     Drawing drawing(input.bytes);
-    const SolidBounds bounds = BuildSolidBounds(drawing.Store());
+    const PlaneBox bounds = BuildSolidBounds(drawing.Store());
     ASSERT_GT(bounds.minX, -20.0);
     ASSERT_GT(bounds.minY, -20.0);
     ASSERT_LT(bounds.maxX, 280.0);

@@ -57,11 +57,11 @@ TEST(DialogDesign, MainDialogLayout) {
     // No two controls overlap, and each lies inside the client area (the
     // pane in the part the window gains while it is shown).
     for (std::size_t i = 0; i < d.controls.size(); ++i) {
-        const ui::Bounds& a = d.controls[i].bounds;
+        const ui::Rect& a = d.controls[i].bounds;
         EXPECT_LE(a.top + a.height, d.clientHeight) << d.controls[i].name;
         EXPECT_LE(a.left + a.width, d.clientWidth + TForm1::kPaneWidth) << d.controls[i].name;
         for (std::size_t j = i + 1; j < d.controls.size(); ++j) {
-            const ui::Bounds& b = d.controls[j].bounds;
+            const ui::Rect& b = d.controls[j].bounds;
             const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
                                a.top + a.height <= b.top || b.top + b.height <= a.top;
             EXPECT_TRUE(apart) << d.controls[i].name << " overlaps " << d.controls[j].name;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "drawing/ConvertedDrawing.h"
+#include "drawing/PreviewFigures.h"
 #include "tools/preview/PreviewLayout.h"
 #include "tools/preview/SvgWriter.h"
 

@@ -14,8 +14,8 @@ constexpr double kMarginShare = 0.04;
 
 }  // namespace
 
-Layout MakeLayout(Bounds bounds, int panels) {
-    if (bounds.empty) bounds.Add({0.0, 0.0}), bounds.Add({100.0, 100.0});
+Layout MakeLayout(PlaneBox bounds, int panels) {
+    if (bounds.empty) bounds.Take({0.0, 0.0}), bounds.Take({100.0, 100.0});
     double width = bounds.maxX - bounds.minX;
     double height = bounds.maxY - bounds.minY;
     // A drawing that is a single point or a line along one axis still gets a panel.

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "drawing/FigureBounds.h"
+#include "geometry/PlaneBox.h"
 
 namespace rv17 {
 
@@ -37,6 +37,6 @@ struct Layout {
 
 // Panels of the same size around the bounds (a default square when nothing
 // is drawn), with a margin, scaled to fit kPanelPixels.
-Layout MakeLayout(Bounds bounds, int panels);
+Layout MakeLayout(PlaneBox bounds, int panels);
 
 }  // namespace rv17

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "drawing/ConvertedDrawing.h"
+#include "drawing/FigureBounds.h"
 #include "exchange/FileAccess.h"
 #include "tools/preview/PanelDrawer.h"
 #include "tools/preview/PreviewLayout.h"
@@ -140,8 +141,8 @@ void WriteAfterPanel(SvgWriter& svg, const Layout& layout, const PreviewInput& i
 }
 
 // Both panels share one scale: the bounds cover the figures before and after.
-Bounds PictureBounds(const PreviewInput& input, const ConvertedDrawing& converted) {
-    Bounds bounds;
+PlaneBox PictureBounds(const PreviewInput& input, const ConvertedDrawing& converted) {
+    PlaneBox bounds;
     BoundsVisitor boundsVisitor(bounds);
     VisitFigures(input.drawing, FigureSelection::All, boundsVisitor);
     if (converted.store == nullptr) return bounds;
@@ -150,8 +151,8 @@ Bounds PictureBounds(const PreviewInput& input, const ConvertedDrawing& converte
         const HatchPiece& piece = converted.hatch[i];
         if (IsDrawable(piece.x1) && IsDrawable(piece.y1) && IsDrawable(piece.x2) &&
             IsDrawable(piece.y2)) {
-            bounds.Add({piece.x1, piece.y1});
-            bounds.Add({piece.x2, piece.y2});
+            bounds.Take({piece.x1, piece.y1});
+            bounds.Take({piece.x2, piece.y2});
         }
     }
     return bounds;

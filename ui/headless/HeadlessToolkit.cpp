@@ -18,6 +18,122 @@ namespace {
     throw std::logic_error("headless toolkit: " + what);
 }
 
+class HeadlessLabel final : public Label, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override {}  // a label never takes the focus
+    void SetText(std::string_view text) override { text_ = text; }
+    std::string Text() const override { return text_; }
+    void SetFontColour(Colour colour) override { colour_ = colour; }
+    Colour FontColour() const override { return colour_; }
+
+private:
+    std::string text_ = design_.caption;
+    Colour colour_ = kWindowTextColour;
+};
+
+// Both the editable combo box and the drop-down list.
+class HeadlessComboBox final : public ComboBox, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetItems(const std::vector<std::string>& items) override;
+    std::vector<std::string> Items() const override { return items_; }
+    void SetItemIndex(int index) override;
+    int ItemIndex() const override { return index_; }
+    void SetText(std::string_view text) override;
+    std::string Text() const override;
+    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
+
+    bool IsEditable() const noexcept { return design_.kind == ControlKind::EditableComboBox; }
+    void FireChange() const {
+        if (onChange_) onChange_();
+    }
+
+private:
+    std::function<void()> onChange_;
+    std::vector<std::string> items_;
+    int index_ = -1;
+    std::string text_ = design_.caption;  // the edit field of an editable box
+};
+
+class HeadlessButton final : public Button, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void Press() const {
+        if (onClick_) onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+class HeadlessCheckBox final : public CheckBox, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetChecked(bool checked) override { checked_ = checked; }
+    bool Checked() const override { return checked_; }
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void Toggle() {
+        checked_ = !checked_;
+        if (onClick_) onClick_();
+    }
+
+private:
+    bool checked_ = false;
+    std::function<void()> onClick_;
+};
+
+class HeadlessEdit final : public Edit, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetText(std::string_view text) override { text_ = text; }
+    std::string Text() const override { return text_; }
+
+private:
+    std::string text_ = design_.caption;
+};
+
+class HeadlessMemo final : public Memo, public HeadlessControl {
+public:
+    using HeadlessControl::HeadlessControl;
+    void SetFocus() override { TakeFocus(); }
+    void SetLines(const std::vector<std::string>& lines) override { lines_ = lines; }
+    std::vector<std::string> Lines() const override { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+void HeadlessComboBox::SetItems(const std::vector<std::string>& items) {
+    items_ = items;
+    index_ = -1;
+}
+
+void HeadlessComboBox::SetItemIndex(int index) {
+    index_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+    if (IsEditable() && index_ >= 0) text_ = items_[static_cast<std::size_t>(index_)];
+}
+
+void HeadlessComboBox::SetText(std::string_view text) {
+    if (IsEditable()) {
+        text_ = text;
+        index_ = -1;
+        return;
+    }
+    const auto found = std::find(items_.begin(), items_.end(), text);
+    index_ = found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+std::string HeadlessComboBox::Text() const {
+    if (IsEditable()) return text_;
+    return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string();
+}
+
 std::unique_ptr<HeadlessControl> MakeControl(HeadlessWindow& window, const ControlDesign& design) {
     switch (design.kind) {
         case ControlKind::Label:
@@ -51,31 +167,6 @@ char AccessKeyOf(std::string_view caption) {
 }  // namespace
 
 void HeadlessControl::TakeFocus() { window_.FocusControl(design_.name); }
-
-void HeadlessComboBox::SetItems(const std::vector<std::string>& items) {
-    items_ = items;
-    index_ = -1;
-}
-
-void HeadlessComboBox::SetItemIndex(int index) {
-    index_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
-    if (IsEditable() && index_ >= 0) text_ = items_[static_cast<std::size_t>(index_)];
-}
-
-void HeadlessComboBox::SetText(std::string_view text) {
-    if (IsEditable()) {
-        text_ = text;
-        index_ = -1;
-        return;
-    }
-    const auto found = std::find(items_.begin(), items_.end(), text);
-    index_ = found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
-}
-
-std::string HeadlessComboBox::Text() const {
-    if (IsEditable()) return text_;
-    return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string();
-}
 
 void HeadlessCanvas::Post(std::function<void()> task) {
     const std::lock_guard lock(postedMutex_);

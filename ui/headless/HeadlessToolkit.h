@@ -31,7 +31,9 @@ struct ShownMessage {
     friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
 };
 
-// State and design shared by every headless control.
+// State and design shared by every headless control. The list box and the
+// canvas are here because tests read them back; the other kinds live in the
+// toolkit's source.
 class HeadlessControl {
 public:
     HeadlessControl(HeadlessWindow& window, ControlDesign design)
@@ -48,86 +50,6 @@ protected:
 
     HeadlessWindow& window_;
     ControlDesign design_;
-};
-
-class HeadlessLabel final : public Label, public HeadlessControl {
-public:
-    using HeadlessControl::HeadlessControl;
-    void SetFocus() override {}  // a label never takes the focus
-    void SetText(std::string_view text) override { text_ = text; }
-    std::string Text() const override { return text_; }
-    void SetFontColour(Colour colour) override { colour_ = colour; }
-    Colour FontColour() const override { return colour_; }
-
-private:
-    std::string text_ = design_.caption;
-    Colour colour_ = kWindowTextColour;
-};
-
-// Both the editable combo box and the drop-down list.
-class HeadlessComboBox final : public ComboBox, public HeadlessControl {
-public:
-    using HeadlessControl::HeadlessControl;
-    void SetFocus() override { TakeFocus(); }
-    void SetItems(const std::vector<std::string>& items) override;
-    std::vector<std::string> Items() const override { return items_; }
-    void SetItemIndex(int index) override;
-    int ItemIndex() const override { return index_; }
-    void SetText(std::string_view text) override;
-    std::string Text() const override;
-    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
-
-    bool IsEditable() const noexcept { return design_.kind == ControlKind::EditableComboBox; }
-    void FireChange() const {
-        if (onChange_) onChange_();
-    }
-
-private:
-    std::function<void()> onChange_;
-    std::vector<std::string> items_;
-    int index_ = -1;
-    std::string text_ = design_.caption;  // the edit field of an editable box
-};
-
-class HeadlessButton final : public Button, public HeadlessControl {
-public:
-    using HeadlessControl::HeadlessControl;
-    void SetFocus() override { TakeFocus(); }
-    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
-    void Press() const {
-        if (onClick_) onClick_();
-    }
-
-private:
-    std::function<void()> onClick_;
-};
-
-class HeadlessCheckBox final : public CheckBox, public HeadlessControl {
-public:
-    using HeadlessControl::HeadlessControl;
-    void SetFocus() override { TakeFocus(); }
-    void SetChecked(bool checked) override { checked_ = checked; }
-    bool Checked() const override { return checked_; }
-    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
-    void Toggle() {
-        checked_ = !checked_;
-        if (onClick_) onClick_();
-    }
-
-private:
-    bool checked_ = false;
-    std::function<void()> onClick_;
-};
-
-class HeadlessEdit final : public Edit, public HeadlessControl {
-public:
-    using HeadlessControl::HeadlessControl;
-    void SetFocus() override { TakeFocus(); }
-    void SetText(std::string_view text) override { text_ = text; }
-    std::string Text() const override { return text_; }
-
-private:
-    std::string text_ = design_.caption;
 };
 
 // Refilling the items clears the selection and scrolls to the top, as a real
@@ -151,29 +73,20 @@ public:
     void SetTopIndex(int index) override;
     void MakeItemVisible(int index) override;
 
-    int Count() const noexcept { return static_cast<int>(items_.size()); }
     int VisibleRows() const noexcept;
     bool InView(int index) const noexcept { return index >= top_ && index < top_ + VisibleRows(); }
+
+private:
+    friend class HeadlessWindow;
+    int Count() const noexcept { return static_cast<int>(items_.size()); }
     void FireDoubleClick() const {
         if (onDoubleClick_) onDoubleClick_();
     }
 
-private:
     std::vector<std::string> items_;
     int index_ = -1;
     int top_ = 0;
     std::function<void()> onDoubleClick_;
-};
-
-class HeadlessMemo final : public Memo, public HeadlessControl {
-public:
-    using HeadlessControl::HeadlessControl;
-    void SetFocus() override { TakeFocus(); }
-    void SetLines(const std::vector<std::string>& lines) override { lines_ = lines; }
-    std::vector<std::string> Lines() const override { return lines_; }
-
-private:
-    std::vector<std::string> lines_;
 };
 
 // Keeps what it was given to paint. Tasks posted from other threads wait
@@ -282,11 +195,11 @@ public:
     // can look at the files as they are the moment the window begins to close.
     void ObserveClosing(std::function<void()> observer) { closingObserver_ = std::move(observer); }
 
-    // Used by the application and the controls.
+private:
+    friend class HeadlessApplication;
+    friend class HeadlessControl;
     void Open(bool modal);
     void FocusControl(const std::string& name) { focused_ = name; }
-
-private:
     template <class T>
     T& Find(std::string_view name) const;
     HeadlessControl& FindAny(std::string_view name) const;
@@ -337,14 +250,14 @@ public:
     // Windows in the order they were created, as long as they exist.
     const std::vector<HeadlessWindow*>& Windows() const noexcept { return windows_; }
     std::vector<HeadlessWindow*> OpenWindows() const;
+
+private:
+    friend class HeadlessWindow;
     // The innermost open modal window, or null.
     HeadlessWindow* ActiveModal() const;
-
-    // Used by the windows.
     void Forget(HeadlessWindow& window);
     void PlayModal(HeadlessWindow& window);
 
-private:
     std::string title_;
     std::vector<HeadlessWindow*> windows_;
     std::vector<HeadlessWindow*> modalStack_;

@@ -123,6 +123,30 @@ TEST(RingSolidShape, WholeRingHasTwoLoopsFilledEvenOdd) {
     ExpectPoint(shape.points[shape.loopEnds[0]], {5, 0});
 }
 
+// The pane draws a ring whole (two loops) exactly where the hatch cuts it
+// without end edges: an arc within 1e-8 of nothing or of a whole turn.
+TEST(RingSolidShape, WholeExactlyWhereTheHatchIsWhole) {
+    const struct {
+        double arc;
+        bool whole;
+    } cases[] = {{0, true},
+                 {1e-8, true},
+                 {2 * kPi, true},
+                 {-2 * kPi, true},
+                 {2 * kPi + 1e-9, true},
+                 {2 * kPi - 1e-9, true},
+                 {2 * kPi + 3e-8, false},
+                 {2 * kPi - 3e-8, false},
+                 {3 * kPi, false},
+                 {-3 * kPi, false}};
+    for (const auto& c : cases) {
+        const RingSolidRecord ring = RingSolid(10, 1, c.arc, 5);
+        PreviewShape shape;
+        ASSERT_TRUE(RingSolidShape(ring, false, shape)) << Literal(ring);
+        EXPECT_EQ(shape.loopEnds.size(), c.whole ? 2u : 1u) << Literal(ring);
+    }
+}
+
 // A constant-width ring of radius 10, flatness 0.5 and radius2 6 has an inner
 // edge of semi-axes 6 and 1: the band is 4 wide along both axes.
 TEST(RingSolidShape, ConstantWidthRingKeepsItsBandWidth) {

@@ -35,7 +35,7 @@ ui::WindowDesign TestDesign() {
     design.position = {120, 90};
     design.minimiseBox = true;
     design.fontName = kFontName;
-    auto add = [&design](std::string name, ControlKind kind, ui::Bounds bounds, int tabOrder,
+    auto add = [&design](std::string name, ControlKind kind, ui::Rect bounds, int tabOrder,
                          std::string caption = "") {
         ui::ControlDesign control;
         control.name = std::move(name);
