@@ -175,7 +175,7 @@ void AddCircleCrossings(CrossingList& crossings, const HatchLine& line, const Li
 // Cuts the line once the crossings are collected: the inside pieces are
 // written, the outline built (or kept from an earlier line) when needed.
 void FinishClip(ClipContext& context, std::int32_t hatchColour, auto&& fillOutline,
-                auto&& certainInside) {
+                auto&& certainInside, auto&&... onOutline) {
     if (context.crossings.Count() < 2) return;
     context.crossings.SortCrossings();
     OutlineSlot& slot = context.outline;
@@ -183,7 +183,7 @@ void FinishClip(ClipContext& context, std::int32_t hatchColour, auto&& fillOutli
         slot.certain = context.frame != nullptr ? certainInside() : CertainInside{};
         slot.certainKnown = true;
     }
-    EmitInsidePieces(context, hatchColour, fillOutline);
+    EmitInsidePieces(context, hatchColour, fillOutline, onOutline...);
 }
 
 CertainInside NothingCertain() noexcept { return {}; }
@@ -270,7 +270,22 @@ void ClipRingSolid(ClipContext& context, std::int32_t hatchColour, RingVariant r
                               -arc / kChords);
             outline.Close();
         },
-        NothingCertain);
+        NothingCertain,
+        [&](const OutlinePolygon& outline, double x, double y) {
+            // A whole ring's outline crosses the band twice along one radius,
+            // where the ring is not cut: a point on that seam is inside when
+            // it is inside one edge and outside the other, each edge taken as
+            // its own closed curve (either may be the outer one).
+            if (!whole) return false;
+            constexpr int kEdgePoints = kChords + 1;
+            const double* ex = outline.x.data();
+            const double* ey = outline.y.data();
+            const PolygonPosition byFirst = context.insideTest(kEdgePoints, ex, ey, x, y);
+            const PolygonPosition bySecond =
+                context.insideTest(kEdgePoints, ex + kEdgePoints, ey + kEdgePoints, x, y);
+            return byFirst != PolygonPosition::OnOutline &&
+                   bySecond != PolygonPosition::OnOutline && byFirst != bySecond;
+        });
 }
 
 }  // namespace rv17

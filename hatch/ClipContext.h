@@ -37,12 +37,20 @@ inline void EmitPiece(ClipContext& context, std::int32_t hatchColour, double x1,
     context.pieces.push_back(ClippedPiece{hatchColour, x1, y1, x2, y2});
 }
 
+// No midpoint on an outline counts as inside.
+struct OnOutlineIsOutside {
+    bool operator()(const OutlinePolygon&, double, double) const noexcept { return false; }
+};
+
 // Writes every piece between consecutive crossings whose midpoint is inside:
 // certainly inside by the slot's knowledge, or by the inside test against the
-// outline, which fillOutline(OutlinePolygon&) builds when first needed.
+// outline, which fillOutline(OutlinePolygon&) builds when first needed. A
+// midpoint on the outline is inside where onOutline(outline, x, y) says so:
+// an outline may run along a line that is not the solid's edge.
 // Each piece runs from the earlier crossing to the later one.
-template <class FillOutline>
-void EmitInsidePieces(ClipContext& context, std::int32_t hatchColour, FillOutline&& fillOutline) {
+template <class FillOutline, class OnOutline = OnOutlineIsOutside>
+void EmitInsidePieces(ClipContext& context, std::int32_t hatchColour, FillOutline&& fillOutline,
+                      OnOutline&& onOutline = {}) {
     const CrossingList& crossings = context.crossings;
     OutlineSlot& slot = context.outline;
     const double* x = crossings.X();
@@ -58,9 +66,10 @@ void EmitInsidePieces(ClipContext& context, std::int32_t hatchColour, FillOutlin
                 slot.built = true;
             }
             const OutlinePolygon& outline = slot.polygon;
-            if (context.insideTest(outline.Count(), outline.x.data(), outline.y.data(), midX,
-                                   midY) != PolygonPosition::Inside)
-                continue;
+            const PolygonPosition position =
+                context.insideTest(outline.Count(), outline.x.data(), outline.y.data(), midX, midY);
+            if (position == PolygonPosition::Outside) continue;
+            if (position == PolygonPosition::OnOutline && !onOutline(outline, midX, midY)) continue;
         }
         EmitPiece(context, hatchColour, x[i], y[i], x[i + 1], y[i + 1]);
     }

@@ -230,12 +230,9 @@ Region RingPieces(RegionCase& r) {
     const double outer = r.Uniform(4.0, 10.0), inner = outer * r.Uniform(0.3, 0.8);
     const std::string radii = Num(outer) + " 1 0 ";
     const double phaseAngle = r.Uniform(0.0, kTwoPi), phaseRadius = (outer + inner) / 2.0;
-    // The whole ring starts at 1 radian: its outline closes along that radius,
-    // which none of the lines at the test's angles is square to (the inside
-    // test would find midpoints on that seam and drop their lines).
     Region region{
         {}, {c.x + phaseRadius * std::cos(phaseAngle), c.y + phaseRadius * std::sin(phaseAngle)},
-        {}, "so " + At(c) + " " + radii + "1 0 " + Num(inner) + "\n",
+        {}, "so " + At(c) + " " + radii + "0 0 " + Num(inner) + "\n",
         c,  {outer, inner}};
     double start = r.Uniform(0.0, kTwoPi);
     for (const double arc : r.Arcs(r.Count(2, 6))) {
