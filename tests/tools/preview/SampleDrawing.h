@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/tools/preview/PreviewTestSupport.h"
+#include "tests/drawing/DrawingTestSupport.h"
 
 namespace rv17 {
 
