@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/drawing/DrawingTestSupport.h"
+#include "tests/tools/preview/PreviewTestSupport.h"
 
 namespace rv17 {
 

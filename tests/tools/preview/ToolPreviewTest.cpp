@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "exchange/FileAccess.h"
-#include "tests/drawing/DrawingTestSupport.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/ToolRun.h"
+#include "tests/tools/preview/PreviewTestSupport.h"
 
 namespace rv17 {
 
