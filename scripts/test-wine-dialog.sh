@@ -5,6 +5,7 @@
 #   bash scripts/wine-dialog/test-preview-pane.sh
 # The logs and screenshots of each are kept in build/wine-dialog/NAME.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cd "$(dirname "$0")/.."
 
 passed=() failed=()
