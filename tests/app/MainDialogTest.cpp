@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/ProgramRun.h"
+#include "tests/app/ProgramRun.h"
 
 namespace rv17 {
 

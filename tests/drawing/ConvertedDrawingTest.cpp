@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/ConvertedDrawing.h"
-#include "tests/tools/preview/PreviewTestSupport.h"
+#include "tests/drawing/DrawingTestSupport.h"
 
 namespace rv17 {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "tests/app/ProgramRun.h"
 #include "tests/support/DirectConversion.h"
-#include "tests/ui/ProgramRun.h"
 
 namespace rv17 {
 

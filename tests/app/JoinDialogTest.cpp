@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "tests/app/ProgramRun.h"
 #include "tests/support/DirectConversion.h"
-#include "tests/ui/ProgramRun.h"
 
 namespace rv17 {
 

@@ -7,9 +7,9 @@
 #include <system_error>
 
 #include "app/RunSequence.h"
+#include "tests/app/ProgramRun.h"
 #include "tests/support/DirectConversion.h"
 #include "tests/support/InjectedReadFailure.h"
-#include "tests/ui/ProgramRun.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 

@@ -8,7 +8,7 @@
 
 #include "drawing/PreviewFigures.h"
 #include "geometry/Pi.h"
-#include "tests/tools/preview/PreviewTestSupport.h"
+#include "tests/drawing/DrawingTestSupport.h"
 
 namespace rv17 {
 
