@@ -17,6 +17,7 @@
 #     bash scripts/bench-report.sh --layouts [COUNT]   (default 1000000 solids)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/release-programs.sh"
 cd "$(dirname "$0")/.."
 
 build=build/linux-release
@@ -52,12 +53,7 @@ runs=${1:-5}
 tool=$build/tools/rv17-hatch
 generator=$build/bench/hatch_bench
 yardstick=$build/bench/boost_scanline
-for program in "$tool" "$generator" "$yardstick"; do
-  if [ ! -x "$program" ]; then
-    echo "bench-report: $program is missing; build the linux-release preset first" >&2
-    exit 1
-  fi
-done
+require_built bench-report "$tool" "$generator" "$yardstick"
 
 # Runs a command `count` times, each after `prepare` (untimed); prints the
 # medians "wall cpu kilobytes".

@@ -8,17 +8,13 @@
 # sweep of 40 million mostly empty lines must succeed. docs/x86.md says what this covers.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/release-programs.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/limit-checks.sh"
 cd "$(dirname "$0")/.."
 
 x64_tool=build/linux-release/tools/rv17-hatch
 generator=build/linux-release/bench/hatch_bench
-for program in "$x64_tool" "$generator"; do
-  if [ ! -x "$program" ]; then
-    echo "test-i686: $program is missing; build the linux-release preset first" >&2
-    exit 1
-  fi
-done
+require_built test-i686 "$x64_tool" "$generator"
 
 cmake --preset linux-i686 >/dev/null
 cmake --build --preset linux-i686

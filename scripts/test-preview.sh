@@ -5,13 +5,11 @@
 # and the tool's summary state, and render with rsvg-convert to a PNG of plausible size.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/release-programs.sh"
 cd "$(dirname "$0")/.."
 
 tool=build/linux-release/tools/rv17-hatch
-if [ ! -x "$tool" ]; then
-  echo "test-preview: $tool is missing; build the linux-release preset first" >&2
-  exit 1
-fi
+require_built test-preview "$tool"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

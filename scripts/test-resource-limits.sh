@@ -7,17 +7,13 @@
 # little memory and must succeed under the same limit.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/release-programs.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/limit-checks.sh"
 cd "$(dirname "$0")/.."
 
 tool=build/linux-release/tools/rv17-hatch
 generator=build/linux-release/bench/hatch_bench
-for program in "$tool" "$generator"; do
-  if [ ! -x "$program" ]; then
-    echo "test-resource-limits: $program is missing; build the linux-release preset first" >&2
-    exit 1
-  fi
-done
+require_built test-resource-limits "$tool" "$generator"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
