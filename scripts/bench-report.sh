@@ -30,8 +30,8 @@ if [ "${1:-}" = --layouts ]; then
   layouts=$build/bench/sweep_layouts
   [ -x "$layouts" ] || { echo "bench-report: $layouts is missing" >&2; exit 1; }
   printf '%-8s %8s %9s %7s %9s %8s %9s %10s\n' layout solids interval threads segments "wall s" "CPU s" "peak MiB"
-  for spec in "grid $count 0.3" "row $count 0.3" "stacked $count 0.3" "far 400000 0.01"; do
-    read -r layout solids interval <<<"$spec"
+  for layout_case in "grid $count 0.3" "row $count 0.3" "stacked $count 0.3" "far 400000 0.01"; do
+    read -r layout solids interval <<<"$layout_case"
     "$layouts" write "$layout" "$solids" "$work/$layout.txt"
     for threads in 1 2 8; do
       /usr/bin/time -f '%e %U %S %M' -o "$work/time" \
